@@ -1,0 +1,41 @@
+#pragma once
+// The registry access module every reader and writer of the registry goes
+// through. It opens keys and never creates them, and it is silent: the four
+// outer operations report nothing, so a write into a missing or forbidden key
+// simply does nothing, which the long fixed lists of writes rely on.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/AnsiCodec.h"
+#include "platform/RegistryApi.h"
+#include "registry/RegistryData.h"
+
+namespace brivex {
+
+class Reg {
+public:
+    // Every open asks for query, set, create-subkey, enumerate, notify and
+    // create-link access, even to read, as the program always has.
+    static constexpr std::uint32_t kAccessMask = 0x3F;
+    static constexpr long kUnsupportedType = -1;
+
+    Reg(RegistryApi& api, const AnsiCodec& ansi) : api_(api), ansi_(ansi) {}
+
+    void WriteValue(RegKey root, const std::string& subKey, const std::string& valueName, const RegistryData& data,
+                    std::int32_t type);
+    RegistryData ReadValue(RegKey root, const std::string& subKey, const std::string& valueName);
+    void DeleteValue(RegKey root, const std::string& subKey, const std::string& valueName);
+    void DeleteKey(RegKey root, const std::string& subKey);
+
+    long WriteOpenKeyValue(RegKey key, const std::string& valueName, std::int32_t type, const RegistryData& data);
+    long ReadOpenKeyValue(RegKey key, const std::string& valueName, RegistryData& data);
+
+private:
+    RegKey Open(RegKey root, const std::string& subKey);
+
+    RegistryApi& api_;
+    const AnsiCodec& ansi_;
+};
+
+}  // namespace brivex
