@@ -1,0 +1,83 @@
+#pragma once
+// The forms runtime: windows ("forms") made of named controls whose behaviour
+// lives in handlers wired in the form's constructor. The model owns every
+// value and pushes changes to an optional peer (the Win32 child window, or
+// nothing when headless). Setting a value from code never fires the control's
+// own handler; only user input coming back through the peer does.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/ControlPeer.h"
+
+namespace brivex::ui {
+
+class Form;
+
+// Position and size in twips, as the windows are designed.
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class Control {
+public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
+
+    const std::string& Name() const { return name_; }
+    // Set for the members of a control array.
+    std::optional<int> Index() const { return index_; }
+    Form& Owner() const { return form_; }
+
+    // Text properties by name ("Caption", "ToolTipText", "Text"), so that
+    // translation can ask a control for one and skip it when the kind has none.
+    bool HasProperty(std::string_view property) const;
+    std::optional<std::string> Get(std::string_view property) const;
+    bool Set(std::string_view property, std::string value);
+
+    std::string Caption() const { return Get("Caption").value_or(std::string{}); }
+    void SetCaption(std::string text) { Set("Caption", std::move(text)); }
+    std::string ToolTipText() const { return Get("ToolTipText").value_or(std::string{}); }
+    void SetToolTipText(std::string text) { Set("ToolTipText", std::move(text)); }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+    const Bounds& Position() const { return bounds_; }
+    void SetPosition(Bounds bounds) { bounds_ = bounds; }
+
+    // The kind's name as the Win32 side creates it ("Label", "ButtonPlus", ...).
+    virtual std::string_view Kind() const = 0;
+
+    void AttachPeer(ControlPeer* peer);
+    ControlPeer* Peer() const { return peer_; }
+
+protected:
+    // `textProperties` lists the text properties this kind has, with their design values.
+    Control(Form& form, std::string name, std::optional<int> index,
+            std::map<std::string, std::string, std::less<>> textProperties);
+
+    // Called after a text property changed, for kinds that react (a label's size, ...).
+    virtual void TextChanged(std::string_view property);
+    virtual void PushStateToPeer();
+
+private:
+    Form& form_;
+    std::string name_;
+    std::optional<int> index_;
+    std::map<std::string, std::string, std::less<>> text_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    Bounds bounds_;
+    ControlPeer* peer_ = nullptr;
+};
+
+}  // namespace brivex::ui

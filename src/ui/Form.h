@@ -1,0 +1,83 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace brivex::ui {
+
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// Mouse pointers the program uses: the default and the hourglass.
+enum class MousePointer { Default = 0, Hourglass = 11 };
+
+// What a form's window is told.
+class FormPeer {
+public:
+    virtual ~FormPeer() = default;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual void SetWindowState(WindowState state) = 0;
+    virtual void SetMousePointer(MousePointer pointer) = 0;
+    virtual void SetTopmost() = 0;
+    virtual void ApplyRoundedShape() = 0;
+    virtual void BeginDrag() = 0;
+    virtual void Show() = 0;
+    virtual void Close() = 0;
+};
+
+class Form {
+public:
+    Form(std::string name, std::string caption) : name_(std::move(name)), caption_(std::move(caption)) {}
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form() = default;
+
+    const std::string& Name() const { return name_; }
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption);
+
+    // The control collection, in declaration order.
+    const std::vector<Control*>& Controls() const { return controls_; }
+    Control* FindControl(std::string_view name, std::optional<int> index = std::nullopt) const;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    WindowState State() const { return state_; }
+    void SetWindowState(WindowState state);
+    MousePointer Pointer() const { return pointer_; }
+    void SetMousePointer(MousePointer pointer);
+    bool Topmost() const { return topmost_; }
+    void MakeTopmost();
+    bool RoundedShape() const { return rounded_; }
+    void ApplyRoundedShape();
+    // A mouse button pressed on the window's body lets the system move the window.
+    void BeginDrag();
+
+    // Events. Load runs when the form is shown the first time; Unload when it closes.
+    std::function<void()> OnLoad;
+    std::function<void()> OnActivate;
+    std::function<void()> OnUnload;
+    std::function<void()> OnMouseDown;
+
+    void AttachPeer(FormPeer* peer) { peer_ = peer; }
+    FormPeer* Peer() const { return peer_; }
+
+private:
+    friend class Control;
+    void Register(Control& control) { controls_.push_back(&control); }
+
+    std::string name_;
+    std::string caption_;
+    std::vector<Control*> controls_;
+    bool enabled_ = true;
+    WindowState state_ = WindowState::Normal;
+    MousePointer pointer_ = MousePointer::Default;
+    bool topmost_ = false;
+    bool rounded_ = false;
+    FormPeer* peer_ = nullptr;
+};
+
+}  // namespace brivex::ui
