@@ -1,0 +1,42 @@
+// brivex_driver: drives the real program from outside, as a user would.
+//   brivex_driver wait TITLE [TIMEOUT_MS]   waits until a visible top-level window has that caption
+//   brivex_driver close TITLE [TIMEOUT_MS]  asks that window to close and waits until it is gone
+// Exit status 0 on success, 1 on timeout, 2 on bad usage.
+#include <windows.h>
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+HWND FindVisible(const std::wstring& title) {
+    HWND window = FindWindowW(nullptr, title.c_str());
+    return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+bool WaitFor(DWORD timeoutMs, const auto& done) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) return 2;
+    const std::wstring command = argv[1];
+    const std::wstring title = argv[2];
+    const DWORD timeoutMs = argc > 3 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 20000;
+
+    if (command == L"wait") return WaitFor(timeoutMs, [&] { return FindVisible(title) != nullptr; }) ? 0 : 1;
+    if (command == L"close") {
+        HWND window = FindWindowW(nullptr, title.c_str());
+        if (!window) return 1;
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return WaitFor(timeoutMs, [&] { return !IsWindow(window); }) ? 0 : 1;
+    }
+    return 2;
+}
