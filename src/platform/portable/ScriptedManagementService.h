@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/ManagementService.h"
+
+namespace brivex {
+
+// A management service that answers from a script and records every request,
+// so tests can pin exactly what the program asked for. Unscripted, creation is
+// accepted with status 0 and the listing is empty.
+class ScriptedManagementService final : public ManagementService {
+public:
+    struct CreateRequest {
+        std::string description;
+        std::int32_t restorePointType = 0;
+        std::int16_t eventType = 0;
+
+        friend bool operator==(const CreateRequest&, const CreateRequest&) = default;
+    };
+
+    // What a machine without a management service gives: neither moniker binds.
+    static constexpr std::int32_t kBindFailure = static_cast<std::int32_t>(0x800401E4);  // MK_E_SYNTAX
+
+    // The restore service took the request and answered `status` (non-zero:
+    // it refused, as a disabled service does).
+    void AnswerCreation(std::int32_t status);
+    // An error raised on the way, `hresult` being what the failing step gave.
+    void FailCreation(std::int32_t hresult);
+    void AnswerListing(std::vector<SystemRestoreInstance> instances);
+    void FailListing(std::int32_t hresult);
+    void FailToBind();
+
+    const std::vector<CreateRequest>& CreateRequests() const { return createRequests_; }
+    int ListingRequests() const { return listingRequests_; }
+
+    ManagementResult<std::int32_t> CreateRestorePoint(const std::string& description, std::int32_t restorePointType,
+                                                      std::int16_t eventType) override;
+    ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override;
+
+private:
+    ManagementResult<std::int32_t> creation_{0};
+    ManagementResult<std::vector<SystemRestoreInstance>> listing_{std::vector<SystemRestoreInstance>{}};
+    std::vector<CreateRequest> createRequests_;
+    int listingRequests_ = 0;
+};
+
+}  // namespace brivex

@@ -1,0 +1,149 @@
+#include "restore/RestorePointService.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/portable/ScriptedManagementService.h"
+
+namespace brivex {
+namespace {
+
+using Request = ScriptedManagementService::CreateRequest;
+
+constexpr std::int32_t kNotFound = static_cast<std::int32_t>(0x80041002);      // WBEM_E_NOT_FOUND
+constexpr std::int32_t kAccessDenied = static_cast<std::int32_t>(0x80041003);  // WBEM_E_ACCESS_DENIED
+constexpr std::int32_t kServiceDisabled = 1058;                                // ERROR_SERVICE_DISABLED
+
+TEST(MakeRestorePoint_Result, TrueOnlyWhenTheServiceAcceptsWithStatusZero) {
+    ScriptedManagementService management;
+    EXPECT_TRUE(MakeRestorePoint(management, "Velmora First", restorepointtype::ApplicationInstall));
+    management.AnswerCreation(0);
+    EXPECT_TRUE(MakeRestorePoint(management, "Velmora First", restorepointtype::ApplicationInstall));
+}
+
+TEST(MakeRestorePoint_Result, ANonZeroStatusIsARefusal) {
+    for (const std::int32_t status : {kServiceDisabled, 1, -1, kNotFound}) {
+        ScriptedManagementService management;
+        management.AnswerCreation(status);
+        EXPECT_FALSE(MakeRestorePoint(management, "Nom", restorepointtype::ApplicationInstall)) << status;
+    }
+}
+
+TEST(MakeRestorePoint_Result, EveryFailureOnTheWayIsFalseAfterOneRequest) {
+    struct Case {
+        const char* what;
+        void (*script)(ScriptedManagementService&);
+    };
+    const Case cases[] = {
+        {"no management service", [](ScriptedManagementService& m) { m.FailToBind(); }},
+        {"class or method missing", [](ScriptedManagementService& m) { m.FailCreation(kNotFound); }},
+        {"access denied", [](ScriptedManagementService& m) { m.FailCreation(kAccessDenied); }},
+    };
+    for (const Case& c : cases) {
+        ScriptedManagementService management;
+        c.script(management);
+        EXPECT_FALSE(MakeRestorePoint(management, "Nom", restorepointtype::ModifySettings)) << c.what;
+        EXPECT_EQ(management.CreateRequests().size(), 1u) << c.what << ": no retry";
+    }
+}
+
+TEST(MakeRestorePoint_Request, CarriesTheCallersValuesAndTheBeginEvent) {
+    ScriptedManagementService management;
+    MakeRestorePoint(management, "Velmora First", 0);
+    MakeRestorePoint(management, "Brivex Auto Optimisation ", 12);
+    MakeRestorePoint(management, "Brivex Tweak Optimisation ", 12);
+    MakeRestorePoint(management, "Pilote", 10);
+    MakeRestorePoint(management, "Logiciel", 1);
+    const std::vector<Request> expected = {
+        {"Velmora First", 0, 100},
+        {"Brivex Auto Optimisation ", 12, 100},
+        {"Brivex Tweak Optimisation ", 12, 100},
+        {"Pilote", 10, 100},
+        {"Logiciel", 1, 100},
+    };
+    EXPECT_EQ(management.CreateRequests(), expected);
+}
+
+TEST(MakeRestorePoint_Request, DescriptionIsPassedOnUnchanged) {
+    ScriptedManagementService management;
+    for (const char* description : {"", "   ", " (avant) ", "Point n°3 — réglages"})
+        MakeRestorePoint(management, description, restorepointtype::ApplicationInstall);
+    ASSERT_EQ(management.CreateRequests().size(), 4u);
+    EXPECT_EQ(management.CreateRequests()[0].description, "");
+    EXPECT_EQ(management.CreateRequests()[1].description, "   ");
+    EXPECT_EQ(management.CreateRequests()[2].description, " (avant) ");
+    EXPECT_EQ(management.CreateRequests()[3].description, "Point n°3 — réglages");
+}
+
+TEST(MakeRestorePoint_Request, ListsNothing) {
+    ScriptedManagementService management;
+    MakeRestorePoint(management, "Nom", restorepointtype::ApplicationInstall);
+    EXPECT_EQ(management.ListingRequests(), 0);
+}
+
+TEST(ListRestorePoints_Records, KeepTheServiceOrder) {
+    ScriptedManagementService management;
+    management.AnswerListing({
+        {"9", "Neuf", "20240301000000.000000+060"},
+        {"2", "Deux", "20240101000000.000000+060"},
+        {"5", "Cinq", "20240201000000.000000+060"},
+    });
+    const auto listed = ListRestorePoints(management);
+    ASSERT_TRUE(listed);
+    const std::vector<RestorePointRecord> expected = {
+        {"9", "Neuf", "20240301000000.000000+060"},
+        {"2", "Deux", "20240101000000.000000+060"},
+        {"5", "Cinq", "20240201000000.000000+060"},
+    };
+    EXPECT_EQ(listed.Value(), expected);
+}
+
+TEST(ListRestorePoints_Records, NullValuesBecomeEmptyAndDropOutOfTheRow) {
+    ScriptedManagementService management;
+    management.AnswerListing({
+        {"3", std::nullopt, "t"},
+        {std::nullopt, "Nom", std::nullopt},
+        {std::nullopt, std::nullopt, std::nullopt},
+    });
+    const auto listed = ListRestorePoints(management);
+    ASSERT_TRUE(listed);
+    ASSERT_EQ(listed.Value().size(), 3u);
+    EXPECT_EQ(FormatRestorePointRow(listed.Value()[0]), "RP:3   (t)");
+    EXPECT_EQ(FormatRestorePointRow(listed.Value()[1]), "RP:  Nom ()");
+    EXPECT_EQ(FormatRestorePointRow(listed.Value()[2]), "RP:   ()");
+}
+
+TEST(ListRestorePoints_Records, NoRestorePointsGiveAnEmptyList) {
+    ScriptedManagementService management;
+    const auto listed = ListRestorePoints(management);
+    ASSERT_TRUE(listed);
+    EXPECT_TRUE(listed.Value().empty());
+}
+
+TEST(ListRestorePoints_Records, EachListingAsksTheServiceAgain) {
+    ScriptedManagementService management;
+    management.AnswerListing({{"1", "Un", "t"}});
+    ASSERT_EQ(ListRestorePoints(management).Value().size(), 1u);
+    management.AnswerListing({{"1", "Un", "t"}, {"2", "Deux", "t"}});
+    EXPECT_EQ(ListRestorePoints(management).Value().size(), 2u);
+    EXPECT_EQ(management.ListingRequests(), 2);
+    EXPECT_TRUE(management.CreateRequests().empty());
+}
+
+TEST(ListRestorePoints_Failure, ReachesTheCallerWithItsStatus) {
+    ScriptedManagementService management;
+    management.FailListing(kAccessDenied);
+    const auto denied = ListRestorePoints(management);
+    ASSERT_FALSE(denied);
+    EXPECT_EQ(denied.Failure().status, kAccessDenied);
+
+    management.FailToBind();
+    const auto unbound = ListRestorePoints(management);
+    ASSERT_FALSE(unbound);
+    EXPECT_EQ(unbound.Failure().status, ScriptedManagementService::kBindFailure);
+}
+
+}  // namespace
+}  // namespace brivex
