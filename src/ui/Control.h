@@ -5,6 +5,7 @@
 // nothing when headless). Setting a value from code never fires the control's
 // own handler; only user input coming back through the peer does.
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -22,6 +23,16 @@ struct Bounds {
     int top = 0;
     int width = 0;
     int height = 0;
+};
+
+// How a control's text looks. Colours are 0x00BBGGRR.
+struct Appearance {
+    enum class Align { Left, Center, Right };
+    std::string fontName = "Tahoma";
+    double fontPoints = 8.25;
+    bool bold = false;
+    std::uint32_t foreColor = 0x000000;
+    Align align = Align::Left;
 };
 
 class Control {
@@ -51,8 +62,15 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
+    // A control placed in a frame is shown only while the frame is.
+    void PlaceIn(Control& container) { container_ = &container; }
+    Control* Container() const { return container_; }
+    bool Shown() const { return visible_ && (!container_ || container_->Shown()); }
+
     const Bounds& Position() const { return bounds_; }
     void SetPosition(Bounds bounds) { bounds_ = bounds; }
+    const ui::Appearance& Look() const { return look_; }
+    void SetLook(ui::Appearance look) { look_ = std::move(look); }
 
     // The kind's name as the Win32 side creates it ("Label", "ButtonPlus", ...).
     virtual std::string_view Kind() const = 0;
@@ -68,6 +86,8 @@ protected:
     // Called after a text property changed, for kinds that react (a label's size, ...).
     virtual void TextChanged(std::string_view property);
     virtual void PushStateToPeer();
+    // Swaps the peer without pushing anything: for changes that came from the peer.
+    void AttachPeerQuietly(ControlPeer* peer) { peer_ = peer; }
 
 private:
     Form& form_;
@@ -77,6 +97,8 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     Bounds bounds_;
+    ui::Appearance look_;
+    Control* container_ = nullptr;
     ControlPeer* peer_ = nullptr;
 };
 

@@ -16,6 +16,7 @@ public:
     virtual void SetEnabled(bool enabled) = 0;
     virtual void SetValue(int value) = 0;  // check state, option state, bar value, list index
     virtual void SetItems(const std::vector<std::string>& items) = 0;
+    virtual void SetPicture(const std::string& pictureName) = 0;
     virtual void Invalidate() = 0;
 };
 

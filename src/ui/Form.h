@@ -43,6 +43,14 @@ public:
     const std::vector<Control*>& Controls() const { return controls_; }
     Control* FindControl(std::string_view name, std::optional<int> index = std::nullopt) const;
 
+    // Client size in twips, and the named drawing that fills the background.
+    const Bounds& Design() const { return design_; }
+    void SetDesign(int widthTwips, int heightTwips, std::string background) {
+        design_ = {0, 0, widthTwips, heightTwips};
+        background_ = std::move(background);
+    }
+    const std::string& Background() const { return background_; }
+
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     WindowState State() const { return state_; }
@@ -62,6 +70,10 @@ public:
     std::function<void()> OnUnload;
     std::function<void()> OnMouseDown;
 
+    // Kept by the form host.
+    bool Loaded() const { return loaded_; }
+    void SetLoaded(bool loaded) { loaded_ = loaded; }
+
     void AttachPeer(FormPeer* peer) { peer_ = peer; }
     FormPeer* Peer() const { return peer_; }
 
@@ -72,11 +84,14 @@ private:
     std::string name_;
     std::string caption_;
     std::vector<Control*> controls_;
+    Bounds design_{0, 0, 7200, 5400};
+    std::string background_;
     bool enabled_ = true;
     WindowState state_ = WindowState::Normal;
     MousePointer pointer_ = MousePointer::Default;
     bool topmost_ = false;
     bool rounded_ = false;
+    bool loaded_ = false;
     FormPeer* peer_ = nullptr;
 };
 

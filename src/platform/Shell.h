@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace brivex {
+
+// The shell and file operations the program asks of the system. None reports
+// a failure: the program never tells the user about them.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual void OpenUrl(const std::string& url) = 0;
+    virtual void ClearRecentDocuments() = 0;
+    virtual void EmptyClipboard() = 0;
+    // Deletes every file matching a wildcard path; one that cannot be deleted
+    // does not stop the others.
+    virtual void DeleteFiles(const std::string& wildcardPath) = 0;
+    // Plays a wave file and returns when it has played; a missing file plays nothing.
+    virtual void PlaySoundSync(const std::string& path) = 0;
+};
+
+}  // namespace brivex

@@ -1,0 +1,39 @@
+#include "platform/win32/Win32Shell.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+#include <shlobj.h>
+
+#include "platform/win32/Win32AnsiCodec.h"
+
+namespace brivex {
+
+void Win32Shell::OpenUrl(const std::string& url) {
+    ShellExecuteW(nullptr, L"open", Widen(url).c_str(), L"", L"", SW_SHOWNORMAL);
+}
+
+void Win32Shell::ClearRecentDocuments() { SHAddToRecentDocs(SHARD_PATHA, nullptr); }
+
+void Win32Shell::EmptyClipboard() {
+    if (!OpenClipboard(nullptr)) return;
+    ::EmptyClipboard();
+    CloseClipboard();
+}
+
+void Win32Shell::DeleteFiles(const std::string& wildcardPath) {
+    const std::wstring pattern = Widen(wildcardPath);
+    const std::wstring folder = pattern.substr(0, pattern.find_last_of(L'\\') + 1);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+void Win32Shell::PlaySoundSync(const std::string& path) {
+    sndPlaySoundW(Widen(path).c_str(), SND_SYNC | SND_NODEFAULT);
+}
+
+}  // namespace brivex

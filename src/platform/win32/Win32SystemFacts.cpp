@@ -1,0 +1,73 @@
+#include "platform/win32/Win32SystemFacts.h"
+
+#include <windows.h>
+
+#include "platform/win32/Win32AnsiCodec.h"
+
+namespace brivex {
+
+namespace {
+
+// One name for every copy of the program in the session, wherever it is installed.
+constexpr wchar_t kInstanceMutexName[] = L"Local\\Velmora.BrivexDoziv.Instance";
+
+}  // namespace
+
+Win32SystemFacts::~Win32SystemFacts() {
+    if (instanceMutex_) CloseHandle(instanceMutex_);
+}
+
+std::optional<int> Win32SystemFacts::PlatformId() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = 148;  // the size of the record the version query expects
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExA(&version)) return std::nullopt;
+#pragma GCC diagnostic pop
+    return static_cast<int>(version.dwPlatformId);
+}
+
+std::string Win32SystemFacts::ApplicationFolder() {
+    wchar_t path[MAX_PATH * 2] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+    std::wstring folder(path, length);
+    folder.erase(folder.find_last_of(L'\\') + 1);
+    if (folder.size() > 3 && folder.back() == L'\\') folder.pop_back();  // "C:\" keeps its backslash
+    return Narrow(folder);
+}
+
+std::string Win32SystemFacts::WindowsFolder() {
+    wchar_t path[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryW(path, MAX_PATH);
+    return Narrow(std::wstring_view(path, length));
+}
+
+bool Win32SystemFacts::PreviousInstance() {
+    if (!instanceMutex_) {
+        instanceMutex_ = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
+        previousInstance_ = GetLastError() == ERROR_ALREADY_EXISTS;
+    }
+    return previousInstance_;
+}
+
+LocalTime Win32SystemFacts::Now() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+MemoryStatus Win32SystemFacts::Memory() {
+    MEMORYSTATUSEX status = {};
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status)) return {};
+    return {status.ullTotalPhys,     status.ullAvailPhys,    status.ullTotalPageFile,
+            status.ullAvailPageFile, status.ullTotalVirtual, status.ullAvailVirtual};
+}
+
+char Win32SystemFacts::DecimalSeparator() {
+    wchar_t separator[4] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) < 2 || separator[0] > 0x7F) return '.';
+    return static_cast<char>(separator[0]);
+}
+
+}  // namespace brivex

@@ -1,0 +1,16 @@
+#include "ui/Picture.h"
+
+namespace brivex::ui {
+
+void Picture::SetPicture(std::string picture) {
+    if (picture == picture_) return;
+    picture_ = std::move(picture);
+    if (Peer()) Peer()->SetPicture(picture_);
+}
+
+void Picture::PushStateToPeer() {
+    Control::PushStateToPeer();
+    Peer()->SetPicture(picture_);
+}
+
+}  // namespace brivex::ui

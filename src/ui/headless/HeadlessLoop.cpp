@@ -1,0 +1,46 @@
+#include "ui/headless/HeadlessLoop.h"
+
+namespace brivex::ui {
+
+void HeadlessLoop::DoEvents() {
+    // Only what is pending now runs; actions queued by these run at the next yield.
+    std::deque<std::function<void()>> pending;
+    pending.swap(queue_);
+    for (auto& action : pending) action();
+}
+
+TimerId HeadlessLoop::StartTimer(Millis interval, std::function<void()> tick) {
+    const TimerId id = nextId_++;
+    timers_[id] = Entry{interval, now_ + interval, std::move(tick)};
+    return id;
+}
+
+void HeadlessLoop::StopTimer(TimerId id) { timers_.erase(id); }
+
+TimerId HeadlessLoop::EarliestDueNoLaterThan(Millis end) const {
+    TimerId best = 0;
+    Millis bestDue = end + 1;
+    for (const auto& [id, entry] : timers_) {
+        if (entry.due < bestDue) {  // ids grow with start order, so ties keep the earlier start
+            best = id;
+            bestDue = entry.due;
+        }
+    }
+    return best;
+}
+
+void HeadlessLoop::AdvanceBy(Millis duration) {
+    const Millis end = now_ + duration;
+    while (const TimerId id = EarliestDueNoLaterThan(end)) {
+        Entry& entry = timers_.at(id);
+        now_ = entry.due;
+        entry.due += entry.interval;  // reschedule first: the tick may stop or restart it
+        const std::function<void()> tick = entry.tick;
+        tick();
+        DoEvents();
+    }
+    now_ = end;
+    DoEvents();
+}
+
+}  // namespace brivex::ui

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+
+#include "ui/EventLoop.h"
+
+namespace brivex::ui {
+
+// The event loop of the native tests: a virtual clock that only moves when the
+// test says so, and a queue of user actions that run inside the next
+// DoEvents(), exactly where the real program lets pending input in.
+class HeadlessLoop final : public EventLoop {
+public:
+    void DoEvents() override;
+    TimerId StartTimer(Millis interval, std::function<void()> tick) override;
+    void StopTimer(TimerId id) override;
+    void Post(std::function<void()> action) override { queue_.push_back(std::move(action)); }
+    // Runs what is queued; the virtual clock does not move by itself.
+    void Run() override { DoEvents(); }
+    void Quit() override { quit_ = true; }
+
+    // Queues a user action (a click, a key) to run at the next yield.
+    void Queue(std::function<void()> action) { queue_.push_back(std::move(action)); }
+    // Moves the clock forward, firing due timers in order of due time (then of
+    // start), each followed by a yield.
+    void AdvanceBy(Millis duration);
+
+    Millis Now() const { return now_; }
+    bool QuitRequested() const { return quit_; }
+    std::size_t RunningTimers() const { return timers_.size(); }
+
+private:
+    struct Entry {
+        Millis interval;
+        Millis due;
+        std::function<void()> tick;
+    };
+    TimerId EarliestDueNoLaterThan(Millis end) const;
+
+    Millis now_ = 0;
+    TimerId nextId_ = 1;
+    std::map<TimerId, Entry> timers_;
+    std::deque<std::function<void()>> queue_;
+    bool quit_ = false;
+};
+
+}  // namespace brivex::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace brivex::ui {
+
+// The program's own pictures, by name: window backgrounds and image boxes are
+// drawn in code, so the executable carries no artwork files.
+using ArtPainter = std::function<void(HDC dc, const RECT& area)>;
+
+void RegisterArt(const std::string& name, ArtPainter painter);
+// False when no picture has that name (the area is then left as it is).
+bool PaintArt(const std::string& name, HDC dc, const RECT& area);
+
+}  // namespace brivex::ui

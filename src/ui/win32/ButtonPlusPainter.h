@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace brivex::ui {
+
+struct ButtonPlusState {
+    bool pressed = false;
+    bool disabled = false;
+    bool focused = false;
+    bool hover = false;
+};
+
+// The face of the program's push buttons: a rounded, softly shaded plate.
+void PaintButtonPlus(HDC dc, const RECT& area, const std::wstring& caption, HFONT font, ButtonPlusState state);
+
+// A captioned panel: a translucent-looking rounded plate with its title on top.
+void PaintFramePanel(HDC dc, const RECT& area, const std::wstring& caption, HFONT font);
+
+}  // namespace brivex::ui

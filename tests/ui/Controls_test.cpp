@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/ButtonPlus.h"
+#include "ui/CheckBox.h"
+#include "ui/FramePlus.h"
+#include "ui/Label.h"
+#include "ui/ListBox.h"
+#include "ui/OptionButton.h"
+#include "ui/TextBox.h"
+#include "ui/Form.h"
+
+namespace brivex::ui {
+namespace {
+
+// Records what a peer is told, to check that the model pushes changes and only changes.
+struct RecordingPeer final : ControlPeer {
+    void SetText(const std::string& t) override { log.push_back("text " + t); }
+    void SetToolTip(const std::string& t) override { log.push_back("tip " + t); }
+    void SetVisible(bool v) override { log.push_back(v ? "show" : "hide"); }
+    void SetEnabled(bool e) override { log.push_back(e ? "enable" : "disable"); }
+    void SetValue(int v) override { log.push_back("value " + std::to_string(v)); }
+    void SetItems(const std::vector<std::string>& items) override { log.push_back("items " + std::to_string(items.size())); }
+    void SetPicture(const std::string& p) override { log.push_back("picture " + p); }
+    void Invalidate() override { log.push_back("invalidate"); }
+    std::vector<std::string> log;
+};
+
+struct Panel : Form {
+    Panel() : Form("FrmPanel", "Panel") {
+        Check1.PlaceIn(Frame1);
+        Option1.PlaceIn(Frame1);
+        Option2.PlaceIn(Frame1);
+    }
+    FramePlus Frame1{*this, "Frame1", "Options"};
+    CheckBox Check1{*this, "Check1", "Changer"};
+    OptionButton Option1{*this, "Option1", "Un"};
+    OptionButton Option2{*this, "Option2", "Deux"};
+    OptionButton Option3{*this, "Option3", "Ailleurs"};
+    ButtonPlus Command1{*this, "Command1", "&Optimiser Windows"};
+    Label Label1{*this, "Label1", "HH:MM:SS"};
+    TextBox Text1{*this, "Text1", "saisie"};
+    ListBox List1{*this, "List1"};
+};
+
+TEST(Controls_Collection, DeclarationOrderAndLookupByNameAndIndex) {
+    Panel form;
+    std::vector<std::string> names;
+    for (const Control* c : form.Controls()) names.push_back(c->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"Frame1", "Check1", "Option1", "Option2", "Option3", "Command1",
+                                               "Label1", "Text1", "List1"}));
+    EXPECT_EQ(form.FindControl("Label1"), &form.Label1);
+    EXPECT_EQ(form.FindControl("Label1", 0), nullptr);
+}
+
+TEST(Controls_Properties, ByNameOnlyWhereTheKindHasThem) {
+    Panel form;
+    EXPECT_EQ(form.Command1.Get("Caption"), "&Optimiser Windows");
+    EXPECT_TRUE(form.Text1.HasProperty("ToolTipText"));
+    EXPECT_FALSE(form.Text1.HasProperty("Caption")) << "a text box's text is the user's, not a caption";
+    EXPECT_FALSE(form.Text1.Set("Caption", "x"));
+    EXPECT_FALSE(form.List1.Get("Caption"));
+    EXPECT_TRUE(form.Label1.Set("ToolTipText", "Heure"));
+    EXPECT_EQ(form.Label1.ToolTipText(), "Heure");
+}
+
+TEST(Controls_Frame, HidingTheFrameHidesWhatIsInIt) {
+    Panel form;
+    EXPECT_TRUE(form.Check1.Shown());
+    form.Frame1.SetVisible(false);
+    EXPECT_FALSE(form.Check1.Shown());
+    EXPECT_TRUE(form.Check1.Visible()) << "its own Visible is untouched";
+    EXPECT_TRUE(form.Option3.Shown()) << "outside the frame";
+    form.Frame1.SetVisible(true);
+    EXPECT_TRUE(form.Option2.Shown());
+}
+
+TEST(Controls_Handlers, ValuesSetFromCodeFireNothingUserInputDoes) {
+    Panel form;
+    int clicks = 0;
+    form.Check1.OnClick = [&] { ++clicks; };
+    form.Check1.SetValue(1);
+    EXPECT_EQ(clicks, 0);
+    form.Check1.Click();
+    EXPECT_EQ(form.Check1.Value(), 0);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(Controls_Handlers, DisabledControlOrWindowIgnoresTheUser) {
+    Panel form;
+    int clicks = 0;
+    form.Command1.OnClick = [&] { ++clicks; };
+    form.Command1.SetEnabled(false);
+    form.Command1.Click();
+    form.Command1.SetEnabled(true);
+    form.SetEnabled(false);
+    form.Command1.Click();
+    EXPECT_EQ(clicks, 0);
+    form.SetEnabled(true);
+    form.Command1.Click();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(Controls_OptionButton, ChoosingOneClearsTheOthersOfItsContainerOnly) {
+    Panel form;
+    form.Option3.SetValue(true);
+    form.Option1.Click();
+    form.Option2.Click();
+    EXPECT_FALSE(form.Option1.Value());
+    EXPECT_TRUE(form.Option2.Value());
+    EXPECT_TRUE(form.Option3.Value()) << "another container's group";
+}
+
+TEST(Controls_Peer, GetsTheWholeStateOnAttachThenOnlyChanges) {
+    Panel form;
+    RecordingPeer peer;
+    form.Label1.AttachPeer(&peer);
+    EXPECT_EQ(peer.log, (std::vector<std::string>{"text HH:MM:SS", "tip ", "show", "enable"}));
+    peer.log.clear();
+    form.Label1.SetCaption("HH:MM:SS");
+    form.Label1.SetVisible(true);
+    EXPECT_TRUE(peer.log.empty()) << "a setter given the value it holds does nothing";
+    form.Label1.SetCaption("09:05:07");
+    form.Label1.SetToolTipText("Heure");
+    EXPECT_EQ(peer.log, (std::vector<std::string>{"text 09:05:07", "tip Heure"}));
+}
+
+TEST(Controls_TextBox, TypingUpdatesTheModelWithoutEchoingToThePeer) {
+    Panel form;
+    RecordingPeer peer;
+    form.Text1.AttachPeer(&peer);
+    peer.log.clear();
+    int changes = 0;
+    form.Text1.OnChange = [&] { ++changes; };
+    form.Text1.UserTyped("Mon point");
+    EXPECT_EQ(form.Text1.Text(), "Mon point");
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(peer.log.empty());
+}
+
+TEST(Controls_List, SelectionStaysInRangeAndClearResetsIt) {
+    Panel form;
+    form.List1.AddItem("a");
+    form.List1.AddItem("b");
+    form.List1.SetListIndex(5);
+    EXPECT_EQ(form.List1.ListIndex(), -1);
+    form.List1.UserSelected(1);
+    EXPECT_EQ(form.List1.SelectedText(), "b");
+    form.List1.Clear();
+    EXPECT_EQ(form.List1.ListIndex(), -1);
+    EXPECT_EQ(form.List1.SelectedText(), "");
+}
+
+}  // namespace
+}  // namespace brivex::ui
