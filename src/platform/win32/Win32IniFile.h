@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/IniFile.h"
+#include "platform/win32/Win32AnsiCodec.h"
+
+namespace brivex {
+
+// kernel32's ANSI profile functions, as they are.
+class Win32IniFile final : public IniFile {
+public:
+    ProfileString GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                            std::uint32_t bufferSize, const std::string& file) override;
+    std::int32_t WriteString(const std::string& section, const std::string& key,
+                             const std::optional<std::string>& value, const std::string& file) override;
+
+private:
+    Win32AnsiCodec ansi_;
+};
+
+}  // namespace brivex
