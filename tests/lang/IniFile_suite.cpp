@@ -1,0 +1,263 @@
+// The rules of the system's profile functions that the language files rely on,
+// checked on the portable engine natively and on kernel32 under Wine. Files are
+// set up and inspected as raw bytes, which are in the ANSI code page.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "lang/IniFileHarness.h"
+#include "lang/TempFolder.h"
+
+namespace brivex::testing {
+namespace {
+
+std::size_t CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+class IniFileSuite : public ::testing::Test {
+protected:
+    std::unique_ptr<IniFileHarness> harness = MakeIniFileHarness();
+    IniFile& ini = harness->Ini();
+    TempFolder folder;
+    const std::string file = folder.Path("Test.lng");
+
+    // The text before the terminator, once the buffer is seen to keep its size
+    // and the count to give the length of that text.
+    std::string ReadFrom(const std::string& path, const std::string& section, const std::string& key,
+                         const std::string& defaultValue = "<default>", std::uint32_t size = 255) {
+        const ProfileString got = ini.GetString(section, key, defaultValue, size, path);
+        const std::string text = got.buffer.substr(0, got.buffer.find('\0'));
+        EXPECT_EQ(CharacterCount(got.buffer), size);
+        EXPECT_EQ(got.count, CharacterCount(text));
+        return text;
+    }
+    std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue = "<default>",
+                     std::uint32_t size = 255) {
+        return ReadFrom(file, section, key, defaultValue, size);
+    }
+    std::int32_t Write(const std::string& section, const std::string& key, const std::optional<std::string>& value) {
+        return ini.WriteString(section, key, value, file);
+    }
+    void PutFile(const std::string& bytes) { folder.Put(file, bytes); }
+    std::string FileBytes() const { return folder.Get(file).value_or("<missing>"); }
+};
+
+using IniFile_Lookup = IniFileSuite;
+
+TEST_F(IniFile_Lookup, MissingFileSectionOrKeyGivesTheDefault) {
+    EXPECT_EQ(Read("FrmHome", "Form.Caption", "Velmora Xp"), "Velmora Xp");
+    PutFile("[FrmTweak]\r\nForm.Caption=Tweaks\r\n");
+    EXPECT_EQ(Read("FrmHome", "Form.Caption", "Velmora Xp"), "Velmora Xp");
+    EXPECT_EQ(Read("FrmTweak", "Label1.Caption", "Options"), "Options");
+    EXPECT_EQ(Read("FrmTweak", "Label1.Caption", ""), "");
+}
+
+TEST_F(IniFile_Lookup, NamesIgnoreLetterCaseAndSurroundingBlanks) {
+    PutFile("[ FrmHome ]\r\n  Command1.Caption  =Optimise\r\n");
+    EXPECT_EQ(Read("FrmHome", "Command1.Caption"), "Optimise");
+    EXPECT_EQ(Read("FRMHOME", "command1.caption"), "Optimise");
+    EXPECT_EQ(Read("  frmhome ", "\tCOMMAND1.Caption "), "Optimise");
+}
+
+TEST_F(IniFile_Lookup, ValueIsTheTrimmedRestOfTheLineAfterTheFirstEquals) {
+    PutFile(
+        "[S]\r\n"
+        "spaces=   spaced value   \r\n"
+        "tabs=\tt\t\r\n"
+        "around = v\r\n"
+        "equals=a=b\r\n"
+        "semicolon=a;b ; c\r\n"
+        "empty=\r\n"
+        "blank=    \r\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"spaces", "spaced value"}, {"tabs", "t"},   {"around", "v"}, {"equals", "a=b"},
+        {"semicolon", "a;b ; c"},   {"empty", ""},   {"blank", ""},
+    };
+    for (const auto& [key, value] : cases) EXPECT_EQ(Read("S", key), value) << key;
+}
+
+TEST_F(IniFile_Lookup, OnePairOfEnclosingQuotesIsRemoved) {
+    PutFile(
+        "[S]\r\n"
+        "double=\"q v\"\r\n"
+        "single='s v'\r\n"
+        "padded=  \"p\"  \r\n"
+        "inner=\"\"twice\"\"\r\n"
+        "unbalanced=\"abc\r\n"
+        "mixed=\"abc'\r\n"
+        "partial='b' x\r\n"
+        "pair=\"\"\r\n"
+        "lone=\"\r\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"double", "q v"},      {"single", "s v"},    {"padded", "p"},        {"inner", "\"twice\""},
+        {"unbalanced", "\"abc"}, {"mixed", "\"abc'"}, {"partial", "'b' x"}, {"pair", ""},
+        {"lone", "\""},
+    };
+    for (const auto& [key, value] : cases) EXPECT_EQ(Read("S", key), value) << key;
+}
+
+TEST_F(IniFile_Lookup, LineWithoutEqualsIsNoKey) {
+    PutFile("[S]\r\nCaption\r\nOther=1\r\n");
+    EXPECT_EQ(Read("S", "Caption", "kept"), "kept");
+    EXPECT_EQ(Read("S", "Other"), "1");
+}
+
+TEST_F(IniFile_Lookup, FirstOfDuplicateKeysAndSectionsWins) {
+    PutFile("[S]\r\nk=first\r\nK=second\r\n[T]\r\nt=1\r\n[s]\r\nk=third\r\nlate=4\r\n");
+    EXPECT_EQ(Read("S", "k"), "first");
+    EXPECT_EQ(Read("S", "late"), "<default>");
+}
+
+TEST_F(IniFile_Lookup, LinesMayEndInLineFeedsOrNothing) {
+    PutFile("[S]\nx=1\n\n[T]\ry=2\r\r\nz=3");
+    EXPECT_EQ(Read("S", "x"), "1");
+    EXPECT_EQ(Read("T", "y"), "2");
+    EXPECT_EQ(Read("T", "z"), "3");
+}
+
+TEST_F(IniFile_Lookup, AccentedNamesIgnoreLetterCaseOnWindows) {
+    if (!harness->FoldsAccentedLetters()) GTEST_SKIP() << "Wine folds only A to Z in profile names";
+    PutFile("[G\xC9N\xC9RAL]\r\n\xC9t\xE9=1\r\n");
+    EXPECT_EQ(Read("Général", "éTÉ"), "1");
+}
+
+TEST_F(IniFile_Lookup, AnsiBytesComeBackAsText) {
+    PutFile("[S]\r\nk=G\xE9n\xE9ral \x80 \xAB x \xBB\r\nnbsp=\xA0x\xA0\r\n");
+    EXPECT_EQ(Read("S", "k"), "Général € « x »");
+    EXPECT_EQ(Read("S", "nbsp"), "\xC2\xA0x\xC2\xA0") << "a no-break space is no blank";
+}
+
+using IniFile_Buffer = IniFileSuite;
+
+TEST_F(IniFile_Buffer, TextIsCutToOneCharacterLessThanTheBuffer) {
+    PutFile("[S]\r\nlong=" + std::string(300, 'x') + "\r\n");
+    EXPECT_EQ(Read("S", "long"), std::string(254, 'x'));
+    EXPECT_EQ(Read("S", "long", "", 5), "xxxx");
+    EXPECT_EQ(Read("S", "long", "", 1), "");
+    EXPECT_EQ(Read("S", "long", "", 0), "");
+    EXPECT_EQ(Read("S", "missing", std::string(300, 'd')), std::string(254, 'd'));
+}
+
+TEST_F(IniFile_Buffer, CutCountsCharactersNotBytes) {
+    PutFile("[S]\r\nlong=" + std::string(300, '\xE9') + "\r\n");
+    std::string expected;
+    for (int i = 0; i < 254; ++i) expected += "é";
+    EXPECT_EQ(Read("S", "long"), expected);
+}
+
+TEST_F(IniFile_Buffer, QuotedValueCutLosesItsOpeningQuote) {
+    PutFile("[S]\r\nlong=\"" + std::string(260, 'y') + "\"\r\nedge=\"" + std::string(254, 'z') + "\"\r\nfits=\"" +
+            std::string(253, 'w') + "\"\r\n");
+    EXPECT_EQ(Read("S", "long"), std::string(254, 'y'));
+    EXPECT_EQ(Read("S", "fits"), std::string(253, 'w'));
+    // The closing quote is taken off whenever the buffer could hold the rest,
+    // here after the cut already dropped it.
+    EXPECT_EQ(Read("S", "edge"), std::string(253, 'z'));
+}
+
+using IniFile_Default = IniFileSuite;
+
+TEST_F(IniFile_Default, LosesItsTrailingSpacesButNeverItsFirstCharacter) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Quitter  ", "Quitter"}, {"  Quitter", "  Quitter"}, {"   ", " "}, {"tab\t", "tab\t"}, {"", ""},
+    };
+    for (const auto& [given, expected] : cases) EXPECT_EQ(Read("S", "missing", given), expected) << given;
+}
+
+TEST_F(IniFile_Default, LosesItsQuotesOnlyWhenTheFileCouldBeOpened) {
+    EXPECT_EQ(Read("S", "missing", "\"quoted\""), "quoted");
+    EXPECT_EQ(ReadFrom(folder.Path("Lang\\Francais.lng"), "S", "missing", "\"quoted\"  "), "\"quoted\"");
+    folder.MakeFolder(folder.Path("Folder.lng"));
+    EXPECT_EQ(ReadFrom(folder.Path("Folder.lng"), "S", "missing", "'quoted'"), "'quoted'");
+}
+
+using IniFile_Write = IniFileSuite;
+
+TEST_F(IniFile_Write, NewFileIsAnsiWithCrLfAndNoByteOrderMark) {
+    EXPECT_NE(Write("FrmHome", "Form.Caption", "Général"), 0);
+    EXPECT_NE(Write("FrmHome", "Label1.Caption", "Prix : 5 €"), 0);
+    EXPECT_EQ(FileBytes(), "[FrmHome]\r\nForm.Caption=G\xE9n\xE9ral\r\nLabel1.Caption=Prix : 5 \x80\r\n");
+}
+
+TEST_F(IniFile_Write, NewKeyGoesAtTheEndOfItsSectionAndNewSectionAtTheEnd) {
+    PutFile("[A]\r\na=1\r\n[B]\r\nb=1\r\n");
+    EXPECT_NE(Write("a", "n", "2"), 0);
+    EXPECT_NE(Write("C", "c", "3"), 0);
+    EXPECT_EQ(FileBytes(), "[A]\r\na=1\r\nn=2\r\n[B]\r\nb=1\r\n[C]\r\nc=3\r\n");
+}
+
+TEST_F(IniFile_Write, ExistingKeyIsReplacedInPlaceKeepingItsSpelling) {
+    PutFile("[Form]\r\nKey=old\r\nNext=1\r\n");
+    EXPECT_NE(Write("FORM", "kEY", "new"), 0);
+    EXPECT_EQ(FileBytes(), "[Form]\r\nKey=new\r\nNext=1\r\n");
+}
+
+TEST_F(IniFile_Write, CommentsAndOtherSectionsSurvive) {
+    PutFile("; Brivex Doziv\r\n[S]\r\nk=1\r\n;note\r\n[T]\r\nc=3\r\n");
+    EXPECT_NE(Write("S", "k", "2"), 0);
+    EXPECT_EQ(FileBytes(), "; Brivex Doziv\r\n[S]\r\nk=2\r\n;note\r\n[T]\r\nc=3\r\n");
+}
+
+TEST_F(IniFile_Write, ValueReadsBackTrimmed) {
+    EXPECT_NE(Write("S", "k", "  spaced value  "), 0);
+    EXPECT_EQ(Read("S", "k"), "spaced value");
+}
+
+TEST_F(IniFile_Write, ValueWithLineBreaksIsWrittenRawAndReadsBackAsItsFirstLine) {
+    EXPECT_NE(Write("S", "Multi", "line1\r\nline2"), 0);
+    EXPECT_NE(Write("S", "After", "a"), 0);
+    EXPECT_EQ(FileBytes(), "[S]\r\nMulti=line1\r\nline2\r\nAfter=a\r\n");
+    EXPECT_EQ(Read("S", "Multi"), "line1");
+    EXPECT_EQ(Read("S", "line2", "none"), "none");
+}
+
+TEST_F(IniFile_Write, EmptyValueMakesAnEmptyKey) {
+    EXPECT_NE(Write("S", "k", ""), 0);
+    EXPECT_EQ(FileBytes(), "[S]\r\nk=\r\n");
+    EXPECT_EQ(Read("S", "k", "default"), "");
+}
+
+TEST_F(IniFile_Write, NoValueDeletesTheKeyAndNothingElse) {
+    PutFile("[S]\r\na=1\r\nb=2\r\n[T]\r\nb=3\r\n");
+    EXPECT_NE(Write("s", "B", std::nullopt), 0);
+    EXPECT_EQ(FileBytes(), "[S]\r\na=1\r\n[T]\r\nb=3\r\n");
+    EXPECT_NE(Write("S", "missing", std::nullopt), 0);
+    EXPECT_NE(Write("Missing", "b", std::nullopt), 0);
+    EXPECT_EQ(FileBytes(), "[S]\r\na=1\r\n[T]\r\nb=3\r\n");
+}
+
+TEST_F(IniFile_Write, DeletingFromAMissingFileCreatesNothing) {
+    EXPECT_NE(Write("S", "k", std::nullopt), 0);
+    EXPECT_FALSE(folder.Exists(file));
+}
+
+TEST_F(IniFile_Write, InAMissingFolderFailsAndCreatesNothing) {
+    const std::string missing = folder.Path("Lang\\Francais.lng");
+    EXPECT_EQ(ini.WriteString("MSG", "msg1", "Initialisation ..", missing), 0);
+    EXPECT_EQ(ini.WriteString("MSG", "msg1", std::nullopt, missing), 0);
+    EXPECT_FALSE(folder.Exists(folder.Path("Lang")));
+    EXPECT_EQ(ReadFrom(missing, "MSG", "msg1", ""), "");
+}
+
+TEST_F(IniFile_Write, IntoAFolderWithAnAccentedName) {
+    const std::string path = folder.Path("Lang\\Fran\xC3\xA7" "ais.lng");
+    folder.MakeFolder(folder.Path("Lang"));
+    EXPECT_NE(ini.WriteString("MSG", "msg8", "Optimisation Terminée", path), 0);
+    EXPECT_EQ(folder.Get(path), "[MSG]\r\nmsg8=Optimisation Termin\xE9" "e\r\n");
+    EXPECT_EQ(ReadFrom(path, "MSG", "msg8"), "Optimisation Terminée");
+}
+
+TEST_F(IniFile_Write, TextsReadBackUnchanged) {
+    const char* texts[] = {"&Optimiser Windows", "Accélaration des Applications ..", "100 %", "a=b", "x ; y",
+                           "« Système »", "Œuvre – été", "C:\\Windows\\Prefetch\\*.pf"};
+    for (const char* text : texts) {
+        EXPECT_NE(Write("S", "k", text), 0);
+        EXPECT_EQ(Read("S", "k"), text);
+    }
+}
+
+}  // namespace
+}  // namespace brivex::testing

@@ -1,0 +1,21 @@
+#include "lang/IniFileHarness.h"
+#include "platform/portable/PortableIniFile.h"
+
+namespace brivex::testing {
+
+namespace {
+
+class PortableIniFileHarness final : public IniFileHarness {
+public:
+    IniFile& Ini() override { return ini_; }
+    bool FoldsAccentedLetters() const override { return true; }
+
+private:
+    PortableIniFile ini_;
+};
+
+}  // namespace
+
+std::unique_ptr<IniFileHarness> MakeIniFileHarness() { return std::make_unique<PortableIniFileHarness>(); }
+
+}  // namespace brivex::testing
