@@ -1,0 +1,56 @@
+#pragma once
+// Translation. Every window writes its own French texts into the reference
+// file "Francais.lng" and then relabels itself from the language file the user
+// chose. Language files are initialisation files in the ANSI code page: one
+// section per window, named after it, with the keys "Form.Caption",
+// "<control>.Caption", "<control>.ToolTipText" and, for members of a control
+// array, "<control>(<index>).Caption"; and a section "MSG" holding the
+// optimisation's stage texts "msg1".."msg8". Nothing here ever fails: a
+// missing folder, file or key leaves every text as it was.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lang/LanguageState.h"
+#include "platform/IniFile.h"
+#include "ui/Form.h"
+
+namespace brivex {
+
+// Application folder + "\Lang\Francais.lng".
+std::string FrenchReferenceFile(std::string_view appFolder);
+
+// The eight stage texts of the optimisation, in French and in order.
+std::vector<std::string> FrenchProgressMessages();
+
+class MODTrans {
+public:
+    // Texts are read through a buffer of this many characters, so at most 254 come back.
+    static constexpr std::uint32_t kReadBufferSize = 255;
+
+    MODTrans(IniFile& ini, LanguageState& state) : ini_(ini), state_(state) {}
+
+    std::string ReadIniText(const std::string& file, const std::string& section, const std::string& key,
+                            const std::string& defaultValue);
+    // The platform's result, non-zero on success; no caller needs it.
+    std::int32_t WriteIniText(const std::string& file, const std::string& section, const std::string& key,
+                              const std::string& value);
+
+    // Empty captions and tooltips are not written.
+    void WriteFormTexts(const ui::Form& form, const std::string& file);
+    // A key present with an empty value empties its text; a missing one keeps it.
+    void TranslateForm(ui::Form& form, const std::string& file);
+
+    // ProgressMessages as "msg1", "msg2", ... of section "MSG".
+    void WriteMessages(const std::string& file);
+    // From CurrentLanguageFile; empty when the key is absent.
+    std::string GetMessageText(const std::string& key);
+
+private:
+    IniFile& ini_;
+    LanguageState& state_;
+};
+
+}  // namespace brivex

@@ -1,0 +1,263 @@
+#include "lang/MODTrans.h"
+
+#include <gtest/gtest.h>
+
+#include "base/Cp1252.h"
+#include "lang/TempFolder.h"
+#include "platform/portable/PortableIniFile.h"
+#include "ui/Label.h"
+
+namespace brivex::testing {
+namespace {
+
+// A kind with no text property at all, as a timer.
+class TimerStub final : public ui::Control {
+public:
+    TimerStub(ui::Form& form, std::string name) : Control(form, std::move(name), std::nullopt, {}) {}
+    std::string_view Kind() const override { return "Timer"; }
+};
+
+// A kind with a text and a tooltip but no caption, as a text box.
+class TextBoxStub final : public ui::Control {
+public:
+    TextBoxStub(ui::Form& form, std::string name, std::string text)
+        : Control(form, std::move(name), std::nullopt, {{"Text", std::move(text)}, {"ToolTipText", {}}}) {}
+    std::string_view Kind() const override { return "TextBox"; }
+};
+
+class FrmTweakStub : public ui::Form {
+public:
+    FrmTweakStub() : Form("FrmTweak", "Réglages du système") {
+        BrivexCmd6.SetToolTipText("Appliquer les réglages cochés");
+        Text1.SetToolTipText("Dossier");
+    }
+
+    ui::Label Label1{*this, "Label1", "Choisissez les réglages"};
+    ui::Label BrivexCmd6{*this, "BrivexCmd6", "&Appliquer"};
+    TimerStub Timer1{*this, "Timer1"};
+    TextBoxStub Text1{*this, "Text1", "C:\\"};
+    ui::Label Label2{*this, "Label2", ""};
+    ui::Label Option1_0{*this, "Option1", "Désactiver", 0};
+    ui::Label Option1_1{*this, "Option1", "Activer", 1};
+};
+
+std::string Ansi(std::string_view utf8) { return Utf8ToCp1252(utf8); }
+
+// An application folder, with its "Lang" folder unless a test says otherwise.
+class MODTransTest : public ::testing::Test {
+protected:
+    explicit MODTransTest(bool withLangFolder = true) {
+        if (withLangFolder) app.MakeFolder(app.Path("Lang"));
+    }
+
+    std::string LangFile(const std::string& name) const {
+        std::string path = app.Path("Lang\\");
+        path += name;
+        return path;
+    }
+    void PutLangFile(const std::string& name, const std::string& utf8) const { app.Put(LangFile(name), Ansi(utf8)); }
+
+    TempFolder app;
+    PortableIniFile ini;
+    LanguageState state;
+    MODTrans trans{ini, state};
+    FrmTweakStub form;
+    const std::string french = FrenchReferenceFile(app.Path());
+};
+
+using MODTrans_WriteFormTexts = MODTransTest;
+
+TEST_F(MODTrans_WriteFormTexts, WritesTheWindowsTextsInCollectionOrderUnderItsName) {
+    trans.WriteFormTexts(form, french);
+    EXPECT_EQ(app.Get(LangFile("Francais.lng")), Ansi("[FrmTweak]\r\n"
+                                                      "Form.Caption=Réglages du système\r\n"
+                                                      "Label1.Caption=Choisissez les réglages\r\n"
+                                                      "BrivexCmd6.Caption=&Appliquer\r\n"
+                                                      "BrivexCmd6.ToolTipText=Appliquer les réglages cochés\r\n"
+                                                      "Text1.ToolTipText=Dossier\r\n"
+                                                      "Option1(0).Caption=Désactiver\r\n"
+                                                      "Option1(1).Caption=Activer\r\n"));
+}
+
+TEST_F(MODTrans_WriteFormTexts, EmptyWindowCaptionIsWrittenEmptyControlTextsAreNot) {
+    form.SetCaption("");
+    form.Label1.SetCaption("");
+    form.BrivexCmd6.SetToolTipText("");
+    trans.WriteFormTexts(form, french);
+    const std::string bytes = app.Get(french).value_or("");
+    EXPECT_NE(bytes.find("Form.Caption=\r\n"), std::string::npos);
+    EXPECT_EQ(bytes.find("Label1."), std::string::npos);
+    EXPECT_EQ(bytes.find("BrivexCmd6.ToolTipText"), std::string::npos);
+    EXPECT_NE(bytes.find("BrivexCmd6.Caption=&Appliquer"), std::string::npos);
+}
+
+using MODTrans_TranslateForm = MODTransTest;
+
+TEST_F(MODTrans_TranslateForm, RoundTripThroughTheReferenceFileKeepsWhatThePlatformKeeps) {
+    const std::string longCaption = std::string(250, 'a') + "éèêëà";
+    form.Label1.SetCaption("Ligne 1\r\nLigne 2");
+    form.Label2.SetCaption("  Entouré de blancs  ");
+    form.BrivexCmd6.SetCaption(longCaption);
+    trans.WriteFormTexts(form, french);
+    trans.TranslateForm(form, french);
+    EXPECT_EQ(form.Caption(), "Réglages du système");
+    EXPECT_EQ(form.Label1.Caption(), "Ligne 1");
+    EXPECT_EQ(form.Label2.Caption(), "Entouré de blancs");
+    EXPECT_EQ(form.BrivexCmd6.Caption(), std::string(250, 'a') + "éèêë") << "cut to 254 characters";
+    EXPECT_EQ(form.BrivexCmd6.ToolTipText(), "Appliquer les réglages cochés");
+    EXPECT_EQ(form.Option1_0.Caption(), "Désactiver");
+    EXPECT_EQ(form.Option1_1.Caption(), "Activer");
+}
+
+TEST_F(MODTrans_TranslateForm, FileWithOneKeyChangesThatTextAlone) {
+    PutLangFile("English.lng", "[FrmTweak]\r\nBrivexCmd6.Caption=&Apply\r\n");
+    trans.TranslateForm(form, LangFile("English.lng"));
+    EXPECT_EQ(form.BrivexCmd6.Caption(), "&Apply");
+    EXPECT_EQ(form.BrivexCmd6.ToolTipText(), "Appliquer les réglages cochés");
+    EXPECT_EQ(form.Caption(), "Réglages du système");
+    EXPECT_EQ(form.Label1.Caption(), "Choisissez les réglages");
+    EXPECT_EQ(form.Label2.Caption(), "");
+    EXPECT_EQ(form.Text1.ToolTipText(), "Dossier");
+    EXPECT_EQ(form.Option1_0.Caption(), "Désactiver");
+    EXPECT_EQ(form.Option1_1.Caption(), "Activer");
+}
+
+TEST_F(MODTrans_TranslateForm, EmptyValueEmptiesTheText) {
+    PutLangFile("English.lng", "[FrmTweak]\r\nLabel1.Caption=\r\nBrivexCmd6.ToolTipText=\r\nForm.Caption=\r\n");
+    trans.TranslateForm(form, LangFile("English.lng"));
+    EXPECT_EQ(form.Label1.Caption(), "");
+    EXPECT_EQ(form.BrivexCmd6.ToolTipText(), "");
+    EXPECT_EQ(form.BrivexCmd6.Caption(), "&Appliquer");
+    EXPECT_EQ(form.Caption(), "");
+}
+
+TEST_F(MODTrans_TranslateForm, FormCaptionKeySetsTheWindowCaption) {
+    PutLangFile("English.lng", "[FrmTweak]\r\nForm.Caption=System tweaks\r\n");
+    trans.TranslateForm(form, LangFile("English.lng"));
+    EXPECT_EQ(form.Caption(), "System tweaks");
+    EXPECT_EQ(form.Label1.Caption(), "Choisissez les réglages");
+}
+
+TEST_F(MODTrans_TranslateForm, ArrayMembersTakeTheTextsOfTheirOwnIndex) {
+    PutLangFile("English.lng",
+                "[FrmTweak]\r\n"
+                "Option1.Caption=Not a member\r\n"
+                "Option1(1).Caption=Enable\r\n"
+                "Option1(0).Caption=Disable\r\n"
+                "Option1(1).ToolTipText=Switches them on\r\n");
+    trans.TranslateForm(form, LangFile("English.lng"));
+    EXPECT_EQ(form.Option1_0.Caption(), "Disable");
+    EXPECT_EQ(form.Option1_1.Caption(), "Enable");
+    EXPECT_EQ(form.Option1_0.ToolTipText(), "");
+    EXPECT_EQ(form.Option1_1.ToolTipText(), "Switches them on");
+}
+
+TEST_F(MODTrans_TranslateForm, PropertiesAControlLacksAreSkippedAndTheRestGoesOn) {
+    PutLangFile("English.lng",
+                "[FrmTweak]\r\n"
+                "Timer1.Caption=tick\r\n"
+                "Timer1.ToolTipText=tock\r\n"
+                "Text1.Caption=Folder caption\r\n"
+                "Text1.Text=D:\\\r\n"
+                "Text1.ToolTipText=Folder\r\n"
+                "Label2.Caption=After the timer\r\n");
+    trans.TranslateForm(form, LangFile("English.lng"));
+    EXPECT_FALSE(form.Timer1.Get("Caption"));
+    EXPECT_FALSE(form.Timer1.Get("ToolTipText"));
+    EXPECT_FALSE(form.Text1.Get("Caption"));
+    EXPECT_EQ(form.Text1.Get("Text"), "C:\\") << "only captions and tooltips are translated";
+    EXPECT_EQ(form.Text1.ToolTipText(), "Folder");
+    EXPECT_EQ(form.Label2.Caption(), "After the timer");
+}
+
+TEST_F(MODTrans_TranslateForm, OtherWindowsSectionsDoNotApply) {
+    PutLangFile("English.lng", "[FrmHome]\r\nLabel1.Caption=Home\r\nForm.Caption=Home\r\n");
+    trans.TranslateForm(form, LangFile("English.lng"));
+    EXPECT_EQ(form.Label1.Caption(), "Choisissez les réglages");
+    EXPECT_EQ(form.Caption(), "Réglages du système");
+}
+
+TEST_F(MODTrans_TranslateForm, MissingKeyKeepsTheTextWithoutTrailingSpaces) {
+    // The current text is the platform's default, and the platform trims a default's trailing spaces.
+    form.Label1.SetCaption("Quitter  ");
+    trans.TranslateForm(form, LangFile("English.lng"));
+    EXPECT_EQ(form.Label1.Caption(), "Quitter");
+}
+
+TEST_F(MODTrans_TranslateForm, BecomesTheFileMessagesComeFrom) {
+    PutLangFile("English.lng", "[MSG]\r\nmsg1=Initialising ..\r\n");
+    state.CurrentLanguageFile = french;
+    trans.TranslateForm(form, LangFile("English.lng"));
+    EXPECT_EQ(state.CurrentLanguageFile, LangFile("English.lng"));
+    EXPECT_EQ(trans.GetMessageText("msg1"), "Initialising ..");
+}
+
+using MODTrans_Messages = MODTransTest;
+
+TEST_F(MODTrans_Messages, FrenchStageTextsGoToSectionMsgAsMsg1ToMsg8) {
+    state.ProgressMessages = FrenchProgressMessages();
+    trans.WriteMessages(french);
+    EXPECT_EQ(app.Get(french), Ansi("[MSG]\r\n"
+                                    "msg1=Initialisation ..\r\n"
+                                    "msg2=Correction des Bugs du Système ..\r\n"
+                                    "msg3=Accélération du menu Démarrer..\r\n"
+                                    "msg4=Améliorer la stabilité du système ..\r\n"
+                                    "msg5=Accélération du Boot ..\r\n"
+                                    "msg6=Accélaration des Applications ..\r\n"
+                                    "msg7=Nettoyage du Noyau Système ..\r\n"
+                                    "msg8=Optimisation Terminée\r\n"));
+}
+
+TEST_F(MODTrans_Messages, WritesTheListAsItStandsNumberedFromOne) {
+    PutLangFile("Francais.lng", "[MSG]\r\nmsg1=old\r\nmsg2=old\r\nmsg3=kept\r\n");
+    state.ProgressMessages = {"first", "second"};
+    trans.WriteMessages(french);
+    EXPECT_EQ(app.Get(french), "[MSG]\r\nmsg1=first\r\nmsg2=second\r\nmsg3=kept\r\n");
+}
+
+TEST_F(MODTrans_Messages, ComeFromTheCurrentLanguageFileEmptyWhenAbsent) {
+    PutLangFile("English.lng", "[MSG]\r\nmsg3=Speeding up the Start menu..\r\n");
+    PutLangFile("Deutsch.lng", "[FrmHome]\r\nForm.Caption=Velmora Xp\r\n");
+    state.CurrentLanguageFile = LangFile("English.lng");
+    EXPECT_EQ(trans.GetMessageText("msg3"), "Speeding up the Start menu..");
+    EXPECT_EQ(trans.GetMessageText("MSG3"), "Speeding up the Start menu..");
+    EXPECT_EQ(trans.GetMessageText("msg4"), "");
+    state.CurrentLanguageFile = LangFile("Deutsch.lng");
+    EXPECT_EQ(trans.GetMessageText("msg3"), "");
+}
+
+using MODTrans_ReadIniText = MODTransTest;
+
+TEST_F(MODTrans_ReadIniText, ComesBackCutTo254CharactersNotBytes) {
+    std::string accented;
+    for (int i = 0; i < 300; ++i) accented += "é";
+    trans.WriteIniText(french, "S", "k", accented);
+    const std::string got = trans.ReadIniText(french, "S", "k", "");
+    EXPECT_EQ(got, accented.substr(0, 2 * 254));
+}
+
+// Without the "Lang" folder the program stays French and nothing fails.
+class MODTrans_WithoutLangFolder : public MODTransTest {
+protected:
+    MODTrans_WithoutLangFolder() : MODTransTest(false) {}
+};
+
+TEST_F(MODTrans_WithoutLangFolder, WindowKeepsItsFrenchTextsAndNothingIsCreated) {
+    trans.WriteFormTexts(form, french);
+    trans.TranslateForm(form, french);
+    EXPECT_EQ(form.Caption(), "Réglages du système");
+    EXPECT_EQ(form.Label1.Caption(), "Choisissez les réglages");
+    EXPECT_EQ(form.BrivexCmd6.ToolTipText(), "Appliquer les réglages cochés");
+    EXPECT_EQ(form.Option1_1.Caption(), "Activer");
+    EXPECT_FALSE(app.Exists(app.Path("Lang")));
+}
+
+TEST_F(MODTrans_WithoutLangFolder, StageTextsComeOutEmpty) {
+    state.ProgressMessages = FrenchProgressMessages();
+    trans.WriteMessages(french);
+    state.CurrentLanguageFile = french;
+    for (int i = 1; i <= 8; ++i) EXPECT_EQ(trans.GetMessageText("msg" + std::to_string(i)), "") << i;
+}
+
+}  // namespace
+}  // namespace brivex::testing
