@@ -1,0 +1,79 @@
+// The restore point service against Wine's own WMI, which knows the
+// "SystemRestore" class but cannot create restore points and enumerates one
+// instance whose only value is its sequence number 0.
+
+#include "platform/win32/WmiManagementService.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <thread>
+
+#include "platform/win32/ComApartment.h"
+#include "restore/RestorePointService.h"
+
+namespace brivex {
+namespace {
+
+constexpr std::int32_t kNotFound = static_cast<std::int32_t>(0x80041002);  // WBEM_E_NOT_FOUND
+
+class WmiUnderWine : public ::testing::Test {
+protected:
+    ComApartment apartment;
+    WmiManagementService management;
+};
+
+using WmiManagementService_UnderWine = WmiUnderWine;
+using RestorePointService_UnderWine = WmiUnderWine;
+
+TEST_F(WmiManagementService_UnderWine, CreationReachesTheMethodAndIsRefusedAsNotFound) {
+    ASSERT_TRUE(apartment.Entered());
+    const auto answer = management.CreateRestorePoint("Brivex Auto Optimisation ", 12, 100);
+    ASSERT_FALSE(answer);
+    EXPECT_EQ(answer.Failure().status, kNotFound);
+}
+
+TEST_F(WmiManagementService_UnderWine, ListingYieldsTheOneInstanceWithOnlyItsSequenceNumber) {
+    const auto instances = management.InstancesOfSystemRestore();
+    ASSERT_TRUE(instances) << std::hex << instances.Failure().status;
+    const std::vector<SystemRestoreInstance> expected = {{"0", std::nullopt, std::nullopt}};
+    EXPECT_EQ(instances.Value(), expected);
+}
+
+TEST_F(WmiManagementService_UnderWine, RequestsCanBeRepeated) {
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_EQ(management.CreateRestorePoint("Nom", 0, 100).Failure().status, kNotFound);
+        EXPECT_EQ(management.InstancesOfSystemRestore().Value().size(), 1u);
+    }
+}
+
+TEST(WmiManagementService_WithoutCom, EveryRequestFailsAsAValue) {
+    // A thread of its own, so that no apartment of another test is in force.
+    std::thread([] {
+        WmiManagementService management;
+        const auto created = management.CreateRestorePoint("Nom", 0, 100);
+        ASSERT_FALSE(created);
+        EXPECT_EQ(created.Failure().status, static_cast<std::int32_t>(CO_E_NOTINITIALIZED));
+        const auto listed = management.InstancesOfSystemRestore();
+        ASSERT_FALSE(listed);
+        EXPECT_EQ(listed.Failure().status, static_cast<std::int32_t>(CO_E_NOTINITIALIZED));
+        EXPECT_FALSE(MakeRestorePoint(management, "Nom", restorepointtype::ApplicationInstall));
+    }).join();
+}
+
+TEST_F(RestorePointService_UnderWine, MakeRestorePointIsFalseForEveryCaller) {
+    EXPECT_FALSE(MakeRestorePoint(management, "Velmora First", restorepointtype::ApplicationInstall));
+    EXPECT_FALSE(MakeRestorePoint(management, "Brivex Auto Optimisation ", restorepointtype::ModifySettings));
+    EXPECT_FALSE(MakeRestorePoint(management, "Brivex Tweak Optimisation ", restorepointtype::ModifySettings));
+    EXPECT_FALSE(MakeRestorePoint(management, "Pilote", restorepointtype::DeviceDriverInstall));
+}
+
+TEST_F(RestorePointService_UnderWine, TheBackupListShowsOneRow) {
+    const auto records = ListRestorePoints(management);
+    ASSERT_TRUE(records);
+    ASSERT_EQ(records.Value().size(), 1u);
+    EXPECT_EQ(FormatRestorePointRow(records.Value()[0]), "RP:0   ()");
+}
+
+}  // namespace
+}  // namespace brivex
