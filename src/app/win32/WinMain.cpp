@@ -1,52 +1,57 @@
 #include <windows.h>
+#include <commctrl.h>
 
+#include "app/App.h"
+#include "app/Main.h"
+#include "app/win32/HomeArt.h"
+#include "platform/win32/ComApartment.h"
+#include "platform/win32/RegistrySettingsStore.h"
+#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/Win32IniFile.h"
+#include "platform/win32/Win32RegistryApi.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32SystemFacts.h"
+#include "platform/win32/WmiManagementService.h"
+#include "registry/Settings.h"
+#include "ui/win32/Win32Dialogs.h"
+#include "ui/win32/Win32FormHost.h"
+#include "ui/win32/Win32Loop.h"
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"BrivexDozivHome";
-
-LRESULT CALLBACK HomeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            RECT client;
-            GetClientRect(window, &client);
-            SetBkMode(dc, TRANSPARENT);
-            DrawTextW(dc, L"Brivex Doziv", -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(window, message, wParam, lParam);
+// Per-monitor awareness where the system has it; the manifest covers the rest.
+void BecomeDpiAware() {
+    using SetAwareness = BOOL(WINAPI*)(void*);
+    if (HMODULE user = GetModuleHandleW(L"user32")) {
+        if (auto set = reinterpret_cast<SetAwareness>(
+                reinterpret_cast<void*>(GetProcAddress(user, "SetProcessDpiAwarenessContext"))))
+            set(reinterpret_cast<void*>(static_cast<INT_PTR>(-4)));  // per monitor, version 2
     }
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = HomeProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    BecomeDpiAware();
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    brivex::ComApartment com;
+    brivex::RegisterProgramArt();
 
-    HWND home = CreateWindowExW(0, kClassName, L"Velmora Xp", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 640,
-                                420, nullptr, nullptr, instance, nullptr);
-    if (!home) return 1;
-    ShowWindow(home, showCommand);
-    UpdateWindow(home);
+    brivex::Win32RegistryApi registry;
+    brivex::Win32AnsiCodec ansi;
+    brivex::RegistrySettingsStore settings;
+    brivex::Win32IniFile ini;
+    brivex::Win32SystemFacts system;
+    brivex::Win32Shell shell;
+    brivex::WmiManagementService management;
+    brivex::Platform platform{registry, ansi, settings, ini, system, shell, management};
 
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    brivex::ui::Win32Loop loop;
+    brivex::ui::Win32FormHost forms(loop);
+    brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
+    brivex::App app(platform, loop, forms, dialogs);
+
+    if (brivex::Main(app)) loop.Run();
+    return 0;
 }

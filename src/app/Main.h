@@ -1,0 +1,12 @@
+#pragma once
+
+namespace brivex {
+
+class App;
+
+// The entry procedure: checks the system family, then shows the finishing
+// window when an optimisation left its marker, the main window otherwise.
+// True when a window is showing and the program goes on in its events.
+bool Main(App& app);
+
+}  // namespace brivex

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace brivex {
+
+// Registers the program's drawings: the windows' backgrounds and the stage pictures.
+void RegisterProgramArt();
+
+}  // namespace brivex

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/AnsiCodec.h"
+#include "platform/IniFile.h"
+#include "platform/ManagementService.h"
+#include "platform/RegistryApi.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+#include "platform/SystemFacts.h"
+
+namespace brivex {
+
+// Every service of the operating system the program uses, built once by the
+// entry point (the Win32 ones) or by a test (the portable ones) and handed down.
+struct Platform {
+    RegistryApi& registry;
+    const AnsiCodec& ansi;
+    SettingsStore& settings;
+    IniFile& ini;
+    SystemFacts& system;
+    Shell& shell;
+    ManagementService& management;
+};
+
+}  // namespace brivex

@@ -1,0 +1,76 @@
+#pragma once
+// The whole program on the portable platform and virtual time: every service
+// in memory, files in a temporary application folder, dialogs scripted.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/App.h"
+#include "lang/TempFolder.h"
+#include "platform/portable/Cp1252Codec.h"
+#include "platform/portable/MemoryRegistry.h"
+#include "platform/portable/MemorySettingsStore.h"
+#include "platform/portable/PortableIniFile.h"
+#include "platform/portable/RecordingShell.h"
+#include "platform/portable/ScriptedManagementService.h"
+#include "platform/portable/ScriptedSystemFacts.h"
+#include "ui/headless/HeadlessFormHost.h"
+#include "ui/headless/HeadlessLoop.h"
+#include "ui/headless/ScriptedDialogs.h"
+
+namespace brivex::testing {
+
+class AppFixture : public ::testing::Test {
+protected:
+    AppFixture() {
+        system.applicationFolder = folder.Path();
+        folder.MakeFolder(folder.Path("Lang"));
+    }
+
+    // The app is made on first use, so a test can script the platform before.
+    App& app() {
+        if (!app_) app_ = std::make_unique<App>(platform, loop, forms, dialogs);
+        return *app_;
+    }
+
+    std::string FrenchFile() const { return folder.Path("Lang\\Francais.lng"); }
+    std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& fallback = "<absent>") {
+        PortableIniFile reader;
+        const ProfileString read = reader.GetString(section, key, fallback, 4096, file);
+        return read.buffer.substr(0, read.buffer.find('\0'));
+    }
+    void WriteIni(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value) {
+        PortableIniFile writer;
+        writer.WriteString(section, key, value, file);
+    }
+    void RemoveLangFolder() {
+        const std::string root = folder.Path();
+        std::filesystem::remove_all(std::filesystem::path(std::u8string(root.begin(), root.end())) / "Lang");
+    }
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& call : dialogs.Calls()) texts.push_back(call.kind == "message" ? call.text : "<restart>");
+        return texts;
+    }
+
+    TempFolder folder;
+    MemoryRegistry registry;
+    Cp1252Codec ansi;
+    MemorySettingsStore settings;
+    PortableIniFile ini;
+    ScriptedSystemFacts system;
+    RecordingShell shell;
+    ScriptedManagementService management;
+    Platform platform{registry, ansi, settings, ini, system, shell, management};
+    ui::HeadlessLoop loop;
+    ui::HeadlessFormHost forms{loop};
+    ui::ScriptedDialogs dialogs;
+
+private:
+    std::unique_ptr<App> app_;
+};
+
+}  // namespace brivex::testing
