@@ -31,6 +31,14 @@ bool Control::Set(std::string_view property, std::string value) {
     return true;
 }
 
+void Control::SetPosition(Bounds bounds) {
+    if (bounds.left == bounds_.left && bounds.top == bounds_.top && bounds.width == bounds_.width &&
+        bounds.height == bounds_.height)
+        return;
+    bounds_ = bounds;
+    if (peer_) peer_->SetBounds(bounds_);
+}
+
 void Control::SetVisible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;

@@ -68,7 +68,7 @@ public:
     bool Shown() const { return visible_ && (!container_ || container_->Shown()); }
 
     const Bounds& Position() const { return bounds_; }
-    void SetPosition(Bounds bounds) { bounds_ = bounds; }
+    void SetPosition(Bounds bounds);
     const ui::Appearance& Look() const { return look_; }
     void SetLook(ui::Appearance look) { look_ = std::move(look); }
 

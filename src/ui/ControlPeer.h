@@ -5,6 +5,8 @@
 
 namespace brivex::ui {
 
+struct Bounds;
+
 // What a control's on-screen counterpart is told. Push-only: the model owns
 // every value, and nothing above a peer ever sees a window handle.
 class ControlPeer {
@@ -17,6 +19,7 @@ public:
     virtual void SetValue(int value) = 0;  // check state, option state, bar value, list index
     virtual void SetItems(const std::vector<std::string>& items) = 0;
     virtual void SetPicture(const std::string& pictureName) = 0;
+    virtual void SetBounds(const Bounds& twips) = 0;
     virtual void Invalidate() = 0;
 };
 

@@ -24,6 +24,7 @@ struct RecordingPeer final : ControlPeer {
     void SetValue(int v) override { log.push_back("value " + std::to_string(v)); }
     void SetItems(const std::vector<std::string>& items) override { log.push_back("items " + std::to_string(items.size())); }
     void SetPicture(const std::string& p) override { log.push_back("picture " + p); }
+    void SetBounds(const Bounds& b) override { log.push_back("height " + std::to_string(b.height)); }
     void Invalidate() override { log.push_back("invalidate"); }
     std::vector<std::string> log;
 };
@@ -124,7 +125,9 @@ TEST(Controls_Peer, GetsTheWholeStateOnAttachThenOnlyChanges) {
     EXPECT_TRUE(peer.log.empty()) << "a setter given the value it holds does nothing";
     form.Label1.SetCaption("09:05:07");
     form.Label1.SetToolTipText("Heure");
-    EXPECT_EQ(peer.log, (std::vector<std::string>{"text 09:05:07", "tip Heure"}));
+    form.Label1.SetPosition({0, 0, 100, 855});
+    form.Label1.SetPosition({0, 0, 100, 855});
+    EXPECT_EQ(peer.log, (std::vector<std::string>{"text 09:05:07", "tip Heure", "height 855"}));
 }
 
 TEST(Controls_TextBox, TypingUpdatesTheModelWithoutEchoingToThePeer) {

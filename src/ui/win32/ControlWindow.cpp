@@ -71,7 +71,7 @@ void ControlWindow::RegisterClasses() {
 }
 
 ControlWindow::ControlWindow(FormWindow& form, Control& control, HWND parent, double scale)
-    : form_(form), control_(control) {
+    : scale_(scale), form_(form), control_(control) {
     const KindWindow* kind = FindKind(control.Kind());
     if (!kind) return;
     const Bounds& b = control.Position();
@@ -140,6 +140,14 @@ void ControlWindow::SetItems(const std::vector<std::string>& items) {
 
 void ControlWindow::SetPicture(const std::string& pictureName) {
     picture_ = pictureName;
+    Invalidate();
+}
+
+void ControlWindow::SetBounds(const Bounds& twips) {
+    if (!window_) return;
+    const auto px = [this](int value) { return static_cast<int>(value * scale_ + 0.5); };
+    SetWindowPos(window_, nullptr, px(twips.left), px(twips.top), px(twips.width), px(twips.height),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     Invalidate();
 }
 

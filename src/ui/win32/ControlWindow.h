@@ -34,6 +34,7 @@ public:
     void SetValue(int value) override;
     void SetItems(const std::vector<std::string>& items) override;
     void SetPicture(const std::string& pictureName) override;
+    void SetBounds(const Bounds& twips) override;
     void Invalidate() override;
 
     // Notifications the container passes on.
@@ -52,6 +53,7 @@ private:
     void RebuildBackdrop();
     bool IsKind(std::string_view kind) const { return control_.Kind() == kind; }
 
+    double scale_;
     FormWindow& form_;
     Control& control_;
     HWND window_ = nullptr;
