@@ -1,0 +1,13 @@
+#pragma once
+// The percentage text, or "Searching.." for StyleSearching, centred on the
+// bar. StyleDark and StyleGlossy draw it in two tones: the part over the
+// filled bar in a second colour.
+
+#include "platform/Canvas.h"
+#include "progressbar/BarDrawing.h"
+
+namespace brivex {
+
+void DrawCaption(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
+
+}  // namespace brivex

@@ -1,0 +1,18 @@
+#pragma once
+// The XP-like look shared by StyleChunks, StyleSmooth, StyleSearching and every
+// `Scrolling` value outside 0 to 9: a progress rectangle worked out three
+// pixels in from the left, a glossy fill (or three moving blocks), white gaps
+// between chunks, and a frame with hand-set corner pixels.
+
+#include "platform/Canvas.h"
+#include "progressbar/BarDrawing.h"
+
+namespace brivex {
+
+void ComputeProgressRect(const BarLook& look, DrawScratch& scratch);
+void DrawXpFill(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
+void DrawChunkGaps(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
+// Also takes back the three pixels ComputeProgressRect moved the client's left by.
+void DrawXpFrame(Canvas& hdc, DrawScratch& scratch);
+
+}  // namespace brivex
