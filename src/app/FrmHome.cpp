@@ -54,6 +54,7 @@ FrmHome::FrmHome(App& app)
              "gestion de la mémoire, documents récents et presse-papier. Pour commencer, appuyez sur le bouton "
              "« Optimiser Windows »."),
       Label3(*this, "Label3"),
+      Bar1(*this, "Bar1", "Bar1"),
       Image9(*this, "Image9", "stage.0"),
       Image2(*this, "Image2", "stage.1"),
       Image3(*this, "Image3", "stage.2"),
@@ -77,13 +78,16 @@ FrmHome::FrmHome(App& app)
       Label6(*this, "Label6", "+Info"),
       ButtonPlus1(*this, "ButtonPlus1", "Réduire"),
       TopButtons_XP1(*this, "TopButtons_XP1", "Quitter"),
-      app_(app) {
+      app_(app),
+      optimisation_(app, *this) {
     Layout();
     OnLoad = [this] { Form_Load(); };
     OnActivate = [this] { Form_Activate(); };
     OnUnload = [this] { Form_Unload(); };
     OnMouseDown = [this] { BeginDrag(); };
     Timer2.OnTick = [this] { Timer2_Timer(); };
+    Command1.OnClick = [this] { optimisation_.Command1_Click(); };
+    Timer1.OnTick = [this] { optimisation_.Timer1_Timer(); };
     ButtonPlus1.OnClick = [this] { SetWindowState(ui::WindowState::Minimized); };
     TopButtons_XP1.OnClick = [this] { app_.forms.Unload(*this); };
 }
@@ -117,6 +121,7 @@ void FrmHome::Layout() {
         holder->SetVisible(false);
     }
     Label3.SetPosition(Px(322, 210, 258, 48));
+    Bar1.SetPosition(Px(222, 296, 353, 25));
     Label3.SetLook(Look(11, true, kInk));
     Command1.SetPosition(Px(214, 342, 206, 42));
     Command1.SetLook(Look(10, true, 0));

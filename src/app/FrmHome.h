@@ -5,7 +5,9 @@
 #include "ui/ButtonPlus.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "optimise/Optimisation.h"
 #include "ui/Picture.h"
+#include "ui/ProgressBar.h"
 #include "ui/Timer.h"
 
 namespace brivex {
@@ -28,6 +30,7 @@ public:
     ui::Label Label5;
     ui::Label Label2;
     ui::Label Label3;
+    ui::ProgressBar Bar1;
     ui::Picture Image9;
     ui::Picture Image2;
     ui::Picture Image3;
@@ -62,6 +65,7 @@ private:
     void Layout();
 
     App& app_;
+    Optimisation optimisation_;
 };
 
 // Texts of the date and the clock: 6/12/2026 and 09:05:07.

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/App.h"
+#include "app/Recorders.h"
 #include "lang/TempFolder.h"
 #include "platform/portable/Cp1252Codec.h"
 #include "platform/portable/MemoryRegistry.h"
@@ -64,7 +65,11 @@ protected:
     ScriptedSystemFacts system;
     RecordingShell shell;
     ScriptedManagementService management;
-    Platform platform{registry, ansi, settings, ini, system, shell, management};
+    // What the program asked of the registry and the management service, in order.
+    std::vector<std::string> events;
+    RegistryRecorder registryRecorder{registry, events};
+    ManagementRecorder managementRecorder{management, events};
+    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder};
     ui::HeadlessLoop loop;
     ui::HeadlessFormHost forms{loop};
     ui::ScriptedDialogs dialogs;

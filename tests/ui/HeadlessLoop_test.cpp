@@ -131,3 +131,22 @@ TEST(HeadlessLoop_DoEvents, AQueuedClickRunsInsideAHandlersYield) {
 
 }  // namespace
 }  // namespace brivex::ui
+
+namespace brivex::ui {
+namespace {
+
+TEST(HeadlessLoop_DoEvents, ATickThatFellDueDuringSlowWorkRunsAtTheYieldOnceOnly) {
+    HeadlessLoop loop;
+    TimerForm form(loop, 150, true);
+    std::vector<Millis> at;
+    form.Timer1.OnTick = [&] { at.push_back(loop.Now()); };
+    loop.Elapse(500);  // three intervals pass inside a handler
+    EXPECT_TRUE(at.empty()) << "nothing fires without a yield";
+    loop.DoEvents();
+    EXPECT_EQ(at, (std::vector<Millis>{500}));
+    loop.AdvanceBy(150);
+    EXPECT_EQ(at, (std::vector<Millis>{500, 650})) << "counted again from the late tick";
+}
+
+}  // namespace
+}  // namespace brivex::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,13 +11,21 @@ namespace brivex {
 // Records every request, in order, as "verb argument" lines.
 class RecordingShell final : public Shell {
 public:
-    void OpenUrl(const std::string& url) override { log.push_back("open " + url); }
-    void ClearRecentDocuments() override { log.push_back("recent-documents"); }
-    void EmptyClipboard() override { log.push_back("clipboard"); }
-    void DeleteFiles(const std::string& wildcardPath) override { log.push_back("delete " + wildcardPath); }
-    void PlaySoundSync(const std::string& path) override { log.push_back("play " + path); }
+    void OpenUrl(const std::string& url) override { Record("open " + url); }
+    void ClearRecentDocuments() override { Record("recent-documents"); }
+    void EmptyClipboard() override { Record("clipboard"); }
+    void DeleteFiles(const std::string& wildcardPath) override { Record("delete " + wildcardPath); }
+    void PlaySoundSync(const std::string& path) override { Record("play " + path); }
 
     std::vector<std::string> log;
+    // Runs after each request is recorded, as the request would take its time.
+    std::function<void(const std::string&)> OnRequest;
+
+private:
+    void Record(std::string request) {
+        log.push_back(std::move(request));
+        if (OnRequest) OnRequest(log.back());
+    }
 };
 
 }  // namespace brivex

@@ -7,6 +7,20 @@ void HeadlessLoop::DoEvents() {
     std::deque<std::function<void()>> pending;
     pending.swap(queue_);
     for (auto& action : pending) action();
+    FireLateTimers();
+}
+
+void HeadlessLoop::FireLateTimers() {
+    std::vector<TimerId> late;
+    for (const auto& [id, entry] : timers_)
+        if (entry.due <= now_) late.push_back(id);
+    for (const TimerId id : late) {
+        const auto it = timers_.find(id);
+        if (it == timers_.end() || it->second.due > now_) continue;  // stopped or restarted meanwhile
+        it->second.due = now_ + it->second.interval;
+        const std::function<void()> tick = it->second.tick;
+        tick();
+    }
 }
 
 TimerId HeadlessLoop::StartTimer(Millis interval, std::function<void()> tick) {

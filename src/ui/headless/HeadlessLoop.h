@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "ui/EventLoop.h"
 
@@ -17,7 +18,8 @@ public:
     TimerId StartTimer(Millis interval, std::function<void()> tick) override;
     void StopTimer(TimerId id) override;
     void Post(std::function<void()> action) override { queue_.push_back(std::move(action)); }
-    // Runs what is queued; the virtual clock does not move by itself.
+    // Runs what is queued, then the ticks that have fallen due (each once: a
+    // late timer is not made to catch up); the virtual clock does not move.
     void Run() override { DoEvents(); }
     void Quit() override { quit_ = true; }
 
@@ -26,6 +28,8 @@ public:
     // Moves the clock forward, firing due timers in order of due time (then of
     // start), each followed by a yield.
     void AdvanceBy(Millis duration);
+    // Time passing inside a handler (slow work): no timer fires until the next yield.
+    void Elapse(Millis duration) { now_ += duration; }
 
     Millis Now() const { return now_; }
     bool QuitRequested() const { return quit_; }
@@ -38,6 +42,7 @@ private:
         std::function<void()> tick;
     };
     TimerId EarliestDueNoLaterThan(Millis end) const;
+    void FireLateTimers();
 
     Millis now_ = 0;
     TimerId nextId_ = 1;

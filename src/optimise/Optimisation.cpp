@@ -1,0 +1,97 @@
+#include "optimise/Optimisation.h"
+
+#include "app/App.h"
+#include "app/FrmHome.h"
+#include "optimise/RegistryChangeList.h"
+#include "restore/RestorePointService.h"
+
+namespace brivex {
+
+namespace {
+
+constexpr std::int32_t kFinalValue = 100;
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+}  // namespace
+
+void Optimisation::Command1_Click() {
+    home_.SetMousePointer(ui::MousePointer::Hourglass);
+    home_.SetEnabled(false);
+    // Before any change, so the restore point can undo them all.
+    if (SettingIsNumber(app_.settings.GetSetting("config", "optistart", "0"), 1))
+        MakeRestorePoint(app_.platform.management, kAutoRestorePoint, restorepointtype::ModifySettings);
+    home_.Timer1.SetEnabled(true);
+
+    const std::uint64_t physicalBytes = app_.platform.system.Memory().totalPhysical;
+    const std::int32_t pageLock = PageLockValueFor(physicalBytes);
+    const bool disablePagingExecutive = WritesDisablePagingExecutive(physicalBytes);
+
+    const std::string windowsFolder = app_.platform.system.WindowsFolder();
+    if (!windowsFolder.empty()) app_.platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
+
+    app_.loop.DoEvents();
+    WriteChangeList(disablePagingExecutive, pageLock);
+}
+
+void Optimisation::WriteChangeList(bool disablePagingExecutive, std::int32_t pageLockValue) {
+    for (const RegistryChange& change : RegistryChangeList()) {
+        if (change.row == "R25" && !disablePagingExecutive) continue;
+        if (change.row == "R53") {
+            // The user's two clean-up choices come between the service rows and the last four.
+            if (SettingIsNumber(app_.settings.GetSetting("config", "Doc"), 1)) app_.platform.shell.ClearRecentDocuments();
+            if (SettingIsNumber(app_.settings.GetSetting("config", "press"), 1)) app_.platform.shell.EmptyClipboard();
+        }
+        const std::string key(change.key);
+        const std::string valueName(change.valueName);
+        std::visit(Overloaded{
+                       [&](std::string_view text) { app_.reg.WriteValue(change.root, key, valueName, std::string(text), change.type); },
+                       [&](std::int32_t number) { app_.reg.WriteValue(change.root, key, valueName, number, change.type); },
+                       [&](PageLockValue) { app_.reg.WriteValue(change.root, key, valueName, pageLockValue, change.type); },
+                       [&](WholeKey) { app_.reg.DeleteKey(change.root, key); },
+                   },
+                   change.data);
+    }
+}
+
+void Optimisation::Timer1_Timer() {
+    home_.Bar1.SetValue(home_.Bar1.Value() + 1);
+    home_.SetMousePointer(ui::MousePointer::Hourglass);
+    const std::int32_t value = home_.Bar1.Value();
+    for (const Stage& stage : kStages) {
+        if (stage.value != value) continue;
+        if (stage.interval > 0) home_.Timer1.SetInterval(stage.interval);
+        ShowStage(stage);
+        if (value == kFinalValue) Finish();
+        return;
+    }
+}
+
+void Optimisation::ShowStage(const Stage& stage) {
+    home_.Label3.SetCaption(app_.trans.GetMessageText(std::string(stage.textKey)));
+    if (const auto* holder = dynamic_cast<const ui::Picture*>(home_.FindControl(stage.holder)))
+        home_.Image9.SetPicture(holder->PictureName());
+}
+
+void Optimisation::Finish() {
+    home_.SetMousePointer(ui::MousePointer::Default);
+    home_.OptimisationDone = true;
+    app_.settings.SaveSetting("config", "reboot", "ok");
+    // Quoted: the file name has a blank, and an unquoted path with blanks in a
+    // Run value lets Windows start another program first.
+    std::string folder = app_.AppFolder();
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    app_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, "\"" + folder + "Brivex Doziv.exe\"",
+                        regtype::String);
+    home_.SetEnabled(true);
+    home_.Timer1.SetEnabled(false);
+    home_.SetMousePointer(ui::MousePointer::Default);
+    home_.Bar1.SetValue(0);
+}
+
+}  // namespace brivex

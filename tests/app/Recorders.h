@@ -1,0 +1,64 @@
+#pragma once
+// Decorators that write what the program asks of the registry and of the
+// management service into one event log, so a test can pin their order.
+
+#include <string>
+#include <vector>
+
+#include "platform/ManagementService.h"
+#include "platform/RegistryApi.h"
+
+namespace brivex::testing {
+
+class RegistryRecorder final : public RegistryApi {
+public:
+    RegistryRecorder(RegistryApi& inner, std::vector<std::string>& log) : inner_(inner), log_(log) {}
+
+    long OpenKey(RegKey root, const std::string& subKey, std::uint32_t options, std::uint32_t access,
+                 RegKey& key) override {
+        return inner_.OpenKey(root, subKey, options, access, key);
+    }
+    long QueryValue(RegKey key, const std::string& name, std::uint32_t& type, std::uint8_t* data,
+                    std::uint32_t& size) override {
+        return inner_.QueryValue(key, name, type, data, size);
+    }
+    long SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override {
+        const long status = inner_.SetValue(key, name, type, data, size);
+        log_.push_back("set " + name + (status == 0 ? "" : " (failed)"));
+        return status;
+    }
+    long DeleteValue(RegKey key, const std::string& name) override {
+        log_.push_back("delete value " + name);
+        return inner_.DeleteValue(key, name);
+    }
+    long DeleteKey(RegKey root, const std::string& subKey) override {
+        log_.push_back("delete key " + subKey.substr(subKey.find_last_of('\\') + 1));
+        return inner_.DeleteKey(root, subKey);
+    }
+    long CloseKey(RegKey key) override { return inner_.CloseKey(key); }
+
+private:
+    RegistryApi& inner_;
+    std::vector<std::string>& log_;
+};
+
+class ManagementRecorder final : public ManagementService {
+public:
+    ManagementRecorder(ManagementService& inner, std::vector<std::string>& log) : inner_(inner), log_(log) {}
+
+    ManagementResult<std::int32_t> CreateRestorePoint(const std::string& description, std::int32_t type,
+                                                      std::int16_t eventType) override {
+        log_.push_back("restore point " + description);
+        return inner_.CreateRestorePoint(description, type, eventType);
+    }
+    ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override {
+        return inner_.InstancesOfSystemRestore();
+    }
+
+private:
+    ManagementService& inner_;
+    std::vector<std::string>& log_;
+};
+
+}  // namespace brivex::testing

@@ -1,0 +1,376 @@
+#include "optimise/Optimisation.h"
+
+#include <algorithm>
+
+#include "app/AppFixture.h"
+#include "app/FrmHome.h"
+#include "app/Main.h"
+#include "optimise/RegistryChangeList.h"
+
+namespace brivex::testing {
+namespace {
+
+constexpr RegKey HKCU = regroot::CurrentUser;
+constexpr RegKey HKLM = regroot::LocalMachine;
+const std::string kMemory = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const std::string kNameSpaceKey =
+    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace\\"
+    "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}";
+
+// A machine with every key the list names, and the Run key.
+class OptimisationTest : public AppFixture {
+protected:
+    OptimisationTest() {
+        for (const RegistryChange& change : RegistryChangeList())
+            registry.CreateKey(change.root, std::string(change.key));
+        registry.CreateKey(HKLM, kRunKey);
+        settings.SaveSetting("Brivex Doziv", "config", "first", "1");
+        system.windowsFolder = "C:\\WINDOWS";
+    }
+
+    FrmHome& Start() {
+        Main(app());
+        events.clear();
+        return app().Home();
+    }
+    // Presses the button and plays the display to its end.
+    FrmHome& RunOnce() {
+        FrmHome& home = Start();
+        home.Command1.Click();
+        loop.AdvanceBy(40000);
+        return home;
+    }
+    std::vector<std::string> Writes() const {
+        std::vector<std::string> writes;
+        for (const std::string& e : events)
+            if (e.rfind("set ", 0) == 0 || e.rfind("delete key", 0) == 0) writes.push_back(e);
+        return writes;
+    }
+    std::optional<MemoryRegistry::StoredValue> Stored(RegKey root, const std::string& key, const std::string& name) {
+        return registry.FindValue(root, key, name);
+    }
+    static std::vector<std::uint8_t> Dword(std::uint32_t v) {
+        return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+                static_cast<std::uint8_t>(v >> 24)};
+    }
+    static std::vector<std::uint8_t> Text(const std::string& t) { return {t.begin(), t.end()}; }
+};
+
+using Optimisation_Rows = OptimisationTest;
+
+TEST_F(Optimisation_Rows, EveryRowInOrderWithR25LeftOutOnSmallMemory) {
+    RunOnce();
+    const std::vector<std::string> expected = {
+        "set HungAppTimeOut", "set HungAppTimeOut", "set WaitToKillServiceTimeout", "set WaitToKillServiceTimeout",
+        "set MouseSensitivity", "set WaitToKillAppTimeout", "set WaitToKillAppTimeout", "set ForegroundLockTimeout",
+        "set ForegroundLockTimeout", "set AutoEndTasks", "set DWNeverUpload", "set DWNoExternalUR",
+        "set DWNoFileCollection", "set DWNoSecondLevelCollection", "set ShowWindowsInTaskbar",
+        "set ShowWindowsInTaskbar", "set CasheSize", "set NoLiveScrolling", "set MenuShowDelay",
+        "set PowerdownAfterShutdown", "set UpDateMode", "set IoPageLockLimit", "set IoPageLockLimit",
+        "set IoPageLockLimit", "set SecondLevelDataCache", "set SecondLevelDataCache", "set SecondLevelDataCache",
+        "set LargeSystemCache", "set LargeSystemCache", "set LargeSystemCache", "set DefaultSeparateVDM",
+        "set DesktopProcess", "set BootOptimizeFunction", "set EnablePrefetcher", "set EnableUDMA66",
+        "set NtfsDisableLastAccessUpdate", "set NtfsDisable8dot3NameCreation", "set Win95TruncatedExtensions",
+        "set Win31FileSystem", "set NtfsDisableLastAccessUpdate", "set NtfsDisable8dot3NameCreation",
+        "set Win95TruncatedExtensions", "set Win31FileSystem", "set NumberOfCrashes", "set Win32PrioritySeparation",
+        "set ProcessorControl", "set Hide Messenger", "delete key {D6277990-4C6A-11CF-8D87-00AA0060F5BF}",
+        "set Start", "set Start", "set Start", "set PowerdownAfterShutdown", "set NoPopUpsOnBoot", "set Error Mode",
+        "set UserEnvDebugLevel", "set Velmora Doziv"};
+    EXPECT_EQ(Writes(), expected);
+}
+
+TEST_F(Optimisation_Rows, TypesAndStoredData) {
+    RunOnce();
+    struct Case { RegKey root; std::string key; std::string name; std::uint32_t type; std::vector<std::uint8_t> bytes; };
+    const Case cases[] = {
+        {HKCU, "Control Panel\\Desktop", "HungAppTimeOut", 1, Text("1000")},
+        {HKCU, "Control Panel\\Mouse", "MouseSensitivity", 1, Text("16")},
+        {HKCU, "Control Panel\\Desktop", "ForegroundLockTimeout", 4, Dword(0)},
+        {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Word\\Options", "CasheSize", 4, Dword(40)},
+        {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Update", "UpDateMode", 4, Dword(7)},
+        {HKLM, kMemory, "IoPageLockLimit", 4, Dword(64)},
+        {HKLM, kMemory, "SecondLevelDataCache", 4, Dword(800)},
+        {HKLM, kMemory, "LargeSystemCache", 4, Dword(0)},
+        {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Memory Management", "LargeSystemCache", 4, Dword(0)},
+        {HKLM, "SYSTEM\\CurrentControlSet\\Control\\WOW", "DefaultSeparateVDM", 1, Text("Yes")},
+        {HKLM, "SYSTEM\\ControlSet001\\Control\\PriorityControl", "Win32PrioritySeparation", 4, Dword(38)},
+        {HKLM, "SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", 4, Dword(2)},
+        {HKLM, "SYSTEM\\CurrentControlSet\\Services\\RemoteRegistry", "Start", 4, Dword(4)},
+        {HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows", "Error Mode", 4, Dword(2)},
+    };
+    for (const Case& c : cases) {
+        const auto stored = Stored(c.root, c.key, c.name);
+        ASSERT_TRUE(stored) << c.name;
+        EXPECT_EQ(stored->type, c.type) << c.name;
+        EXPECT_EQ(stored->bytes, c.bytes) << c.name;
+    }
+    EXPECT_FALSE(registry.KeyExists(HKLM, kNameSpaceKey));
+    EXPECT_FALSE(Stored(HKLM, kMemory, "DisablePagingExecutive"));
+}
+
+TEST_F(Optimisation_Rows, MissingKeysWriteNothingAndTheListGoesOn) {
+    // A machine without the Office error-reporting policies.
+    registry.DeleteKey(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common");
+    RunOnce();
+    EXPECT_FALSE(registry.KeyExists(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common"));
+    const auto writes = Writes();
+    EXPECT_EQ(std::count(writes.begin(), writes.end(), "set DWNeverUpload (failed)"), 1);
+    EXPECT_TRUE(Stored(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Access\\Settings", "ShowWindowsInTaskbar"))
+        << "R15 is still written";
+    EXPECT_TRUE(Stored(HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "UserEnvDebugLevel"));
+}
+
+TEST_F(Optimisation_Rows, DeniedMachineKeysAreSilent) {
+    registry.DenyAccess(HKLM, "SYSTEM\\CurrentControlSet\\Control");
+    registry.DenyAccess(HKLM, kRunKey);
+    FrmHome& home = RunOnce();
+    EXPECT_FALSE(Stored(HKLM, "SYSTEM\\CurrentControlSet\\Control", "HungAppTimeOut"));
+    EXPECT_TRUE(Stored(HKCU, "Control Panel\\Desktop", "HungAppTimeOut"));
+    EXPECT_TRUE(dialogs.Calls().empty());
+    EXPECT_TRUE(home.OptimisationDone) << "the display runs in full whatever happened";
+}
+
+TEST(Optimisation_PageLock, FromPhysicalMemory) {
+    constexpr std::uint64_t MB = 1048576;
+    EXPECT_EQ(MemoryFigure(0), 1);
+    EXPECT_EQ(PageLockValueFor(0), 64);
+    EXPECT_EQ(PageLockValueFor(512 * MB), 12864) << "m = 513, digits 201";
+    EXPECT_EQ(PageLockValueFor(2047 * MB), 51200) << "m = 2048, digits 800";
+    EXPECT_EQ(PageLockValueFor(1023 * MB), 25600) << "m = 1024, digits 400";
+    EXPECT_EQ(PageLockValueFor(160 * MB), 0) << "m = 161, digits A1: a letter gives no number";
+    EXPECT_EQ(MemoryFigure(65536 * MB), 65537) << "no 16-bit overflow at 64 GB";
+    EXPECT_EQ(PageLockValueFor(65536 * MB), 640064) << "digits 10001";
+    EXPECT_EQ(MemoryFigure(512 * MB + MB / 2), 514) << "half a megabyte rounds up";
+}
+
+TEST(Optimisation_PageLock, DisablePagingExecutiveOnlyAbove1024) {
+    constexpr std::uint64_t MB = 1048576;
+    EXPECT_FALSE(WritesDisablePagingExecutive(1023 * MB)) << "m = 1024";
+    EXPECT_TRUE(WritesDisablePagingExecutive(1024 * MB)) << "m = 1025";
+    EXPECT_FALSE(WritesDisablePagingExecutive(0));
+}
+
+TEST_F(Optimisation_Rows, LargeMemoryWritesR25AndItsPageLockValue) {
+    system.memory.totalPhysical = 2047ull * 1048576;
+    RunOnce();
+    EXPECT_EQ(Stored(HKLM, kMemory, "IoPageLockLimit")->bytes, Dword(51200));
+    const auto r25 = Stored(HKLM, kMemory, "DisablePagingExecutive");
+    ASSERT_TRUE(r25);
+    EXPECT_EQ(r25->bytes, Dword(1));
+    const auto writes = Writes();
+    const auto r25At = std::find(writes.begin(), writes.end(), "set DisablePagingExecutive");
+    ASSERT_NE(r25At, writes.end());
+    EXPECT_EQ(*(r25At - 1), "set IoPageLockLimit");
+    EXPECT_EQ(*(r25At + 1), "set SecondLevelDataCache");
+}
+
+using Optimisation_Cleanup = OptimisationTest;
+
+TEST_F(Optimisation_Cleanup, DocAndPressClearOnlyWhenTheyReadAsOne) {
+    struct Case { std::optional<std::string> doc; std::optional<std::string> press; std::vector<std::string> expected; };
+    const Case cases[] = {
+        {std::nullopt, std::nullopt, {}},
+        {"1", "0", {"recent-documents"}},
+        {"0", "1", {"clipboard"}},
+        {"1", "1", {"recent-documents", "clipboard"}},
+        {"abc", "", {}},
+        {"2", "1.0", {"clipboard"}},
+    };
+    for (const Case& c : cases) {
+        MemorySettingsStore store;
+        store.SaveSetting("Brivex Doziv", "config", "first", "1");
+        if (c.doc) store.SaveSetting("Brivex Doziv", "config", "Doc", *c.doc);
+        if (c.press) store.SaveSetting("Brivex Doziv", "config", "Press", *c.press);
+        RecordingShell caseShell;
+        Platform casePlatform{registry, ansi, store, ini, system, caseShell, management};
+        ui::HeadlessLoop caseLoop;
+        ui::HeadlessFormHost caseForms(caseLoop);
+        App caseApp(casePlatform, caseLoop, caseForms, dialogs);
+        Main(caseApp);
+        caseApp.Home().Command1.Click();
+        std::vector<std::string> cleared;
+        for (const std::string& request : caseShell.log)
+            if (request == "recent-documents" || request == "clipboard") cleared.push_back(request);
+        EXPECT_EQ(cleared, c.expected) << c.doc.value_or("<absent>") << " / " << c.press.value_or("<absent>");
+    }
+}
+
+TEST_F(Optimisation_Cleanup, ClearingComesBetweenTheServiceRowsAndTheLastFour) {
+    settings.SaveSetting("Brivex Doziv", "config", "Doc", "1");
+    std::vector<std::string> writesBeforeClearing;
+    shell.OnRequest = [&](const std::string& request) {
+        if (request == "recent-documents") writesBeforeClearing = Writes();
+    };
+    RunOnce();
+    ASSERT_FALSE(writesBeforeClearing.empty());
+    EXPECT_EQ(writesBeforeClearing.back(), "set Start");
+    EXPECT_EQ(writesBeforeClearing.size(), 51u);
+}
+
+TEST_F(Optimisation_Cleanup, PrefetchFilesOfTheWindowsFolderAreDeleted) {
+    RunOnce();
+    EXPECT_EQ(shell.log.front(), "delete C:\\WINDOWS\\Prefetch\\*.pf");
+}
+
+TEST_F(Optimisation_Cleanup, NoWindowsFolderNoDeletion) {
+    system.windowsFolder = "";
+    RunOnce();
+    EXPECT_TRUE(std::none_of(shell.log.begin(), shell.log.end(),
+                             [](const std::string& r) { return r.rfind("delete", 0) == 0; }));
+}
+
+using Optimisation_Stages = OptimisationTest;
+
+struct Seen {
+    ui::Millis at;
+    std::int32_t value;
+    ui::Millis interval;
+    std::string text;
+    std::string picture;
+    friend bool operator==(const Seen&, const Seen&) = default;
+    friend void PrintTo(const Seen& s, std::ostream* out) {
+        *out << s.at << "ms value " << s.value << " interval " << s.interval << " \"" << s.text << "\" " << s.picture;
+    }
+};
+
+TEST_F(Optimisation_Stages, TableOfValuesIntervalsTextsAndPictures) {
+    FrmHome& home = Start();
+    std::vector<Seen> seen;
+    std::string lastText = home.Label3.Caption();
+    const ui::Millis start = loop.Now();
+    home.Command1.Click();
+    for (int ms = 0; ms < 40000 && seen.size() < 8; ms += 10) {
+        loop.AdvanceBy(10);
+        if (home.Label3.Caption() != lastText) {
+            lastText = home.Label3.Caption();
+            seen.push_back({loop.Now() - start, home.Bar1.Value(), home.Timer1.Interval(), lastText,
+                            home.Image9.PictureName()});
+        }
+    }
+    const std::vector<Seen> expected = {
+        {150, 1, 150, "Initialisation ..", "stage.1"},
+        {1500, 10, 1100, "Correction des Bugs du Système ..", "stage.2"},
+        {12500, 20, 250, "Accélération du menu Démarrer..", "stage.3"},
+        {16250, 35, 800, "Améliorer la stabilité du système ..", "stage.4"},
+        {32250, 55, 180, "Accélération du Boot ..", "stage.5"},
+        {34590, 68, 250, "Accélaration des Applications ..", "stage.6"},
+        {37590, 80, 100, "Nettoyage du Noyau Système ..", "stage.7"},
+        {39590, 0, 100, "Optimisation Terminée", "stage.8"},
+    };
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(Optimisation_Stages, EndsAfter39590MsInTheirEndState) {
+    FrmHome& home = Start();
+    home.Command1.Click();
+    EXPECT_FALSE(home.Enabled());
+    EXPECT_EQ(home.Pointer(), ui::MousePointer::Hourglass);
+    loop.AdvanceBy(39589);
+    EXPECT_FALSE(home.OptimisationDone);
+    EXPECT_EQ(home.Bar1.Value(), 99);
+    loop.AdvanceBy(1);
+    EXPECT_TRUE(home.OptimisationDone);
+    EXPECT_EQ(home.Bar1.Value(), 0);
+    EXPECT_TRUE(home.Enabled());
+    EXPECT_EQ(home.Pointer(), ui::MousePointer::Default);
+    EXPECT_FALSE(home.Timer1.Enabled());
+    EXPECT_EQ(home.Timer1.Interval(), 100);
+    EXPECT_EQ(home.Label3.Caption(), "Optimisation Terminée");
+    EXPECT_EQ(home.Image9.PictureName(), "stage.8");
+    EXPECT_EQ(settings.GetSetting("Brivex Doziv", "config", "reboot", ""), "ok");
+    const auto run = Stored(HKLM, kRunKey, kRunValueName);
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->type, 1u);
+    EXPECT_EQ(std::string(run->bytes.begin(), run->bytes.end()),
+              ansi.ToAnsi("\"" + folder.Path() + "\\Brivex Doziv.exe\"")) << "quoted: the path has blanks";
+}
+
+TEST_F(Optimisation_Stages, SecondRunReachesStageTwoAfterOneSecond) {
+    FrmHome& home = Start();
+    home.Command1.Click();
+    loop.AdvanceBy(1499);
+    EXPECT_EQ(home.Bar1.Value(), 9);
+    loop.AdvanceBy(1);
+    EXPECT_EQ(home.Bar1.Value(), 10) << "first run: ten ticks of 150 ms";
+    loop.AdvanceBy(40000);
+    home.Command1.Click();
+    loop.AdvanceBy(999);
+    EXPECT_EQ(home.Bar1.Value(), 9);
+    loop.AdvanceBy(1);
+    EXPECT_EQ(home.Bar1.Value(), 10) << "second run: ten ticks of 100 ms";
+    EXPECT_EQ(home.Label3.Caption(), "Correction des Bugs du Système ..");
+}
+
+TEST_F(Optimisation_Stages, WindowIgnoresTheUserWhileRunning) {
+    FrmHome& home = Start();
+    home.Command1.Click();
+    loop.AdvanceBy(3000);
+    const auto writes = Writes().size();
+    home.Command1.Click();
+    home.TopButtons_XP1.Click();
+    EXPECT_EQ(Writes().size(), writes);
+    EXPECT_FALSE(forms.Ending());
+}
+
+TEST_F(Optimisation_Stages, FirstTickFallingDueDuringPrefetchDeletionRunsBeforeAnyRow) {
+    FrmHome& home = Start();
+    std::optional<std::size_t> writesAtFirstTick;
+    home.Timer1.OnTick = [&, previous = home.Timer1.OnTick] {
+        if (!writesAtFirstTick) writesAtFirstTick = Writes().size();
+        previous();
+    };
+    shell.OnRequest = [&](const std::string& request) {
+        if (request.rfind("delete", 0) == 0) loop.Elapse(200);  // many prefetch files
+    };
+    home.Command1.Click();
+    ASSERT_TRUE(writesAtFirstTick) << "the tick ran inside the handler's yield";
+    EXPECT_EQ(*writesAtFirstTick, 0u);
+    EXPECT_EQ(home.Bar1.Value(), 1);
+    EXPECT_EQ(home.Label3.Caption(), "Initialisation ..");
+}
+
+TEST_F(Optimisation_Stages, StageTextsComeFromTheChosenLanguage) {
+    const std::string english = folder.Path("Lang\\English.lng");
+    WriteIni(english, "MSG", "msg1", "Initialising ..");
+    settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
+    FrmHome& home = Start();
+    home.Command1.Click();
+    loop.AdvanceBy(150);
+    EXPECT_EQ(home.Label3.Caption(), "Initialising ..");
+    loop.AdvanceBy(1350);
+    EXPECT_EQ(home.Label3.Caption(), "") << "a text the file lacks leaves the label empty";
+}
+
+using Optimisation_RestorePoint = OptimisationTest;
+
+TEST_F(Optimisation_RestorePoint, MadeBeforeAnyChangeWhenOptistartIsOne) {
+    settings.SaveSetting("Brivex Doziv", "config", "optistart", "1");
+    RunOnce();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "restore point Brivex Auto Optimisation ");
+    EXPECT_EQ(management.CreateRequests().back(),
+              (ScriptedManagementService::CreateRequest{"Brivex Auto Optimisation ", 12, 100}));
+    EXPECT_EQ(std::count(events.begin(), events.end(), "restore point Brivex Auto Optimisation "), 1);
+}
+
+TEST_F(Optimisation_RestorePoint, NeverOtherwiseAndAFailureChangesNothing) {
+    for (const char* optistart : {"0", "", "oui", "2"}) {
+        settings.SaveSetting("Brivex Doziv", "config", "optistart", optistart);
+        FrmHome& home = Start();
+        home.Command1.Click();
+        loop.AdvanceBy(40000);
+    }
+    EXPECT_TRUE(std::none_of(events.begin(), events.end(),
+                             [](const std::string& e) { return e.rfind("restore point", 0) == 0; }));
+}
+
+TEST_F(Optimisation_RestorePoint, FailedRestorePointDoesNotStopTheOptimisation) {
+    settings.SaveSetting("Brivex Doziv", "config", "optistart", "1");
+    management.FailToBind();
+    FrmHome& home = RunOnce();
+    EXPECT_TRUE(home.OptimisationDone);
+    EXPECT_TRUE(dialogs.Calls().empty()) << "the result is not shown";
+}
+
+}  // namespace
+}  // namespace brivex::testing
