@@ -1,6 +1,7 @@
 // brivex_driver: drives the real program from outside, as a user would.
 //   brivex_driver wait TITLE [TIMEOUT_MS]   waits until a visible top-level window has that caption
 //   brivex_driver close TITLE [TIMEOUT_MS]  asks that window to close and waits until it is gone
+//   brivex_driver click TITLE CAPTION       clicks the control of that window whose text is CAPTION
 // Exit status 0 on success, 1 on timeout, 2 on bad usage.
 #include <windows.h>
 
@@ -12,6 +13,25 @@ namespace {
 HWND FindVisible(const std::wstring& title) {
     HWND window = FindWindowW(nullptr, title.c_str());
     return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+HWND FindChildByText(HWND parent, const std::wstring& text) {
+    struct Search {
+        const std::wstring* text;
+        HWND found;
+    } search{&text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM context) {
+            auto* s = reinterpret_cast<Search*>(context);
+            wchar_t buffer[256] = {};
+            GetWindowTextW(child, buffer, 256);
+            if (*s->text != buffer) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 bool WaitFor(DWORD timeoutMs, const auto& done) {
@@ -29,9 +49,16 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 3) return 2;
     const std::wstring command = argv[1];
     const std::wstring title = argv[2];
-    const DWORD timeoutMs = argc > 3 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 20000;
+    const DWORD timeoutMs = argc > 3 && command != L"click" ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 20000;
 
     if (command == L"wait") return WaitFor(timeoutMs, [&] { return FindVisible(title) != nullptr; }) ? 0 : 1;
+    if (command == L"click" && argc > 3) {
+        HWND window = FindVisible(title);
+        HWND target = window ? FindChildByText(window, argv[3]) : nullptr;
+        if (!target) return 1;
+        PostMessageW(target, BM_CLICK, 0, 0);
+        return 0;
+    }
     if (command == L"close") {
         HWND window = FindWindowW(nullptr, title.c_str());
         if (!window) return 1;
