@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemFacts.h"
 #include "platform/win32/WmiManagementService.h"
+#include "progressbar/win32/ProgressBarPeer.h"
 #include "registry/Settings.h"
 #include "ui/win32/Win32Dialogs.h"
 #include "ui/win32/Win32FormHost.h"
@@ -37,6 +38,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitCommonControlsEx(&controls);
     brivex::ComApartment com;
     brivex::RegisterProgramArt();
+    brivex::ProgressBarPeer::Register();
 
     brivex::Win32RegistryApi registry;
     brivex::Win32AnsiCodec ansi;

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/FormHost.h"
 #include "ui/win32/Art.h"
+#include "ui/win32/PeerFactory.h"
 
 namespace brivex::ui {
 
@@ -78,10 +79,18 @@ void FormWindow::CreateControls() {
         HWND parent = window_;
         if (Control* container = control.Container())
             if (auto* peer = dynamic_cast<ControlWindow*>(container->Peer())) parent = peer->Handle();
-        auto window = std::make_unique<ControlWindow>(*this, control, parent, scale_);
-        if (!window->Handle()) return;
-        control.AttachPeer(window.get());
-        controls_.push_back(std::move(window));
+        std::unique_ptr<ControlPeer> peer;
+        if (const PeerFactory* factory = FindPeerFactory(control.Kind())) {
+            const Bounds& b = control.Position();
+            const RECT pixels{Px(b.left), Px(b.top), Px(b.left + b.width), Px(b.top + b.height)};
+            peer = (*factory)(control, parent, pixels);
+        } else {
+            auto window = std::make_unique<ControlWindow>(*this, control, parent, scale_);
+            if (window->Handle()) peer = std::move(window);
+        }
+        if (!peer) return;
+        control.AttachPeer(peer.get());
+        controls_.push_back(std::move(peer));
     };
     for (Control* control : form_.Controls())
         if (control->Kind() == "FramePlus") create(*control);

@@ -62,7 +62,7 @@ private:
     HWND tooltip_ = nullptr;
     double scale_ = 1.0 / 15.0;  // pixels per twip
     Backdrop backdrop_;
-    std::vector<std::unique_ptr<ControlWindow>> controls_;
+    std::vector<std::unique_ptr<ControlPeer>> controls_;
     std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
     bool activatedOnce_ = false;
 };
