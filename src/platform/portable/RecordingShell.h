@@ -16,8 +16,14 @@ public:
     void EmptyClipboard() override { Record("clipboard"); }
     void DeleteFiles(const std::string& wildcardPath) override { Record("delete " + wildcardPath); }
     void PlaySoundSync(const std::string& path) override { Record("play " + path); }
+    std::vector<std::string> FindFiles(const std::string& wildcardPath) override {
+        Record("find " + wildcardPath);
+        return files;
+    }
 
     std::vector<std::string> log;
+    // What FindFiles answers.
+    std::vector<std::string> files;
     // Runs after each request is recorded, as the request would take its time.
     std::function<void(const std::string&)> OnRequest;
 

@@ -39,6 +39,8 @@ constexpr KindWindow kKindWindows[] = {
     {"TextBox", L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
     {"ListBox", L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
     {"ComboBox", L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0},
+    {"DriveListBox", L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0},
+    {"FileListBox", L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
     {"FramePlus", kFrameClass, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT},
     {"Picture", kPictureClass, 0, 0},
 };
@@ -123,15 +125,15 @@ void ControlWindow::SetValue(int value) {
     if (!window_) return;
     if (IsKind("CheckBox") || IsKind("OptionButton"))
         SendMessageW(window_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
-    else if (IsKind("ListBox"))
+    else if (IsListBox())
         SendMessageW(window_, LB_SETCURSEL, static_cast<WPARAM>(value), 0);
-    else if (IsKind("ComboBox"))
+    else if (IsComboBox())
         SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
 }
 
 void ControlWindow::SetItems(const std::vector<std::string>& items) {
     if (!window_) return;
-    const bool list = IsKind("ListBox");
+    const bool list = IsListBox();
     SendMessageW(window_, list ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
     for (const std::string& item : items)
         SendMessageW(window_, list ? LB_ADDSTRING : CB_ADDSTRING, 0,
@@ -168,9 +170,9 @@ void ControlWindow::Command(int code) {
         typed.resize(static_cast<std::size_t>(length));
         text->UserTyped(Narrow(typed));
     } else if (auto* list = dynamic_cast<ListControl*>(&control_)) {
-        if (IsKind("ListBox") && code == LBN_SELCHANGE)
+        if (IsListBox() && code == LBN_SELCHANGE)
             list->UserSelected(static_cast<int>(SendMessageW(window_, LB_GETCURSEL, 0, 0)));
-        if (IsKind("ComboBox") && code == CBN_SELCHANGE)
+        if (IsComboBox() && code == CBN_SELCHANGE)
             list->UserSelected(static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0)));
     }
 }

@@ -52,6 +52,8 @@ private:
     void PaintPicture(HDC dc, const RECT& client);
     void RebuildBackdrop();
     bool IsKind(std::string_view kind) const { return control_.Kind() == kind; }
+    bool IsListBox() const { return IsKind("ListBox") || IsKind("FileListBox"); }
+    bool IsComboBox() const { return IsKind("ComboBox") || IsKind("DriveListBox"); }
 
     double scale_;
     FormWindow& form_;
