@@ -1,0 +1,61 @@
+#include "progressbar/win32/DibCanvas.h"
+
+#include "progressbar/win32/GdiText.h"
+
+namespace brivex {
+
+namespace {
+
+EdgeShades SystemShades() {
+    return {GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_BTNSHADOW),
+            GetSysColor(COLOR_3DDKSHADOW)};
+}
+
+}  // namespace
+
+std::unique_ptr<DibCanvas> DibCanvas::Create(int width, int height) {
+    if (width <= 0 || height <= 0) return nullptr;
+    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    if (!display) return nullptr;
+    HDC memory = CreateCompatibleDC(display);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first, as PixelCanvas keeps its rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = memory ? CreateDIBSection(display, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    HGDIOBJ previous = bitmap ? SelectObject(memory, bitmap) : nullptr;
+    DeleteDC(display);
+    if (!previous) {
+        if (bitmap) DeleteObject(bitmap);
+        if (memory) DeleteDC(memory);
+        return nullptr;
+    }
+    return std::unique_ptr<DibCanvas>(new DibCanvas(width, height, bits, memory, bitmap, previous));
+}
+
+DibCanvas::DibCanvas(int width, int height, void* bits, HDC dc, HBITMAP bitmap, HGDIOBJ previous)
+    : PixelCanvas(width, height, static_cast<std::uint32_t*>(bits), SystemShades()),
+      dc_(dc),
+      bitmap_(bitmap),
+      previous_(previous) {}
+
+DibCanvas::~DibCanvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+Size DibCanvas::MeasureText(std::string_view text, const TextFont& font) { return MeasureTextGdi(dc_, text, font); }
+
+void DibCanvas::DrawText(const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour) {
+    DrawTextGdi(dc_, rect, text, font, colour);
+    // GDI may hold the text back in its batch; the software drawing that
+    // follows must find it in the pixels.
+    GdiFlush();
+}
+
+}  // namespace brivex

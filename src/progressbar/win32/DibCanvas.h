@@ -1,0 +1,34 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/portable/PixelCanvas.h"
+
+namespace brivex {
+
+// An off-screen surface whose pixels are a device-independent bitmap selected
+// into a memory device context: drawn in software like any PixelCanvas, with
+// its text drawn by GDI into the same pixels, and copied to a window with one
+// BitBlt. Edges take the system's current 3-D shades.
+class DibCanvas final : public PixelCanvas {
+public:
+    // Nothing when the display, the memory context or the bitmap cannot be had.
+    static std::unique_ptr<DibCanvas> Create(int width, int height);
+    ~DibCanvas() override;
+
+    HDC Dc() const { return dc_; }
+
+    Size MeasureText(std::string_view text, const TextFont& font) override;
+    void DrawText(const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour) override;
+
+private:
+    DibCanvas(int width, int height, void* bits, HDC dc, HBITMAP bitmap, HGDIOBJ previous);
+
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+};
+
+}  // namespace brivex

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "platform/Canvas.h"
+
+namespace brivex {
+
+// One line of text through GDI, in a font made from its description for the
+// call and freed after it; the surface's font, text colour and background
+// mode are put back.
+Size MeasureTextGdi(HDC dc, std::string_view text, const TextFont& font);
+void DrawTextGdi(HDC dc, const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour);
+
+}  // namespace brivex

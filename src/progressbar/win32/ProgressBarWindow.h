@@ -1,0 +1,59 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "progressbar/ProgressBarHost.h"
+#include "progressbar/XpProgressBar.h"
+#include "progressbar/win32/GdiCanvas.h"
+
+namespace brivex {
+
+// The progress bar as a child window of class "XP_ProgressBar". It paints on
+// WM_PAINT (and into the context WM_PRINTCLIENT gives), grows its buffer when
+// resized, and answers PBM_GETPOS with the bar's Value, so that automation and
+// accessibility tools can read the progress. Its own device context is a
+// class-owned one that lives as long as the window, which is what lets the bar
+// draw at once after every property write. No exception leaves its window
+// procedure.
+class ProgressBarWindow final : public ProgressBarHost {
+public:
+    static constexpr wchar_t kClassName[] = L"XP_ProgressBar";
+
+    // Nothing when the window cannot be made. A parent of HWND_MESSAGE gives a
+    // window that is never shown, which needs no display.
+    static std::unique_ptr<ProgressBarWindow> Create(HWND parent, const RECT& bounds, int id = 0);
+    ProgressBarWindow(const ProgressBarWindow&) = delete;
+    ProgressBarWindow& operator=(const ProgressBarWindow&) = delete;
+    ~ProgressBarWindow() override;
+
+    HWND Handle() const { return window_; }
+    XpProgressBar& Bar() { return *bar_; }
+
+    // Told the name of each persisted property a write changed.
+    std::function<void(std::string_view)> OnPropertyChanged;
+
+    WindowHandle OwnWindow() const override;
+    Rect ClientRect(WindowHandle window) const override;
+    Rect InnerArea() const override;
+    Canvas& OwnSurface() override { return *ownSurface_; }
+    std::unique_ptr<Canvas> CreateBuffer(int width, int height) override;
+    ColorRef SystemColor(int index) const override;
+    void PropertyChanged(std::string_view name) override;
+
+private:
+    ProgressBarWindow() = default;
+    static bool RegisterWindowClass();
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void PrintClient(HDC dc);
+
+    HWND window_ = nullptr;
+    std::unique_ptr<GdiCanvas> ownSurface_;
+    std::unique_ptr<XpProgressBar> bar_;
+};
+
+}  // namespace brivex
