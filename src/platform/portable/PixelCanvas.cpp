@@ -110,8 +110,15 @@ void PixelCanvas::FillBlock(int x, int y, int width, int height, ColorRef colour
     const Span rows = Block(y, height, height_);
     if (columns.Empty()) return;
     const std::uint32_t pixel = SwapRedBlue(colour);
-    for (int row = rows.first; row < rows.end; ++row)
-        std::fill(&At(columns.first, row), &At(columns.first, row) + (columns.end - columns.first), pixel);
+    const int count = columns.end - columns.first;
+    const int stride = width_;
+    std::uint32_t* line = &At(columns.first, rows.first);
+    // Columns are what vertical gradients are made of: one store a row.
+    if (count == 1) {
+        for (int row = rows.first; row < rows.end; ++row, line += stride) *line = pixel;
+        return;
+    }
+    for (int row = rows.first; row < rows.end; ++row, line += stride) std::fill_n(line, count, pixel);
 }
 
 void PixelCanvas::Line(int x1, int y1, int x2, int y2, ColorRef colour) {
@@ -170,8 +177,11 @@ void PixelCanvas::FillPattern(int x, int y, int width, int height, const Picture
     const Span rows = Block(y, height, height_);
     for (int row = rows.first; row < rows.end; ++row) {
         const ColorRef* source = &picture.pixels[static_cast<std::size_t>(row % picture.height) * picture.width];
-        for (int column = columns.first; column < columns.end; ++column)
-            At(column, row) = SwapRedBlue(source[column % picture.width]);
+        int sourceColumn = columns.first % picture.width;
+        for (int column = columns.first; column < columns.end; ++column) {
+            At(column, row) = SwapRedBlue(source[sourceColumn]);
+            if (++sourceColumn == picture.width) sourceColumn = 0;
+        }
     }
 }
 
