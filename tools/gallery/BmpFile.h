@@ -1,0 +1,12 @@
+#pragma once
+
+#include <filesystem>
+
+#include "platform/portable/PixelCanvas.h"
+
+namespace brivex::gallery {
+
+// Writes the canvas as an uncompressed 24-bit BMP; false when the file cannot be written.
+bool WriteBmp(const PixelCanvas& canvas, const std::filesystem::path& path);
+
+}  // namespace brivex::gallery
