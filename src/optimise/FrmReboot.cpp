@@ -1,21 +1,102 @@
 #include "optimise/FrmReboot.h"
 
 #include "app/App.h"
+#include "registry/Settings.h"
 
 namespace brivex {
 
+namespace {
+
+constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kRunValueName[] = "Velmora Doziv";
+
+// The label grows until it reaches this height; 215 twips is about one more line.
+constexpr int kRevealLimit = 3100;
+constexpr int kRevealStep = 215;
+
+// Lines joined by single carriage returns; the dots line up in a monospaced font.
+constexpr char kReport[] =
+    "  Velmora Doziv ... Patientez.. \r"
+    "\r"
+    "  Analyse des réglages : \r"
+    "\r"
+    " - Accélération du boot.........................Ok\r"
+    " - Accélération des applications ...............Ok \r"
+    " - Optimisation du cache Processeur.............Ok \r"
+    " - Optimisation de l'accès disque...............Ok \r"
+    " - Vérification du noyau Windows................Ok \r"
+    "\r"
+    "               Vérification Terminée. \r"
+    "\r"
+    "\r"
+    "  Vous devez redémarrer votre machine.";
+
+constexpr std::uint32_t kInk = 0x4A2A12;  // 0x00BBGGRR
+
+ui::Bounds Px(int left, int top, int width, int height) {
+    constexpr int kTwipsPerPixel = 15;
+    return {left * kTwipsPerPixel, top * kTwipsPerPixel, width * kTwipsPerPixel, height * kTwipsPerPixel};
+}
+
+}  // namespace
+
 FrmReboot::FrmReboot(App& app)
     : Form("FrmReboot", "Brivex Doziv Optimizing..."),
-      Label1(*this, "Label1", "L'optimisation de votre système est terminée."),
-      Command1(*this, "Command1", "Fermer"),
+      Image9(*this, "Image9", "reboot.done"),
+      Image1(*this, "Image1", "reboot.boot"),
+      Image2(*this, "Image2", "reboot.processor"),
+      Image3(*this, "Image3", "reboot.disk"),
+      Label1(*this, "Label1", "Label1"),
+      Timer1(*this, "Timer1", app.loop, 1000, false),
       app_(app) {
-    SetDesign(6900, 3000, "reboot.background");
-    Label1.SetPosition({600, 900, 5700, 600});
-    Command1.SetPosition({4800, 2100, 1500, 450});
-    OnLoad = [this] { ApplyRoundedShape(); };
+    SetDesign(rebootdesign::kWidth, rebootdesign::kHeight, "reboot.background");
+    Image9.SetPosition(Px(24, 82, 112, 112));
+    Image1.SetPosition(Px(24, 214, 32, 32));
+    Image2.SetPosition(Px(64, 214, 32, 32));
+    Image3.SetPosition(Px(104, 214, 32, 32));
+    Label1.SetPosition(rebootdesign::kReport);
+    ui::Appearance look;
+    look.fontName = "Courier New";
+    look.fontPoints = 8.25;
+    look.foreColor = kInk;
+    Label1.SetLook(look);
+
+    OnLoad = [this] { Form_Load(); };
     OnMouseDown = [this] { BeginDrag(); };
     OnUnload = [this] { app_.forms.EndProgram(); };
-    Command1.OnClick = [this] { app_.forms.Unload(*this); };
+    Timer1.OnTick = [this] { Timer1_Timer(); };
+}
+
+void FrmReboot::Form_Load() {
+    ApplyRoundedShape();
+    MakeTopmost();
+    Label1.SetCaption(kReport);
+    // Counted from the load, not from the window's creation: a tick of a
+    // window never shown would clear the marker and end the program.
+    Timer1.SetEnabled(true);
+}
+
+void FrmReboot::Timer1_Timer() {
+    ui::Bounds report = Label1.Position();
+    if (report.height < kRevealLimit) {
+        report.height += kRevealStep;
+        Label1.SetPosition(report);
+        return;
+    }
+    // Stopped before anything else: the restart prompt waits in a message
+    // loop, and a tick reaching this point twice would prompt twice.
+    Timer1.SetEnabled(false);
+    Finish();
+}
+
+void FrmReboot::Finish() {
+    app_.settings.SaveSetting("config", "reboot", "no");
+    // Only a text reading as 0 removes the entry; a text that is no number
+    // leaves it, as nothing says the user wanted it gone.
+    if (SettingIsNumber(app_.settings.GetSetting("config", "Winstart", "0"), 0))
+        app_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
+    app_.dialogs.RestartPrompt(*this);
+    app_.forms.Unload(*this);
 }
 
 }  // namespace brivex
