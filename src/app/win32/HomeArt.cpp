@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "optimise/win32/RebootArt.h"
 #include "ui/win32/Art.h"
 #include "ui/win32/Gdi.h"
 
@@ -81,13 +82,6 @@ void HomeBackground(HDC dc, const RECT& area) {
          RGB(0x6A, 0x86, 0xA8), DT_LEFT | DT_SINGLELINE);
 }
 
-void RebootBackground(HDC dc, const RECT& area) {
-    Gradient(dc, area, RGB(0x1C, 0x4F, 0x93), RGB(0x5B, 0x9B, 0xE0));
-    Emblem(dc, 44, 44, 26);
-    Text(dc, L"Brivex Doziv", RECT{84, 24, area.right - 12, 60}, 20, FW_BOLD, RGB(0xFF, 0xFF, 0xFF),
-         DT_LEFT | DT_SINGLELINE);
-}
-
 // Eight stage pictures: a dial whose filled arc grows stage by stage, each with its own symbol colour.
 void StagePicture(HDC dc, const RECT& area, int stage) {
     const int size = std::min(area.right - area.left, area.bottom - area.top);
@@ -121,7 +115,7 @@ void StagePicture(HDC dc, const RECT& area, int stage) {
 
 void RegisterProgramArt() {
     ui::RegisterArt("home.background", &HomeBackground);
-    ui::RegisterArt("reboot.background", &RebootBackground);
+    RegisterRebootArt();
     for (int stage = 0; stage <= 8; ++stage)
         ui::RegisterArt("stage." + std::to_string(stage),
                         [stage](HDC dc, const RECT& area) { StagePicture(dc, area, stage); });

@@ -1,0 +1,205 @@
+#include "optimise/win32/RebootArt.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "optimise/FrmReboot.h"
+#include "ui/win32/Art.h"
+#include "ui/win32/Gdi.h"
+
+namespace brivex {
+
+namespace {
+
+using ui::GdiObject;
+using ui::Selected;
+
+constexpr COLORREF kNavy = RGB(0x1C, 0x4F, 0x93);
+constexpr COLORREF kBlue = RGB(0x2F, 0x78, 0xC8);
+constexpr COLORREF kPale = RGB(0xB4, 0xCB, 0xEA);
+constexpr COLORREF kGold = RGB(0xFF, 0xC8, 0x3C);
+constexpr COLORREF kGreen = RGB(0x3C, 0xB0, 0x5A);
+constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
+constexpr COLORREF kSteel = RGB(0x5A, 0x6E, 0x86);
+constexpr COLORREF kNone = 0xFFFFFFFF;  // not a colour: the shape goes without that fill or outline
+
+COLORREF Mix(COLORREF a, COLORREF b, double t) {
+    const auto channel = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
+    return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
+               channel(GetBValue(a), GetBValue(b)));
+}
+
+void FillSolid(HDC dc, const RECT& area, COLORREF color) {
+    GdiObject<HBRUSH> brush(CreateSolidBrush(color));
+    FillRect(dc, &area, brush.Get());
+}
+
+void Gradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
+    const int height = area.bottom - area.top;
+    for (int y = 0; y < height; ++y)
+        FillSolid(dc, RECT{area.left, area.top + y, area.right, area.top + y + 1},
+                  Mix(top, bottom, height > 1 ? static_cast<double>(y) / (height - 1) : 0));
+}
+
+// A pen and a brush for one shape.
+class Ink {
+public:
+    Ink(HDC dc, COLORREF fill, COLORREF outline, int width = 1)
+        : brush_(fill == kNone ? nullptr : CreateSolidBrush(fill)),
+          pen_(CreatePen(outline == kNone ? PS_NULL : PS_SOLID, width, outline == kNone ? 0 : outline)),
+          brushIn_(dc, brush_ ? brush_.Get() : GetStockObject(NULL_BRUSH)),
+          penIn_(dc, pen_.Get()) {}
+
+private:
+    GdiObject<HBRUSH> brush_;
+    GdiObject<HPEN> pen_;
+    Selected brushIn_;
+    Selected penIn_;
+};
+
+void Disc(HDC dc, int cx, int cy, int r, COLORREF fill, COLORREF outline, int width = 1) {
+    Ink ink(dc, fill, outline, width);
+    Ellipse(dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
+}
+
+void Box(HDC dc, const RECT& area, int corner, COLORREF fill, COLORREF outline, int width = 1) {
+    Ink ink(dc, fill, outline, width);
+    RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
+}
+
+void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width) {
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, color));
+    Selected in(dc, pen.Get());
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+
+void Text(HDC dc, const wchar_t* text, RECT area, int height, COLORREF color) {
+    GdiObject<HFONT> font(CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+    Selected in(dc, font.Get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color);
+    DrawTextW(dc, text, -1, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+}
+
+// A white tick drawn with a thick round pen, sized to the circle it sits in.
+void Tick(HDC dc, int cx, int cy, int r) {
+    const LOGBRUSH white{BS_SOLID, kWhite, 0};
+    GdiObject<HPEN> pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                                     static_cast<DWORD>(std::max(2, r / 3)), &white, 0, nullptr));
+    Selected in(dc, pen.Get());
+    const POINT points[] = {{cx - r / 2, cy}, {cx - r / 8, cy + r * 3 / 8}, {cx + r / 2, cy - r * 3 / 8}};
+    Polyline(dc, points, 3);
+}
+
+// The program's mark, as on the main window: a gauge in a ring.
+void Emblem(HDC dc, int cx, int cy, int r) {
+    Disc(dc, cx, cy, r, kWhite, RGB(0x9C, 0xC6, 0xF2), 3);
+    Disc(dc, cx, cy, r - 6, kBlue, kNavy);
+    Line(dc, cx, cy, cx + r * 45 / 100, cy - r * 45 / 100, kGold, 3);
+    Disc(dc, cx, cy, 4, kGold, kGold);
+}
+
+// A header band with the mark, a quiet column for the pictures, and a white
+// sheet under the report that it covers once fully revealed.
+void RebootBackground(HDC dc, const RECT& area) {
+    // The area is the window's client rectangle at the screen's resolution.
+    const double pixelsPerTwip = static_cast<double>(area.right) / rebootdesign::kWidth;
+    const auto twips = [pixelsPerTwip](int value) { return static_cast<int>(value * pixelsPerTwip + 0.5); };
+    const auto px = [&twips](int designPixels) { return twips(designPixels * 15); };  // designed at 15 twips a pixel
+    const int band = px(44);
+    Gradient(dc, RECT{0, 0, area.right, band}, kNavy, kBlue);
+    FillSolid(dc, RECT{0, band, area.right, band + px(3)}, kGold);
+    Gradient(dc, RECT{0, band + px(3), area.right, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
+    Emblem(dc, px(26), band / 2, px(17));
+    Text(dc, L"Brivex Doziv", RECT{px(52), 0, area.right - px(12), band}, px(18), kWhite);
+
+    const int margin = px(8);
+    const ui::Bounds& report = rebootdesign::kReport;
+    const int top = twips(report.top) - margin;
+    const int bottom = twips(report.top + rebootdesign::kReportFullHeight) + margin;
+    Box(dc, RECT{margin, top, twips(report.left) - margin, bottom}, px(14), RGB(0xE2, 0xEC, 0xF9), kPale);
+    Box(dc, RECT{twips(report.left) - margin, top, twips(report.left + report.width) + margin, bottom}, px(10), kWhite,
+        kPale);
+}
+
+// The optimised machine: a screen showing a green tick.
+void DonePicture(HDC dc, const RECT& area) {
+    const int size = std::min(area.right - area.left, area.bottom - area.top);
+    const int x = area.left;
+    const int y = area.top;
+    const int standTop = y + size * 70 / 100;
+    Box(dc, RECT{x + size * 38 / 100, standTop, x + size * 62 / 100, y + size * 86 / 100}, 0, kSteel, kNone);
+    Box(dc, RECT{x + size * 22 / 100, y + size * 84 / 100, x + size * 78 / 100, y + size * 94 / 100}, size / 12, kSteel,
+        RGB(0x3E, 0x50, 0x66));
+    Box(dc, RECT{x + size * 4 / 100, y + size * 6 / 100, x + size * 96 / 100, standTop + size * 4 / 100}, size / 10,
+        RGB(0x3E, 0x50, 0x66), RGB(0x2A, 0x38, 0x4A), 2);
+    const RECT screen{x + size * 10 / 100, y + size * 12 / 100, x + size * 90 / 100, standTop - size * 2 / 100};
+    Gradient(dc, screen, RGB(0x5B, 0x9B, 0xE0), kNavy);
+    const int r = (screen.bottom - screen.top) * 36 / 100;
+    const int cx = (screen.left + screen.right) / 2;
+    const int cy = (screen.top + screen.bottom) / 2;
+    Disc(dc, cx, cy, r, kGreen, kWhite, 2);
+    Tick(dc, cx, cy, r);
+}
+
+// Boot: the power symbol on a round button.
+void BootPicture(HDC dc, const RECT& area) {
+    const int size = std::min(area.right - area.left, area.bottom - area.top);
+    const int cx = area.left + size / 2;
+    const int cy = area.top + size / 2;
+    const int r = size / 2 - 1;
+    Disc(dc, cx, cy, r, kBlue, kNavy);
+    const int ring = r * 55 / 100;
+    const int width = std::max(2, size / 10);
+    {
+        Ink ink(dc, kNone, kWhite, width);
+        // Counter-clockwise from the upper left round to the upper right: the gap stays on top.
+        Arc(dc, cx - ring, cy - ring, cx + ring + 1, cy + ring + 1, cx - ring / 2, cy - ring, cx + ring / 2, cy - ring);
+    }
+    Line(dc, cx, cy - ring - width / 2, cx, cy, kWhite, width);
+}
+
+// The processor: a chip with its pins.
+void ProcessorPicture(HDC dc, const RECT& area) {
+    const int size = std::min(area.right - area.left, area.bottom - area.top);
+    const int x = area.left;
+    const int y = area.top;
+    const int inset = size * 18 / 100;
+    const int width = std::max(1, size / 16);
+    for (int pin = 0; pin < 4; ++pin) {
+        const int at = inset + (size - 2 * inset) * (2 * pin + 1) / 8;
+        Line(dc, x + at, y + 1, x + at, y + size - 2, kSteel, width);
+        Line(dc, x + 1, y + at, x + size - 2, y + at, kSteel, width);
+    }
+    Box(dc, RECT{x + inset, y + inset, x + size - inset, y + size - inset}, size / 8, RGB(0x2A, 0x38, 0x4A), kNavy);
+    Box(dc, RECT{x + size * 34 / 100, y + size * 34 / 100, x + size * 66 / 100, y + size * 66 / 100}, 0, kGold,
+        kNone);
+}
+
+// The disk: a drive with its platter and a green light.
+void DiskPicture(HDC dc, const RECT& area) {
+    const int size = std::min(area.right - area.left, area.bottom - area.top);
+    const int x = area.left;
+    const int y = area.top;
+    Box(dc, RECT{x + 2, y + size * 8 / 100, x + size - 2, y + size * 92 / 100}, size / 5, RGB(0xC8, 0xD2, 0xDE),
+        kSteel);
+    const int r = size * 28 / 100;
+    Disc(dc, x + size / 2, y + size * 44 / 100, r, RGB(0xEE, 0xF2, 0xF7), kSteel);
+    Disc(dc, x + size / 2, y + size * 44 / 100, std::max(1, r / 4), kSteel, kSteel);
+    Disc(dc, x + size * 78 / 100, y + size * 80 / 100, std::max(1, size / 14), kGreen, kNone);
+}
+
+}  // namespace
+
+void RegisterRebootArt() {
+    ui::RegisterArt("reboot.background", &RebootBackground);
+    ui::RegisterArt("reboot.done", &DonePicture);
+    ui::RegisterArt("reboot.boot", &BootPicture);
+    ui::RegisterArt("reboot.processor", &ProcessorPicture);
+    ui::RegisterArt("reboot.disk", &DiskPicture);
+}
+
+}  // namespace brivex
