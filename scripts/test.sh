@@ -23,11 +23,11 @@ run_preset() {
     fi
     if [ "$preset" = windows ]; then
         # The end-to-end tests meet the program as a new user does: in a new prefix.
-        wineserver -k 2>/dev/null || true
         WINEPREFIX="$(pwd)/build/e2e-prefix" wineserver -k 2>/dev/null || true
+        WINEPREFIX="$(pwd)/build/e2e-prefix" wineserver -w 2>/dev/null || true
         rm -rf build/e2e-prefix
     fi
-    ctest --preset "$preset" --timeout 300 2>&1 | tee -a "$log" | grep -E '^\s*[0-9]+/[0-9]+ Test .*(Failed|Timeout|Exception|Not Run)|tests passed|Errors while' || true
+    ctest --preset "$preset" --timeout 300 2>&1 | tee -a "$log" | grep -E '^\s*[0-9]+/[0-9]+ Test .*(\*\*\*Failed|\*\*\*Timeout|\*\*\*Exception|Not Run)|tests passed|Errors while' || true
     local line
     line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
     if [ -z "$line" ]; then

@@ -10,7 +10,8 @@
 namespace brivex::e2e {
 namespace {
 
-constexpr DWORD kWindowTimeout = 15000;
+// Generous: the first program of a new prefix waits for Wine to set the prefix up.
+constexpr DWORD kWindowTimeout = 60000;
 const std::wstring kMainCaption = L"Velmora Xp";
 const std::wstring kFirstUse =
     L"C'est votre premi\u00e8re utilisation : \rVelmora Doziv va sauvgarder votre base de donn\u00e9es. Patientez...";
@@ -34,7 +35,10 @@ const bool kListening = [] {
 
 class HomeE2e : public ::testing::Test {
 protected:
-    HomeE2e() { ClearSettings(); }
+    HomeE2e() {
+        EndLeftoverInstances();
+        ClearSettings();
+    }
     ~HomeE2e() override { ClearSettings(); }
 
     // A user who has run the program before: no first-run messages.

@@ -9,7 +9,8 @@
 namespace brivex::e2e {
 namespace {
 
-constexpr DWORD kWindowTimeout = 15000;
+// Generous: the first program of a new prefix waits for Wine to set the prefix up.
+constexpr DWORD kWindowTimeout = 60000;
 const std::wstring kMainCaption = L"Velmora Xp";
 const std::wstring kRebootCaption = L"Brivex Doziv Optimizing...";
 const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -55,6 +56,7 @@ void DeclineRestart(Program& program) {
 class OptimisationE2e : public ::testing::Test {
 protected:
     OptimisationE2e() {
+        EndLeftoverInstances();
         ClearSettings();
         SaveSetting(L"config", L"first", L"1");
         DeleteRunValue();

@@ -1,6 +1,7 @@
 #include "e2e/ProgramUnderTest.h"
 
 #include <shlwapi.h>
+#include <tlhelp32.h>
 
 
 namespace brivex::e2e {
@@ -121,6 +122,22 @@ std::optional<MessageBoxInfo> Program::WaitForMessageBox(DWORD timeoutMs) {
         return box.has_value() || !Running();
     });
     return box;
+}
+
+void EndLeftoverInstances() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (_wcsicmp(entry.szExeFile, L"Brivex Doziv.exe") != 0) continue;
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+            TerminateProcess(process, 98);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+    }
+    CloseHandle(snapshot);
 }
 
 void ClearSettings() { SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey); }

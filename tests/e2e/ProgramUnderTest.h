@@ -51,6 +51,10 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
+// Ends any copy of the program a failed or interrupted test left running, so
+// the next test does not meet the second-instance refusal.
+void EndLeftoverInstances();
+
 // The program's settings, as its settings store keeps them for the user.
 void ClearSettings();
 void SaveSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value);
