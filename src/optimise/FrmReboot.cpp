@@ -2,13 +2,12 @@
 
 #include "app/App.h"
 #include "registry/Settings.h"
+#include "registry/StartWithWindows.h"
 
 namespace brivex {
 
 namespace {
 
-constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kRunValueName[] = "Velmora Doziv";
 
 // The label grows until it reaches this height; 215 twips is about one more line.
 constexpr int kRevealLimit = 3100;

@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/FrmHome.h"
 #include "optimise/RegistryChangeList.h"
+#include "registry/StartWithWindows.h"
 #include "restore/RestorePointService.h"
 
 namespace brivex {
@@ -82,11 +83,7 @@ void Optimisation::Finish() {
     home_.SetMousePointer(ui::MousePointer::Default);
     home_.OptimisationDone = true;
     app_.settings.SaveSetting("config", "reboot", "ok");
-    // Quoted: the file name has a blank, and an unquoted path with blanks in a
-    // Run value lets Windows start another program first.
-    std::string folder = app_.AppFolder();
-    if (folder.empty() || folder.back() != '\\') folder += '\\';
-    app_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, "\"" + folder + "Brivex Doziv.exe\"",
+    app_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, RunValueData(app_.AppFolder()),
                         regtype::String);
     home_.SetEnabled(true);
     home_.Timer1.SetEnabled(false);

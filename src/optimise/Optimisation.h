@@ -26,8 +26,6 @@ inline constexpr Stage kStages[] = {
     {80, 100, "msg7", "Image7"},  {100, 0, "msg8", "Image8"},
 };
 
-inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr char kRunValueName[] = "Velmora Doziv";
 inline constexpr char kAutoRestorePoint[] = "Brivex Auto Optimisation ";
 
 class Optimisation {

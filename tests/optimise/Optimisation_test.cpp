@@ -12,6 +12,7 @@ namespace {
 
 constexpr RegKey HKCU = regroot::CurrentUser;
 constexpr RegKey HKLM = regroot::LocalMachine;
+const std::string kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::string kMemory = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
 const std::string kNameSpaceKey =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace\\"
@@ -278,7 +279,7 @@ TEST_F(Optimisation_Stages, EndsAfter39590MsInTheirEndState) {
     EXPECT_EQ(home.Label3.Caption(), "Optimisation Terminée");
     EXPECT_EQ(home.Image9.PictureName(), "stage.8");
     EXPECT_EQ(settings.GetSetting("Brivex Doziv", "config", "reboot", ""), "ok");
-    const auto run = Stored(HKLM, kRunKey, kRunValueName);
+    const auto run = Stored(HKLM, kRunKey, "Velmora Doziv");
     ASSERT_TRUE(run);
     EXPECT_EQ(run->type, 1u);
     EXPECT_EQ(std::string(run->bytes.begin(), run->bytes.end()),

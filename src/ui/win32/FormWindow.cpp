@@ -128,9 +128,12 @@ HFONT FormWindow::FontFor(const Appearance& look) {
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(hundredths, GetDeviceCaps(screen, LOGPIXELSY), 7200);
     ReleaseDC(nullptr, screen);
+    // Where the face is missing, a fixed-pitch face must replace a fixed-pitch
+    // one, or text laid out in columns falls apart.
+    const bool fixedPitch = look.fontName.find("Courier") != std::string::npos;
     HFONT font = CreateFontW(height, 0, 0, 0, look.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                             Widen(look.fontName).c_str());
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                             fixedPitch ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH, Widen(look.fontName).c_str());
     fonts_[key] = font;
     return font;
 }
