@@ -10,16 +10,6 @@ namespace brivex {
 
 namespace {
 
-template <typename Int>
-std::optional<Int> ToIntegerTiesToEven(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    const double rounded = std::nearbyint(value);  // default rounding mode: ties to even
-    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<Int>::max()))
-        return std::nullopt;
-    return static_cast<Int>(rounded);
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -62,9 +52,6 @@ std::string RoundedDigits(double magnitude, int decimals, int& integerDigits) {
 }
 
 }  // namespace
-
-std::optional<std::int32_t> ToInt32(double value) { return ToIntegerTiesToEven<std::int32_t>(value); }
-std::optional<std::int16_t> ToInt16(double value) { return ToIntegerTiesToEven<std::int16_t>(value); }
 
 std::optional<double> TextToNumber(std::string_view text, char decimalSeparator) {
     std::size_t i = 0;

@@ -4,7 +4,9 @@
 // from zero and use the user's decimal separator. Nothing here throws: a value
 // that cannot be converted comes back as an empty optional.
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +14,18 @@
 namespace brivex {
 
 // Nearest integer, ties to even; empty when not finite or out of range.
-std::optional<std::int32_t> ToInt32(double value);
-std::optional<std::int16_t> ToInt16(double value);
+// Inline: the progress bar's gradients call it for every channel of every step.
+template <typename Int>
+inline std::optional<Int> ToIntegerTiesToEven(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    const double rounded = std::nearbyint(value);  // the default rounding mode: ties to even
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max()))
+        return std::nullopt;
+    return static_cast<Int>(rounded);
+}
+inline std::optional<std::int32_t> ToInt32(double value) { return ToIntegerTiesToEven<std::int32_t>(value); }
+inline std::optional<std::int16_t> ToInt16(double value) { return ToIntegerTiesToEven<std::int16_t>(value); }
 
 // Reads a whole text as a number: blanks around it, an optional sign, digits
 // with an optional fraction after `decimalSeparator`, an optional exponent.
