@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/win32/ArtTools.h"
 #include "optimise/FrmReboot.h"
 #include "ui/win32/Art.h"
 #include "ui/win32/Gdi.h"
@@ -15,74 +16,9 @@ namespace {
 using ui::GdiObject;
 using ui::Selected;
 
-constexpr COLORREF kNavy = RGB(0x1C, 0x4F, 0x93);
-constexpr COLORREF kBlue = RGB(0x2F, 0x78, 0xC8);
-constexpr COLORREF kPale = RGB(0xB4, 0xCB, 0xEA);
-constexpr COLORREF kGold = RGB(0xFF, 0xC8, 0x3C);
-constexpr COLORREF kGreen = RGB(0x3C, 0xB0, 0x5A);
-constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
+using namespace art;
+
 constexpr COLORREF kSteel = RGB(0x5A, 0x6E, 0x86);
-constexpr COLORREF kNone = 0xFFFFFFFF;  // not a colour: the shape goes without that fill or outline
-
-COLORREF Mix(COLORREF a, COLORREF b, double t) {
-    const auto channel = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
-    return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
-               channel(GetBValue(a), GetBValue(b)));
-}
-
-void FillSolid(HDC dc, const RECT& area, COLORREF color) {
-    GdiObject<HBRUSH> brush(CreateSolidBrush(color));
-    FillRect(dc, &area, brush.Get());
-}
-
-void Gradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
-    const int height = area.bottom - area.top;
-    for (int y = 0; y < height; ++y)
-        FillSolid(dc, RECT{area.left, area.top + y, area.right, area.top + y + 1},
-                  Mix(top, bottom, height > 1 ? static_cast<double>(y) / (height - 1) : 0));
-}
-
-// A pen and a brush for one shape.
-class Ink {
-public:
-    Ink(HDC dc, COLORREF fill, COLORREF outline, int width = 1)
-        : brush_(fill == kNone ? nullptr : CreateSolidBrush(fill)),
-          pen_(CreatePen(outline == kNone ? PS_NULL : PS_SOLID, width, outline == kNone ? 0 : outline)),
-          brushIn_(dc, brush_ ? brush_.Get() : GetStockObject(NULL_BRUSH)),
-          penIn_(dc, pen_.Get()) {}
-
-private:
-    GdiObject<HBRUSH> brush_;
-    GdiObject<HPEN> pen_;
-    Selected brushIn_;
-    Selected penIn_;
-};
-
-void Disc(HDC dc, int cx, int cy, int r, COLORREF fill, COLORREF outline, int width = 1) {
-    Ink ink(dc, fill, outline, width);
-    Ellipse(dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
-}
-
-void Box(HDC dc, const RECT& area, int corner, COLORREF fill, COLORREF outline, int width = 1) {
-    Ink ink(dc, fill, outline, width);
-    RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
-}
-
-void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width) {
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, color));
-    Selected in(dc, pen.Get());
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
-}
-
-void Text(HDC dc, const wchar_t* text, RECT area, int height, COLORREF color) {
-    GdiObject<HFONT> font(CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma"));
-    Selected in(dc, font.Get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, color);
-    DrawTextW(dc, text, -1, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-}
 
 // A white tick drawn with a thick round pen, sized to the circle it sits in.
 void Tick(HDC dc, int cx, int cy, int r) {
@@ -92,14 +28,6 @@ void Tick(HDC dc, int cx, int cy, int r) {
     Selected in(dc, pen.Get());
     const POINT points[] = {{cx - r / 2, cy}, {cx - r / 8, cy + r * 3 / 8}, {cx + r / 2, cy - r * 3 / 8}};
     Polyline(dc, points, 3);
-}
-
-// The program's mark, as on the main window: a gauge in a ring.
-void Emblem(HDC dc, int cx, int cy, int r) {
-    Disc(dc, cx, cy, r, kWhite, RGB(0x9C, 0xC6, 0xF2), 3);
-    Disc(dc, cx, cy, r - 6, kBlue, kNavy);
-    Line(dc, cx, cy, cx + r * 45 / 100, cy - r * 45 / 100, kGold, 3);
-    Disc(dc, cx, cy, 4, kGold, kGold);
 }
 
 // A header band with the mark, a quiet column for the pictures, and a white
@@ -114,7 +42,8 @@ void RebootBackground(HDC dc, const RECT& area) {
     FillSolid(dc, RECT{0, band, area.right, band + px(3)}, kGold);
     Gradient(dc, RECT{0, band + px(3), area.right, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
     Emblem(dc, px(26), band / 2, px(17));
-    Text(dc, L"Brivex Doziv", RECT{px(52), 0, area.right - px(12), band}, px(18), kWhite);
+    Text(dc, L"Brivex Doziv", RECT{px(52), 0, area.right - px(12), band}, px(18), FW_BOLD, kWhite,
+         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 
     const int margin = px(8);
     const ui::Bounds& report = rebootdesign::kReport;

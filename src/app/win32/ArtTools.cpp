@@ -1,0 +1,65 @@
+#include "app/win32/ArtTools.h"
+
+namespace brivex::art {
+
+using ui::GdiObject;
+using ui::Selected;
+
+COLORREF Mix(COLORREF a, COLORREF b, double t) {
+    const auto channel = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
+    return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
+               channel(GetBValue(a), GetBValue(b)));
+}
+
+void FillSolid(HDC dc, const RECT& area, COLORREF color) {
+    GdiObject<HBRUSH> brush(CreateSolidBrush(color));
+    FillRect(dc, &area, brush.Get());
+}
+
+void Gradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
+    const int height = area.bottom - area.top;
+    for (int y = 0; y < height; ++y)
+        FillSolid(dc, RECT{area.left, area.top + y, area.right, area.top + y + 1},
+                  Mix(top, bottom, height > 1 ? static_cast<double>(y) / (height - 1) : 0));
+}
+
+Ink::Ink(HDC dc, COLORREF fill, COLORREF outline, int width)
+    : brush_(fill == kNone ? nullptr : CreateSolidBrush(fill)),
+      pen_(CreatePen(outline == kNone ? PS_NULL : PS_SOLID, width, outline == kNone ? 0 : outline)),
+      brushIn_(dc, brush_ ? brush_.Get() : GetStockObject(NULL_BRUSH)),
+      penIn_(dc, pen_.Get()) {}
+
+void Disc(HDC dc, int cx, int cy, int r, COLORREF fill, COLORREF outline, int width) {
+    Ink ink(dc, fill, outline, width);
+    Ellipse(dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
+}
+
+void Box(HDC dc, const RECT& area, int corner, COLORREF fill, COLORREF outline, int width) {
+    Ink ink(dc, fill, outline, width);
+    RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
+}
+
+void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width) {
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, color));
+    Selected in(dc, pen.Get());
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+
+void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORREF color, UINT format) {
+    GdiObject<HFONT> font(CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+    Selected in(dc, font.Get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color);
+    DrawTextW(dc, text, -1, &area, format);
+}
+
+void Emblem(HDC dc, int cx, int cy, int r) {
+    Disc(dc, cx, cy, r, kWhite, RGB(0x9C, 0xC6, 0xF2), 3);
+    Disc(dc, cx, cy, r - 6, kBlue, kNavy);
+    Line(dc, cx, cy, cx + r * 45 / 100, cy - r * 45 / 100, kGold, 3);
+    Disc(dc, cx, cy, 4, kGold, kGold);
+}
+
+}  // namespace brivex::art
