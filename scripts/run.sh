@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The run command: installs what is missing, builds the program into dist/ as
 # users get it, and starts it under Wine. Without a display it runs it under a
-# virtual one, waits for the main window, saves a screenshot and closes it.
+# virtual one, waits for the main window (answering OK to a first run's
+# notices, which it prints), saves a screenshot and closes it.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -22,7 +23,7 @@ driver="build/windows/tests/brivex_driver.exe"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -u
     wine "$1" & program=$!
-    if ! wine "$2" wait "Velmora Xp" 30000; then
+    if ! wine "$2" open "Velmora Xp" 30000; then
         echo "The main window did not appear." >&2
         kill $program 2>/dev/null; wineserver -k; exit 1
     fi

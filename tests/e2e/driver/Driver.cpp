@@ -1,10 +1,13 @@
 // brivex_driver: drives the real program from outside, as a user would.
 //   brivex_driver wait TITLE [TIMEOUT_MS]   waits until a visible top-level window has that caption
+//   brivex_driver open TITLE [TIMEOUT_MS]   the same, answering OK to the message boxes shown meanwhile
+//                                           (a first run's notices) and printing them
 //   brivex_driver close TITLE [TIMEOUT_MS]  asks that window to close and waits until it is gone
 //   brivex_driver click TITLE CAPTION       clicks the control of that window whose text is CAPTION
 // Exit status 0 on success, 1 on timeout, 2 on bad usage.
 #include <windows.h>
 
+#include <cstdio>
 #include <cwchar>
 #include <string>
 
@@ -34,6 +37,23 @@ HWND FindChildByText(HWND parent, const std::wstring& text) {
     return search.found;
 }
 
+// Presses OK in every message box on screen, telling what it said.
+void AnswerMessageBoxes() {
+    HWND box = nullptr;
+    while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr) {
+        HWND ok = GetDlgItem(box, IDOK);
+        if (!IsWindowVisible(box) || !ok) continue;
+        wchar_t title[256] = {};
+        wchar_t text[1024] = {};
+        GetWindowTextW(box, title, 256);
+        GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 1024);
+        std::wprintf(L"Message \"%ls\": %ls\n", title, text);
+        std::fflush(stdout);
+        PostMessageW(ok, BM_CLICK, 0, 0);
+        Sleep(200);
+    }
+}
+
 bool WaitFor(DWORD timeoutMs, const auto& done) {
     const DWORD start = GetTickCount();
     while (!done()) {
@@ -51,6 +71,13 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring title = argv[2];
     const DWORD timeoutMs = argc > 3 && command != L"click" ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 20000;
 
+    if (command == L"open")
+        return WaitFor(timeoutMs, [&] {
+                   AnswerMessageBoxes();
+                   return FindVisible(title) != nullptr;
+               })
+                   ? 0
+                   : 1;
     if (command == L"wait") return WaitFor(timeoutMs, [&] { return FindVisible(title) != nullptr; }) ? 0 : 1;
     if (command == L"click" && argc > 3) {
         HWND window = FindVisible(title);
