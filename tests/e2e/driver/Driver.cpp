@@ -37,6 +37,16 @@ HWND FindChildByText(HWND parent, const std::wstring& text) {
     return search.found;
 }
 
+// Linux terminals read UTF-8, whatever the Windows console code page is.
+void PrintUtf8(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                         nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
 // Presses OK in every message box on screen, telling what it said.
 void AnswerMessageBoxes() {
     HWND box = nullptr;
@@ -47,8 +57,7 @@ void AnswerMessageBoxes() {
         wchar_t text[1024] = {};
         GetWindowTextW(box, title, 256);
         GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 1024);
-        std::wprintf(L"Message \"%ls\": %ls\n", title, text);
-        std::fflush(stdout);
+        PrintUtf8(std::wstring(L"Message \"") + title + L"\": " + text + L"\n");
         PostMessageW(ok, BM_CLICK, 0, 0);
         Sleep(200);
     }
