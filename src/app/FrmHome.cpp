@@ -89,6 +89,17 @@ FrmHome::FrmHome(App& app)
     Command1.OnClick = [this] { optimisation_.Command1_Click(); };
     Timer1.OnTick = [this] { optimisation_.Timer1_Timer(); };
     ButtonPlus1.OnClick = [this] { SetWindowState(ui::WindowState::Minimized); };
+    ButtonPlus2.OnClick = [this] { app_.platform.shell.OpenUrl(hometexts::kDownloadPage); };
+    ButtonPlus5.OnClick = [this] { app_.platform.shell.OpenUrl(hometexts::kForum); };
+    Command2.OnClick = [this] { app_.platform.shell.OpenUrl(hometexts::kHomePage); };
+    ButtonPlus4.OnClick = [this] {
+        app_.dialogs.MsgBox(hometexts::kAnnouncement, ui::mb::Information | ui::mb::SystemModal,
+                            hometexts::kAnnouncementTitle);
+    };
+    Help_XP1.OnClick = [this] { app_.dialogs.MsgBox(hometexts::kAbout, ui::mb::Information, ""); };
+    Label6.OnClick = [this] {
+        app_.dialogs.MsgBox(hometexts::kPerformance, ui::mb::Information, hometexts::kPerformanceTitle);
+    };
     TopButtons_XP1.OnClick = [this] { app_.forms.Unload(*this); };
 }
 

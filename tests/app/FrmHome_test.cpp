@@ -1,5 +1,7 @@
 #include "app/FrmHome.h"
 
+#include <algorithm>
+
 #include "app/AppFixture.h"
 #include "app/Main.h"
 #include "optimise/FrmReboot.h"
@@ -281,6 +283,92 @@ TEST_F(Home_Unload, MinimiseButtonOnlyMinimises) {
     home.ButtonPlus1.Click();
     EXPECT_EQ(home.State(), ui::WindowState::Minimized);
     EXPECT_FALSE(forms.Ending());
+}
+
+}  // namespace
+}  // namespace brivex::testing
+
+namespace brivex::testing {
+namespace {
+
+using Home_Commands = Home;
+
+TEST_F(Home_Commands, WebPagesOpenInTheBrowser) {
+    NotFirstRun();
+    FrmHome& home = Start();
+    home.ButtonPlus2.Click();
+    home.ButtonPlus5.Click();
+    home.Command2.Click();
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"open http://www.velmora-doziv.example/Download",
+                                                   "open http://forum.velmora-doziv.example",
+                                                   "open http://www.velmora-doziv.example"}));
+}
+
+TEST_F(Home_Commands, AnnouncementIsSystemModalWithLinesJoinedByCrLf) {
+    NotFirstRun();
+    Start().ButtonPlus4.Click();
+    ASSERT_EQ(dialogs.Calls().size(), 1u);
+    EXPECT_EQ(dialogs.Calls()[0].flags, 4160);
+    EXPECT_EQ(dialogs.Calls()[0].title, "Velmora Doziv PLUS!");
+    EXPECT_EQ(dialogs.Calls()[0].text,
+              "- Plus d'options.\r\n- Plus d'efficacité.\r\n- Plus de rapidité.\r\n- Plus de stabilité...\r\n\r\n"
+              "Velmora Doziv Plus! sera disponible avec la version finale.");
+}
+
+TEST_F(Home_Commands, AboutLinesAreJoinedBySingleCarriageReturns) {
+    NotFirstRun();
+    Start().Help_XP1.Click();
+    ASSERT_EQ(dialogs.Calls().size(), 1u);
+    const std::string& text = dialogs.Calls()[0].text;
+    EXPECT_EQ(dialogs.Calls()[0].flags, 64);
+    EXPECT_EQ(dialogs.Calls()[0].title, "") << "the application title shows";
+    EXPECT_EQ(text.find('\n'), std::string::npos);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find('\r', start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    ASSERT_EQ(lines.size(), 13u);
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1], "    Velmora Doziv est le leader dans le monde d'optimisation des noyaux Windows");
+    EXPECT_EQ(lines[2], "qui donnera vie à votre système d'exploitation. Son utilisation est facilitée et adaptée");
+    EXPECT_EQ(lines[3], "aux utilisateurs débutants avec des résultats surprenants.");
+    EXPECT_EQ(lines[4], std::string(41, ' ') + std::string(34, '_'));
+    EXPECT_EQ(lines[5], "");
+    EXPECT_EQ(lines[6], "Velmora Doziv is the leader in the world of optimisation of the cores Windows");
+    EXPECT_EQ(lines[7], "who will give life to your operating system. Its use very easy and is adapted ");
+    EXPECT_EQ(lines[8], "to the initials users but who gives surprising resulats.");
+    EXPECT_EQ(lines[9], std::string(86, '_'));
+}
+
+TEST_F(Home_Commands, PerformanceNoteCarriesItsFiguresUnderItsTitle) {
+    NotFirstRun();
+    Start().Label6.Click();
+    ASSERT_EQ(dialogs.Calls().size(), 1u);
+    const auto& call = dialogs.Calls()[0];
+    EXPECT_EQ(call.flags, 64);
+    EXPECT_EQ(call.title, "Velmora Doziv 3.0 - Teste");
+    EXPECT_EQ(call.text.rfind("QUEL EST LE GAIN DE PERFORMANCE CORRESPONDANT ?\r", 0), 0u);
+    for (const char* part : {"\rElles ont produit des gains de performances dépassant même les résultats attendus.\r",
+                             "\rUn bref récapitulatif est illustré ci-dessous :\r", "P4-Windows Xp Sp2",
+                             "Athlon64-Windows Longhorn", "DuoCore-Windows Doziv", "moyens 85,5 à 109,6 %",
+                             "moyens 25,3 à 69,1 %", "moyens 73 à 89,7 %"})
+        EXPECT_NE(call.text.find(part), std::string::npos) << part;
+}
+
+TEST_F(Home_Commands, WhileOptimisingNoCommandAnswers) {
+    NotFirstRun();
+    FrmHome& home = Start();
+    home.Command1.Click();
+    home.ButtonPlus4.Click();
+    home.Label6.Click();
+    home.Command2.Click();
+    EXPECT_TRUE(dialogs.Calls().empty());
+    EXPECT_EQ(std::count_if(shell.log.begin(), shell.log.end(),
+                            [](const std::string& r) { return r.rfind("open", 0) == 0; }),
+              0);
 }
 
 }  // namespace

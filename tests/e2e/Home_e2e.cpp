@@ -182,5 +182,38 @@ TEST_F(HomeE2e, QuitterEndsTheProgramCleanlyAndAloneWithNoRestartOffer) {
     EXPECT_EQ(program.ExitCode(), 0u);
 }
 
+TEST_F(HomeE2e, InformationMessagesShowTheirTitlesAndTexts) {
+    NotFirstRun();
+    Program program(installation.Exe());
+    HWND main = program.WaitForWindow(kMainCaption, kWindowTimeout);
+    ASSERT_NE(main, nullptr);
+    struct Case {
+        const wchar_t* button;
+        const wchar_t* title;
+        const wchar_t* textStart;
+    };
+    const Case cases[] = {
+        {L"Velmora Doziv Plus!", L"Velmora Doziv PLUS!", L"- Plus d'options.\r\n- Plus d'efficacit\u00e9."},
+        {L"A propos", L"Brivex Doziv", L"\r    Velmora Doziv est le leader"},
+        {L"+Info", L"Velmora Doziv 3.0 - Teste", L"QUEL EST LE GAIN DE PERFORMANCE CORRESPONDANT ?\r"},
+    };
+    for (const Case& c : cases) {
+        HWND control = FindChild(main, c.button);
+        ASSERT_NE(control, nullptr);
+        if (std::wstring(c.button) == L"+Info") {
+            PostMessageW(control, WM_LBUTTONUP, 0, 0);  // a label: it answers the mouse, not BM_CLICK
+        } else {
+            Click(control);
+        }
+        auto box = program.WaitForMessageBox(5000);
+        ASSERT_TRUE(box) << std::wstring(c.button).size();
+        EXPECT_EQ(box->title, c.title);
+        EXPECT_EQ(box->text.rfind(c.textStart, 0), 0u);
+        AnswerMessageBox(*box, IDOK);
+        ASSERT_TRUE(Poll(5000, [&] { return !program.CurrentMessageBox(); }));
+    }
+    Quit(program, main);
+}
+
 }  // namespace
 }  // namespace brivex::e2e
