@@ -2,7 +2,6 @@
 
 #include "app/App.h"
 #include "app/FrmHome.h"
-#include "optimise/RegistryChangeList.h"
 #include "registry/StartWithWindows.h"
 #include "restore/RestorePointService.h"
 
@@ -31,27 +30,28 @@ void Optimisation::Command1_Click() {
 
     const std::uint64_t physicalBytes = app_.platform.system.Memory().totalPhysical;
     const std::int32_t pageLock = PageLockValueFor(physicalBytes);
-    const bool disablePagingExecutive = WritesDisablePagingExecutive(physicalBytes);
+    const bool largeMemory = WritesDisablePagingExecutive(physicalBytes);
 
     const std::string windowsFolder = app_.platform.system.WindowsFolder();
     if (!windowsFolder.empty()) app_.platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
 
     app_.loop.DoEvents();
-    WriteChangeList(disablePagingExecutive, pageLock);
+    WriteChanges(RegistryChangesBeforeCleanUp(), largeMemory, pageLock);
+    if (SettingIsNumber(app_.settings.GetSetting("config", "Doc"), 1)) app_.platform.shell.ClearRecentDocuments();
+    if (SettingIsNumber(app_.settings.GetSetting("config", "press"), 1)) app_.platform.shell.EmptyClipboard();
+    WriteChanges(RegistryChangesAfterCleanUp(), largeMemory, pageLock);
 }
 
-void Optimisation::WriteChangeList(bool disablePagingExecutive, std::int32_t pageLockValue) {
-    for (const RegistryChange& change : RegistryChangeList()) {
-        if (change.row == "R25" && !disablePagingExecutive) continue;
-        if (change.row == "R53") {
-            // The user's two clean-up choices come between the service rows and the last four.
-            if (SettingIsNumber(app_.settings.GetSetting("config", "Doc"), 1)) app_.platform.shell.ClearRecentDocuments();
-            if (SettingIsNumber(app_.settings.GetSetting("config", "press"), 1)) app_.platform.shell.EmptyClipboard();
-        }
+void Optimisation::WriteChanges(std::span<const RegistryChange> changes, bool largeMemory,
+                                std::int32_t pageLockValue) {
+    for (const RegistryChange& change : changes) {
+        if (change.largeMemoryOnly && !largeMemory) continue;
         const std::string key(change.key);
         const std::string valueName(change.valueName);
         std::visit(Overloaded{
-                       [&](std::string_view text) { app_.reg.WriteValue(change.root, key, valueName, std::string(text), change.type); },
+                       [&](std::string_view text) {
+                           app_.reg.WriteValue(change.root, key, valueName, std::string(text), change.type);
+                       },
                        [&](std::int32_t number) { app_.reg.WriteValue(change.root, key, valueName, number, change.type); },
                        [&](PageLockValue) { app_.reg.WriteValue(change.root, key, valueName, pageLockValue, change.type); },
                        [&](WholeKey) { app_.reg.DeleteKey(change.root, key); },

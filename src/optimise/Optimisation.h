@@ -5,7 +5,10 @@
 // the start-with-Windows value.
 
 #include <cstdint>
+#include <span>
 #include <string_view>
+
+#include "optimise/RegistryChangeList.h"
 
 namespace brivex {
 
@@ -38,7 +41,7 @@ public:
     void Timer1_Timer();
 
 private:
-    void WriteChangeList(bool disablePagingExecutive, std::int32_t pageLockValue);
+    void WriteChanges(std::span<const RegistryChange> changes, bool largeMemory, std::int32_t pageLockValue);
     void ShowStage(const Stage& stage);
     void Finish();
 

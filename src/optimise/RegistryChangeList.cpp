@@ -28,7 +28,7 @@ constexpr auto kSessionManager = "SYSTEM\\CurrentControlSet\\Control\\Session Ma
 constexpr auto kFileSystem = "SYSTEM\\CurrentControlSet\\Control\\FileSystem"sv;
 constexpr auto kWindowsNt = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows"sv;
 
-// R29 to R31 name the Memory Management keys with their blanks: written
+// The LargeSystemCache values name the Memory Management keys with their blanks: written
 // without them they name keys no Windows has, and the rows would write nothing.
 constexpr std::array<RegistryChange, 56> kChanges = {{
     {"R1", HKCU, kDesktop, "HungAppTimeOut", SZ, "1000"sv},
@@ -55,7 +55,7 @@ constexpr std::array<RegistryChange, 56> kChanges = {{
     {"R22", HKLM, kMemoryCurrent, "IoPageLockLimit", DWORD, PageLockValue{}},
     {"R23", HKLM, kMemory001, "IoPageLockLimit", DWORD, PageLockValue{}},
     {"R24", HKLM, kMemory002, "IoPageLockLimit", DWORD, PageLockValue{}},
-    {"R25", HKLM, kMemoryCurrent, "DisablePagingExecutive", DWORD, "1"sv},
+    {"R25", HKLM, kMemoryCurrent, "DisablePagingExecutive", DWORD, "1"sv, true},
     {"R26", HKLM, kMemoryCurrent, "SecondLevelDataCache", DWORD, 800},
     {"R27", HKLM, kMemory001, "SecondLevelDataCache", DWORD, 800},
     {"R28", HKLM, kMemory002, "SecondLevelDataCache", DWORD, 800},
@@ -94,9 +94,19 @@ constexpr std::array<RegistryChange, 56> kChanges = {{
     {"R56", HKLM, kWinlogon, "UserEnvDebugLevel", DWORD, "2"sv},
 }};
 
+constexpr std::size_t kRowsAfterCleanUp = 4;
+
 }  // namespace
 
 std::span<const RegistryChange> RegistryChangeList() { return kChanges; }
+
+std::span<const RegistryChange> RegistryChangesBeforeCleanUp() {
+    return std::span(kChanges).first(kChanges.size() - kRowsAfterCleanUp);
+}
+
+std::span<const RegistryChange> RegistryChangesAfterCleanUp() {
+    return std::span(kChanges).last(kRowsAfterCleanUp);
+}
 
 std::int64_t MemoryFigure(std::uint64_t physicalBytes) {
     // Whole megabytes plus one, rounded as the "#0" display pattern rounds; held

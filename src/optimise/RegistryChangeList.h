@@ -25,10 +25,15 @@ struct RegistryChange {
     std::string_view valueName;
     std::int32_t type;  // 1 text, 4 number; 0 for the key removal
     std::variant<std::string_view, std::int32_t, PageLockValue, WholeKey> data;
+    bool largeMemoryOnly = false;  // written only on machines with more than 1 GB
 };
 
-// The whole list, rows R1 to R56; R25 is written only on machines with more than 1 GB.
+// The whole list, in order.
 std::span<const RegistryChange> RegistryChangeList();
+// The list in the two runs the user's clean-up choices (recent documents,
+// clipboard) come between.
+std::span<const RegistryChange> RegistryChangesBeforeCleanUp();
+std::span<const RegistryChange> RegistryChangesAfterCleanUp();
 
 // Page-lock rows from the physical memory in bytes: m = megabytes + 1 (rounded
 // as a whole number); its hexadecimal digits read as a decimal number, times
@@ -36,7 +41,7 @@ std::span<const RegistryChange> RegistryChangeList();
 std::int32_t PageLockValueFor(std::uint64_t physicalBytes);
 // The memory in megabytes plus one, the figure both rules start from.
 std::int64_t MemoryFigure(std::uint64_t physicalBytes);
-// Whether R25 (DisablePagingExecutive) is written.
+// Whether the rows for large memory are written.
 bool WritesDisablePagingExecutive(std::uint64_t physicalBytes);
 
 }  // namespace brivex
