@@ -37,15 +37,18 @@ std::string DateText(int day, int month, int year) {
 }
 
 std::string ClockText(int hour, int minute, int second) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour % 100, minute % 100, second % 100);
+    char text[40];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hour, minute, second);
     return text;
 }
 
 FrmHome::FrmHome(App& app)
     : Form("FrmHome", "Velmora Xp"),
-      Timer1(*this, "Timer1", app.loop, 150, true),
-      Timer2(*this, "Timer2", app.loop, 1000, true),
+      // Both timers start with the window, not before: a refused second copy
+      // must not play the display behind its message, and the reference file
+      // must get the clock's design text, not the time.
+      Timer1(*this, "Timer1", app.loop, 150, false),
+      Timer2(*this, "Timer2", app.loop, 1000, false),
       Label1(*this, "Label1", "HH:MM:SS"),
       Label4(*this, "Label4", "HH:MM:SS"),
       Label5(*this, "Label5", "Version BETA"),
@@ -158,6 +161,7 @@ void FrmHome::Form_Load() {
     if (SettingIsNumber(app_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
 
     ApplyLanguage();
+    Timer2.SetEnabled(true);
 }
 
 void FrmHome::FirstRun() {

@@ -8,7 +8,6 @@ namespace brivex {
 
 namespace {
 
-
 // The label grows until it reaches this height; 215 twips is about one more line.
 constexpr int kRevealLimit = 3100;
 constexpr int kRevealStep = 215;

@@ -19,7 +19,6 @@ struct PageLockValue {};
 struct WholeKey {};
 
 struct RegistryChange {
-    std::string_view row;
     RegKey root;
     std::string_view key;
     std::string_view valueName;
@@ -28,9 +27,7 @@ struct RegistryChange {
     bool largeMemoryOnly = false;  // written only on machines with more than 1 GB
 };
 
-// The whole list, in order.
-std::span<const RegistryChange> RegistryChangeList();
-// The list in the two runs the user's clean-up choices (recent documents,
+// The list, in order, in the two runs the user's clean-up choices (recent documents,
 // clipboard) come between.
 std::span<const RegistryChange> RegistryChangesBeforeCleanUp();
 std::span<const RegistryChange> RegistryChangesAfterCleanUp();

@@ -24,8 +24,6 @@ public:
     virtual void SetTopmost() = 0;
     virtual void ApplyRoundedShape() = 0;
     virtual void BeginDrag() = 0;
-    virtual void Show() = 0;
-    virtual void Close() = 0;
 };
 
 class Form {
@@ -70,9 +68,14 @@ public:
     std::function<void()> OnUnload;
     std::function<void()> OnMouseDown;
 
-    // Kept by the form host.
+    // Kept by the form host. Unloading lasts from the start of the Unload
+    // event to the window's end, so a second close meanwhile does nothing.
     bool Loaded() const { return loaded_; }
     void SetLoaded(bool loaded) { loaded_ = loaded; }
+    bool Unloading() const { return unloading_; }
+    void SetUnloading(bool unloading) { unloading_ = unloading; }
+    // The user minimised or restored the window: the model follows, the window is not told again.
+    void WindowStateChangedByUser(WindowState state) { state_ = state; }
 
     void AttachPeer(FormPeer* peer) { peer_ = peer; }
     FormPeer* Peer() const { return peer_; }
@@ -92,6 +95,7 @@ private:
     bool topmost_ = false;
     bool rounded_ = false;
     bool loaded_ = false;
+    bool unloading_ = false;
     FormPeer* peer_ = nullptr;
 };
 

@@ -6,8 +6,7 @@
 
 namespace brivex::ui {
 
-// Text drawn straight on the window. A label with a click handler acts as a
-// link; one without lets the mouse through to the window under it.
+// Text drawn straight on the window. A label with a click handler acts as a link.
 class Label final : public Control {
 public:
     Label(Form& form, std::string name, std::string caption = {}, std::optional<int> index = std::nullopt)

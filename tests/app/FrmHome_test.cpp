@@ -12,6 +12,18 @@ namespace {
 constexpr char kDisabled[] = "La Restauration système est désactivée. Impossible de créer un point de restauration.";
 constexpr char kMade[] = "La création du point de restauration a été effectuée avec succès.";
 
+// Records the window states a form asks its window for.
+struct RecordingFormPeer final : ui::FormPeer {
+    void SetCaption(const std::string&) override {}
+    void SetEnabled(bool) override {}
+    void SetWindowState(ui::WindowState state) override { states.push_back(state); }
+    void SetMousePointer(ui::MousePointer) override {}
+    void SetTopmost() override {}
+    void ApplyRoundedShape() override {}
+    void BeginDrag() override {}
+    std::vector<ui::WindowState> states;
+};
+
 class Home : public AppFixture {
 protected:
     // A user who has run the program before, so no first-run messages.
@@ -86,6 +98,27 @@ TEST_F(Home_Load, SecondInstanceIsRefusedBeforeAnythingElse) {
     EXPECT_FALSE(folder.Exists(FrenchFile())) << "nothing after the refusal runs";
     EXPECT_EQ(settings.GetSetting("Brivex Doziv", "config", "first", "none"), "none");
     EXPECT_TRUE(shell.log.empty()) << "no farewell sound: the program just ends";
+}
+
+TEST_F(Home_Load, RefusedSecondCopyPlaysNothingBehindItsMessage) {
+    system.previousInstance = true;
+    settings.SaveSetting("Brivex Doziv", "config", "first", "1");
+    dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call&) { loop.AdvanceBy(45000); };  // the user looks away
+    FrmHome& home = Start();
+    EXPECT_EQ(home.Bar1.Value(), 0);
+    EXPECT_FALSE(home.OptimisationDone);
+    EXPECT_EQ(settings.GetSetting("Brivex Doziv", "config", "reboot", "none"), "none");
+    EXPECT_TRUE(events.empty()) << "no registry write";
+    EXPECT_EQ(home.Label1.Caption(), "HH:MM:SS") << "the clock never started";
+}
+
+TEST_F(Home_Load, ReferenceFileGetsTheClocksDesignTextWhateverTimePassesInTheFirstRunMessages) {
+    dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call&) { loop.AdvanceBy(5000); };
+    FrmHome& home = Start();
+    EXPECT_EQ(ReadIni(FrenchFile(), "FrmHome", "Label1.Caption"), "HH:MM:SS");
+    system.now = {2026, 12, 6, 9, 5, 7};
+    loop.AdvanceBy(1000);
+    EXPECT_EQ(home.Label1.Caption(), "09:05:07") << "the clock runs once the window is loaded";
 }
 
 TEST_F(Home_Load, FirstRunWithoutRestoreServiceShowsNoticeThenFailureAndIsNotRepeated) {
@@ -269,6 +302,17 @@ TEST_F(Home_Unload, AfterAnOptimisationTheRestartPromptComesBeforeTheSound) {
     EXPECT_TRUE(forms.Ending());
 }
 
+TEST_F(Home_Unload, ASecondCloseWhileThePromptIsOpenDoesNothing) {
+    NotFirstRun();
+    FrmHome& home = Start();
+    home.OptimisationDone = true;
+    dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call&) { forms.Unload(home); };  // the system asks it to close
+    home.TopButtons_XP1.Click();
+    EXPECT_EQ(dialogs.Calls().size(), 1u);
+    EXPECT_EQ(shell.log.size(), 1u);
+    EXPECT_TRUE(forms.Ending());
+}
+
 TEST_F(Home_Unload, DriveRootFolderGivesASingleBackslash) {
     NotFirstRun();
     system.applicationFolder = "C:\\";
@@ -277,11 +321,18 @@ TEST_F(Home_Unload, DriveRootFolderGivesASingleBackslash) {
     EXPECT_EQ(shell.log, (std::vector<std::string>{"play C:\\bye.wav"}));
 }
 
-TEST_F(Home_Unload, MinimiseButtonOnlyMinimises) {
+TEST_F(Home_Unload, MinimiseButtonMinimisesAgainAfterTheUserRestoredTheWindow) {
     NotFirstRun();
     FrmHome& home = Start();
     home.ButtonPlus1.Click();
     EXPECT_EQ(home.State(), ui::WindowState::Minimized);
+    home.WindowStateChangedByUser(ui::WindowState::Normal);  // restored from the taskbar
+    RecordingFormPeer peer;
+    home.AttachPeer(&peer);
+    home.ButtonPlus1.Click();
+    EXPECT_EQ(home.State(), ui::WindowState::Minimized);
+    EXPECT_EQ(peer.states, (std::vector<ui::WindowState>{ui::WindowState::Minimized}));
+    home.AttachPeer(nullptr);
     EXPECT_FALSE(forms.Ending());
 }
 

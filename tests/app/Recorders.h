@@ -2,6 +2,7 @@
 // Decorators that write what the program asks of the registry and of the
 // management service into one event log, so a test can pin their order.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ public:
                   std::uint32_t size) override {
         const long status = inner_.SetValue(key, name, type, data, size);
         log_.push_back("set " + name + (status == 0 ? "" : " (failed)"));
+        if (OnSet) OnSet(name);
         return status;
     }
     long DeleteValue(RegKey key, const std::string& name) override {
@@ -37,6 +39,9 @@ public:
         return inner_.DeleteKey(root, subKey);
     }
     long CloseKey(RegKey key) override { return inner_.CloseKey(key); }
+
+    // Runs after each value written, with its name, as the write happens.
+    std::function<void(const std::string&)> OnSet;
 
 private:
     RegistryApi& inner_;

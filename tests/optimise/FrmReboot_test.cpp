@@ -43,8 +43,6 @@ public:
     void SetTopmost() override { calls.push_back("topmost"); }
     void ApplyRoundedShape() override { calls.push_back("rounded"); }
     void BeginDrag() override { calls.push_back("drag"); }
-    void Show() override {}
-    void Close() override {}
 
     std::vector<std::string> calls;
 };

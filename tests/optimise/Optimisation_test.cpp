@@ -14,16 +14,84 @@ constexpr RegKey HKCU = regroot::CurrentUser;
 constexpr RegKey HKLM = regroot::LocalMachine;
 const std::string kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::string kMemory = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-const std::string kNameSpaceKey =
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace\\"
-    "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}";
+
+std::vector<std::uint8_t> Dword(std::uint32_t v) {
+    return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+            static_cast<std::uint8_t>(v >> 24)};
+}
+std::vector<std::uint8_t> Text(const std::string& t) { return {t.begin(), t.end()}; }
+
+// What a machine with little memory gets, in order: type 0 is the removal of the whole key.
+struct ExpectedWrite {
+    RegKey root;
+    std::string key;
+    std::string name;
+    std::uint32_t type;
+    std::vector<std::uint8_t> bytes;
+};
+const ExpectedWrite kExpectedWrites[] = {
+    {HKCU, "Control Panel\\Desktop", "HungAppTimeOut", 1, Text("1000")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control", "HungAppTimeOut", 1, Text("1000")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control", "WaitToKillServiceTimeout", 1, Text("1000")},
+    {HKCU, "Control Panel\\Desktop", "WaitToKillServiceTimeout", 1, Text("1000")},
+    {HKCU, "Control Panel\\Mouse", "MouseSensitivity", 1, Text("16")},
+    {HKCU, "Control Panel\\Desktop", "WaitToKillAppTimeout", 1, Text("1000")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control", "WaitToKillAppTimeout", 1, Text("1000")},
+    {HKCU, "Control Panel\\Desktop", "ForegroundLockTimeout", 4, Dword(0)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control", "ForegroundLockTimeout", 4, Dword(0)},
+    {HKCU, "Control Panel\\Desktop", "AutoEndTasks", 1, Text("1")},
+    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNeverUpload", 4, Dword(1)},
+    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNoExternalUR", 4, Dword(1)},
+    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNoFileCollection", 4, Dword(1)},
+    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNoSecondLevelCollection", 4, Dword(1)},
+    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Access\\Settings", "ShowWindowsInTaskbar", 4, Dword(0)},
+    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Excel\\Options", "ShowWindowsInTaskbar", 4, Dword(0)},
+    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Word\\Options", "CasheSize", 4, Dword(40)},
+    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Word\\Options", "NoLiveScrolling", 4, Dword(1)},
+    {HKCU, "Control Panel\\Desktop", "MenuShowDelay", 1, Text("0")},
+    {HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "PowerdownAfterShutdown", 1, Text("1")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Update", "UpDateMode", 4, Dword(7)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management", "IoPageLockLimit", 4, Dword(64)},
+    {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Memory Management", "IoPageLockLimit", 4, Dword(64)},
+    {HKLM, "SYSTEM\\ControlSet002\\Control\\Session Manager\\Memory Management", "IoPageLockLimit", 4, Dword(64)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management", "SecondLevelDataCache", 4, Dword(800)},
+    {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Memory Management", "SecondLevelDataCache", 4, Dword(800)},
+    {HKLM, "SYSTEM\\ControlSet002\\Control\\Session Manager\\Memory Management", "SecondLevelDataCache", 4, Dword(800)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management", "LargeSystemCache", 4, Dword(0)},
+    {HKLM, "SYSTEM\\ControlSet002\\Control\\Session Manager\\Memory Management", "LargeSystemCache", 4, Dword(0)},
+    {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Memory Management", "LargeSystemCache", 4, Dword(0)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\WOW", "DefaultSeparateVDM", 1, Text("Yes")},
+    {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess", 4, Dword(1)},
+    {HKLM, "SOFTWARE\\Microsoft\\Dfrg", "BootOptimizeFunction", 1, Text("N")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management\\PrefetchParameters", "EnablePrefetcher", 1, Text("1")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66", 4, Dword(1)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager", "NtfsDisableLastAccessUpdate", 4, Dword(1)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager", "NtfsDisable8dot3NameCreation", 4, Dword(0)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager", "Win95TruncatedExtensions", 4, Dword(0)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager", "Win31FileSystem", 4, Dword(0)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "NtfsDisableLastAccessUpdate", 4, Dword(0)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "NtfsDisable8dot3NameCreation", 4, Dword(0)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "Win95TruncatedExtensions", 4, Dword(0)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "Win31FileSystem", 4, Dword(0)},
+    {HKLM, "SOFTWARE\\Microsoft\\DrWatson", "NumberOfCrashes", 4, Dword(1)},
+    {HKLM, "SYSTEM\\ControlSet001\\Control\\PriorityControl", "Win32PrioritySeparation", 4, Dword(38)},
+    {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager", "ProcessorControl", 4, Dword(0)},
+    {HKLM, "SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", 4, Dword(2)},
+    {HKLM, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace\\{D6277990-4C6A-11CF-8D87-00AA0060F5BF}", "", 0, {}},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Services\\Messenger", "Start", 4, Dword(4)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Services\\RemoteRegistry", "Start", 4, Dword(4)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Services\\W32Time", "Start", 4, Dword(4)},
+    {HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "PowerdownAfterShutdown", 1, Text("1")},
+    {HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows", "NoPopUpsOnBoot", 4, Dword(1)},
+    {HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows", "Error Mode", 4, Dword(2)},
+    {HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "UserEnvDebugLevel", 4, Dword(2)},
+};
 
 // A machine with every key the list names, and the Run key.
 class OptimisationTest : public AppFixture {
 protected:
     OptimisationTest() {
-        for (const RegistryChange& change : RegistryChangeList())
-            registry.CreateKey(change.root, std::string(change.key));
+        for (const ExpectedWrite& write : kExpectedWrites) registry.CreateKey(write.root, write.key);
         registry.CreateKey(HKLM, kRunKey);
         settings.SaveSetting("Brivex Doziv", "config", "first", "1");
         system.windowsFolder = "C:\\WINDOWS";
@@ -50,62 +118,32 @@ protected:
     std::optional<MemoryRegistry::StoredValue> Stored(RegKey root, const std::string& key, const std::string& name) {
         return registry.FindValue(root, key, name);
     }
-    static std::vector<std::uint8_t> Dword(std::uint32_t v) {
-        return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
-                static_cast<std::uint8_t>(v >> 24)};
-    }
-    static std::vector<std::uint8_t> Text(const std::string& t) { return {t.begin(), t.end()}; }
 };
 
 using Optimisation_Rows = OptimisationTest;
 
-TEST_F(Optimisation_Rows, EveryRowInOrderWithR25LeftOutOnSmallMemory) {
+TEST_F(Optimisation_Rows, EveryWriteInOrderWithoutTheLargeMemoryRowOnSmallMemory) {
     RunOnce();
-    const std::vector<std::string> expected = {
-        "set HungAppTimeOut", "set HungAppTimeOut", "set WaitToKillServiceTimeout", "set WaitToKillServiceTimeout",
-        "set MouseSensitivity", "set WaitToKillAppTimeout", "set WaitToKillAppTimeout", "set ForegroundLockTimeout",
-        "set ForegroundLockTimeout", "set AutoEndTasks", "set DWNeverUpload", "set DWNoExternalUR",
-        "set DWNoFileCollection", "set DWNoSecondLevelCollection", "set ShowWindowsInTaskbar",
-        "set ShowWindowsInTaskbar", "set CasheSize", "set NoLiveScrolling", "set MenuShowDelay",
-        "set PowerdownAfterShutdown", "set UpDateMode", "set IoPageLockLimit", "set IoPageLockLimit",
-        "set IoPageLockLimit", "set SecondLevelDataCache", "set SecondLevelDataCache", "set SecondLevelDataCache",
-        "set LargeSystemCache", "set LargeSystemCache", "set LargeSystemCache", "set DefaultSeparateVDM",
-        "set DesktopProcess", "set BootOptimizeFunction", "set EnablePrefetcher", "set EnableUDMA66",
-        "set NtfsDisableLastAccessUpdate", "set NtfsDisable8dot3NameCreation", "set Win95TruncatedExtensions",
-        "set Win31FileSystem", "set NtfsDisableLastAccessUpdate", "set NtfsDisable8dot3NameCreation",
-        "set Win95TruncatedExtensions", "set Win31FileSystem", "set NumberOfCrashes", "set Win32PrioritySeparation",
-        "set ProcessorControl", "set Hide Messenger", "delete key {D6277990-4C6A-11CF-8D87-00AA0060F5BF}",
-        "set Start", "set Start", "set Start", "set PowerdownAfterShutdown", "set NoPopUpsOnBoot", "set Error Mode",
-        "set UserEnvDebugLevel", "set Velmora Doziv"};
+    std::vector<std::string> expected;
+    for (const ExpectedWrite& write : kExpectedWrites)
+        expected.push_back(write.type == 0 ? "delete key " + write.key.substr(write.key.find_last_of('\\') + 1)
+                                           : "set " + write.name);
+    expected.push_back("set Velmora Doziv");
     EXPECT_EQ(Writes(), expected);
 }
 
-TEST_F(Optimisation_Rows, TypesAndStoredData) {
+TEST_F(Optimisation_Rows, EveryValueStoredUnderItsRootKeyNameAndType) {
     RunOnce();
-    struct Case { RegKey root; std::string key; std::string name; std::uint32_t type; std::vector<std::uint8_t> bytes; };
-    const Case cases[] = {
-        {HKCU, "Control Panel\\Desktop", "HungAppTimeOut", 1, Text("1000")},
-        {HKCU, "Control Panel\\Mouse", "MouseSensitivity", 1, Text("16")},
-        {HKCU, "Control Panel\\Desktop", "ForegroundLockTimeout", 4, Dword(0)},
-        {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Word\\Options", "CasheSize", 4, Dword(40)},
-        {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Update", "UpDateMode", 4, Dword(7)},
-        {HKLM, kMemory, "IoPageLockLimit", 4, Dword(64)},
-        {HKLM, kMemory, "SecondLevelDataCache", 4, Dword(800)},
-        {HKLM, kMemory, "LargeSystemCache", 4, Dword(0)},
-        {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Memory Management", "LargeSystemCache", 4, Dword(0)},
-        {HKLM, "SYSTEM\\CurrentControlSet\\Control\\WOW", "DefaultSeparateVDM", 1, Text("Yes")},
-        {HKLM, "SYSTEM\\ControlSet001\\Control\\PriorityControl", "Win32PrioritySeparation", 4, Dword(38)},
-        {HKLM, "SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", 4, Dword(2)},
-        {HKLM, "SYSTEM\\CurrentControlSet\\Services\\RemoteRegistry", "Start", 4, Dword(4)},
-        {HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows", "Error Mode", 4, Dword(2)},
-    };
-    for (const Case& c : cases) {
-        const auto stored = Stored(c.root, c.key, c.name);
-        ASSERT_TRUE(stored) << c.name;
-        EXPECT_EQ(stored->type, c.type) << c.name;
-        EXPECT_EQ(stored->bytes, c.bytes) << c.name;
+    for (const ExpectedWrite& write : kExpectedWrites) {
+        if (write.type == 0) {
+            EXPECT_FALSE(registry.KeyExists(write.root, write.key));
+            continue;
+        }
+        const auto stored = Stored(write.root, write.key, write.name);
+        ASSERT_TRUE(stored) << write.key << "\\" << write.name;
+        EXPECT_EQ(stored->type, write.type) << write.name;
+        EXPECT_EQ(stored->bytes, write.bytes) << write.name;
     }
-    EXPECT_FALSE(registry.KeyExists(HKLM, kNameSpaceKey));
     EXPECT_FALSE(Stored(HKLM, kMemory, "DisablePagingExecutive"));
 }
 
@@ -117,7 +155,7 @@ TEST_F(Optimisation_Rows, MissingKeysWriteNothingAndTheListGoesOn) {
     const auto writes = Writes();
     EXPECT_EQ(std::count(writes.begin(), writes.end(), "set DWNeverUpload (failed)"), 1);
     EXPECT_TRUE(Stored(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Access\\Settings", "ShowWindowsInTaskbar"))
-        << "R15 is still written";
+        << "ShowWindowsInTaskbar is still written";
     EXPECT_TRUE(Stored(HKLM, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "UserEnvDebugLevel"));
 }
 
@@ -142,6 +180,8 @@ TEST(Optimisation_PageLock, FromPhysicalMemory) {
     EXPECT_EQ(MemoryFigure(65536 * MB), 65537) << "no 16-bit overflow at 64 GB";
     EXPECT_EQ(PageLockValueFor(65536 * MB), 640064) << "digits 10001";
     EXPECT_EQ(MemoryFigure(512 * MB + MB / 2), 514) << "half a megabyte rounds up";
+    EXPECT_EQ(PageLockValueFor(994 * MB), 0) << "m = 995, digits 3E3: E is a letter, not an exponent";
+    EXPECT_EQ(PageLockValueFor(7680 * MB), 0) << "m = 7681, digits 1E01";
 }
 
 TEST(Optimisation_PageLock, DisablePagingExecutiveOnlyAbove1024) {
@@ -284,6 +324,26 @@ TEST_F(Optimisation_Stages, EndsAfter39590MsInTheirEndState) {
     EXPECT_EQ(run->type, 1u);
     EXPECT_EQ(std::string(run->bytes.begin(), run->bytes.end()),
               ansi.ToAnsi("\"" + folder.Path() + "\\Brivex Doziv.exe\"")) << "quoted: the path has blanks";
+}
+
+TEST_F(Optimisation_Stages, EndStoresTheMarkerThenTheRunValueThenUnlocksThenStops) {
+    FrmHome& home = Start();
+    std::optional<std::string> markerAtRunValue;
+    bool disabledAtRunValue = false;
+    bool timerOnAtRunValue = false;
+    registryRecorder.OnSet = [&](const std::string& name) {
+        if (name != "Velmora Doziv") return;
+        markerAtRunValue = settings.GetSetting("Brivex Doziv", "config", "reboot", "");
+        disabledAtRunValue = !home.Enabled();
+        timerOnAtRunValue = home.Timer1.Enabled();
+    };
+    home.Command1.Click();
+    loop.AdvanceBy(39590);
+    EXPECT_EQ(markerAtRunValue, "ok");
+    EXPECT_TRUE(disabledAtRunValue);
+    EXPECT_TRUE(timerOnAtRunValue);
+    EXPECT_TRUE(home.Enabled());
+    EXPECT_FALSE(home.Timer1.Enabled());
 }
 
 TEST_F(Optimisation_Stages, SecondRunReachesStageTwoAfterOneSecond) {

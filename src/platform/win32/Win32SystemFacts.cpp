@@ -39,6 +39,7 @@ std::string Win32SystemFacts::ApplicationFolder() {
 std::string Win32SystemFacts::WindowsFolder() {
     wchar_t path[MAX_PATH] = {};
     const UINT length = GetWindowsDirectoryW(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};  // too long for the buffer: no folder, no deletion
     return Narrow(std::wstring_view(path, length));
 }
 

@@ -26,10 +26,12 @@ void HeadlessFormHost::Activate(Form& form) {
 }
 
 void HeadlessFormHost::Unload(Form& form) {
-    if (!form.Loaded()) return;
+    if (!form.Loaded() || form.Unloading()) return;
+    form.SetUnloading(true);
     log_.push_back("unload " + form.Name());
     if (form.OnUnload) form.OnUnload();
     form.SetLoaded(false);
+    form.SetUnloading(false);
     shown_.erase(std::remove(shown_.begin(), shown_.end(), &form), shown_.end());
 }
 

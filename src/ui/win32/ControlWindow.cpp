@@ -242,13 +242,6 @@ LRESULT ControlWindow::HandleCustom(UINT message, WPARAM wParam, LPARAM lParam) 
             InvalidateRect(window_, nullptr, FALSE);
             return result;
         }
-        case WM_NCHITTEST: {
-            // A label nobody clicks and a picture let the mouse through to the window
-            // under them, so the user can drag the window by them.
-            auto* label = dynamic_cast<Label*>(&control_);
-            if (IsKind("Picture") || (label && !label->OnClick)) return HTTRANSPARENT;
-            break;
-        }
         case WM_LBUTTONUP:
             if (IsKind("Label")) Command(STN_CLICKED);
             return 0;

@@ -195,8 +195,6 @@ void FormWindow::Show() {
     UpdateWindow(window_);
 }
 
-void FormWindow::Close() { PostMessageW(window_, WM_CLOSE, 0, 0); }
-
 LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -268,6 +266,11 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 activatedOnce_ = true;
                 if (form_.OnActivate) form_.OnActivate();
             }
+            break;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) form_.WindowStateChangedByUser(WindowState::Minimized);
+            else if (wParam == SIZE_MAXIMIZED) form_.WindowStateChangedByUser(WindowState::Maximized);
+            else if (wParam == SIZE_RESTORED) form_.WindowStateChangedByUser(WindowState::Normal);
             break;
         case WM_CLOSE:
             host_.Unload(form_);

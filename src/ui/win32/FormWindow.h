@@ -44,8 +44,7 @@ public:
     void SetTopmost() override;
     void ApplyRoundedShape() override;
     void BeginDrag() override;
-    void Show() override;
-    void Close() override;
+    void Show();
 
     static void RegisterClass();
 

@@ -22,9 +22,11 @@ void Win32FormHost::Show(Form& form) {
 }
 
 void Win32FormHost::Unload(Form& form) {
-    if (!form.Loaded()) return;
+    if (!form.Loaded() || form.Unloading()) return;
+    form.SetUnloading(true);
     if (form.OnUnload) form.OnUnload();
     form.SetLoaded(false);
+    form.SetUnloading(false);
     if (const auto it = windows_.find(&form); it != windows_.end() && it->second) it->second->Destroy();
 }
 

@@ -1,0 +1,132 @@
+// The Win32 side of the forms runtime under Wine: the message loop's timers
+// and posts, and a real form window (these need a display, as the test
+// command gives them).
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "ui/ButtonPlus.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/win32/FormWindow.h"
+#include "ui/win32/Win32FormHost.h"
+#include "ui/win32/Win32Loop.h"
+
+namespace brivex::ui {
+namespace {
+
+TEST(Win32Loop_Timer, FiresAtAYieldOnceDueAndNeverAfterStop) {
+    Win32Loop loop;
+    int ticks = 0;
+    const TimerId id = loop.StartTimer(10, [&] { ++ticks; });
+    Sleep(40);
+    loop.DoEvents();
+    EXPECT_GE(ticks, 1);
+    Sleep(40);  // another tick is due
+    loop.StopTimer(id);
+    const int atStop = ticks;
+    loop.DoEvents();
+    Sleep(40);
+    loop.DoEvents();
+    EXPECT_EQ(ticks, atStop);
+}
+
+TEST(Win32Loop_Timer, ATickMayStopItsOwnTimer) {
+    Win32Loop loop;
+    int ticks = 0;
+    TimerId id = 0;
+    id = loop.StartTimer(5, [&] {
+        ++ticks;
+        loop.StopTimer(id);
+    });
+    for (int i = 0; i < 5; ++i) {
+        Sleep(20);
+        loop.DoEvents();
+    }
+    EXPECT_EQ(ticks, 1);
+}
+
+TEST(Win32Loop_Post, ActionsRunInOrderAndQuitEndsRun) {
+    Win32Loop loop;
+    std::string trace;
+    loop.Post([&] { trace += "a"; });
+    loop.Post([&] { trace += "b"; });
+    loop.Post([&] { loop.Quit(); });
+    loop.Run();
+    EXPECT_EQ(trace, "ab");
+}
+
+struct TestForm : Form {
+    TestForm() : Form("FrmTest", "Brivex Doziv test window") { SetDesign(4500, 3000, ""); }
+    Label Label1{*this, "Label1", "Général"};
+    ButtonPlus Command1{*this, "Command1", "&Quitter"};
+};
+
+class Win32FormTest : public ::testing::Test {
+protected:
+    Win32Loop loop;
+    Win32FormHost host{loop};
+    TestForm form;
+};
+
+TEST_F(Win32FormTest, ControlsAreChildWindowsNamedByTheirCaptions) {
+    host.Show(form);
+    HWND window = FormWindow::HandleOf(form);
+    ASSERT_NE(window, nullptr);
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    EXPECT_STREQ(text, L"Brivex Doziv test window");
+    EXPECT_NE(FindWindowExW(window, nullptr, nullptr, L"G\u00e9n\u00e9ral"), nullptr);
+    HWND button = FindWindowExW(window, nullptr, nullptr, L"&Quitter");
+    ASSERT_NE(button, nullptr);
+    form.Command1.SetCaption("&Fermer");
+    GetWindowTextW(button, text, 64);
+    EXPECT_STREQ(text, L"&Fermer");
+    host.EndProgram();
+}
+
+TEST_F(Win32FormTest, ButtonNotificationReachesTheHandlerThroughTheModel) {
+    int clicks = 0;
+    form.Command1.OnClick = [&] { ++clicks; };
+    host.Show(form);
+    HWND button = FindWindowExW(FormWindow::HandleOf(form), nullptr, nullptr, L"&Quitter");
+    ASSERT_NE(button, nullptr);
+    // The notification a pressed button sends its window.
+    SendMessageW(FormWindow::HandleOf(form), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    EXPECT_EQ(clicks, 1);
+    form.SetEnabled(false);
+    SendMessageW(FormWindow::HandleOf(form), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    EXPECT_EQ(clicks, 1) << "a disabled window ignores it";
+    host.EndProgram();
+}
+
+TEST_F(Win32FormTest, ACloseDuringUnloadIsIgnored) {
+    int unloads = 0;
+    form.OnUnload = [&] {
+        ++unloads;
+        SendMessageW(FormWindow::HandleOf(form), WM_CLOSE, 0, 0);  // as the system may, while a prompt is open
+    };
+    host.Show(form);
+    SendMessageW(FormWindow::HandleOf(form), WM_CLOSE, 0, 0);
+    EXPECT_EQ(unloads, 1);
+    EXPECT_FALSE(form.Loaded());
+    EXPECT_EQ(FormWindow::HandleOf(form), nullptr);
+}
+
+TEST_F(Win32FormTest, WindowStateFollowsTheUserSoMinimisingWorksAgain) {
+    host.Show(form);
+    HWND window = FormWindow::HandleOf(form);
+    form.SetWindowState(WindowState::Minimized);
+    loop.DoEvents();
+    EXPECT_TRUE(IsIconic(window));
+    ShowWindow(window, SW_RESTORE);  // the user, from the taskbar
+    loop.DoEvents();
+    EXPECT_EQ(form.State(), WindowState::Normal);
+    form.SetWindowState(WindowState::Minimized);
+    loop.DoEvents();
+    EXPECT_TRUE(IsIconic(window));
+    host.EndProgram();
+}
+
+}  // namespace
+}  // namespace brivex::ui
