@@ -1,5 +1,7 @@
 #include "app/win32/ArtTools.h"
 
+#include <algorithm>
+
 namespace brivex::art {
 
 using ui::GdiObject;
@@ -56,10 +58,12 @@ void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORR
 }
 
 void Emblem(HDC dc, int cx, int cy, int r) {
-    Disc(dc, cx, cy, r, kWhite, RGB(0x9C, 0xC6, 0xF2), 3);
-    Disc(dc, cx, cy, r - 6, kBlue, kNavy);
-    Line(dc, cx, cy, cx + r * 45 / 100, cy - r * 45 / 100, kGold, 3);
-    Disc(dc, cx, cy, 4, kGold, kGold);
+    // Proportions of the mark as drawn with a radius of 28 pixels, so it looks the same at any size.
+    const auto part = [r](int atDesign) { return std::max(1, (r * atDesign + 14) / 28); };
+    Disc(dc, cx, cy, r, kWhite, RGB(0x9C, 0xC6, 0xF2), part(3));
+    Disc(dc, cx, cy, r - part(6), kBlue, kNavy);
+    Line(dc, cx, cy, cx + r * 45 / 100, cy - r * 45 / 100, kGold, part(3));
+    Disc(dc, cx, cy, part(4), kGold, kGold);
 }
 
 }  // namespace brivex::art
