@@ -1,5 +1,6 @@
 #include "ui/win32/ButtonPlusPainter.h"
 
+#include "base/Units.h"
 #include "ui/win32/Gdi.h"
 
 namespace brivex::ui {
@@ -45,13 +46,16 @@ void RoundedGradient(HDC dc, const RECT& area, int radius, COLORREF top, COLORRE
     RoundRect(dc, area.left, area.top, area.right, area.bottom, radius, radius);
 }
 
+// Corners and margins are designed in pixels at 96 dots per inch and follow the screen's.
+int Px(HDC dc, int designPixels) { return ScaleDesignPixels(designPixels, GetDeviceCaps(dc, LOGPIXELSX)); }
+
 }  // namespace
 
 void PaintButtonPlus(HDC dc, const RECT& area, const std::wstring& caption, HFONT font, ButtonPlusState state) {
     const Palette& palette = state.disabled ? kDisabled : state.pressed ? kPressed : state.hover ? kHover : kNormal;
     RECT plate = area;
     InflateRect(&plate, -1, -1);
-    RoundedGradient(dc, plate, 8, palette.top, palette.bottom, palette.border);
+    RoundedGradient(dc, plate, Px(dc, 8), palette.top, palette.bottom, palette.border);
 
     RECT text = plate;
     if (state.pressed) OffsetRect(&text, 1, 1);
@@ -61,7 +65,7 @@ void PaintButtonPlus(HDC dc, const RECT& area, const std::wstring& caption, HFON
     DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (state.focused) {
         RECT focus = plate;
-        InflateRect(&focus, -3, -3);
+        InflateRect(&focus, -Px(dc, 3), -Px(dc, 3));
         SetTextColor(dc, RGB(0, 0, 0));
         DrawFocusRect(dc, &focus);
     }
@@ -69,17 +73,18 @@ void PaintButtonPlus(HDC dc, const RECT& area, const std::wstring& caption, HFON
 
 void PaintFramePanel(HDC dc, const RECT& area, const std::wstring& caption, HFONT font) {
     RECT plate = area;
-    plate.top += 8;
+    plate.top += Px(dc, 8);
     InflateRect(&plate, -1, 0);
     plate.bottom -= 1;
-    RoundedGradient(dc, plate, 12, RGB(0xF7, 0xFA, 0xFE), RGB(0xE4, 0xEE, 0xFA), RGB(0x7F, 0xA3, 0xD1));
+    RoundedGradient(dc, plate, Px(dc, 12), RGB(0xF7, 0xFA, 0xFE), RGB(0xE4, 0xEE, 0xFA), RGB(0x7F, 0xA3, 0xD1));
     if (caption.empty()) return;
 
     Selected selectedFont(dc, font);
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-    RECT tab{area.left + 10, area.top, area.left + 10 + extent.cx + 14, area.top + extent.cy + 4};
-    RoundedGradient(dc, tab, 8, RGB(0x4F, 0x86, 0xC6), RGB(0x2C, 0x5F, 0xA0), RGB(0x24, 0x4F, 0x86));
+    const int indent = Px(dc, 10);
+    RECT tab{area.left + indent, area.top, area.left + indent + extent.cx + Px(dc, 14), area.top + extent.cy + Px(dc, 4)};
+    RoundedGradient(dc, tab, Px(dc, 8), RGB(0x4F, 0x86, 0xC6), RGB(0x2C, 0x5F, 0xA0), RGB(0x24, 0x4F, 0x86));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
     DrawTextW(dc, caption.c_str(), -1, &tab, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
