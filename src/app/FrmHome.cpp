@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/App.h"
 #include "app/HomeTexts.h"
+#include "program/Program.h"
 #include "restore/RestorePointService.h"
 
 namespace brivex {
@@ -42,13 +42,13 @@ std::string ClockText(int hour, int minute, int second) {
     return text;
 }
 
-FrmHome::FrmHome(App& app)
+FrmHome::FrmHome(Program& program)
     : Form("FrmHome", "Velmora Xp"),
       // Both timers start with the window, not before: a refused second copy
       // must not play the display behind its message, and the reference file
       // must get the clock's design text, not the time.
-      Timer1(*this, "Timer1", app.loop, 150, false),
-      Timer2(*this, "Timer2", app.loop, 1000, false),
+      Timer1(*this, "Timer1", program.loop, 150, false),
+      Timer2(*this, "Timer2", program.loop, 1000, false),
       Label1(*this, "Label1", "HH:MM:SS"),
       Label4(*this, "Label4", "HH:MM:SS"),
       Label5(*this, "Label5", "Version BETA"),
@@ -81,8 +81,8 @@ FrmHome::FrmHome(App& app)
       Label6(*this, "Label6", "+Info"),
       ButtonPlus1(*this, "ButtonPlus1", "Réduire"),
       TopButtons_XP1(*this, "TopButtons_XP1", "Quitter"),
-      app_(app),
-      optimisation_(app, *this) {
+      program_(program),
+      optimisation_(program, {*this, Timer1, Bar1, Label3, Image9, OptimisationDone}) {
     Layout();
     OnLoad = [this] { Form_Load(); };
     OnActivate = [this] { Form_Activate(); };
@@ -92,18 +92,18 @@ FrmHome::FrmHome(App& app)
     Command1.OnClick = [this] { optimisation_.Command1_Click(); };
     Timer1.OnTick = [this] { optimisation_.Timer1_Timer(); };
     ButtonPlus1.OnClick = [this] { SetWindowState(ui::WindowState::Minimized); };
-    ButtonPlus2.OnClick = [this] { app_.platform.shell.OpenUrl(hometexts::kDownloadPage); };
-    ButtonPlus5.OnClick = [this] { app_.platform.shell.OpenUrl(hometexts::kForum); };
-    Command2.OnClick = [this] { app_.platform.shell.OpenUrl(hometexts::kHomePage); };
+    ButtonPlus2.OnClick = [this] { program_.platform.shell.OpenUrl(hometexts::kDownloadPage); };
+    ButtonPlus5.OnClick = [this] { program_.platform.shell.OpenUrl(hometexts::kForum); };
+    Command2.OnClick = [this] { program_.platform.shell.OpenUrl(hometexts::kHomePage); };
     ButtonPlus4.OnClick = [this] {
-        app_.dialogs.MsgBox(hometexts::kAnnouncement, ui::mb::Information | ui::mb::SystemModal,
+        program_.dialogs.MsgBox(hometexts::kAnnouncement, ui::mb::Information | ui::mb::SystemModal,
                             hometexts::kAnnouncementTitle);
     };
-    Help_XP1.OnClick = [this] { app_.dialogs.MsgBox(hometexts::kAbout, ui::mb::Information, ""); };
+    Help_XP1.OnClick = [this] { program_.dialogs.MsgBox(hometexts::kAbout, ui::mb::Information, ""); };
     Label6.OnClick = [this] {
-        app_.dialogs.MsgBox(hometexts::kPerformance, ui::mb::Information, hometexts::kPerformanceTitle);
+        program_.dialogs.MsgBox(hometexts::kPerformance, ui::mb::Information, hometexts::kPerformanceTitle);
     };
-    TopButtons_XP1.OnClick = [this] { app_.forms.Unload(*this); };
+    TopButtons_XP1.OnClick = [this] { program_.forms.Unload(*this); };
 }
 
 void FrmHome::Layout() {
@@ -147,66 +147,66 @@ void FrmHome::Layout() {
 void FrmHome::Form_Load() {
     ApplyRoundedShape();
 
-    if (app_.platform.system.PreviousInstance()) {
-        app_.dialogs.MsgBox(hometexts::kAlreadyRunning, ui::mb::Information, hometexts::kProductLine);
-        app_.forms.EndProgram();
+    if (program_.platform.system.PreviousInstance()) {
+        program_.dialogs.MsgBox(hometexts::kAlreadyRunning, ui::mb::Information, hometexts::kProductLine);
+        program_.forms.EndProgram();
         return;
     }
 
     Timer1.SetEnabled(false);
     OptimisationDone = false;
 
-    if (app_.settings.GetSetting("config", "first", "0") == "0") FirstRun();
+    if (program_.settings.GetSetting("config", "first", "0") == "0") FirstRun();
 
-    if (SettingIsNumber(app_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
+    if (SettingIsNumber(program_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
 
     ApplyLanguage();
     Timer2.SetEnabled(true);
 }
 
 void FrmHome::FirstRun() {
-    app_.dialogs.MsgBox(hometexts::kFirstUse, ui::mb::Information, hometexts::kFirstUseTitle);
+    program_.dialogs.MsgBox(hometexts::kFirstUse, ui::mb::Information, hometexts::kFirstUseTitle);
     SetMousePointer(ui::MousePointer::Hourglass);
-    const bool made = MakeRestorePoint(app_.platform.management, hometexts::kFirstRestorePoint,
+    const bool made = MakeRestorePoint(program_.platform.management, hometexts::kFirstRestorePoint,
                                        restorepointtype::ApplicationInstall);
-    app_.dialogs.MsgBox(made ? hometexts::kRestorePointMade : hometexts::kRestoreDisabled, ui::mb::Information, "");
+    program_.dialogs.MsgBox(made ? hometexts::kRestorePointMade : hometexts::kRestoreDisabled, ui::mb::Information, "");
     // Set whatever the outcome: the first-run restore point is attempted once per user.
-    app_.settings.SaveSetting("config", "first", "1");
+    program_.settings.SaveSetting("config", "first", "1");
     SetMousePointer(ui::MousePointer::Default);
 }
 
 void FrmHome::ApplyLanguage() {
-    const std::string frenchFile = FrenchReferenceFile(app_.AppFolder());
-    app_.trans.WriteFormTexts(*this, frenchFile);
-    app_.loop.DoEvents();
-    app_.language.ProgressMessages = FrenchProgressMessages();
-    app_.trans.WriteMessages(frenchFile);
-    app_.loop.DoEvents();
-    app_.language.CurrentLanguageFile = app_.settings.GetSetting("FILES", "LNG", frenchFile);
-    app_.loop.DoEvents();
-    app_.trans.TranslateForm(*this, app_.language.CurrentLanguageFile);
+    const std::string frenchFile = FrenchReferenceFile(program_.AppFolder());
+    program_.trans.WriteFormTexts(*this, frenchFile);
+    program_.loop.DoEvents();
+    program_.language.ProgressMessages = FrenchProgressMessages();
+    program_.trans.WriteMessages(frenchFile);
+    program_.loop.DoEvents();
+    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", frenchFile);
+    program_.loop.DoEvents();
+    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
 }
 
 void FrmHome::Form_Activate() {
-    app_.language.CurrentLanguageFile = app_.settings.GetSetting("FILES", "LNG", FrenchReferenceFile(app_.AppFolder()));
-    app_.loop.DoEvents();
-    app_.trans.TranslateForm(*this, app_.language.CurrentLanguageFile);
-    const LocalTime now = app_.platform.system.Now();
+    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", FrenchReferenceFile(program_.AppFolder()));
+    program_.loop.DoEvents();
+    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
+    const LocalTime now = program_.platform.system.Now();
     Label4.SetCaption(DateText(now.day, now.month, now.year));
 }
 
 void FrmHome::Timer2_Timer() {
-    const LocalTime now = app_.platform.system.Now();
+    const LocalTime now = program_.platform.system.Now();
     Label1.SetCaption(ClockText(now.hour, now.minute, now.second));
 }
 
 void FrmHome::Form_Unload() {
-    std::string sound = app_.AppFolder();
+    std::string sound = program_.AppFolder();
     if (sound.empty() || sound.back() != '\\') sound += '\\';
     sound += "bye.wav";
-    if (OptimisationDone) app_.dialogs.RestartPrompt(*this);
-    app_.platform.shell.PlaySoundSync(sound);
-    app_.forms.EndProgram();
+    if (OptimisationDone) program_.dialogs.RestartPrompt(*this);
+    program_.platform.shell.PlaySoundSync(sound);
+    program_.forms.EndProgram();
 }
 
 }  // namespace brivex

@@ -2,23 +2,23 @@
 
 #include <string>
 
+#include "optimise/Optimisation.h"
 #include "ui/ButtonPlus.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
-#include "optimise/Optimisation.h"
 #include "ui/Picture.h"
 #include "ui/ProgressBar.h"
 #include "ui/Timer.h"
 
 namespace brivex {
 
-class App;
+class Program;
 
 // The main window: the launcher of every tool, the one-click optimisation, the
 // clock and the date. Its controls keep the names the language files use.
 class FrmHome final : public ui::Form {
 public:
-    explicit FrmHome(App& app);
+    explicit FrmHome(Program& program);
 
     // True once an optimisation has completed during this run: quitting then offers the restart.
     bool OptimisationDone = false;
@@ -64,7 +64,7 @@ private:
     void ApplyLanguage();
     void Layout();
 
-    App& app_;
+    Program& program_;
     Optimisation optimisation_;
 };
 

@@ -98,7 +98,7 @@ protected:
     }
 
     FrmHome& Start() {
-        Main(app());
+        Main(app().program);
         events.clear();
         return app().Home();
     }
@@ -227,7 +227,7 @@ TEST_F(Optimisation_Cleanup, DocAndPressClearOnlyWhenTheyReadAsOne) {
         ui::HeadlessLoop caseLoop;
         ui::HeadlessFormHost caseForms(caseLoop);
         App caseApp(casePlatform, caseLoop, caseForms, dialogs);
-        Main(caseApp);
+        Main(caseApp.program);
         caseApp.Home().Command1.Click();
         std::vector<std::string> cleared;
         for (const std::string& request : caseShell.log)

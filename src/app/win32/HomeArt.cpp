@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/win32/ArtTools.h"
+#include "graphics/win32/ArtTools.h"
 #include "optimise/win32/RebootArt.h"
 #include "ui/win32/Art.h"
 

@@ -1,8 +1,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/App.h"
 #include "app/Main.h"
+#include "app/Windows.h"
 #include "app/win32/HomeArt.h"
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/RegistrySettingsStore.h"
@@ -12,6 +12,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemFacts.h"
 #include "platform/win32/WmiManagementService.h"
+#include "program/Program.h"
 #include "progressbar/win32/ProgressBarPeer.h"
 #include "registry/Settings.h"
 #include "ui/win32/Win32Dialogs.h"
@@ -52,8 +53,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     brivex::ui::Win32Loop loop;
     brivex::ui::Win32FormHost forms(loop);
     brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
-    brivex::App app(platform, loop, forms, dialogs);
+    brivex::Program program(platform, loop, forms, dialogs);
+    brivex::RegisterWindows(program);
 
-    if (brivex::Main(app)) loop.Run();
+    if (brivex::Main(program)) loop.Run();
     return 0;
 }

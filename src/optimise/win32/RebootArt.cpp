@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/win32/ArtTools.h"
+#include "graphics/win32/ArtTools.h"
 #include "optimise/FrmReboot.h"
 #include "ui/win32/Art.h"
 #include "ui/win32/Gdi.h"

@@ -1,4 +1,4 @@
-#include "app/win32/ArtTools.h"
+#include "graphics/win32/ArtTools.h"
 
 namespace brivex::art {
 
