@@ -3,34 +3,12 @@
 #include <cstdio>
 
 #include "app/HomeTexts.h"
+#include "base/Paths.h"
 #include "program/Program.h"
+#include "program/WindowLook.h"
 #include "restore/RestorePointService.h"
 
 namespace brivex {
-
-namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-ui::Bounds Px(int left, int top, int width, int height) {
-    return {left * kTwipsPerPixel, top * kTwipsPerPixel, width * kTwipsPerPixel, height * kTwipsPerPixel};
-}
-
-ui::Appearance Look(double points, bool bold, std::uint32_t color, ui::Appearance::Align align = ui::Appearance::Align::Left) {
-    ui::Appearance look;
-    look.fontPoints = points;
-    look.bold = bold;
-    look.foreColor = color;
-    look.align = align;
-    return look;
-}
-
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kPaleBlue = 0xF5DCC8;  // 0x00BBGGRR
-constexpr std::uint32_t kInk = 0x4A2A12;
-constexpr std::uint32_t kLink = 0xB05A1F;
-
-}  // namespace
 
 std::string DateText(int day, int month, int year) {
     return std::to_string(day) + "/" + std::to_string(month) + "/" + std::to_string(year);
@@ -107,41 +85,41 @@ FrmHome::FrmHome(Program& program)
 }
 
 void FrmHome::Layout() {
-    SetDesign(9000, 6600, "home.background");
+    SetDesign(homedesign::kWidth, homedesign::kHeight, "home.background");
 
-    TopButtons_XP1.SetPosition(Px(508, 14, 76, 24));
-    ButtonPlus1.SetPosition(Px(428, 14, 76, 24));
-    Label5.SetPosition(Px(94, 46, 150, 16));
-    Label5.SetLook(Look(8.25, false, kPaleBlue));
-    Label4.SetPosition(Px(428, 46, 72, 16));
-    Label4.SetLook(Look(8.25, true, kWhite, ui::Appearance::Align::Right));
-    Label1.SetPosition(Px(508, 46, 76, 16));
-    Label1.SetLook(Look(8.25, true, kWhite, ui::Appearance::Align::Right));
+    TopButtons_XP1.SetPosition(look::DesignBounds(508, 14, 76, 24));
+    ButtonPlus1.SetPosition(look::DesignBounds(428, 14, 76, 24));
+    Label5.SetPosition(look::DesignBounds(94, 46, 150, 16));
+    Label5.SetLook(look::Text(8.25, false, look::kPaleBlue));
+    Label4.SetPosition(look::DesignBounds(428, 46, 72, 16));
+    Label4.SetLook(look::Text(8.25, true, look::kWhite, ui::Appearance::Align::Right));
+    Label1.SetPosition(look::DesignBounds(508, 46, 76, 16));
+    Label1.SetLook(look::Text(8.25, true, look::kWhite, ui::Appearance::Align::Right));
 
     ui::ButtonPlus* column[] = {&BrivexCmd1, &BrivexCmd2, &cmd,      &ButtonPlus6, &ButtonPlus2,
                                 &ButtonPlus5, &Command2,  &ButtonPlus4, &Help_XP1};
     int top = 92;
     for (ui::ButtonPlus* button : column) {
-        button->SetPosition(Px(18, top, 172, 30));
+        button->SetPosition(look::DesignBounds(18, top, 172, 30));
         top += 37;
     }
 
-    Label2.SetPosition(Px(214, 94, 368, 78));
-    Label2.SetLook(Look(9, false, kInk));
-    Image9.SetPosition(Px(214, 184, 96, 96));
+    Label2.SetPosition(look::DesignBounds(214, 94, 368, 78));
+    Label2.SetLook(look::Text(9, false, look::kInk));
+    Image9.SetPosition(look::DesignBounds(214, 184, 96, 96));
     ui::Picture* holders[] = {&Image2, &Image3, &Image4, &Image5, &Image6, &Image10, &Image7, &Image8};
     for (ui::Picture* holder : holders) {
-        holder->SetPosition(Px(214, 184, 96, 96));
+        holder->SetPosition(look::DesignBounds(214, 184, 96, 96));
         holder->SetVisible(false);
     }
-    Label3.SetPosition(Px(322, 210, 258, 48));
-    Bar1.SetPosition(Px(222, 296, 353, 25));
-    Label3.SetLook(Look(11, true, kInk));
-    Command1.SetPosition(Px(214, 342, 206, 42));
-    Command1.SetLook(Look(10, true, 0));
-    ButtonPlus3.SetPosition(Px(430, 342, 152, 42));
-    Label6.SetPosition(Px(536, 396, 46, 18));
-    Label6.SetLook(Look(9, true, kLink, ui::Appearance::Align::Right));
+    Label3.SetPosition(look::DesignBounds(322, 210, 258, 48));
+    Bar1.SetPosition(look::DesignBounds(222, 296, 353, 25));
+    Label3.SetLook(look::Text(11, true, look::kInk));
+    Command1.SetPosition(look::DesignBounds(214, 342, 206, 42));
+    Command1.SetLook(look::Text(10, true, 0));
+    ButtonPlus3.SetPosition(look::DesignBounds(430, 342, 152, 42));
+    Label6.SetPosition(look::DesignBounds(536, 396, 46, 18));
+    Label6.SetLook(look::Text(9, true, look::kLink, ui::Appearance::Align::Right));
 }
 
 void FrmHome::Form_Load() {
@@ -201,9 +179,7 @@ void FrmHome::Timer2_Timer() {
 }
 
 void FrmHome::Form_Unload() {
-    std::string sound = program_.AppFolder();
-    if (sound.empty() || sound.back() != '\\') sound += '\\';
-    sound += "bye.wav";
+    const std::string sound = JoinPath(program_.AppFolder(), "bye.wav");
     if (OptimisationDone) program_.dialogs.RestartPrompt(*this);
     program_.platform.shell.PlaySoundSync(sound);
     program_.forms.EndProgram();

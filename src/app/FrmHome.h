@@ -68,6 +68,12 @@ private:
     Optimisation optimisation_;
 };
 
+// The window's design in twips, which the art drawn behind it follows.
+namespace homedesign {
+inline constexpr int kWidth = 9000;
+inline constexpr int kHeight = 6600;
+}  // namespace homedesign
+
 // Texts of the date and the clock: 6/12/2026 and 09:05:07.
 std::string DateText(int day, int month, int year);
 std::string ClockText(int hour, int minute, int second);

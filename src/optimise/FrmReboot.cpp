@@ -1,6 +1,7 @@
 #include "optimise/FrmReboot.h"
 
 #include "program/Program.h"
+#include "program/WindowLook.h"
 #include "registry/StartWithWindows.h"
 
 namespace brivex {
@@ -28,13 +29,6 @@ constexpr char kReport[] =
     "\r"
     "  Vous devez redémarrer votre machine.";
 
-constexpr std::uint32_t kInk = 0x4A2A12;  // 0x00BBGGRR
-
-ui::Bounds Px(int left, int top, int width, int height) {
-    constexpr int kTwipsPerPixel = 15;
-    return {left * kTwipsPerPixel, top * kTwipsPerPixel, width * kTwipsPerPixel, height * kTwipsPerPixel};
-}
-
 }  // namespace
 
 FrmReboot::FrmReboot(Program& program)
@@ -47,16 +41,14 @@ FrmReboot::FrmReboot(Program& program)
       Timer1(*this, "Timer1", program.loop, 1000, false),
       program_(program) {
     SetDesign(rebootdesign::kWidth, rebootdesign::kHeight, "reboot.background");
-    Image9.SetPosition(Px(24, 82, 112, 112));
-    Image1.SetPosition(Px(24, 214, 32, 32));
-    Image2.SetPosition(Px(64, 214, 32, 32));
-    Image3.SetPosition(Px(104, 214, 32, 32));
+    Image9.SetPosition(look::DesignBounds(24, 82, 112, 112));
+    Image1.SetPosition(look::DesignBounds(24, 214, 32, 32));
+    Image2.SetPosition(look::DesignBounds(64, 214, 32, 32));
+    Image3.SetPosition(look::DesignBounds(104, 214, 32, 32));
     Label1.SetPosition(rebootdesign::kReport);
-    ui::Appearance look;
-    look.fontName = "Courier New";
-    look.fontPoints = 8.25;
-    look.foreColor = kInk;
-    Label1.SetLook(look);
+    ui::Appearance report = look::Text(8.25, false, look::kInk);
+    report.fontName = "Courier New";
+    Label1.SetLook(report);
 
     OnLoad = [this] { Form_Load(); };
     OnMouseDown = [this] { BeginDrag(); };

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "app/FrmHome.h"
+#include "base/Units.h"
 #include "graphics/win32/ArtTools.h"
 #include "optimise/win32/RebootArt.h"
 #include "ui/win32/Art.h"
@@ -17,16 +19,19 @@ namespace {
 using namespace art;
 
 void HomeBackground(HDC dc, const RECT& area) {
+    const int dpi = AreaDpi(area, homedesign::kWidth);
+    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
-    Gradient(dc, RECT{0, 0, width, 74}, kNavy, kBlue);
-    Gradient(dc, RECT{0, 74, width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
-    FillSolid(dc, RECT{0, 74, width, 77}, kGold);
-    Emblem(dc, 50, 38, 28);
-    Text(dc, L"Velmora Doziv", RECT{94, 10, 420, 44}, 24, FW_BOLD, kWhite, DT_LEFT | DT_SINGLELINE);
+    const int band = px(74);
+    Gradient(dc, RECT{0, 0, width, band}, kNavy, kBlue);
+    Gradient(dc, RECT{0, band, width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
+    FillSolid(dc, RECT{0, band, width, band + px(3)}, kGold);
+    Emblem(dc, px(50), px(38), px(28));
+    Text(dc, L"Velmora Doziv", RECT{px(94), px(10), px(420), px(44)}, px(24), FW_BOLD, kWhite, DT_LEFT | DT_SINGLELINE);
     // The left column stands on a quiet panel.
-    Box(dc, RECT{8, 84, 200, area.bottom - 12}, 14, RGB(0xE2, 0xEC, 0xF9), kPale);
-    Text(dc, L"Velmora Doziv v3.0", RECT{214, area.bottom - 26, area.right - 16, area.bottom - 8}, 11, FW_NORMAL,
-         RGB(0x6A, 0x86, 0xA8), DT_LEFT | DT_SINGLELINE);
+    Box(dc, RECT{px(8), px(84), px(200), area.bottom - px(12)}, px(14), RGB(0xE2, 0xEC, 0xF9), kPale);
+    Text(dc, L"Velmora Doziv v3.0", RECT{px(214), area.bottom - px(26), area.right - px(16), area.bottom - px(8)},
+         px(11), FW_NORMAL, RGB(0x6A, 0x86, 0xA8), DT_LEFT | DT_SINGLELINE);
 }
 
 // The stage pictures: a dial whose filled part grows stage by stage, the
