@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/Elevation.h"
 #include "app/Main.h"
 #include "app/Windows.h"
 #include "app/win32/HomeArt.h"
@@ -8,6 +9,7 @@
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32AnsiCodec.h"
 #include "platform/win32/Win32IniFile.h"
+#include "platform/win32/Win32ProcessElevation.h"
 #include "platform/win32/Win32RegistryApi.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemFacts.h"
@@ -35,9 +37,14 @@ void BecomeDpiAware() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     BecomeDpiAware();
+    brivex::ComApartment com;
+    brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
+    // The rights before anything of the program runs (see app/Elevation.h).
+    brivex::Win32ProcessElevation elevation;
+    if (brivex::EnsureElevated(elevation, dialogs) != brivex::StartRights::GoOn) return 0;
+
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    brivex::ComApartment com;
     brivex::RegisterProgramArt();
     brivex::ProgressBarPeer::Register();
 
@@ -52,7 +59,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     brivex::ui::Win32Loop loop;
     brivex::ui::Win32FormHost forms(loop);
-    brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
     brivex::Program program(platform, loop, forms, dialogs);
     brivex::RegisterWindows(program);
 
