@@ -2,23 +2,23 @@
 
 #include <string>
 
+#include "optimise/Optimisation.h"
 #include "ui/ButtonPlus.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
-#include "optimise/Optimisation.h"
 #include "ui/Picture.h"
 #include "ui/ProgressBar.h"
 #include "ui/Timer.h"
 
 namespace brivex {
 
-class App;
+class Program;
 
 // The main window: the launcher of every tool, the one-click optimisation, the
 // clock and the date. Its controls keep the names the language files use.
 class FrmHome final : public ui::Form {
 public:
-    explicit FrmHome(App& app);
+    explicit FrmHome(Program& program);
 
     // True once an optimisation has completed during this run: quitting then offers the restart.
     bool OptimisationDone = false;
@@ -64,9 +64,15 @@ private:
     void ApplyLanguage();
     void Layout();
 
-    App& app_;
+    Program& program_;
     Optimisation optimisation_;
 };
+
+// The window's design in twips, which the art drawn behind it follows.
+namespace homedesign {
+inline constexpr int kWidth = 9000;
+inline constexpr int kHeight = 6600;
+}  // namespace homedesign
 
 // Texts of the date and the clock: 6/12/2026 and 09:05:07.
 std::string DateText(int day, int month, int year);

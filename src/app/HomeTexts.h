@@ -9,6 +9,10 @@ inline constexpr char kIncompatibleSystem[] =
     "http://www.velmora-doziv.example"
     " pour télécharger le logiciel adéquat";
 
+// Shown when the program cannot have administrator rights; no title: the application title shows.
+inline constexpr char kNeedsAdministrator[] =
+    "Velmora Doziv a besoin des droits d'administrateur pour modifier les réglages de Windows.";
+
 inline constexpr char kProductLine[] = "Velmora Doziv v3.0";
 // Lines joined by single carriage returns, as the message has always been laid out.
 inline constexpr char kAlreadyRunning[] =

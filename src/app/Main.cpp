@@ -1,25 +1,22 @@
 #include "app/Main.h"
 
-#include "app/App.h"
-#include "app/FrmHome.h"
 #include "app/HomeTexts.h"
-#include "optimise/FrmReboot.h"
+#include "program/Program.h"
 
 namespace brivex {
 
-bool Main(App& app) {
-    const std::optional<int> platformId = app.platform.system.PlatformId();
+bool Main(Program& program) {
+    const std::optional<int> platformId = program.platform.system.PlatformId();
     if (!platformId) return false;
     if (*platformId == 0 || *platformId == 1) {
-        app.dialogs.MsgBox(hometexts::kIncompatibleSystem, ui::mb::Information, hometexts::kIncompatibleSystemTitle);
+        program.dialogs.MsgBox(hometexts::kIncompatibleSystem, ui::mb::Information, hometexts::kIncompatibleSystemTitle);
         return false;
     }
     if (*platformId != 2) return false;
 
     // Case matters: only the marker the optimisation itself wrote counts.
-    if (app.settings.GetSetting("config", "reboot") == "ok") app.forms.Show(app.Reboot());
-    else app.forms.Show(app.Home());
-    return !app.forms.Ending();
+    program.Open(program.settings.GetSetting("config", "reboot") == "ok" ? WindowKind::Reboot : WindowKind::Home);
+    return !program.forms.Ending();
 }
 
 }  // namespace brivex

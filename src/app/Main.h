@@ -2,11 +2,11 @@
 
 namespace brivex {
 
-class App;
+class Program;
 
 // The entry procedure: checks the system family, then shows the finishing
 // window when an optimisation left its marker, the main window otherwise.
 // True when a window is showing and the program goes on in its events.
-bool Main(App& app);
+bool Main(Program& program);
 
 }  // namespace brivex

@@ -1,7 +1,7 @@
 #include "optimise/FrmReboot.h"
 
-#include "app/App.h"
-#include "registry/Settings.h"
+#include "program/Program.h"
+#include "program/WindowLook.h"
 #include "registry/StartWithWindows.h"
 
 namespace brivex {
@@ -29,39 +29,30 @@ constexpr char kReport[] =
     "\r"
     "  Vous devez redémarrer votre machine.";
 
-constexpr std::uint32_t kInk = 0x4A2A12;  // 0x00BBGGRR
-
-ui::Bounds Px(int left, int top, int width, int height) {
-    constexpr int kTwipsPerPixel = 15;
-    return {left * kTwipsPerPixel, top * kTwipsPerPixel, width * kTwipsPerPixel, height * kTwipsPerPixel};
-}
-
 }  // namespace
 
-FrmReboot::FrmReboot(App& app)
+FrmReboot::FrmReboot(Program& program)
     : Form("FrmReboot", "Brivex Doziv Optimizing..."),
       Image9(*this, "Image9", "reboot.done"),
       Image1(*this, "Image1", "reboot.boot"),
       Image2(*this, "Image2", "reboot.processor"),
       Image3(*this, "Image3", "reboot.disk"),
       Label1(*this, "Label1", "Label1"),
-      Timer1(*this, "Timer1", app.loop, 1000, false),
-      app_(app) {
+      Timer1(*this, "Timer1", program.loop, 1000, false),
+      program_(program) {
     SetDesign(rebootdesign::kWidth, rebootdesign::kHeight, "reboot.background");
-    Image9.SetPosition(Px(24, 82, 112, 112));
-    Image1.SetPosition(Px(24, 214, 32, 32));
-    Image2.SetPosition(Px(64, 214, 32, 32));
-    Image3.SetPosition(Px(104, 214, 32, 32));
+    Image9.SetPosition(look::DesignBounds(24, 82, 112, 112));
+    Image1.SetPosition(look::DesignBounds(24, 214, 32, 32));
+    Image2.SetPosition(look::DesignBounds(64, 214, 32, 32));
+    Image3.SetPosition(look::DesignBounds(104, 214, 32, 32));
     Label1.SetPosition(rebootdesign::kReport);
-    ui::Appearance look;
-    look.fontName = "Courier New";
-    look.fontPoints = 8.25;
-    look.foreColor = kInk;
-    Label1.SetLook(look);
+    ui::Appearance report = look::Text(8.25, false, look::kInk);
+    report.fontName = "Courier New";
+    Label1.SetLook(report);
 
     OnLoad = [this] { Form_Load(); };
     OnMouseDown = [this] { BeginDrag(); };
-    OnUnload = [this] { app_.forms.EndProgram(); };
+    OnUnload = [this] { program_.forms.EndProgram(); };
     Timer1.OnTick = [this] { Timer1_Timer(); };
 }
 
@@ -88,13 +79,13 @@ void FrmReboot::Timer1_Timer() {
 }
 
 void FrmReboot::Finish() {
-    app_.settings.SaveSetting("config", "reboot", "no");
+    program_.settings.SaveSetting("config", "reboot", "no");
     // Only a text reading as 0 removes the entry; a text that is no number
     // leaves it, as nothing says the user wanted it gone.
-    if (SettingIsNumber(app_.settings.GetSetting("config", "Winstart", "0"), 0))
-        app_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
-    app_.dialogs.RestartPrompt(*this);
-    app_.forms.Unload(*this);
+    if (SettingIsNumber(program_.settings.GetSetting("config", "Winstart", "0"), 0))
+        program_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
+    program_.dialogs.RestartPrompt(*this);
+    program_.forms.Unload(*this);
 }
 
 }  // namespace brivex

@@ -7,7 +7,7 @@
 
 namespace brivex {
 
-class App;
+class Program;
 
 // The window a start after an optimisation opens instead of the main window.
 // It takes no input: its timer reveals the report a line a second, then it
@@ -16,7 +16,7 @@ class App;
 // texts are fixed French and never translated.
 class FrmReboot final : public ui::Form {
 public:
-    explicit FrmReboot(App& app);
+    explicit FrmReboot(Program& program);
 
     ui::Picture Image9;
     ui::Picture Image1;
@@ -30,7 +30,7 @@ private:
     void Timer1_Timer();
     void Finish();
 
-    App& app_;
+    Program& program_;
 };
 
 // The window's design in twips, which the art drawn behind it follows.

@@ -1,7 +1,6 @@
 #include "optimise/Optimisation.h"
 
-#include "app/App.h"
-#include "app/FrmHome.h"
+#include "program/Program.h"
 #include "registry/StartWithWindows.h"
 #include "restore/RestorePointService.h"
 
@@ -21,24 +20,24 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 }  // namespace
 
 void Optimisation::Command1_Click() {
-    home_.SetMousePointer(ui::MousePointer::Hourglass);
-    home_.SetEnabled(false);
+    home_.window.SetMousePointer(ui::MousePointer::Hourglass);
+    home_.window.SetEnabled(false);
     // Before any change, so the restore point can undo them all.
-    if (SettingIsNumber(app_.settings.GetSetting("config", "optistart", "0"), 1))
-        MakeRestorePoint(app_.platform.management, kAutoRestorePoint, restorepointtype::ModifySettings);
+    if (SettingIsNumber(program_.settings.GetSetting("config", "optistart", "0"), 1))
+        MakeRestorePoint(program_.platform.management, kAutoRestorePoint, restorepointtype::ModifySettings);
     home_.Timer1.SetEnabled(true);
 
-    const std::uint64_t physicalBytes = app_.platform.system.Memory().totalPhysical;
+    const std::uint64_t physicalBytes = program_.platform.system.Memory().totalPhysical;
     const std::int32_t pageLock = PageLockValueFor(physicalBytes);
     const bool largeMemory = WritesDisablePagingExecutive(physicalBytes);
 
-    const std::string windowsFolder = app_.platform.system.WindowsFolder();
-    if (!windowsFolder.empty()) app_.platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
+    const std::string windowsFolder = program_.platform.system.WindowsFolder();
+    if (!windowsFolder.empty()) program_.platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
 
-    app_.loop.DoEvents();
+    program_.loop.DoEvents();
     WriteChanges(RegistryChangesBeforeCleanUp(), largeMemory, pageLock);
-    if (SettingIsNumber(app_.settings.GetSetting("config", "Doc"), 1)) app_.platform.shell.ClearRecentDocuments();
-    if (SettingIsNumber(app_.settings.GetSetting("config", "press"), 1)) app_.platform.shell.EmptyClipboard();
+    if (SettingIsNumber(program_.settings.GetSetting("config", "Doc"), 1)) program_.platform.shell.ClearRecentDocuments();
+    if (SettingIsNumber(program_.settings.GetSetting("config", "press"), 1)) program_.platform.shell.EmptyClipboard();
     WriteChanges(RegistryChangesAfterCleanUp(), largeMemory, pageLock);
 }
 
@@ -50,11 +49,11 @@ void Optimisation::WriteChanges(std::span<const RegistryChange> changes, bool la
         const std::string valueName(change.valueName);
         std::visit(Overloaded{
                        [&](std::string_view text) {
-                           app_.reg.WriteValue(change.root, key, valueName, std::string(text), change.type);
+                           program_.reg.WriteValue(change.root, key, valueName, std::string(text), change.type);
                        },
-                       [&](std::int32_t number) { app_.reg.WriteValue(change.root, key, valueName, number, change.type); },
-                       [&](PageLockValue) { app_.reg.WriteValue(change.root, key, valueName, pageLockValue, change.type); },
-                       [&](WholeKey) { app_.reg.DeleteKey(change.root, key); },
+                       [&](std::int32_t number) { program_.reg.WriteValue(change.root, key, valueName, number, change.type); },
+                       [&](PageLockValue) { program_.reg.WriteValue(change.root, key, valueName, pageLockValue, change.type); },
+                       [&](WholeKey) { program_.reg.DeleteKey(change.root, key); },
                    },
                    change.data);
     }
@@ -62,7 +61,7 @@ void Optimisation::WriteChanges(std::span<const RegistryChange> changes, bool la
 
 void Optimisation::Timer1_Timer() {
     home_.Bar1.SetValue(home_.Bar1.Value() + 1);
-    home_.SetMousePointer(ui::MousePointer::Hourglass);
+    home_.window.SetMousePointer(ui::MousePointer::Hourglass);
     const std::int32_t value = home_.Bar1.Value();
     for (const Stage& stage : kStages) {
         if (stage.value != value) continue;
@@ -74,20 +73,20 @@ void Optimisation::Timer1_Timer() {
 }
 
 void Optimisation::ShowStage(const Stage& stage) {
-    home_.Label3.SetCaption(app_.trans.GetMessageText(std::string(stage.textKey)));
-    if (const auto* holder = dynamic_cast<const ui::Picture*>(home_.FindControl(stage.holder)))
+    home_.Label3.SetCaption(program_.trans.GetMessageText(std::string(stage.textKey)));
+    if (const auto* holder = dynamic_cast<const ui::Picture*>(home_.window.FindControl(stage.holder)))
         home_.Image9.SetPicture(holder->PictureName());
 }
 
 void Optimisation::Finish() {
-    home_.SetMousePointer(ui::MousePointer::Default);
+    home_.window.SetMousePointer(ui::MousePointer::Default);
     home_.OptimisationDone = true;
-    app_.settings.SaveSetting("config", "reboot", "ok");
-    app_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, RunValueData(app_.AppFolder()),
+    program_.settings.SaveSetting("config", "reboot", "ok");
+    program_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, RunValueData(program_.AppFolder()),
                         regtype::String);
-    home_.SetEnabled(true);
+    home_.window.SetEnabled(true);
     home_.Timer1.SetEnabled(false);
-    home_.SetMousePointer(ui::MousePointer::Default);
+    home_.window.SetMousePointer(ui::MousePointer::Default);
     home_.Bar1.SetValue(0);
 }
 

@@ -9,11 +9,28 @@
 #include <string_view>
 
 #include "optimise/RegistryChangeList.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/Picture.h"
+#include "ui/ProgressBar.h"
+#include "ui/Timer.h"
 
 namespace brivex {
 
-class App;
-class FrmHome;
+class Program;
+
+// What the optimisation drives on the main window, which fills it in: the
+// window itself (hourglass, enabled), its stage timer, progress bar, stage
+// text and stage picture, and the flag that offers the restart on quitting.
+// The stage pictures' holders are found by name among the window's controls.
+struct OptimisationDisplay {
+    ui::Form& window;
+    ui::Timer& Timer1;
+    ui::ProgressBar& Bar1;
+    ui::Label& Label3;
+    ui::Picture& Image9;
+    bool& OptimisationDone;
+};
 
 // One stage of the display: reached when Bar1's value gets to `value`.
 struct Stage {
@@ -33,7 +50,7 @@ inline constexpr char kAutoRestorePoint[] = "Brivex Auto Optimisation ";
 
 class Optimisation {
 public:
-    Optimisation(App& app, FrmHome& home) : app_(app), home_(home) {}
+    Optimisation(Program& program, OptimisationDisplay display) : program_(program), home_(display) {}
 
     // The press of "Optimiser Windows".
     void Command1_Click();
@@ -45,8 +62,8 @@ private:
     void ShowStage(const Stage& stage);
     void Finish();
 
-    App& app_;
-    FrmHome& home_;
+    Program& program_;
+    OptimisationDisplay home_;
 };
 
 }  // namespace brivex

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/Paths.h"
+
 namespace brivex {
 
 inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -12,9 +14,11 @@ inline constexpr char kRunValueName[] = "Velmora Doziv";
 
 // The quoted path of the program: its name has a blank, and an unquoted path
 // with blanks in a Run value lets Windows start another program first.
-inline std::string RunValueData(std::string appFolder) {
-    if (appFolder.empty() || appFolder.back() != '\\') appFolder += '\\';
-    return "\"" + appFolder + "Brivex Doziv.exe\"";
+inline std::string RunValueData(const std::string& appFolder) {
+    std::string data = "\"";
+    data += JoinPath(appFolder, "Brivex Doziv.exe");
+    data += '"';
+    return data;
 }
 
 }  // namespace brivex

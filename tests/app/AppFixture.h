@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "app/App.h"
+#include "app/TestApp.h"
 #include "app/Recorders.h"
 #include "lang/TempFolder.h"
 #include "platform/portable/Cp1252Codec.h"

@@ -29,7 +29,7 @@ protected:
     // A user who has run the program before, so no first-run messages.
     void NotFirstRun() { settings.SaveSetting("Brivex Doziv", "config", "first", "1"); }
     FrmHome& Start() {
-        Main(app());
+        Main(app().program);
         return app().Home();
     }
 };
@@ -39,7 +39,7 @@ using Startup_Main = Home;
 TEST_F(Startup_Main, OlderSystemFamiliesGetTheMessageAndNoWindow) {
     for (const int family : {0, 1}) {
         system.platformId = family;
-        EXPECT_FALSE(Main(app()));
+        EXPECT_FALSE(Main(app().program));
     }
     ASSERT_EQ(dialogs.Calls().size(), 2u);
     const auto& call = dialogs.Calls()[0];
@@ -53,9 +53,9 @@ TEST_F(Startup_Main, OlderSystemFamiliesGetTheMessageAndNoWindow) {
 
 TEST_F(Startup_Main, FailedVersionQueryOrUnknownFamilyEndsSilently) {
     system.platformId = std::nullopt;
-    EXPECT_FALSE(Main(app()));
+    EXPECT_FALSE(Main(app().program));
     system.platformId = 3;
-    EXPECT_FALSE(Main(app()));
+    EXPECT_FALSE(Main(app().program));
     EXPECT_TRUE(dialogs.Calls().empty());
     EXPECT_TRUE(forms.Log().empty());
 }
@@ -63,7 +63,7 @@ TEST_F(Startup_Main, FailedVersionQueryOrUnknownFamilyEndsSilently) {
 TEST_F(Startup_Main, MarkerOkOpensTheFinishingWindowInsteadOfTheMainWindow) {
     NotFirstRun();
     settings.SaveSetting("Brivex Doziv", "config", "reboot", "ok");
-    EXPECT_TRUE(Main(app()));
+    EXPECT_TRUE(Main(app().program));
     EXPECT_TRUE(forms.IsShown(app().Reboot()));
     EXPECT_FALSE(app().Home().Loaded());
 }
@@ -75,7 +75,7 @@ TEST_F(Startup_Main, AnyOtherMarkerOpensTheMainWindowLetterCaseIncluded) {
         ui::HeadlessFormHost caseForms(caseLoop);
         App fresh(platform, caseLoop, caseForms, dialogs);
         settings.SaveSetting("Brivex Doziv", "config", "reboot", marker);
-        EXPECT_TRUE(Main(fresh));
+        EXPECT_TRUE(Main(fresh.program));
         EXPECT_TRUE(caseForms.IsShown(fresh.Home())) << marker;
         EXPECT_FALSE(fresh.Reboot().Loaded()) << marker;
     }
@@ -137,7 +137,7 @@ TEST_F(Home_Load, FirstRunWithoutRestoreServiceShowsNoticeThenFailureAndIsNotRep
     ui::HeadlessLoop nextLoop;
     ui::HeadlessFormHost nextForms(nextLoop);
     App nextRun(platform, nextLoop, nextForms, dialogs);
-    Main(nextRun);
+    Main(nextRun.program);
     EXPECT_TRUE(nextForms.IsShown(nextRun.Home()));
     EXPECT_EQ(dialogs.Calls().size(), 2u) << "a second start shows neither message";
 }
@@ -166,7 +166,7 @@ TEST_F(Home_Load, AnyFirstValueButZeroSkipsTheFirstRun) {
         ui::HeadlessFormHost caseForms(caseLoop);
         App fresh(platform, caseLoop, caseForms, dialogs);
         settings.SaveSetting("Brivex Doziv", "config", "first", first);
-        Main(fresh);
+        Main(fresh.program);
         EXPECT_TRUE(caseForms.IsShown(fresh.Home())) << first;
     }
     EXPECT_TRUE(dialogs.Calls().empty());
@@ -220,7 +220,7 @@ TEST_F(Home_Language, ReferenceFileHoldsEveryCaptionAndTheEightStageTexts) {
     EXPECT_EQ(ReadIni(FrenchFile(), "FrmHome", "Timer1.Caption"), "<absent>");
     EXPECT_EQ(ReadIni(FrenchFile(), "MSG", "msg1"), "Initialisation ..");
     EXPECT_EQ(ReadIni(FrenchFile(), "MSG", "msg6"), "Accélaration des Applications ..");
-    EXPECT_EQ(app().language.ProgressMessages.size(), 8u);
+    EXPECT_EQ(app().program.language.ProgressMessages.size(), 8u);
 }
 
 TEST_F(Home_Language, ClickQueuedDuringLoadRunsInsideItsYieldsBeforeTranslation) {
@@ -233,7 +233,7 @@ TEST_F(Home_Language, ClickQueuedDuringLoadRunsInsideItsYieldsBeforeTranslation)
     FrmHome& home = Start();
     EXPECT_EQ(captionWhenClicked, "Quitter") << "ran inside a yield, before the translation";
     EXPECT_EQ(home.TopButtons_XP1.Caption(), "Quit");
-    EXPECT_EQ(app().language.CurrentLanguageFile, english);
+    EXPECT_EQ(app().program.language.CurrentLanguageFile, english);
 }
 
 TEST_F(Home_Language, ActivationRelabelsFromTheLanguageChosenMeanwhile) {
@@ -246,7 +246,7 @@ TEST_F(Home_Language, ActivationRelabelsFromTheLanguageChosenMeanwhile) {
     settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
     forms.Activate(home);
     EXPECT_EQ(home.Command1.Caption(), "&Optimise Windows");
-    EXPECT_EQ(app().language.CurrentLanguageFile, english);
+    EXPECT_EQ(app().program.language.CurrentLanguageFile, english);
 }
 
 TEST_F(Home_Language, WithoutLangFolderEverythingStaysFrench) {
@@ -255,7 +255,7 @@ TEST_F(Home_Language, WithoutLangFolderEverythingStaysFrench) {
     FrmHome& home = Start();
     EXPECT_FALSE(folder.Exists(FrenchFile()));
     EXPECT_EQ(home.Command1.Caption(), "&Optimiser Windows");
-    EXPECT_EQ(app().trans.GetMessageText("msg1"), "");
+    EXPECT_EQ(app().program.trans.GetMessageText("msg1"), "");
 }
 
 TEST_F(Home_Language, ActivationWritesTodaysDateWithoutLeadingZeros) {

@@ -69,10 +69,11 @@ Installation::~Installation() {
     SHFileOperationW(&operation);
 }
 
-Program::Program(const std::wstring& exe) {
+Program::Program(const std::wstring& exe, const std::wstring& arguments) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
     CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                    &process_);

@@ -32,7 +32,8 @@ struct MessageBoxInfo {
 
 class Program {
 public:
-    explicit Program(const std::wstring& exe);
+    // `arguments` follow the quoted path on the command line.
+    explicit Program(const std::wstring& exe, const std::wstring& arguments = L"");
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -60,7 +60,7 @@ protected:
 
     // Starts the program the way a start after an optimisation does.
     FrmReboot& Start() {
-        Main(app());
+        Main(app().program);
         return app().Reboot();
     }
     bool RunValueExists() const { return registry.FindValue(regroot::LocalMachine, kRun, "Velmora Doziv").has_value(); }
@@ -194,7 +194,7 @@ TEST_F(Reboot_Reveal, ALabelAlready3100HighFinishesOnTheFirstTickAnd3099GrowsOnc
         ui::HeadlessFormHost caseForms(caseLoop);
         App fresh(platform, caseLoop, caseForms, dialogs);
         settings.SaveSetting("Brivex Doziv", "config", "reboot", "ok");
-        Main(fresh);
+        Main(fresh.program);
         ui::Bounds label = fresh.Reboot().Label1.Position();
         label.height = c.height;
         fresh.Reboot().Label1.SetPosition(label);
@@ -213,15 +213,15 @@ TEST_F(Reboot_Finishing, MarkerThenWinstartThenRunValueThenPromptThenUnloadAndEn
     std::vector<std::string> journal;
     JournalSettings journalSettings(settings, journal);
     Platform watched{registry, ansi, journalSettings, ini, system, shell, management};
-    App program(watched, loop, forms, dialogs);
+    App watchedApp(watched, loop, forms, dialogs);
     bool runValueAtPrompt = true;
     bool loadedAtPrompt = false;
     dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call& call) {
         journal.push_back(call.kind + " for " + call.owner);
         runValueAtPrompt = RunValueExists();
-        loadedAtPrompt = program.Reboot().Loaded() && !forms.Ending();
+        loadedAtPrompt = watchedApp.Reboot().Loaded() && !forms.Ending();
     };
-    Main(program);
+    Main(watchedApp.program);
     loop.AdvanceBy(12000);
 
     EXPECT_EQ(journal, (std::vector<std::string>{"read config/reboot", "save config/reboot=no",
@@ -250,7 +250,7 @@ TEST_F(Reboot_Finishing, WinstartDecidesWhetherTheRunValueGoes) {
         ui::HeadlessFormHost caseForms(caseLoop);
         ui::ScriptedDialogs caseDialogs;
         App fresh(casePlatform, caseLoop, caseForms, caseDialogs);
-        Main(fresh);
+        Main(fresh.program);
         caseLoop.AdvanceBy(12000);
         EXPECT_EQ(RunValueExists(), !c.deleted) << name;
         EXPECT_EQ(caseSettings.GetSetting("Brivex Doziv", "config", "reboot", ""), "no") << name;
@@ -302,7 +302,7 @@ TEST_F(Reboot_Finishing, NextStartAfterDecliningShowsTheMainWindow) {
     ui::HeadlessLoop nextLoop;
     ui::HeadlessFormHost nextForms(nextLoop);
     App nextRun(platform, nextLoop, nextForms, dialogs);
-    EXPECT_TRUE(Main(nextRun));
+    EXPECT_TRUE(Main(nextRun.program));
     EXPECT_TRUE(nextForms.IsShown(nextRun.Home()));
     EXPECT_FALSE(nextRun.Reboot().Loaded());
 }

@@ -98,7 +98,7 @@ protected:
     }
 
     FrmHome& Start() {
-        Main(app());
+        Main(app().program);
         events.clear();
         return app().Home();
     }
@@ -191,18 +191,18 @@ TEST(Optimisation_PageLock, DisablePagingExecutiveOnlyAbove1024) {
     EXPECT_FALSE(WritesDisablePagingExecutive(0));
 }
 
-TEST_F(Optimisation_Rows, LargeMemoryWritesR25AndItsPageLockValue) {
+TEST_F(Optimisation_Rows, LargeMemoryWritesDisablePagingExecutiveAfterThePageLockLimit) {
     system.memory.totalPhysical = 2047ull * 1048576;
     RunOnce();
     EXPECT_EQ(Stored(HKLM, kMemory, "IoPageLockLimit")->bytes, Dword(51200));
-    const auto r25 = Stored(HKLM, kMemory, "DisablePagingExecutive");
-    ASSERT_TRUE(r25);
-    EXPECT_EQ(r25->bytes, Dword(1));
+    const auto pagingExecutive = Stored(HKLM, kMemory, "DisablePagingExecutive");
+    ASSERT_TRUE(pagingExecutive);
+    EXPECT_EQ(pagingExecutive->bytes, Dword(1));
     const auto writes = Writes();
-    const auto r25At = std::find(writes.begin(), writes.end(), "set DisablePagingExecutive");
-    ASSERT_NE(r25At, writes.end());
-    EXPECT_EQ(*(r25At - 1), "set IoPageLockLimit");
-    EXPECT_EQ(*(r25At + 1), "set SecondLevelDataCache");
+    const auto pagingExecutiveAt = std::find(writes.begin(), writes.end(), "set DisablePagingExecutive");
+    ASSERT_NE(pagingExecutiveAt, writes.end());
+    EXPECT_EQ(*(pagingExecutiveAt - 1), "set IoPageLockLimit");
+    EXPECT_EQ(*(pagingExecutiveAt + 1), "set SecondLevelDataCache");
 }
 
 using Optimisation_Cleanup = OptimisationTest;
@@ -227,7 +227,7 @@ TEST_F(Optimisation_Cleanup, DocAndPressClearOnlyWhenTheyReadAsOne) {
         ui::HeadlessLoop caseLoop;
         ui::HeadlessFormHost caseForms(caseLoop);
         App caseApp(casePlatform, caseLoop, caseForms, dialogs);
-        Main(caseApp);
+        Main(caseApp.program);
         caseApp.Home().Command1.Click();
         std::vector<std::string> cleared;
         for (const std::string& request : caseShell.log)

@@ -6,8 +6,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/win32/ArtTools.h"
+#include "app/FrmHome.h"
 #include "base/Units.h"
+#include "graphics/win32/ArtTools.h"
 #include "optimise/win32/RebootArt.h"
 #include "ui/win32/Art.h"
 
@@ -19,7 +20,7 @@ using namespace art;
 
 void HomeBackground(HDC dc, const RECT& area) {
     // Drawn in pixels at 96 dots per inch and scaled, with the controls, to the screen's.
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    const int dpi = AreaDpi(area, homedesign::kWidth);
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
     const int band = px(74);

@@ -1,17 +1,20 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/App.h"
+#include "app/Elevation.h"
 #include "app/Main.h"
+#include "app/Windows.h"
 #include "app/win32/HomeArt.h"
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32AnsiCodec.h"
 #include "platform/win32/Win32IniFile.h"
+#include "platform/win32/Win32ProcessElevation.h"
 #include "platform/win32/Win32RegistryApi.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemFacts.h"
 #include "platform/win32/WmiManagementService.h"
+#include "program/Program.h"
 #include "progressbar/win32/ProgressBarPeer.h"
 #include "registry/Settings.h"
 #include "ui/win32/Win32Dialogs.h"
@@ -34,9 +37,14 @@ void BecomeDpiAware() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     BecomeDpiAware();
+    brivex::ComApartment com;
+    brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
+    // The rights before anything of the program runs (see app/Elevation.h).
+    brivex::Win32ProcessElevation elevation;
+    if (brivex::EnsureElevated(elevation, dialogs) != brivex::StartRights::GoOn) return 0;
+
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    brivex::ComApartment com;
     brivex::RegisterProgramArt();
     brivex::ProgressBarPeer::Register();
 
@@ -51,9 +59,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     brivex::ui::Win32Loop loop;
     brivex::ui::Win32FormHost forms(loop);
-    brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
-    brivex::App app(platform, loop, forms, dialogs);
+    brivex::Program program(platform, loop, forms, dialogs);
+    brivex::RegisterWindows(program);
 
-    if (brivex::Main(app)) loop.Run();
+    if (brivex::Main(program)) loop.Run();
     return 0;
 }

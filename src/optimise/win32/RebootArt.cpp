@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-#include "app/win32/ArtTools.h"
+#include "base/Units.h"
+#include "graphics/win32/ArtTools.h"
 #include "optimise/FrmReboot.h"
 #include "ui/win32/Art.h"
 #include "ui/win32/Gdi.h"
@@ -33,10 +34,9 @@ void Tick(HDC dc, int cx, int cy, int r) {
 // A header band with the mark, a quiet column for the pictures, and a white
 // sheet under the report that it covers once fully revealed.
 void RebootBackground(HDC dc, const RECT& area) {
-    // The area is the window's client rectangle at the screen's resolution.
-    const double pixelsPerTwip = static_cast<double>(area.right) / rebootdesign::kWidth;
-    const auto twips = [pixelsPerTwip](int value) { return static_cast<int>(value * pixelsPerTwip + 0.5); };
-    const auto px = [&twips](int designPixels) { return twips(designPixels * 15); };  // designed at 15 twips a pixel
+    const int dpi = AreaDpi(area, rebootdesign::kWidth);
+    const auto twips = [dpi](int value) { return TwipsToPixels(value, dpi); };
+    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int band = px(44);
     Gradient(dc, RECT{0, 0, area.right, band}, kNavy, kBlue);
     FillSolid(dc, RECT{0, band, area.right, band + px(3)}, kGold);

@@ -1,4 +1,6 @@
-#include "app/win32/ArtTools.h"
+#include "graphics/win32/ArtTools.h"
+
+#include "base/Units.h"
 
 #include <algorithm>
 
@@ -6,6 +8,11 @@ namespace brivex::art {
 
 using ui::GdiObject;
 using ui::Selected;
+
+int AreaDpi(const RECT& area, int designWidthTwips) {
+    const long long width = area.right - area.left;
+    return static_cast<int>((width * kTwipsPerInch + designWidthTwips / 2) / designWidthTwips);
+}
 
 COLORREF Mix(COLORREF a, COLORREF b, double t) {
     const auto channel = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };

@@ -16,6 +16,11 @@ inline constexpr COLORREF kGreen = RGB(0x3C, 0xB0, 0x5A);
 inline constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 inline constexpr COLORREF kNone = 0xFFFFFFFF;  // not a colour: the shape goes without that fill or outline
 
+// The dots per inch a window's drawing area is laid out at: its width in
+// pixels against the window's design width in twips. Backgrounds place their
+// parts with the same conversions as the window's controls at that resolution.
+int AreaDpi(const RECT& area, int designWidthTwips);
+
 COLORREF Mix(COLORREF a, COLORREF b, double t);
 void FillSolid(HDC dc, const RECT& area, COLORREF color);
 // From `top` at the first row to `bottom` at the last.

@@ -1,0 +1,14 @@
+#include "app/Windows.h"
+
+#include "app/FrmHome.h"
+#include "optimise/FrmReboot.h"
+#include "program/Program.h"
+
+namespace brivex {
+
+void RegisterWindows(Program& program) {
+    program.RegisterWindow(WindowKind::Home, [](Program& p) { return std::make_unique<FrmHome>(p); });
+    program.RegisterWindow(WindowKind::Reboot, [](Program& p) { return std::make_unique<FrmReboot>(p); });
+}
+
+}  // namespace brivex

@@ -1,0 +1,25 @@
+#pragma once
+// The program as the entry point puts it together: the context with every
+// window registered, and the two windows start-up chooses between, typed.
+
+#include "app/FrmHome.h"
+#include "app/Windows.h"
+#include "optimise/FrmReboot.h"
+#include "program/Program.h"
+
+namespace brivex::testing {
+
+class App {
+public:
+    App(Platform& platform, ui::EventLoop& loop, ui::FormHost& forms, ui::Dialogs& dialogs)
+        : program(platform, loop, forms, dialogs) {
+        RegisterWindows(program);
+    }
+
+    FrmHome& Home() { return static_cast<FrmHome&>(program.Window(WindowKind::Home)); }
+    FrmReboot& Reboot() { return static_cast<FrmReboot&>(program.Window(WindowKind::Reboot)); }
+
+    Program program;
+};
+
+}  // namespace brivex::testing
