@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 #include "progressbar/DesignValues.h"
 #include "progressbar/XpProgressBar.h"
-#include "progressbar/portable/PixelBarHost.h"
+#include "progressbar/PixelBarHost.h"
 
 namespace brivex {
 namespace {

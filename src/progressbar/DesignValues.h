@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 #include "progressbar/PropertyBag.h"
 
 namespace brivex {

@@ -201,7 +201,7 @@ void XpProgressBar::SaveProperties(PropertyBag& bag) const {
     WriteUnlessDefault(bag, "Value", percentage_, 0);
 }
 
-Canvas* XpProgressBar::EnsureBuffer(int width, int height) {
+PixelCanvas* XpProgressBar::EnsureBuffer(int width, int height) {
     if (buffer_) {
         // Never shrinks; a rebuild takes both new measures.
         if (width > bufferWidth_ || height > bufferHeight_) CreateBuffer(width, height);

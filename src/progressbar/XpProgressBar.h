@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/Canvas.h"
+#include "graphics/PixelCanvas.h"
 #include "progressbar/BarDrawing.h"
 #include "progressbar/ProgressBarHost.h"
 #include "progressbar/PropertyBag.h"
@@ -80,7 +80,7 @@ public:
     void SaveProperties(PropertyBag& bag) const;
 
 private:
-    Canvas* EnsureBuffer(int width, int height);
+    PixelCanvas* EnsureBuffer(int width, int height);
     void CreateBuffer(int width, int height);
     void ReleaseBuffer();
     BarLook Look() const;
@@ -99,7 +99,7 @@ private:
     bool showText_ = false;
     std::int32_t percentage_ = 0;
 
-    std::unique_ptr<Canvas> buffer_;
+    std::unique_ptr<PixelCanvas> buffer_;
     int bufferWidth_ = 0;
     int bufferHeight_ = 0;
     // Set when a buffer is first made and never cleared: from then on every

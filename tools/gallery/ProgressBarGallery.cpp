@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "BmpFile.h"
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 #include "progressbar/ColorMath.h"
 #include "progressbar/DesignValues.h"
 #include "progressbar/XpProgressBar.h"
-#include "progressbar/portable/PixelBarHost.h"
+#include "progressbar/PixelBarHost.h"
 
 namespace brivex::gallery {
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "progressbar/win32/DibCanvas.h"
+#include "graphics/win32/DibCanvas.h"
 
 namespace brivex {
 
@@ -110,7 +110,7 @@ Rect ProgressBarWindow::ClientRect(WindowHandle window) const {
 
 Rect ProgressBarWindow::InnerArea() const { return ClientRect(OwnWindow()); }
 
-std::unique_ptr<Canvas> ProgressBarWindow::CreateBuffer(int width, int height) { return DibCanvas::Create(width, height); }
+std::unique_ptr<PixelCanvas> ProgressBarWindow::CreateBuffer(int width, int height) { return DibCanvas::Create(width, height); }
 
 ColorRef ProgressBarWindow::SystemColor(int index) const { return GetSysColor(index); }
 

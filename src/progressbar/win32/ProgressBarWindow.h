@@ -8,7 +8,7 @@
 
 #include "progressbar/ProgressBarHost.h"
 #include "progressbar/XpProgressBar.h"
-#include "progressbar/win32/GdiCanvas.h"
+#include "graphics/win32/GdiCanvas.h"
 
 namespace brivex {
 
@@ -40,7 +40,7 @@ public:
     Rect ClientRect(WindowHandle window) const override;
     Rect InnerArea() const override;
     Canvas& OwnSurface() override { return *ownSurface_; }
-    std::unique_ptr<Canvas> CreateBuffer(int width, int height) override;
+    std::unique_ptr<PixelCanvas> CreateBuffer(int width, int height) override;
     ColorRef SystemColor(int index) const override;
     void PropertyChanged(std::string_view name) override;
 

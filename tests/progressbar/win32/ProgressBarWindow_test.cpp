@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "progressbar/ProgressStyle.h"
-#include "progressbar/portable/PixelBarHost.h"
-#include "progressbar/win32/DibCanvas.h"
+#include "progressbar/PixelBarHost.h"
+#include "graphics/win32/DibCanvas.h"
 
 namespace brivex {
 namespace {
