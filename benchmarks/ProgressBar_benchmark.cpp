@@ -29,7 +29,7 @@ BENCHMARK(BM_OneColourFill);
 void BM_DrawProgressBar(benchmark::State& state) {
     PixelBarHost host(kWidth, kHeight);
     XpProgressBar bar(host);
-    bar.LoadProperties(DesignPropertyBag(*FindBarDesign("Bar1")));
+    bar.LoadProperties(DesignPropertyBag(kBar1Design));
     auto picture = std::make_shared<Picture>();
     picture->width = 8;
     picture->height = 8;

@@ -35,6 +35,13 @@ public:
     XpProgressBar(const XpProgressBar&) = delete;
     XpProgressBar& operator=(const XpProgressBar&) = delete;
 
+    ProgressBarHost& Host() const { return *host_; }
+    // Moves the bar to another window (from memory to the screen and back):
+    // every property and the percentage stay, the buffer is made anew for the
+    // new host, hwnd becomes the new host's own window, and the bar is drawn
+    // there at once.
+    void SetHost(ProgressBarHost& host);
+
     void DrawProgressBar();
     void DrawLine(int x1, int y1, int x2, int y2, Canvas& hdc, ColorRef colour);
     void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& hdc, bool vertical);
@@ -86,7 +93,7 @@ private:
     BarLook Look() const;
     void DrawStyle(Canvas& surface, const BarLook& look);
 
-    ProgressBarHost& host_;
+    ProgressBarHost* host_;
     FontRef font_;
     WindowHandle hwnd_ = 0;
     ColorRef color_ = 0;
