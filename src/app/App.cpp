@@ -12,7 +12,7 @@ App::App(Platform& platform_, ui::EventLoop& loop_, ui::FormHost& forms_, ui::Di
       dialogs(dialogs_),
       settings(platform_.settings),
       reg(platform_.registry, platform_.ansi),
-      trans(platform_.ini, language),
+      trans(platform_.ini, platform_.ansi, language),
       appFolder_(platform_.system.ApplicationFolder()) {}
 
 App::~App() = default;
