@@ -111,7 +111,9 @@ Rect ProgressBarWindow::ClientRect(WindowHandle window) const {
 
 Rect ProgressBarWindow::InnerArea() const { return ClientRect(OwnWindow()); }
 
-std::unique_ptr<PixelCanvas> ProgressBarWindow::CreateBuffer(int width, int height) { return DibCanvas::Create(width, height); }
+std::unique_ptr<PixelCanvas> ProgressBarWindow::CreateBuffer(int width, int height) {
+    return DibCanvas::Create(width, height);
+}
 
 ColorRef ProgressBarWindow::SystemColor(int index) const { return GetSysColor(index); }
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string_view>
 
+#include "graphics/win32/GdiCanvas.h"
 #include "progressbar/ProgressBarHost.h"
 #include "progressbar/XpProgressBar.h"
-#include "graphics/win32/GdiCanvas.h"
 
 namespace brivex {
 

@@ -61,7 +61,8 @@ TEST_F(ProgressBarPeerTest, BarWindowsTakeTheDesignSizeAtTheFormsPlace) {
         const BarDesign& design;
         const ui::Bounds& place;
     };
-    for (const Case& c : {Case{bars[0], kBar1Design, frm.Bar1.Position()}, Case{bars[1], kPB1Design, frm.PB1.Position()}}) {
+    const Case cases[] = {{bars[0], kBar1Design, frm.Bar1.Position()}, {bars[1], kPB1Design, frm.PB1.Position()}};
+    for (const Case& c : cases) {
         RECT client = {};
         GetClientRect(c.window, &client);
         const Size size = DesignSizeInPixels(c.design, dpi);
