@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 #include "progressbar/DesignValues.h"
 #include "progressbar/XpProgressBar.h"
-#include "progressbar/portable/PixelBarHost.h"
+#include "progressbar/PixelBarHost.h"
 
 namespace brivex {
 namespace {
@@ -29,7 +29,7 @@ BENCHMARK(BM_OneColourFill);
 void BM_DrawProgressBar(benchmark::State& state) {
     PixelBarHost host(kWidth, kHeight);
     XpProgressBar bar(host);
-    bar.LoadProperties(DesignPropertyBag(*FindBarDesign("Bar1")));
+    bar.LoadProperties(DesignPropertyBag(kBar1Design));
     auto picture = std::make_shared<Picture>();
     picture->width = 8;
     picture->height = 8;

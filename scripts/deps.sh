@@ -19,5 +19,28 @@ echo "Installing: ${missing[*]}"
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+
+# Another installation (an automatic update, another terminal) may hold the
+# package manager's locks: wait for it to finish rather than fail at once.
+wait_limit=600
+wait_for_package_manager() {
+    command -v fuser >/dev/null || return 0
+    local locks=(/var/lib/dpkg/lock-frontend /var/lib/dpkg/lock /var/lib/apt/lists/lock) waited=0
+    while "${as_root[@]}" fuser "${locks[@]}" >/dev/null 2>&1; do
+        if [ "$waited" -eq 0 ]; then
+            echo "Another package installation is running; waiting up to $((wait_limit / 60)) minutes for it to finish..."
+        elif [ "$waited" -ge "$wait_limit" ]; then
+            echo "The package manager is still busy after $((wait_limit / 60)) minutes; try again later." >&2
+            exit 1
+        fi
+        sleep 5
+        waited=$((waited + 5))
+    done
+}
+# apt itself waits too, for a lock taken between the check and its start.
+apt_get=("${as_root[@]}" apt-get -o DPkg::Lock::Timeout="$wait_limit")
+
+wait_for_package_manager
+"${apt_get[@]}" update -qq
+wait_for_package_manager
+"${apt_get[@]}" install -y -qq "${missing[@]}" >/dev/null

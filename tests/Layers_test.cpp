@@ -18,12 +18,14 @@ namespace brivex::testing {
 namespace {
 
 // From the top down; the folders of one row are at one level. A folder's
-// win32/, portable/, headless/ and controls/ subfolders belong to it.
+// win32/, portable/, headless/ and controls/ subfolders belong to it. The
+// software canvas sits under the services, since the progress bar draws on it.
 const std::vector<std::vector<std::string_view>> kLayers = {
     {"app"},
     {"optimise", "tweaks", "settings", "sysinfo", "backup"},
     {"program"},
-    {"lang", "restore", "registry", "progressbar", "graphics"},
+    {"lang", "restore", "registry", "progressbar"},
+    {"graphics"},
     {"ui"},
     {"platform"},
     {"base"},

@@ -35,7 +35,7 @@ FrmHome::FrmHome(Program& program)
              "gestion de la mémoire, documents récents et presse-papier. Pour commencer, appuyez sur le bouton "
              "« Optimiser Windows »."),
       Label3(*this, "Label3"),
-      Bar1(*this, "Bar1", "Bar1"),
+      Bar1(*this, "Bar1", kBar1Design),
       Image9(*this, "Image9", "stage.0"),
       Image2(*this, "Image2", "stage.1"),
       Image3(*this, "Image3", "stage.2"),

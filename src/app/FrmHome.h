@@ -3,11 +3,11 @@
 #include <string>
 
 #include "optimise/Optimisation.h"
+#include "progressbar/BarControl.h"
 #include "ui/ButtonPlus.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/Picture.h"
-#include "ui/ProgressBar.h"
 #include "ui/Timer.h"
 
 namespace brivex {
@@ -30,7 +30,7 @@ public:
     ui::Label Label5;
     ui::Label Label2;
     ui::Label Label3;
-    ui::ProgressBar Bar1;
+    BarControl Bar1;
     ui::Picture Image9;
     ui::Picture Image2;
     ui::Picture Image3;

@@ -1,6 +1,9 @@
 #include "lang/MODTrans.h"
 
+#include <algorithm>
 #include <array>
+
+#include "base/UsableFilePath.h"
 
 namespace brivex {
 
@@ -34,14 +37,11 @@ std::string TextKey(const ui::Control& control, std::string_view property) {
     return key;
 }
 
-// The count is in characters of the ANSI text, which UTF-8 may spell in several bytes.
-std::string FirstCharacters(const std::string& utf8, std::uint32_t count) {
-    std::size_t end = 0;
-    for (std::uint32_t taken = 0; taken < count && end < utf8.size(); ++taken) {
-        ++end;
-        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
-    }
-    return utf8.substr(0, end);
+// The text the profile call left: as many bytes as its count says, never past
+// the buffer, and never a NUL, which no text of a language file holds.
+std::string_view ProfileText(const ProfileString& got) {
+    std::string_view text(got.buffer.data(), std::min<std::size_t>(got.count, got.buffer.size()));
+    return text.substr(0, text.find('\0'));
 }
 
 }  // namespace
@@ -56,15 +56,26 @@ std::vector<std::string> FrenchProgressMessages() {
     return {kFrenchProgressMessages.begin(), kFrenchProgressMessages.end()};
 }
 
+std::optional<std::string> MODTrans::UsableFile(const std::string& file) const {
+    std::string ansiFile = ansi_.ToAnsi(file);
+    if (!IsUsableFilePath(file, ansiFile.size())) return std::nullopt;
+    return ansiFile;
+}
+
 std::string MODTrans::ReadIniText(const std::string& file, const std::string& section, const std::string& key,
                                   const std::string& defaultValue) {
-    const ProfileString got = ini_.GetString(section, key, defaultValue, kReadBufferSize, file);
-    return FirstCharacters(got.buffer, got.count);
+    const std::optional<std::string> ansiFile = UsableFile(file);
+    if (!ansiFile) return defaultValue;
+    const ProfileString got = ini_.GetString(ansi_.ToAnsi(section), ansi_.ToAnsi(key), ansi_.ToAnsi(defaultValue),
+                                             kReadBufferSize, *ansiFile);
+    return ansi_.FromAnsi(ProfileText(got));
 }
 
 std::int32_t MODTrans::WriteIniText(const std::string& file, const std::string& section, const std::string& key,
                                     const std::string& value) {
-    return ini_.WriteString(section, key, value, file);
+    const std::optional<std::string> ansiFile = UsableFile(file);
+    if (!ansiFile) return 0;
+    return ini_.WriteString(ansi_.ToAnsi(section), ansi_.ToAnsi(key), ansi_.ToAnsi(value), *ansiFile);
 }
 
 void MODTrans::WriteFormTexts(const ui::Form& form, const std::string& file) {

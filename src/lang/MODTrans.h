@@ -6,14 +6,18 @@
 // "<control>.Caption", "<control>.ToolTipText" and, for members of a control
 // array, "<control>(<index>).Caption"; and a section "MSG" holding the
 // optimisation's stage texts "msg1".."msg8". Nothing here ever fails: a
-// missing folder, file or key leaves every text as it was.
+// missing folder, file or key leaves every text as it was, and a file name the
+// platform cannot take as a path (the setting holds whatever a user put there)
+// counts as a missing file and never reaches the profile calls.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "lang/LanguageState.h"
+#include "platform/AnsiCodec.h"
 #include "platform/IniFile.h"
 #include "ui/Form.h"
 
@@ -27,10 +31,11 @@ std::vector<std::string> FrenchProgressMessages();
 
 class MODTrans {
 public:
-    // Texts are read through a buffer of this many characters, so at most 254 come back.
+    // Texts are read through a buffer of this many bytes of the ANSI text, so
+    // at most 254 come back: 254 characters on a Western system.
     static constexpr std::uint32_t kReadBufferSize = 255;
 
-    MODTrans(IniFile& ini, LanguageState& state) : ini_(ini), state_(state) {}
+    MODTrans(IniFile& ini, const AnsiCodec& ansi, LanguageState& state) : ini_(ini), ansi_(ansi), state_(state) {}
 
     std::string ReadIniText(const std::string& file, const std::string& section, const std::string& key,
                             const std::string& defaultValue);
@@ -49,7 +54,11 @@ public:
     std::string GetMessageText(const std::string& key);
 
 private:
+    // The file as the profile calls take it, or nothing when it is no usable path.
+    std::optional<std::string> UsableFile(const std::string& file) const;
+
     IniFile& ini_;
+    const AnsiCodec& ansi_;
     LanguageState& state_;
 };
 

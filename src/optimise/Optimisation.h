@@ -12,7 +12,7 @@
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/Picture.h"
-#include "ui/ProgressBar.h"
+#include "progressbar/BarControl.h"
 #include "ui/Timer.h"
 
 namespace brivex {
@@ -26,7 +26,7 @@ class Program;
 struct OptimisationDisplay {
     ui::Form& window;
     ui::Timer& Timer1;
-    ui::ProgressBar& Bar1;
+    BarControl& Bar1;
     ui::Label& Label3;
     ui::Picture& Image9;
     bool& OptimisationDone;

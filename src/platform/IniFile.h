@@ -7,21 +7,22 @@
 namespace brivex {
 
 // What GetPrivateProfileStringA leaves behind: the whole buffer it was given
-// (bufferSize characters, the unused ones still NUL) and the count it returns,
-// in characters of the ANSI text; in UTF-8 a character may take several bytes.
+// (bufferSize bytes, the unused ones still NUL) and the count it returns, in
+// bytes of the ANSI text: on a double-byte code page a character takes two.
 struct ProfileString {
     std::string buffer;
     std::uint32_t count = 0;
 };
 
 // Initialisation files at the granularity of kernel32's two profile calls, the
-// file named on each call. Paths, names and values are UTF-8 here; the files
-// themselves stay in the system's ANSI code page.
+// file named on each call. Sections, keys, values and paths cross this
+// interface as ANSI bytes, exactly what the "A" functions take; AnsiCodec
+// converts them, and the files themselves are in the same code page.
 class IniFile {
 public:
     virtual ~IniFile() = default;
 
-    // GetPrivateProfileStringA with a buffer of `bufferSize` NUL characters.
+    // GetPrivateProfileStringA with a buffer of `bufferSize` NUL bytes.
     virtual ProfileString GetString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, std::uint32_t bufferSize,
                                     const std::string& file) = 0;

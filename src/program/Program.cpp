@@ -9,7 +9,7 @@ Program::Program(Platform& platform_, ui::EventLoop& loop_, ui::FormHost& forms_
       dialogs(dialogs_),
       settings(platform_.settings),
       reg(platform_.registry, platform_.ansi),
-      trans(platform_.ini, language),
+      trans(platform_.ini, platform_.ansi, language),
       appFolder_(platform_.system.ApplicationFolder()) {}
 
 ui::Form& Program::Window(WindowKind kind) {

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "base/Numbers.h"
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 
 namespace brivex {
 

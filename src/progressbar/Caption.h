@@ -3,7 +3,7 @@
 // bar. StyleDark and StyleGlossy draw it in two tones: the part over the
 // filled bar in a second colour.
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 #include "progressbar/BarDrawing.h"
 
 namespace brivex {

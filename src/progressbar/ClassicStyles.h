@@ -2,7 +2,7 @@
 // StyleFlat to StyleGlossy: each draws its own edge or frame and its fill over
 // the whole client rectangle, whatever the orientation.
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 #include "progressbar/BarDrawing.h"
 
 namespace brivex {

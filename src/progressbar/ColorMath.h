@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 
 namespace brivex {
 

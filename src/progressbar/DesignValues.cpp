@@ -1,10 +1,10 @@
 #include "progressbar/DesignValues.h"
 
-#include <algorithm>
 #include <array>
 #include <memory>
 
 #include "base/Numbers.h"
+#include "base/Units.h"
 
 namespace brivex {
 
@@ -12,30 +12,29 @@ namespace {
 
 const TextFont kArial = {"Arial", 8.25};
 
-const std::array<BarDesign, 7> kBarDesigns = {{
-    {"Bar1", "FrmHome", 9340, 661, 0xFFD3A8, 0, 1, true, kArial, 0},
-    {"BrivexPBar1", "FrmTweak", 9128, 238, 0xFFCD9B, 0, 1, false, std::nullopt, std::nullopt},
-    {"BrivexPBar2", "FrmInfoSys", 1085, 1296, 0x00C000, 1, 1, true, std::nullopt, std::nullopt},
-    {"BrivexPBar3", "FrmInfoSys", 1296, 1085, 0x0080FF, 1, 1, true, std::nullopt, std::nullopt},
-    {"BrivexPBar4", "FrmInfoSys", 1085, 1296, 0x0000FF, 1, 1, true, std::nullopt, std::nullopt},
-    {"PB1", "FrmInfoSys", 10186, 238, 0x0040C0, 0, 0, false, std::nullopt, std::nullopt},
-    {"PB2", "FrmInfoSys", 10186, 238, 0x008000, 0, 0, false, std::nullopt, std::nullopt},
-}};
-
 constexpr double kHundredthsOfMillimetrePerInch = 2540.0;
 
-int ToPixels(int extent, int dotsPerInch) {
-    return ToInt32(extent * static_cast<double>(dotsPerInch) / kHundredthsOfMillimetrePerInch).value_or(0);
+// An extent at `unitsPerInch` (dots, or the 1440 twips of an inch), in whole units.
+int ToUnits(int extent, int unitsPerInch) {
+    return ToInt32(extent * static_cast<double>(unitsPerInch) / kHundredthsOfMillimetrePerInch).value_or(0);
 }
 
 }  // namespace
 
-std::span<const BarDesign> BarDesigns() { return kBarDesigns; }
+const BarDesign kBar1Design = {"Bar1", "FrmHome", 9340, 661, 0xFFD3A8, 0, 1, true, kArial, 0};
+const BarDesign kBrivexPBar1Design = {"BrivexPBar1", "FrmTweak", 9128, 238, 0xFFCD9B, 0, 1, false, {}, {}};
+const BarDesign kBrivexPBar2Design = {"BrivexPBar2", "FrmInfoSys", 1085, 1296, 0x00C000, 1, 1, true, {}, {}};
+const BarDesign kBrivexPBar3Design = {"BrivexPBar3", "FrmInfoSys", 1296, 1085, 0x0080FF, 1, 1, true, {}, {}};
+const BarDesign kBrivexPBar4Design = {"BrivexPBar4", "FrmInfoSys", 1085, 1296, 0x0000FF, 1, 1, true, {}, {}};
+const BarDesign kPB1Design = {"PB1", "FrmInfoSys", 10186, 238, 0x0040C0, 0, 0, false, {}, {}};
+const BarDesign kPB2Design = {"PB2", "FrmInfoSys", 10186, 238, 0x008000, 0, 0, false, {}, {}};
 
-const BarDesign* FindBarDesign(std::string_view instance) {
-    const auto found = std::find_if(kBarDesigns.begin(), kBarDesigns.end(),
-                                    [&](const BarDesign& design) { return design.instance == instance; });
-    return found == kBarDesigns.end() ? nullptr : &*found;
+std::span<const BarDesign* const> BarDesigns() {
+    static constexpr std::array<const BarDesign*, 7> kAll = {&kBar1Design,        &kBrivexPBar1Design,
+                                                             &kBrivexPBar2Design, &kBrivexPBar3Design,
+                                                             &kBrivexPBar4Design, &kPB1Design,
+                                                             &kPB2Design};
+    return kAll;
 }
 
 MemoryPropertyBag DesignPropertyBag(const BarDesign& design) {
@@ -50,7 +49,11 @@ MemoryPropertyBag DesignPropertyBag(const BarDesign& design) {
 }
 
 Size DesignSizeInPixels(const BarDesign& design, int dotsPerInch) {
-    return {ToPixels(design.extentWidth, dotsPerInch), ToPixels(design.extentHeight, dotsPerInch)};
+    return {ToUnits(design.extentWidth, dotsPerInch), ToUnits(design.extentHeight, dotsPerInch)};
+}
+
+Size DesignSizeInTwips(const BarDesign& design) {
+    return {ToUnits(design.extentWidth, kTwipsPerInch), ToUnits(design.extentHeight, kTwipsPerInch)};
 }
 
 }  // namespace brivex

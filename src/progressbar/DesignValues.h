@@ -1,14 +1,14 @@
 #pragma once
 // The progress bars the windows place at design time, with the values their
-// window definitions persist. A window loads an instance by handing its
-// DesignPropertyBag to the bar's LoadProperties.
+// window definitions persist. A window hands its bar control the design of the
+// instance, which loads the bar from its DesignPropertyBag and takes its size.
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 #include "progressbar/PropertyBag.h"
 
 namespace brivex {
@@ -26,8 +26,17 @@ struct BarDesign {
     std::optional<std::int32_t> brushStyle;  // not stored when not given
 };
 
-std::span<const BarDesign> BarDesigns();
-const BarDesign* FindBarDesign(std::string_view instance);
+// Each window hands its bar the design of its own instance.
+extern const BarDesign kBar1Design;         // main window
+extern const BarDesign kBrivexPBar1Design;  // tweak panel
+extern const BarDesign kBrivexPBar2Design;  // system information
+extern const BarDesign kBrivexPBar3Design;  // system information, drive panel
+extern const BarDesign kBrivexPBar4Design;  // system information
+extern const BarDesign kPB1Design;          // system information
+extern const BarDesign kPB2Design;          // system information
+
+// The seven, in the order above.
+std::span<const BarDesign* const> BarDesigns();
 
 // What the window definition holds for the instance: the font always, the
 // other values only where they differ from their defaults.
@@ -35,5 +44,7 @@ MemoryPropertyBag DesignPropertyBag(const BarDesign& design);
 
 // The design extent in whole pixels at `dotsPerInch`.
 Size DesignSizeInPixels(const BarDesign& design, int dotsPerInch);
+// The design extent in whole twips, the unit windows are laid out in.
+Size DesignSizeInTwips(const BarDesign& design);
 
 }  // namespace brivex

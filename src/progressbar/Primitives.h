@@ -3,7 +3,7 @@
 // (already translated); the control's public DrawLine and DrawGradient
 // translate system colours before they come here.
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 
 namespace brivex {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/Canvas.h"
+#include "graphics/PixelCanvas.h"
 
 namespace brivex {
 
@@ -24,9 +24,9 @@ public:
     virtual Rect InnerArea() const = 0;
     // The control's own device context.
     virtual Canvas& OwnSurface() = 0;
-    // An off-screen surface compatible with the display, or nothing when the
-    // platform cannot make one.
-    virtual std::unique_ptr<Canvas> CreateBuffer(int width, int height) = 0;
+    // An off-screen software surface whose pixels the platform can present,
+    // or nothing when it cannot make one.
+    virtual std::unique_ptr<PixelCanvas> CreateBuffer(int width, int height) = 0;
     virtual ColorRef SystemColor(int index) const = 0;
     // Tells the container that a persisted property changed.
     virtual void PropertyChanged(std::string_view name) = 0;

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 
 namespace brivex {
 

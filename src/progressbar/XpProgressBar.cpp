@@ -38,24 +38,32 @@ std::int32_t AsStored(ColorRef colour) { return static_cast<std::int32_t>(colour
 
 }  // namespace
 
-XpProgressBar::XpProgressBar(ProgressBarHost& host) : host_(host), font_(std::make_shared<TextFont>()) {
+XpProgressBar::XpProgressBar(ProgressBarHost& host) : host_(&host), font_(std::make_shared<TextFont>()) {
     SetHdc();
-    hwnd_ = host_.OwnWindow();
+    hwnd_ = host_->OwnWindow();
     color_ = TranslateColor(kSystemHighlight);
+    DrawProgressBar();
+}
+
+void XpProgressBar::SetHost(ProgressBarHost& host) {
+    host_ = &host;
+    hwnd_ = host_->OwnWindow();
+    ReleaseBuffer();
+    SetHdc();
     DrawProgressBar();
 }
 
 void XpProgressBar::DrawProgressBar() {
     if (percentage_ > 100) percentage_ = 100;
-    scratch_.client = host_.ClientRect(hwnd_);
+    scratch_.client = host_->ClientRect(hwnd_);
     Canvas& surface = hdc();
     FillWithColor(scratch_.client, scrolling_ == StyleDark ? kBlack : kWhite, surface);
     const BarLook look = Look();
     DrawStyle(surface, look);
     DrawCaption(surface, look, scratch_);
     if (bufferInUse_) {
-        const Rect inner = host_.InnerArea();
-        pDraw(host_.OwnSurface(), 0, 0, inner.Width(), inner.Height(), inner.left, inner.top);
+        const Rect inner = host_->InnerArea();
+        pDraw(host_->OwnSurface(), 0, 0, inner.Width(), inner.Height(), inner.left, inner.top);
     }
 }
 
@@ -99,7 +107,7 @@ void XpProgressBar::pDraw(Canvas& hdc, int xSrc, int ySrc, int widthSrc, int hei
 
 void XpProgressBar::SetBrushStyle(std::int32_t style) {
     brushStyle_ = style;
-    host_.PropertyChanged("BrushStyle");
+    host_->PropertyChanged("BrushStyle");
 }
 
 void XpProgressBar::SetColor(ColorRef colour) {
@@ -107,45 +115,45 @@ void XpProgressBar::SetColor(ColorRef colour) {
     DrawProgressBar();
 }
 
-Canvas& XpProgressBar::hdc() const { return drawOnBuffer_ ? *buffer_ : host_.OwnSurface(); }
+Canvas& XpProgressBar::hdc() const { return drawOnBuffer_ ? *buffer_ : host_->OwnSurface(); }
 
 void XpProgressBar::SetHdc() {
-    const Rect inner = host_.InnerArea();
+    const Rect inner = host_->InnerArea();
     drawOnBuffer_ = EnsureBuffer(inner.Width(), inner.Height()) != nullptr;
     if (drawOnBuffer_) bufferInUse_ = true;
 }
 
 void XpProgressBar::SetImage(PictureRef picture) {
     image_ = std::move(picture);
-    host_.PropertyChanged("Image");
+    host_->PropertyChanged("Image");
     DrawProgressBar();
 }
 
 void XpProgressBar::SetMin(std::int32_t min) {
     min_ = min;
-    host_.PropertyChanged("Min");
+    host_->PropertyChanged("Min");
 }
 
 void XpProgressBar::SetMax(std::int32_t max) {
     max_ = max;
-    host_.PropertyChanged("Max");
+    host_->PropertyChanged("Max");
 }
 
 void XpProgressBar::SetOrientation(std::int32_t orientation) {
     orientation_ = orientation;
-    host_.PropertyChanged("Orientation");
+    host_->PropertyChanged("Orientation");
     DrawProgressBar();
 }
 
 void XpProgressBar::SetScrolling(std::int32_t style) {
     scrolling_ = style;
-    host_.PropertyChanged("Scrolling");
+    host_->PropertyChanged("Scrolling");
     DrawProgressBar();
 }
 
 void XpProgressBar::SetShowText(bool show) {
     showText_ = show;
-    host_.PropertyChanged("ShowText");
+    host_->PropertyChanged("ShowText");
     DrawProgressBar();
 }
 
@@ -171,7 +179,7 @@ ValueWrite XpProgressBar::SetValue(std::int32_t value) {
 
 ColorRef XpProgressBar::TranslateColor(ColorRef colour) const {
     if (!(colour & kSystemColourFlag)) return colour;
-    return host_.SystemColor(static_cast<int>(colour & ~kSystemColourFlag));
+    return host_->SystemColor(static_cast<int>(colour & ~kSystemColourFlag));
 }
 
 void XpProgressBar::LoadProperties(const PropertyBag& bag) {
@@ -201,7 +209,7 @@ void XpProgressBar::SaveProperties(PropertyBag& bag) const {
     WriteUnlessDefault(bag, "Value", percentage_, 0);
 }
 
-Canvas* XpProgressBar::EnsureBuffer(int width, int height) {
+PixelCanvas* XpProgressBar::EnsureBuffer(int width, int height) {
     if (buffer_) {
         // Never shrinks; a rebuild takes both new measures.
         if (width > bufferWidth_ || height > bufferHeight_) CreateBuffer(width, height);
@@ -213,7 +221,7 @@ Canvas* XpProgressBar::EnsureBuffer(int width, int height) {
 
 void XpProgressBar::CreateBuffer(int width, int height) {
     ReleaseBuffer();
-    buffer_ = host_.CreateBuffer(width, height);
+    buffer_ = host_->CreateBuffer(width, height);
     if (!buffer_) return;
     bufferWidth_ = width;
     bufferHeight_ = height;

@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/Canvas.h"
+#include "graphics/PixelCanvas.h"
 #include "progressbar/BarDrawing.h"
 #include "progressbar/ProgressBarHost.h"
 #include "progressbar/PropertyBag.h"
@@ -34,6 +34,13 @@ public:
     explicit XpProgressBar(ProgressBarHost& host);
     XpProgressBar(const XpProgressBar&) = delete;
     XpProgressBar& operator=(const XpProgressBar&) = delete;
+
+    ProgressBarHost& Host() const { return *host_; }
+    // Moves the bar to another window (from memory to the screen and back):
+    // every property and the percentage stay, the buffer is made anew for the
+    // new host, hwnd becomes the new host's own window, and the bar is drawn
+    // there at once.
+    void SetHost(ProgressBarHost& host);
 
     void DrawProgressBar();
     void DrawLine(int x1, int y1, int x2, int y2, Canvas& hdc, ColorRef colour);
@@ -80,13 +87,13 @@ public:
     void SaveProperties(PropertyBag& bag) const;
 
 private:
-    Canvas* EnsureBuffer(int width, int height);
+    PixelCanvas* EnsureBuffer(int width, int height);
     void CreateBuffer(int width, int height);
     void ReleaseBuffer();
     BarLook Look() const;
     void DrawStyle(Canvas& surface, const BarLook& look);
 
-    ProgressBarHost& host_;
+    ProgressBarHost* host_;
     FontRef font_;
     WindowHandle hwnd_ = 0;
     ColorRef color_ = 0;
@@ -99,7 +106,7 @@ private:
     bool showText_ = false;
     std::int32_t percentage_ = 0;
 
-    std::unique_ptr<Canvas> buffer_;
+    std::unique_ptr<PixelCanvas> buffer_;
     int bufferWidth_ = 0;
     int bufferHeight_ = 0;
     // Set when a buffer is first made and never cleared: from then on every

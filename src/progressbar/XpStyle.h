@@ -4,7 +4,7 @@
 // pixels in from the left, a glossy fill (or three moving blocks), white gaps
 // between chunks, and a frame with hand-set corner pixels.
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 #include "progressbar/BarDrawing.h"
 
 namespace brivex {

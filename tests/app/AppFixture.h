@@ -39,13 +39,14 @@ protected:
     std::string ReadIni(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& fallback = "<absent>") {
         PortableIniFile reader;
-        const ProfileString read = reader.GetString(section, key, fallback, 4096, file);
-        return read.buffer.substr(0, read.buffer.find('\0'));
+        const ProfileString read =
+            reader.GetString(ansi.ToAnsi(section), ansi.ToAnsi(key), ansi.ToAnsi(fallback), 4096, ansi.ToAnsi(file));
+        return ansi.FromAnsi(read.buffer.substr(0, read.buffer.find('\0')));
     }
     void WriteIni(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) {
         PortableIniFile writer;
-        writer.WriteString(section, key, value, file);
+        writer.WriteString(ansi.ToAnsi(section), ansi.ToAnsi(key), ansi.ToAnsi(value), ansi.ToAnsi(file));
     }
     void RemoveLangFolder() {
         const std::string root = folder.Path();

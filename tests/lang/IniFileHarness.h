@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/AnsiCodec.h"
 #include "platform/IniFile.h"
 
 namespace brivex::testing {
@@ -12,6 +13,8 @@ class IniFileHarness {
 public:
     virtual ~IniFileHarness() = default;
     virtual IniFile& Ini() = 0;
+    // The code page the files and the calls are in.
+    virtual const AnsiCodec& Ansi() = 0;
     // Windows folds accented letters too when it compares names; Wine folds
     // only A to Z. The program's own names are plain ASCII.
     virtual bool FoldsAccentedLetters() const = 0;

@@ -4,42 +4,42 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "lang/IniFileHarness.h"
 #include "lang/TempFolder.h"
 
 namespace brivex::testing {
 namespace {
 
-std::size_t CharacterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 class IniFileSuite : public ::testing::Test {
 protected:
     std::unique_ptr<IniFileHarness> harness = MakeIniFileHarness();
     IniFile& ini = harness->Ini();
+    const AnsiCodec& ansi = harness->Ansi();
     TempFolder folder;
     const std::string file = folder.Path("Test.lng");
 
     // The text before the terminator, once the buffer is seen to keep its size
-    // and the count to give the length of that text.
+    // and the count to give the length of that text in ANSI bytes.
     std::string ReadFrom(const std::string& path, const std::string& section, const std::string& key,
                          const std::string& defaultValue = "<default>", std::uint32_t size = 255) {
-        const ProfileString got = ini.GetString(section, key, defaultValue, size, path);
+        const ProfileString got =
+            ini.GetString(ansi.ToAnsi(section), ansi.ToAnsi(key), ansi.ToAnsi(defaultValue), size, ansi.ToAnsi(path));
         const std::string text = got.buffer.substr(0, got.buffer.find('\0'));
-        EXPECT_EQ(CharacterCount(got.buffer), size);
-        EXPECT_EQ(got.count, CharacterCount(text));
-        return text;
+        EXPECT_EQ(got.buffer.size(), size);
+        EXPECT_EQ(got.count, text.size());
+        return ansi.FromAnsi(text);
     }
     std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue = "<default>",
                      std::uint32_t size = 255) {
         return ReadFrom(file, section, key, defaultValue, size);
     }
+    std::int32_t WriteTo(const std::string& path, const std::string& section, const std::string& key,
+                         const std::optional<std::string>& value) {
+        const std::optional<std::string> ansiValue = value ? std::optional(ansi.ToAnsi(*value)) : std::nullopt;
+        return ini.WriteString(ansi.ToAnsi(section), ansi.ToAnsi(key), ansiValue, ansi.ToAnsi(path));
+    }
     std::int32_t Write(const std::string& section, const std::string& key, const std::optional<std::string>& value) {
-        return ini.WriteString(section, key, value, file);
+        return WriteTo(file, section, key, value);
     }
     void PutFile(const std::string& bytes) { folder.Put(file, bytes); }
     std::string FileBytes() const { return folder.Get(file).value_or("<missing>"); }
@@ -141,7 +141,7 @@ TEST_F(IniFile_Buffer, TextIsCutToOneCharacterLessThanTheBuffer) {
     EXPECT_EQ(Read("S", "missing", std::string(300, 'd')), std::string(254, 'd'));
 }
 
-TEST_F(IniFile_Buffer, CutCountsCharactersNotBytes) {
+TEST_F(IniFile_Buffer, AnAccentedLetterIsOneByteOfTheAnsiText) {
     PutFile("[S]\r\nlong=" + std::string(300, '\xE9') + "\r\n");
     std::string expected;
     for (int i = 0; i < 254; ++i) expected += "é";
@@ -236,8 +236,8 @@ TEST_F(IniFile_Write, DeletingFromAMissingFileCreatesNothing) {
 
 TEST_F(IniFile_Write, InAMissingFolderFailsAndCreatesNothing) {
     const std::string missing = folder.Path("Lang\\Francais.lng");
-    EXPECT_EQ(ini.WriteString("MSG", "msg1", "Initialisation ..", missing), 0);
-    EXPECT_EQ(ini.WriteString("MSG", "msg1", std::nullopt, missing), 0);
+    EXPECT_EQ(WriteTo(missing, "MSG", "msg1", "Initialisation .."), 0);
+    EXPECT_EQ(WriteTo(missing, "MSG", "msg1", std::nullopt), 0);
     EXPECT_FALSE(folder.Exists(folder.Path("Lang")));
     EXPECT_EQ(ReadFrom(missing, "MSG", "msg1", ""), "");
 }
@@ -245,7 +245,7 @@ TEST_F(IniFile_Write, InAMissingFolderFailsAndCreatesNothing) {
 TEST_F(IniFile_Write, IntoAFolderWithAnAccentedName) {
     const std::string path = folder.Path("Lang\\Fran\xC3\xA7" "ais.lng");
     folder.MakeFolder(folder.Path("Lang"));
-    EXPECT_NE(ini.WriteString("MSG", "msg8", "Optimisation Terminée", path), 0);
+    EXPECT_NE(WriteTo(path, "MSG", "msg8", "Optimisation Terminée"), 0);
     EXPECT_EQ(folder.Get(path), "[MSG]\r\nmsg8=Optimisation Termin\xE9" "e\r\n");
     EXPECT_EQ(ReadFrom(path, "MSG", "msg8"), "Optimisation Terminée");
 }

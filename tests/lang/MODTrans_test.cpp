@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "base/Cp1252.h"
 #include "lang/TempFolder.h"
+#include "platform/portable/Cp1252Codec.h"
 #include "platform/portable/PortableIniFile.h"
 #include "ui/Label.h"
 
@@ -59,8 +64,9 @@ protected:
 
     TempFolder app;
     PortableIniFile ini;
+    Cp1252Codec codec;
     LanguageState state;
-    MODTrans trans{ini, state};
+    MODTrans trans{ini, codec, state};
     FrmTweakStub form;
     const std::string french = FrenchReferenceFile(app.Path());
 };
@@ -228,12 +234,143 @@ TEST_F(MODTrans_Messages, ComeFromTheCurrentLanguageFileEmptyWhenAbsent) {
 
 using MODTrans_ReadIniText = MODTransTest;
 
-TEST_F(MODTrans_ReadIniText, ComesBackCutTo254CharactersNotBytes) {
+TEST_F(MODTrans_ReadIniText, ComesBackCutTo254BytesOfTheAnsiTextNotOfUtf8) {
     std::string accented;
     for (int i = 0; i < 300; ++i) accented += "é";
     trans.WriteIniText(french, "S", "k", accented);
     const std::string got = trans.ReadIniText(french, "S", "k", "");
     EXPECT_EQ(got, accented.substr(0, 2 * 254));
+}
+
+// A double-byte code page in small: a byte from 0x81 up leads a character of
+// two bytes, U+4E00 plus the pair's value above 0x8100; plain ASCII is itself.
+class DoubleByteCodec final : public AnsiCodec {
+public:
+    std::string ToAnsi(std::string_view utf8) const override {
+        std::string ansi;
+        for (const char c : utf8) ansi += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+        return ansi;
+    }
+    std::string FromAnsi(std::string_view ansi) const override {
+        std::string utf8;
+        for (std::size_t i = 0; i < ansi.size(); ++i) {
+            const auto lead = static_cast<unsigned char>(ansi[i]);
+            if (lead < 0x81) {
+                utf8 += ansi[i];
+            } else if (i + 1 < ansi.size()) {
+                utf8 += Ideograph(((lead - 0x81) << 8) | static_cast<unsigned char>(ansi[++i]));
+            } else {
+                utf8 += '?';
+            }
+        }
+        return utf8;
+    }
+    static std::string Ideograph(unsigned offset) {
+        const unsigned point = 0x4E00 + offset;
+        return {static_cast<char>(0xE0 | (point >> 12)), static_cast<char>(0x80 | ((point >> 6) & 0x3F)),
+                static_cast<char>(0x80 | (point & 0x3F))};
+    }
+};
+
+// Answers every read with the buffer and count it is given, and records the
+// files the profile calls were made on.
+class ScriptedIniFile final : public IniFile {
+public:
+    ProfileString GetString(const std::string&, const std::string&, const std::string&, std::uint32_t,
+                            const std::string& file) override {
+        files.push_back(file);
+        return answer;
+    }
+    std::int32_t WriteString(const std::string&, const std::string&, const std::optional<std::string>&,
+                             const std::string& file) override {
+        files.push_back(file);
+        return 1;
+    }
+
+    ProfileString answer;
+    std::vector<std::string> files;
+};
+
+std::string Padded(std::string bytes, std::size_t size = MODTrans::kReadBufferSize) {
+    bytes.resize(size, '\0');
+    return bytes;
+}
+
+TEST(MODTrans_ReadIniText_DoubleByte, CutsAtTheByteCountBeforeConvertingAndAtTheFirstNul) {
+    struct Case {
+        const char* what;
+        ProfileString answer;
+        std::string text;
+    };
+    const std::string twoIdeographs = DoubleByteCodec::Ideograph(0x41) + DoubleByteCodec::Ideograph(0x142);
+    const Case cases[] = {
+        {"two characters in four bytes", {Padded("\x81\x41\x82\x42"), 4}, twoIdeographs},
+        {"a count in bytes shorter than the text", {Padded("\x81\x41\x82\x42"), 2}, DoubleByteCodec::Ideograph(0x41)},
+        {"a count past a NUL", {Padded(std::string("ab\0cd", 5)), 5}, "ab"},
+        {"a count past the buffer", {std::string("xyz"), 10}, "xyz"},
+        {"nothing", {Padded(""), 0}, ""},
+    };
+    for (const Case& c : cases) {
+        ScriptedIniFile ini;
+        ini.answer = c.answer;
+        DoubleByteCodec codec;
+        LanguageState state;
+        MODTrans trans(ini, codec, state);
+        const std::string got = trans.ReadIniText("C:\\App\\Lang\\Nihongo.lng", "FrmHome", "Form.Caption", "");
+        EXPECT_EQ(got, c.text) << c.what;
+        EXPECT_EQ(got.find('\0'), std::string::npos) << c.what;
+    }
+}
+
+// Settings a user may find in the registry that no file can be named by.
+const std::string kUnusableFiles[] = {
+    "",
+    "Francais.lng",
+    std::string(1000, 'F'),
+    std::string(10000, 'F'),
+    [] {
+        std::string deep = "C:";
+        for (int i = 0; i < 200; ++i) deep += "\\dossier";
+        return deep + "\\Francais.lng";
+    }(),
+    "C:\\App\\Lang\\",
+    "C:\\App\\Lang\\Fran*ais.lng",
+    "C:\\App\\Lang\\English.lng:flux",
+};
+
+TEST(MODTrans_UnusableFile, CountsAsMissingAndNeverReachesTheProfileCalls) {
+    for (const std::string& file : kUnusableFiles) {
+        const std::string shown = file.substr(0, 40);
+        ScriptedIniFile ini;
+        ini.answer = {Padded("not from any file"), 17};
+        Cp1252Codec codec;
+        LanguageState state;
+        MODTrans trans(ini, codec, state);
+        EXPECT_EQ(trans.ReadIniText(file, "FrmHome", "Form.Caption", "Velmora Xp  "), "Velmora Xp  ") << shown;
+        EXPECT_EQ(trans.WriteIniText(file, "FrmHome", "Form.Caption", "Velmora Xp"), 0) << shown;
+
+        FrmTweakStub form;
+        trans.WriteFormTexts(form, file);
+        trans.TranslateForm(form, file);
+        EXPECT_EQ(form.Caption(), "Réglages du système") << shown;
+        EXPECT_EQ(form.BrivexCmd6.Caption(), "&Appliquer") << shown;
+        EXPECT_EQ(form.BrivexCmd6.ToolTipText(), "Appliquer les réglages cochés") << shown;
+        state.ProgressMessages = FrenchProgressMessages();
+        trans.WriteMessages(file);
+        EXPECT_EQ(trans.GetMessageText("msg1"), "") << shown;
+        EXPECT_EQ(ini.files, std::vector<std::string>{}) << shown;
+    }
+}
+
+TEST(MODTrans_UnusableFile, AUsablePathIsHandedOnInTheAnsiCodePage) {
+    ScriptedIniFile ini;
+    ini.answer = {Padded("Velmora Xp"), 10};
+    Cp1252Codec codec;
+    LanguageState state;
+    MODTrans trans(ini, codec, state);
+    EXPECT_EQ(trans.ReadIniText("C:\\Dossier \xC3\xA9t\xC3\xA9\\Fran\xC3\xA7" "ais.lng", "FrmHome", "Form.Caption", ""),
+              "Velmora Xp");
+    EXPECT_EQ(ini.files, std::vector<std::string>{"C:\\Dossier \xE9t\xE9\\Fran\xE7" "ais.lng"});
 }
 
 // Without the "Lang" folder the program stays French and nothing fails.

@@ -7,7 +7,7 @@
 
 #include "progressbar/PropertyBag.h"
 #include "progressbar/XpProgressBar.h"
-#include "progressbar/portable/PixelBarHost.h"
+#include "progressbar/PixelBarHost.h"
 
 namespace brivex::testing {
 

@@ -299,7 +299,7 @@ private:
 class CaptionHost final : public PixelBarHost {
 public:
     using PixelBarHost::PixelBarHost;
-    std::unique_ptr<Canvas> CreateBuffer(int width, int height) override {
+    std::unique_ptr<PixelCanvas> CreateBuffer(int width, int height) override {
         return std::make_unique<RecordingCanvas>(width, height, calls);
     }
     std::vector<TextCall> calls;

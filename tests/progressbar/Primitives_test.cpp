@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 
 namespace brivex {
 namespace {

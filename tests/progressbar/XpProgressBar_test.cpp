@@ -249,6 +249,20 @@ TEST(XpProgressBar_Buffer, PDrawCopiesABlockAndWidthsBelowOneMeanTheBuffers) {
     EXPECT_EQ(whole.Pixel(40, 5), 0xFFFFFFu);
 }
 
+TEST(XpProgressBar_Host, AMoveMakesTheBufferAnewAndPointsTheBarAtTheNewWindow) {
+    TestBar t(100, 20);
+    t.host.AddWindow(7, 40, 20);
+    t.bar.SetHwnd(7);
+    t.bar.SetValue(30);
+    PixelBarHost smaller(60, 12);
+    t.bar.SetHost(smaller);
+    EXPECT_EQ(&t.bar.Host(), &smaller);
+    EXPECT_EQ(smaller.BuffersMade(), (std::vector<Size>{{60, 12}})) << "the new window's size, though smaller";
+    EXPECT_EQ(t.bar.hwnd(), PixelBarHost::kOwnWindow);
+    EXPECT_EQ(smaller.Screen().Pixel(59, 6), 0x686868u) << "drawn at once, the frame at the new window's right edge";
+    EXPECT_EQ(t.bar.Value(), 30);
+}
+
 TEST(XpProgressBar_Drawing, DrawsInTheClientAreaOfTheWindowItIsPointedAt) {
     TestBar t(80, 20);
     t.host.AddWindow(7, 40, 20);

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 
 namespace brivex::gallery {
 

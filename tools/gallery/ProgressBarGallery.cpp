@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "BmpFile.h"
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 #include "progressbar/ColorMath.h"
 #include "progressbar/DesignValues.h"
 #include "progressbar/XpProgressBar.h"
-#include "progressbar/portable/PixelBarHost.h"
+#include "progressbar/PixelBarHost.h"
 
 namespace brivex::gallery {
 
@@ -64,14 +64,14 @@ Shot Render(const BarDesign& design, std::optional<int> scrolling, int percent) 
 
 std::vector<std::vector<Shot>> RenderAll() {
     std::vector<std::vector<Shot>> rows;
-    const BarDesign& main = *FindBarDesign("Bar1");
+    const BarDesign& main = kBar1Design;
     for (int style = 0; style < kStyleCount; ++style) {
         rows.emplace_back();
         for (const int percent : kPercents) rows.back().push_back(Render(main, style, percent));
     }
-    for (const BarDesign& design : BarDesigns()) {
+    for (const BarDesign* design : BarDesigns()) {
         rows.emplace_back();
-        for (const int percent : kPercents) rows.back().push_back(Render(design, std::nullopt, percent));
+        for (const int percent : kPercents) rows.back().push_back(Render(*design, std::nullopt, percent));
     }
     return rows;
 }

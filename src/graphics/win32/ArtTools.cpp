@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "ui/win32/FontSpec.h"
+
 namespace brivex::art {
 
 using ui::GdiObject;
@@ -56,8 +58,7 @@ void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width) {
 }
 
 void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORREF color, UINT format) {
-    GdiObject<HFONT> font(CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+    GdiObject<HFONT> font(ui::MakeFont({"Tahoma", -height, weight}));
     Selected in(dc, font.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);

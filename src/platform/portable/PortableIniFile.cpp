@@ -139,7 +139,8 @@ bool DeleteEntry(Profile& profile, std::string_view section, std::string_view ke
     return true;
 }
 
-fs::path ToPath(const std::string& utf8) {
+fs::path ToPath(const std::string& ansi) {
+    const std::string utf8 = Cp1252ToUtf8(ansi);
     std::u8string text(utf8.begin(), utf8.end());
     std::replace(text.begin(), text.end(), u8'\\', u8'/');
     return fs::path(text);
@@ -190,18 +191,13 @@ ProfileString CopyToBuffer(std::string_view value, std::uint32_t size, bool unqu
 ProfileString PortableIniFile::GetString(const std::string& section, const std::string& key,
                                          const std::string& defaultValue, std::uint32_t bufferSize,
                                          const std::string& file) {
-    const std::string ansiDefault = Utf8ToCp1252(defaultValue);
-    const std::string_view fallback = DefaultText(ansiDefault);
-    ProfileString result;
+    const std::string_view fallback = DefaultText(defaultValue);
     if (auto profile = Load(ToPath(file))) {
-        const Entry* entry = Lookup(*profile, Utf8ToCp1252(section), Utf8ToCp1252(key));
-        result = CopyToBuffer(entry && entry->value ? std::string_view(*entry->value) : fallback, bufferSize, true);
-    } else {
-        // A file that cannot be opened gives the default as it is, quotes and all.
-        result = CopyToBuffer(fallback, bufferSize, false);
+        const Entry* entry = Lookup(*profile, section, key);
+        return CopyToBuffer(entry && entry->value ? std::string_view(*entry->value) : fallback, bufferSize, true);
     }
-    result.buffer = Cp1252ToUtf8(result.buffer);
-    return result;
+    // A file that cannot be opened gives the default as it is, quotes and all.
+    return CopyToBuffer(fallback, bufferSize, false);
 }
 
 std::int32_t PortableIniFile::WriteString(const std::string& section, const std::string& key,
@@ -209,10 +205,7 @@ std::int32_t PortableIniFile::WriteString(const std::string& section, const std:
     const fs::path path = ToPath(file);
     auto profile = Load(path);
     if (!profile) return 0;
-    const std::string ansiSection = Utf8ToCp1252(section);
-    const std::string ansiKey = Utf8ToCp1252(key);
-    const bool changed = value ? SetEntry(*profile, ansiSection, ansiKey, Utf8ToCp1252(*value))
-                               : DeleteEntry(*profile, ansiSection, ansiKey);
+    const bool changed = value ? SetEntry(*profile, section, key, *value) : DeleteEntry(*profile, section, key);
     return !changed || Save(path, *profile) ? 1 : 0;
 }
 

@@ -6,7 +6,8 @@ namespace brivex {
 
 // Initialisation files on std::filesystem, following the lookup and rewrite
 // rules of the system's profile functions, which one behavioural suite checks
-// against both. Paths may use backslashes, as the program builds them.
+// against both. Its ANSI code page is Windows-1252. Paths may use
+// backslashes, as the program builds them.
 class PortableIniFile final : public IniFile {
 public:
     ProfileString GetString(const std::string& section, const std::string& key, const std::string& defaultValue,

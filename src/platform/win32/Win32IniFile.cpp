@@ -8,18 +8,14 @@ ProfileString Win32IniFile::GetString(const std::string& section, const std::str
                                       const std::string& defaultValue, std::uint32_t bufferSize,
                                       const std::string& file) {
     std::string buffer(bufferSize, '\0');
-    const DWORD count =
-        GetPrivateProfileStringA(ansi_.ToAnsi(section).c_str(), ansi_.ToAnsi(key).c_str(),
-                                 ansi_.ToAnsi(defaultValue).c_str(), buffer.data(), bufferSize,
-                                 ansi_.ToAnsi(file).c_str());
-    return {ansi_.FromAnsi(buffer), count};
+    const DWORD count = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(),
+                                                 bufferSize, file.c_str());
+    return {std::move(buffer), count};
 }
 
 std::int32_t Win32IniFile::WriteString(const std::string& section, const std::string& key,
                                        const std::optional<std::string>& value, const std::string& file) {
-    const std::string ansiValue = value ? ansi_.ToAnsi(*value) : std::string();
-    return WritePrivateProfileStringA(ansi_.ToAnsi(section).c_str(), ansi_.ToAnsi(key).c_str(),
-                                      value ? ansiValue.c_str() : nullptr, ansi_.ToAnsi(file).c_str());
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value ? value->c_str() : nullptr, file.c_str());
 }
 
 }  // namespace brivex

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/IniFile.h"
-#include "platform/win32/Win32AnsiCodec.h"
 
 namespace brivex {
 
@@ -12,9 +11,6 @@ public:
                             std::uint32_t bufferSize, const std::string& file) override;
     std::int32_t WriteString(const std::string& section, const std::string& key,
                              const std::optional<std::string>& value, const std::string& file) override;
-
-private:
-    Win32AnsiCodec ansi_;
 };
 
 }  // namespace brivex

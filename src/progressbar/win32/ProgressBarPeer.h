@@ -4,13 +4,13 @@
 
 #include <memory>
 
+#include "progressbar/BarControl.h"
 #include "progressbar/win32/ProgressBarWindow.h"
-#include "ui/ProgressBar.h"
 
 namespace brivex {
 
-// Puts a window's progress bar on screen: the bar window, loaded with the
-// design values of its instance, told every Value the window writes.
+// Puts a window's bar control on screen: a bar window of the design's size
+// carries the control's own bar, which draws every write itself.
 class ProgressBarPeer final : public ui::ControlPeer {
 public:
     static std::unique_ptr<ui::ControlPeer> Create(ui::Control& control, HWND parent, const RECT& pixels);
@@ -19,7 +19,7 @@ public:
     void SetToolTip(const std::string&) override {}
     void SetVisible(bool visible) override;
     void SetEnabled(bool enabled) override;
-    void SetValue(int value) override;
+    void SetValue(int) override {}
     void SetItems(const std::vector<std::string>&) override {}
     void SetPicture(const std::string&) override {}
     void SetBounds(const ui::Bounds& twips) override;
@@ -29,8 +29,9 @@ public:
     static void Register();
 
 private:
-    explicit ProgressBarPeer(std::unique_ptr<ProgressBarWindow> window) : window_(std::move(window)) {}
+    ProgressBarPeer(std::unique_ptr<ProgressBarWindow> window, Size size) : window_(std::move(window)), size_(size) {}
     std::unique_ptr<ProgressBarWindow> window_;
+    Size size_;
 };
 
 }  // namespace brivex

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "progressbar/win32/DibCanvas.h"
+#include "graphics/win32/DibCanvas.h"
 
 namespace brivex {
 
@@ -26,10 +26,11 @@ bool ProgressBarWindow::RegisterWindowClass() {
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-std::unique_ptr<ProgressBarWindow> ProgressBarWindow::Create(HWND parent, const RECT& bounds, int id) {
+std::unique_ptr<ProgressBarWindow> ProgressBarWindow::Create(HWND parent, const RECT& bounds, XpProgressBar& bar,
+                                                             int id) {
     static const bool registered = RegisterWindowClass();
     if (!registered) return nullptr;
-    std::unique_ptr<ProgressBarWindow> control(new ProgressBarWindow);
+    std::unique_ptr<ProgressBarWindow> control(new ProgressBarWindow(bar));
     HWND window = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
                                   bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
@@ -62,7 +63,7 @@ LRESULT ProgressBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_CREATE:
             ownSurface_ = std::make_unique<GdiCanvas>(GetDC(window_));
-            bar_ = std::make_unique<XpProgressBar>(*this);
+            bar_->SetHost(*this);
             return 0;
         case WM_PAINT: {
             PAINTSTRUCT paint;
@@ -83,7 +84,7 @@ LRESULT ProgressBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         case PBM_GETPOS:
             return bar_->Value();
         case WM_NCDESTROY:
-            bar_.reset();
+            if (&bar_->Host() == this) bar_->SetHost(*home_);
             ownSurface_.reset();
             SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
             window_ = nullptr;
@@ -110,7 +111,9 @@ Rect ProgressBarWindow::ClientRect(WindowHandle window) const {
 
 Rect ProgressBarWindow::InnerArea() const { return ClientRect(OwnWindow()); }
 
-std::unique_ptr<Canvas> ProgressBarWindow::CreateBuffer(int width, int height) { return DibCanvas::Create(width, height); }
+std::unique_ptr<PixelCanvas> ProgressBarWindow::CreateBuffer(int width, int height) {
+    return DibCanvas::Create(width, height);
+}
 
 ColorRef ProgressBarWindow::SystemColor(int index) const { return GetSysColor(index); }
 

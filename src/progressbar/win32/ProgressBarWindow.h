@@ -6,26 +6,29 @@
 #include <memory>
 #include <string_view>
 
+#include "graphics/win32/GdiCanvas.h"
 #include "progressbar/ProgressBarHost.h"
 #include "progressbar/XpProgressBar.h"
-#include "progressbar/win32/GdiCanvas.h"
 
 namespace brivex {
 
-// The progress bar as a child window of class "XP_ProgressBar". It paints on
-// WM_PAINT (and into the context WM_PRINTCLIENT gives), grows its buffer when
-// resized, and answers PBM_GETPOS with the bar's Value, so that automation and
-// accessibility tools can read the progress. Its own device context is a
-// class-owned one that lives as long as the window, which is what lets the bar
-// draw at once after every property write. No exception leaves its window
-// procedure.
+// A progress bar on screen: a child window of class "XP_ProgressBar" that
+// carries a bar owned elsewhere. The bar moves into the window while it is
+// made and goes back to the host it came from when the window goes, keeping
+// its state. The window paints the bar on WM_PAINT (and into the context
+// WM_PRINTCLIENT gives), grows its buffer when resized, and answers PBM_GETPOS
+// with the bar's Value, so that automation and accessibility tools can read
+// the progress. Its own device context is a class-owned one that lives as
+// long as the window, which is what lets the bar draw at once after every
+// property write. No exception leaves its window procedure.
 class ProgressBarWindow final : public ProgressBarHost {
 public:
     static constexpr wchar_t kClassName[] = L"XP_ProgressBar";
 
-    // Nothing when the window cannot be made. A parent of HWND_MESSAGE gives a
-    // window that is never shown, which needs no display.
-    static std::unique_ptr<ProgressBarWindow> Create(HWND parent, const RECT& bounds, int id = 0);
+    // Nothing when the window cannot be made, and `bar` stays where it was. A
+    // parent of HWND_MESSAGE gives a window that is never shown, which needs
+    // no display. The bar's host must outlive the window.
+    static std::unique_ptr<ProgressBarWindow> Create(HWND parent, const RECT& bounds, XpProgressBar& bar, int id = 0);
     ProgressBarWindow(const ProgressBarWindow&) = delete;
     ProgressBarWindow& operator=(const ProgressBarWindow&) = delete;
     ~ProgressBarWindow() override;
@@ -40,12 +43,12 @@ public:
     Rect ClientRect(WindowHandle window) const override;
     Rect InnerArea() const override;
     Canvas& OwnSurface() override { return *ownSurface_; }
-    std::unique_ptr<Canvas> CreateBuffer(int width, int height) override;
+    std::unique_ptr<PixelCanvas> CreateBuffer(int width, int height) override;
     ColorRef SystemColor(int index) const override;
     void PropertyChanged(std::string_view name) override;
 
 private:
-    ProgressBarWindow() = default;
+    explicit ProgressBarWindow(XpProgressBar& bar) : bar_(&bar), home_(&bar.Host()) {}
     static bool RegisterWindowClass();
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -53,7 +56,8 @@ private:
 
     HWND window_ = nullptr;
     std::unique_ptr<GdiCanvas> ownSurface_;
-    std::unique_ptr<XpProgressBar> bar_;
+    XpProgressBar* bar_;
+    ProgressBarHost* home_;  // where the bar goes back to
 };
 
 }  // namespace brivex

@@ -6,6 +6,7 @@
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/FormHost.h"
 #include "ui/win32/Art.h"
+#include "ui/win32/FontSpec.h"
 #include "ui/win32/PeerFactory.h"
 
 namespace brivex::ui {
@@ -126,14 +127,9 @@ HFONT FormWindow::FontFor(const Appearance& look) {
     const auto key = std::make_tuple(look.fontName, hundredths, look.bold);
     if (const auto it = fonts_.find(key); it != fonts_.end()) return it->second;
     HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(hundredths, GetDeviceCaps(screen, LOGPIXELSY), 7200);
+    const int height = FontHeight(look.fontPoints, GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);
-    // Where the face is missing, a fixed-pitch face must replace a fixed-pitch
-    // one, or text laid out in columns falls apart.
-    const bool fixedPitch = look.fontName.find("Courier") != std::string::npos;
-    HFONT font = CreateFontW(height, 0, 0, 0, look.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                             fixedPitch ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH, Widen(look.fontName).c_str());
+    HFONT font = MakeFont({look.fontName, height, look.bold ? FW_BOLD : FW_NORMAL});
     fonts_[key] = font;
     return font;
 }

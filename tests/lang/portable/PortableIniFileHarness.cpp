@@ -1,4 +1,5 @@
 #include "lang/IniFileHarness.h"
+#include "platform/portable/Cp1252Codec.h"
 #include "platform/portable/PortableIniFile.h"
 
 namespace brivex::testing {
@@ -8,10 +9,12 @@ namespace {
 class PortableIniFileHarness final : public IniFileHarness {
 public:
     IniFile& Ini() override { return ini_; }
+    const AnsiCodec& Ansi() override { return codec_; }
     bool FoldsAccentedLetters() const override { return true; }
 
 private:
     PortableIniFile ini_;
+    Cp1252Codec codec_;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "lang/IniFileHarness.h"
+#include "platform/win32/Win32AnsiCodec.h"
 #include "platform/win32/Win32IniFile.h"
 
 namespace brivex::testing {
@@ -15,10 +16,12 @@ bool RunningUnderWine() {
 class Win32IniFileHarness final : public IniFileHarness {
 public:
     IniFile& Ini() override { return ini_; }
+    const AnsiCodec& Ansi() override { return codec_; }
     bool FoldsAccentedLetters() const override { return !RunningUnderWine(); }
 
 private:
     Win32IniFile ini_;
+    Win32AnsiCodec codec_;
 };
 
 }  // namespace

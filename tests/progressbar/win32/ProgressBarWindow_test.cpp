@@ -11,17 +11,25 @@
 #include <vector>
 
 #include "progressbar/ProgressStyle.h"
-#include "progressbar/portable/PixelBarHost.h"
-#include "progressbar/win32/DibCanvas.h"
+#include "progressbar/PixelBarHost.h"
+#include "graphics/win32/DibCanvas.h"
 
 namespace brivex {
 namespace {
 
 constexpr ColorRef kBarColour = 0xFFD3A8;
 
-std::unique_ptr<ProgressBarWindow> MakeWindow(int width, int height) {
-    return ProgressBarWindow::Create(HWND_MESSAGE, RECT{0, 0, width, height});
-}
+// A bar made in memory and carried by a window of its own, as a bar control's
+// bar is once its form is on screen.
+struct BarOnScreen {
+    BarOnScreen(int width, int height)
+        : memory(width, height), window(ProgressBarWindow::Create(HWND_MESSAGE, RECT{0, 0, width, height}, bar)) {}
+    HWND Handle() const { return window->Handle(); }
+
+    PixelBarHost memory;
+    XpProgressBar bar{memory};
+    std::unique_ptr<ProgressBarWindow> window;
+};
 
 struct Look {
     std::int32_t scrolling;
@@ -78,61 +86,85 @@ TEST(ProgressBarWindow_Pixels, EqualTheSoftwareBarForEveryStyleAndSize) {
             for (const std::int32_t orientation : {0, 1})
                 for (const std::int32_t percent : {0, 42, 100, 150}) {
                     const Look look = {scrolling, percent, orientation, scrolling == StylePicture};
-                    auto control = MakeWindow(size.width, size.height);
-                    ASSERT_TRUE(control);
-                    Apply(control->Bar(), look);
-                    EXPECT_EQ(DifferenceFromSoftware(control->Handle(), size.width, size.height, look), "")
+                    BarOnScreen control(size.width, size.height);
+                    ASSERT_TRUE(control.window);
+                    Apply(control.bar, look);
+                    EXPECT_EQ(DifferenceFromSoftware(control.Handle(), size.width, size.height, look), "")
                         << size.width << "x" << size.height << " style " << scrolling << " orientation " << orientation
                         << " at " << percent;
                 }
 }
 
 TEST(ProgressBarWindow_Pixels, FollowResizing) {
-    auto control = MakeWindow(120, 20);
-    ASSERT_TRUE(control);
+    BarOnScreen control(120, 20);
+    ASSERT_TRUE(control.window);
     const Look look = {StyleChunks, 60, 0, false};
-    Apply(control->Bar(), look);
+    Apply(control.bar, look);
     for (const Size& size : {Size{200, 30}, Size{90, 12}, Size{210, 16}}) {
-        SetWindowPos(control->Handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER);
-        EXPECT_EQ(DifferenceFromSoftware(control->Handle(), size.width, size.height, look), "")
+        SetWindowPos(control.Handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_EQ(DifferenceFromSoftware(control.Handle(), size.width, size.height, look), "")
             << size.width << "x" << size.height;
     }
 }
 
+TEST(ProgressBarWindow_Carrying, TheBarMovesInWithItsStateAndGoesBackWhenTheWindowGoes) {
+    PixelBarHost memory(120, 20);
+    XpProgressBar bar(memory);
+    const Look look = {StyleFlat, 3, 0, false};
+    bar.SetMax(200);
+    Apply(bar, look);
+    auto window = ProgressBarWindow::Create(HWND_MESSAGE, RECT{0, 0, 120, 20}, bar);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(&bar.Host(), window.get());
+    EXPECT_EQ(SendMessageW(window->Handle(), PBM_GETPOS, 0, 0), 4) << "Max 200 came along";
+    const Look seen = {StyleFlat, 2, 0, false};  // 3 of 200 is kept as 2 %
+    EXPECT_EQ(DifferenceFromSoftware(window->Handle(), 120, 20, seen), "");
+
+    bar.SetMax(100);
+    bar.SetValue(70);
+    window.reset();
+    EXPECT_EQ(&bar.Host(), &memory);
+    EXPECT_EQ(bar.Value(), 70);
+    PixelBarHost software(120, 20);
+    XpProgressBar expected(software);
+    Apply(expected, {StyleFlat, 70, 0, false});
+    EXPECT_EQ(Difference(memory.Screen(), software.Screen(), 120, 20), "") << "drawn in memory again";
+}
+
 TEST(ProgressBarWindow_Messages, GetPosAnswersTheValue) {
-    auto control = MakeWindow(100, 20);
-    ASSERT_TRUE(control);
-    control->Bar().SetValue(42);
-    EXPECT_EQ(SendMessageW(control->Handle(), PBM_GETPOS, 0, 0), 42);
-    control->Bar().SetMax(200);
-    control->Bar().SetValue(3);
-    EXPECT_EQ(SendMessageW(control->Handle(), PBM_GETPOS, 0, 0), 4) << "1.5 % kept as 2, read back as 4";
-    control->Bar().SetMax(0);
-    EXPECT_EQ(control->Bar().SetValue(9), ValueWrite::DivisionByZero);
-    EXPECT_EQ(SendMessageW(control->Handle(), PBM_GETPOS, 0, 0), 0) << "2 % of Max 0";
+    BarOnScreen control(100, 20);
+    ASSERT_TRUE(control.window);
+    control.bar.SetValue(42);
+    EXPECT_EQ(SendMessageW(control.Handle(), PBM_GETPOS, 0, 0), 42);
+    control.bar.SetMax(200);
+    control.bar.SetValue(3);
+    EXPECT_EQ(SendMessageW(control.Handle(), PBM_GETPOS, 0, 0), 4) << "1.5 % kept as 2, read back as 4";
+    control.bar.SetMax(0);
+    EXPECT_EQ(control.bar.SetValue(9), ValueWrite::DivisionByZero);
+    EXPECT_EQ(SendMessageW(control.Handle(), PBM_GETPOS, 0, 0), 0) << "2 % of Max 0";
 }
 
 TEST(ProgressBarWindow_Messages, PersistedPropertyChangesReachTheContainer) {
-    auto control = MakeWindow(100, 20);
-    ASSERT_TRUE(control);
+    BarOnScreen control(100, 20);
+    ASSERT_TRUE(control.window);
     std::vector<std::string> changed;
-    control->OnPropertyChanged = [&](std::string_view name) { changed.emplace_back(name); };
-    control->Bar().SetScrolling(StyleFlat);
-    control->Bar().SetValue(20);
-    control->Bar().SetShowText(true);
+    control.window->OnPropertyChanged = [&](std::string_view name) { changed.emplace_back(name); };
+    control.bar.SetScrolling(StyleFlat);
+    control.bar.SetValue(20);
+    control.bar.SetShowText(true);
     EXPECT_EQ(changed, (std::vector<std::string>{"Scrolling", "ShowText"}));
 }
 
 TEST(ProgressBarWindow_Text, TwoToneCaptionIsDrawnByGdiInBothColours) {
-    auto control = MakeWindow(353, 25);
-    ASSERT_TRUE(control);
-    XpProgressBar& bar = control->Bar();
+    BarOnScreen control(353, 25);
+    ASSERT_TRUE(control.window);
+    XpProgressBar& bar = control.bar;
     bar.SetFont(std::make_shared<TextFont>(TextFont{"Arial", 12}));
     bar.SetColor(0x800000);
     bar.SetScrolling(StyleGlossy);
     bar.SetShowText(true);
     bar.SetValue(50);
-    auto picture = Capture(control->Handle(), 353, 25);
+    auto picture = Capture(control.Handle(), 353, 25);
     ASSERT_TRUE(picture);
     // The fill ends at 176.5; the text straddles it.
     int whiteOverFill = 0;

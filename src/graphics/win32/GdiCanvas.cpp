@@ -1,30 +1,19 @@
-#include "progressbar/win32/GdiCanvas.h"
+#include "graphics/win32/GdiCanvas.h"
 
 #include <vector>
 
-#include "progressbar/win32/DibCanvas.h"
-#include "progressbar/win32/GdiText.h"
+#include "graphics/win32/GdiText.h"
+#include "graphics/win32/Present.h"
+#include "ui/win32/Gdi.h"
 
 namespace brivex {
 
 namespace {
 
+using ui::GdiObject;
+using ui::Selected;
+
 RECT ToRect(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
-// A brush made for one call, freed after it.
-class OwnedBrush {
-public:
-    explicit OwnedBrush(HBRUSH brush) : brush_(brush) {}
-    OwnedBrush(const OwnedBrush&) = delete;
-    OwnedBrush& operator=(const OwnedBrush&) = delete;
-    ~OwnedBrush() {
-        if (brush_) DeleteObject(brush_);
-    }
-    HBRUSH Get() const { return brush_; }
-
-private:
-    HBRUSH brush_;
-};
 
 // The picture as a bitmap in the device context's terms.
 HBITMAP PictureBitmap(HDC dc, const Picture& picture) {
@@ -46,29 +35,27 @@ HBITMAP PictureBitmap(HDC dc, const Picture& picture) {
 void GdiCanvas::SetPixel(int x, int y, ColorRef colour) { SetPixelV(dc_, x, y, colour); }
 
 void GdiCanvas::Line(int x1, int y1, int x2, int y2, ColorRef colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ previous = SelectObject(dc_, pen);
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
+    const Selected selected(dc_, pen.Get());
     MoveToEx(dc_, x1, y1, nullptr);
     LineTo(dc_, x2, y2);
-    SelectObject(dc_, previous);
-    DeleteObject(pen);
 }
 
 void GdiCanvas::FillRect(const Rect& rect, ColorRef colour) {
-    const OwnedBrush brush(CreateSolidBrush(colour));
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
     const RECT area = ToRect(rect);
     ::FillRect(dc_, &area, brush.Get());
 }
 
 void GdiCanvas::FrameRect(const Rect& rect, ColorRef colour) {
-    const OwnedBrush brush(CreateSolidBrush(colour));
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
     const RECT area = ToRect(rect);
     ::FrameRect(dc_, &area, brush.Get());
 }
 
 void GdiCanvas::FillHatch(const Rect& rect, int hatchStyle, ColorRef foreground, ColorRef background) {
     if (hatchStyle < HatchHorizontal || hatchStyle > HatchDiagonalCross) return;
-    const OwnedBrush brush(CreateHatchBrush(hatchStyle, foreground));
+    const GdiObject<HBRUSH> brush(CreateHatchBrush(hatchStyle, foreground));
     const int previousMode = SetBkMode(dc_, OPAQUE);
     const COLORREF previousBackground = SetBkColor(dc_, background);
     const RECT area = ToRect(rect);
@@ -79,14 +66,11 @@ void GdiCanvas::FillHatch(const Rect& rect, int hatchStyle, ColorRef foreground,
 
 void GdiCanvas::FillPattern(int x, int y, int width, int height, const Picture& picture) {
     if (!picture.IsBitmap()) return;
-    HBITMAP bitmap = PictureBitmap(dc_, picture);
-    const OwnedBrush brush(bitmap ? CreatePatternBrush(bitmap) : nullptr);
-    if (brush.Get()) {
-        HGDIOBJ previous = SelectObject(dc_, brush.Get());
-        PatBlt(dc_, x, y, width, height, PATCOPY);
-        SelectObject(dc_, previous);
-    }
-    if (bitmap) DeleteObject(bitmap);
+    const GdiObject<HBITMAP> bitmap(PictureBitmap(dc_, picture));
+    const GdiObject<HBRUSH> brush(bitmap ? CreatePatternBrush(bitmap.Get()) : nullptr);
+    if (!brush) return;
+    const Selected selected(dc_, brush.Get());
+    PatBlt(dc_, x, y, width, height, PATCOPY);
 }
 
 void GdiCanvas::DrawEdge(const Rect& rect, int edgeKind) {
@@ -100,9 +84,8 @@ void GdiCanvas::DrawText(const Rect& rect, std::string_view text, const TextFont
     DrawTextGdi(dc_, rect, text, font, colour);
 }
 
-void GdiCanvas::CopyFrom(const Canvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) {
-    if (const auto* buffer = dynamic_cast<const DibCanvas*>(&source))
-        BitBlt(dc_, xDst, yDst, width, height, buffer->Dc(), xSrc, ySrc, SRCCOPY);
+void GdiCanvas::CopyFrom(const PixelCanvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) {
+    Present(source, {xSrc, ySrc, xSrc + width, ySrc + height}, dc_, xDst, yDst);
 }
 
 }  // namespace brivex

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 
 namespace brivex {
 

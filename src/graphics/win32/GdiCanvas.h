@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/Canvas.h"
+#include "graphics/PixelCanvas.h"
 
 namespace brivex {
 
@@ -22,8 +22,7 @@ public:
     void DrawEdge(const Rect& rect, int edgeKind) override;
     Size MeasureText(std::string_view text, const TextFont& font) override;
     void DrawText(const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour) override;
-    // Copies from a DibCanvas only.
-    void CopyFrom(const Canvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) override;
+    void CopyFrom(const PixelCanvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) override;
 
 private:
     HDC dc_;

@@ -1,5 +1,8 @@
 #pragma once
-// Drawing surfaces. Coordinates are pixels, colours 0x00BBGGRR (low byte red).
+// Drawing: the program's own controls draw on a Canvas, in software on a
+// PixelCanvas whose exact pixels the platform then presents, and through the
+// platform's drawing calls only where no buffer can be had. Coordinates are
+// pixels, colours 0x00BBGGRR (low byte red).
 // Each operation stands for one GDI call, together with the pen or brush it
 // makes and frees, and keeps that call's pixel rules, because the program's
 // drawing is written against exactly those rules:
@@ -80,6 +83,8 @@ enum EdgeKind : int {
     EdgeBump = EdgeRaisedOuter | EdgeSunkenInner,
 };
 
+class PixelCanvas;
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -100,10 +105,10 @@ public:
     // One line of text from the top left of `rect`, clipped to it, with a
     // transparent background.
     virtual void DrawText(const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour) = 0;
-    // A block transfer (source copy) from `source` at (xSrc, ySrc) to this
-    // surface at (xDst, yDst). A surface copies only from the kinds of surface
-    // its platform can read; from any other it copies nothing.
-    virtual void CopyFrom(const Canvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) = 0;
+    // A block transfer (source copy) of a software surface's pixels from
+    // (xSrc, ySrc) to this surface at (xDst, yDst); only the part of the block
+    // that lies on `source` is copied.
+    virtual void CopyFrom(const PixelCanvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) = 0;
 };
 
 }  // namespace brivex

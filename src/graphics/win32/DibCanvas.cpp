@@ -1,6 +1,6 @@
-#include "progressbar/win32/DibCanvas.h"
+#include "graphics/win32/DibCanvas.h"
 
-#include "progressbar/win32/GdiText.h"
+#include "graphics/win32/GdiText.h"
 
 namespace brivex {
 

@@ -1,4 +1,4 @@
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 
 #include <algorithm>
 #include <cassert>
@@ -234,14 +234,12 @@ void PixelCanvas::DrawText(const Rect& rect, std::string_view text, const TextFo
     }
 }
 
-void PixelCanvas::CopyFrom(const Canvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) {
-    const auto* pixels = dynamic_cast<const PixelCanvas*>(&source);
-    if (!pixels) return;
+void PixelCanvas::CopyFrom(const PixelCanvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) {
     const int firstColumn = std::max({0, -xSrc, -xDst});
-    const int endColumn = std::min({width, pixels->width_ - xSrc, width_ - xDst});
+    const int endColumn = std::min({width, source.width_ - xSrc, width_ - xDst});
     if (endColumn <= firstColumn) return;
-    for (int row = std::max({0, -ySrc, -yDst}); row < std::min({height, pixels->height_ - ySrc, height_ - yDst}); ++row)
-        std::memmove(&At(xDst + firstColumn, yDst + row), &pixels->At(xSrc + firstColumn, ySrc + row),
+    for (int row = std::max({0, -ySrc, -yDst}); row < std::min({height, source.height_ - ySrc, height_ - yDst}); ++row)
+        std::memmove(&At(xDst + firstColumn, yDst + row), &source.At(xSrc + firstColumn, ySrc + row),
                      sizeof(std::uint32_t) * static_cast<std::size_t>(endColumn - firstColumn));
 }
 

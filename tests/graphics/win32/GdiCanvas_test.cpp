@@ -1,7 +1,7 @@
 // The software surface against GDI itself: the same drawing on a PixelCanvas
 // and through GDI calls must give the same pixels.
 
-#include "progressbar/win32/GdiCanvas.h"
+#include "graphics/win32/GdiCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "progressbar/win32/DibCanvas.h"
+#include "graphics/win32/DibCanvas.h"
 
 namespace brivex {
 namespace {

@@ -1,4 +1,4 @@
-#include "progressbar/portable/PixelBarHost.h"
+#include "progressbar/PixelBarHost.h"
 
 #include <algorithm>
 
@@ -52,7 +52,7 @@ Rect PixelBarHost::ClientRect(WindowHandle window) const {
     return {0, 0, found->size.width, found->size.height};
 }
 
-std::unique_ptr<Canvas> PixelBarHost::CreateBuffer(int width, int height) {
+std::unique_ptr<PixelCanvas> PixelBarHost::CreateBuffer(int width, int height) {
     if (buffersFail_) return nullptr;
     buffersMade_.push_back({width, height});
     return std::make_unique<PixelCanvas>(width, height, Shades());

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "graphics/Canvas.h"
 
 namespace brivex {
 
@@ -15,12 +15,13 @@ struct EdgeShades {
     ColorRef darkShadow = 0x646F71;  // three-dimensional dark shadow
 };
 
-// A surface in memory with exact pixels, following the GDI rules Canvas lists.
+// The software surface every buffer of the program's own controls is: a
+// surface in memory with exact pixels, following the GDI rules Canvas lists.
 // Pixels are kept as a top-down 32-bit device-independent bitmap keeps them
-// (0x00RRGGBB), so a platform can lend its own bitmap memory to a subclass and
-// draw on the same pixels. Text uses a small built-in bitmap font: its shapes
-// are approximate, its measures are fixed (six by nine pixels a character at
-// 8 to 12 points).
+// (0x00RRGGBB), so the platform presents them as they are and can lend its own
+// bitmap memory to a subclass that draws text on the same pixels. Its own text
+// uses a small built-in bitmap font: its shapes are approximate, its measures
+// are fixed (six by nine pixels a character at 8 to 12 points).
 class PixelCanvas : public Canvas {
 public:
     PixelCanvas(int width, int height, const EdgeShades& shades = {});
@@ -31,6 +32,8 @@ public:
     int Height() const { return height_; }
     // 0xFFFFFFFF outside the surface, as GetPixel answers.
     ColorRef Pixel(int x, int y) const;
+    // Width x height pixels, top row first, each 0x00RRGGBB.
+    const std::uint32_t* Bits() const { return bits_; }
 
     void SetPixel(int x, int y, ColorRef colour) override;
     void Line(int x1, int y1, int x2, int y2, ColorRef colour) override;
@@ -41,8 +44,7 @@ public:
     void DrawEdge(const Rect& rect, int edgeKind) override;
     Size MeasureText(std::string_view text, const TextFont& font) override;
     void DrawText(const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour) override;
-    // Copies from another PixelCanvas only.
-    void CopyFrom(const Canvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) override;
+    void CopyFrom(const PixelCanvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) override;
 
 protected:
     // Draws on `bits` (width x height, top-down rows), which the caller owns.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 #include "progressbar/ProgressBarHost.h"
 
 namespace brivex {
@@ -15,7 +15,8 @@ namespace brivex {
 ColorRef LunaSystemColor(int index);
 
 // A window in memory for a progress bar: its own surface and its buffers are
-// PixelCanvases with exact pixels; it records what the bar asks of it.
+// PixelCanvases with exact pixels; it records what the bar asks of it. A bar
+// control's bar lives here while no window on screen carries it.
 class PixelBarHost : public ProgressBarHost {
 public:
     using SystemPalette = std::function<ColorRef(int index)>;
@@ -40,7 +41,7 @@ public:
     Rect ClientRect(WindowHandle window) const override;
     Rect InnerArea() const override { return {0, 0, width_, height_}; }
     Canvas& OwnSurface() override { return *screen_; }
-    std::unique_ptr<Canvas> CreateBuffer(int width, int height) override;
+    std::unique_ptr<PixelCanvas> CreateBuffer(int width, int height) override;
     ColorRef SystemColor(int index) const override { return palette_(index); }
     void PropertyChanged(std::string_view name) override { changed_.emplace_back(name); }
 

@@ -1,7 +1,7 @@
 // The software surface's GDI rules, pinned here natively; under Wine the same
 // drawing is compared with GDI's own pixels.
 
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -4,14 +4,14 @@
 
 #include <memory>
 
-#include "platform/portable/PixelCanvas.h"
+#include "graphics/PixelCanvas.h"
 
 namespace brivex {
 
-// An off-screen surface whose pixels are a device-independent bitmap selected
-// into a memory device context: drawn in software like any PixelCanvas, with
-// its text drawn by GDI into the same pixels, and copied to a window with one
-// BitBlt. Edges take the system's current 3-D shades.
+// A software surface whose pixels are a device-independent bitmap selected
+// into a memory device context: drawn like any PixelCanvas, presented like any
+// PixelCanvas, and with its text drawn by GDI into the same pixels in the
+// system's own fonts. Edges take the system's current 3-D shades.
 class DibCanvas final : public PixelCanvas {
 public:
     // Nothing when the display, the memory context or the bitmap cannot be had.
