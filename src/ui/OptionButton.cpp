@@ -13,7 +13,7 @@ void OptionButton::SetValue(bool value) {
             if (option && option != this && option->Container() == Container()) option->SetValue(false);
         }
     }
-    if (Peer()) Peer()->SetValue(value_ ? 1 : 0);
+    if (Peer()) Peer()->SetChosen(value_);
 }
 
 void OptionButton::Click() {
@@ -22,9 +22,15 @@ void OptionButton::Click() {
     if (OnClick) OnClick();
 }
 
-void OptionButton::PushStateToPeer() {
-    Control::PushStateToPeer();
-    Peer()->SetValue(value_ ? 1 : 0);
+bool OptionButton::StartsGroup() const {
+    for (const Control* other : Owner().Controls()) {
+        if (other == this) return true;
+        const auto* option = dynamic_cast<const OptionButton*>(other);
+        if (option && option->Container() == Container()) return false;
+    }
+    return true;
 }
+
+void OptionButton::PushStateToPeer() { Peer()->SetChosen(value_); }
 
 }  // namespace brivex::ui

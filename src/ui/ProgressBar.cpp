@@ -8,9 +8,6 @@ void ProgressBar::SetValue(std::int32_t value) {
     if (Peer()) Peer()->SetValue(value_);
 }
 
-void ProgressBar::PushStateToPeer() {
-    Control::PushStateToPeer();
-    Peer()->SetValue(value_);
-}
+void ProgressBar::PushStateToPeer() { Peer()->SetValue(value_); }
 
 }  // namespace brivex::ui

@@ -5,31 +5,18 @@
 
 namespace brivex {
 
-std::unique_ptr<ui::ControlPeer> ProgressBarPeer::Create(ui::Control& control, HWND parent, const RECT& pixels) {
-    auto* bar = dynamic_cast<ui::ProgressBar*>(&control);
-    if (!bar) return nullptr;
-    std::unique_ptr<ProgressBarWindow> window = ProgressBarWindow::Create(parent, pixels);
-    if (!window) return nullptr;
-    if (const BarDesign* design = FindBarDesign(bar->Design())) window->Bar().LoadProperties(DesignPropertyBag(*design));
-    return std::unique_ptr<ui::ControlPeer>(new ProgressBarPeer(std::move(window)));
+ProgressBarPeer::ProgressBarPeer(ui::ProgressBar& bar, ui::PeerSite& site) : PeerWindow(bar, site) {
+    const ui::Bounds& b = bar.Position();
+    const RECT pixels{site.Pixels(b.left), site.Pixels(b.top), site.Pixels(b.left + b.width),
+                      site.Pixels(b.top + b.height)};
+    window_ = ProgressBarWindow::Create(site.ParentFor(bar), pixels, site.IdFor(bar));
+    if (!window_) return;
+    if (const BarDesign* design = FindBarDesign(bar.Design())) window_->Bar().LoadProperties(DesignPropertyBag(*design));
+    Adopt(window_->Handle());
 }
 
-void ProgressBarPeer::Register() { ui::RegisterPeerFactory("XP_ProgressBar", &ProgressBarPeer::Create); }
+void ProgressBarPeer::Register() { ui::RegisterPeer<ui::ProgressBar, ProgressBarPeer>(); }
 
-void ProgressBarPeer::SetVisible(bool visible) { ShowWindow(window_->Handle(), visible ? SW_SHOWNA : SW_HIDE); }
-
-void ProgressBarPeer::SetEnabled(bool enabled) { EnableWindow(window_->Handle(), enabled); }
-
-void ProgressBarPeer::SetValue(int value) { window_->Bar().SetValue(value); }
-
-void ProgressBarPeer::SetBounds(const ui::Bounds& twips) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    const auto px = [dpi](int value) { return MulDiv(value, dpi, 1440); };
-    MoveWindow(window_->Handle(), px(twips.left), px(twips.top), px(twips.width), px(twips.height), TRUE);
-}
-
-void ProgressBarPeer::Invalidate() { InvalidateRect(window_->Handle(), nullptr, FALSE); }
+void ProgressBarPeer::SetValue(std::int32_t value) { window_->Bar().SetValue(value); }
 
 }  // namespace brivex

@@ -1,8 +1,13 @@
 #include "ui/win32/Win32FormHost.h"
 
+#include "ui/win32/StandardPeers.h"
+
 namespace brivex::ui {
 
-Win32FormHost::Win32FormHost(EventLoop& loop) : loop_(loop) { FormWindow::RegisterClass(); }
+Win32FormHost::Win32FormHost(EventLoop& loop) : loop_(loop) {
+    FormWindow::RegisterClass();
+    RegisterStandardPeers();
+}
 
 Win32FormHost::~Win32FormHost() = default;
 

@@ -45,7 +45,12 @@ std::intptr_t __stdcall Win32Loop::WindowProc(void* window, unsigned message, st
 }
 
 void Win32Loop::Dispatch(const void* message) {
-    const MSG* msg = static_cast<const MSG*>(message);
+    auto* msg = static_cast<MSG*>(const_cast<void*>(message));
+    // A window whose controls the keyboard moves through (WS_EX_CONTROLPARENT
+    // at the top) gets the dialog keys: Tab, the arrows within a group, Enter.
+    if (HWND root = msg->hwnd ? GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
+        root && (GetWindowLongPtrW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, msg))
+        return;
     TranslateMessage(msg);
     DispatchMessageW(msg);
 }
