@@ -5,6 +5,7 @@
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/win32/Backdrop.h"
 #include "ui/win32/ButtonPlusPainter.h"
+#include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/Gdi.h"
 
 namespace brivex::ui {
@@ -46,7 +47,9 @@ bool ButtonPlusPeer::DrawItem(const DRAWITEMSTRUCT& item) {
 
 LRESULT CALLBACK ButtonPlusPeer::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                               DWORD_PTR self) {
-    return reinterpret_cast<ButtonPlusPeer*>(self)->Subclassed(message, wParam, lParam);
+    LRESULT result = 0;
+    RunGuarded([&] { result = reinterpret_cast<ButtonPlusPeer*>(self)->Subclassed(message, wParam, lParam); });
+    return result;
 }
 
 LRESULT ButtonPlusPeer::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,7 @@
 #include "ui/win32/ControlWindow.h"
 
 #include "platform/win32/Win32AnsiCodec.h"
+#include "ui/win32/ErrorBarrier.h"
 
 namespace brivex::ui {
 
@@ -58,7 +59,10 @@ LRESULT CALLBACK ControlWindow::OwnClassProc(HWND window, UINT message, WPARAM w
         self->Adopt(window);
     }
     ControlWindow* self = Of(window);
-    return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    LRESULT result = 0;
+    RunGuarded([&] { result = self->HandleMessage(message, wParam, lParam); });
+    return result;
 }
 
 LRESULT ControlWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

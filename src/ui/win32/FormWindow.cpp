@@ -7,6 +7,7 @@
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/FormHost.h"
 #include "ui/win32/Art.h"
+#include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/PeerFactory.h"
 
 namespace brivex::ui {
@@ -63,6 +64,7 @@ HWND FormWindow::HandleOf(const Control& control) {
 }
 
 bool FormWindow::Create() {
+    if (!RegisterClass()) return false;
     HDC screen = GetDC(nullptr);
     dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
@@ -256,7 +258,9 @@ LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self || self->window_ != window) return DefWindowProcW(window, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    RunGuarded([&] { result = self->HandleMessage(message, wParam, lParam); });
+    return result;
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -28,7 +28,7 @@ public:
     FormWindow& operator=(const FormWindow&) = delete;
 
     // Makes the window, hidden, with its controls, and attaches the peers.
-    // False when a window cannot be made; nothing is left attached then.
+    // False when a window cannot be made: nothing is left of it then.
     bool Create();
     void Destroy();
     HWND Handle() const { return window_; }
@@ -53,9 +53,8 @@ public:
     void BeginDrag() override;
     void Show();
 
-    static bool RegisterClass();
-
 private:
+    static bool RegisterClass();
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintBackdrop();

@@ -1,13 +1,19 @@
 #include "ui/win32/Win32FormHost.h"
 
+#include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/StandardPeers.h"
 
 namespace brivex::ui {
 
-Win32FormHost::Win32FormHost(EventLoop& loop) : loop_(loop) {
-    FormWindow::RegisterClass();
-    RegisterStandardPeers();
+namespace {
+
+void Run(const std::function<void()>& event) {
+    if (event) RunGuarded(event);
 }
+
+}  // namespace
+
+Win32FormHost::Win32FormHost(EventLoop& loop) : loop_(loop) { RegisterStandardPeers(); }
 
 Win32FormHost::~Win32FormHost() = default;
 
@@ -17,9 +23,15 @@ void Win32FormHost::Show(Form& form) {
     if (!form.Loaded()) {
         // The window exists, hidden, while the form loads, as the load may shape it.
         window = std::make_unique<FormWindow>(form, *this);
-        window->Create();
+        if (!window->Create()) {
+            window.reset();
+            ReportError("La fen\u00eatre \u00ab " + form.Caption() + " \u00bb n'a pas pu \u00eatre cr\u00e9\u00e9e.");
+            // The program lives as long as one of its windows.
+            if (!AnyLoaded()) EndProgram();
+            return;
+        }
         form.SetLoaded(true);
-        if (form.OnLoad) form.OnLoad();
+        Run(form.OnLoad);
         if (ending_ || !form.Loaded()) return;
     }
     if (form.State() == WindowState::Minimized) form.SetWindowState(WindowState::Normal);
@@ -29,7 +41,7 @@ void Win32FormHost::Show(Form& form) {
 void Win32FormHost::Unload(Form& form) {
     if (!form.Loaded() || form.Unloading()) return;
     form.SetUnloading(true);
-    if (form.OnUnload) form.OnUnload();
+    Run(form.OnUnload);
     form.SetLoaded(false);
     form.SetUnloading(false);
     if (const auto it = windows_.find(&form); it != windows_.end() && it->second) it->second->Destroy();
@@ -43,6 +55,12 @@ void Win32FormHost::EndProgram() {
         if (window) window->Destroy();
     }
     loop_.Quit();
+}
+
+bool Win32FormHost::AnyLoaded() const {
+    for (const auto& [form, window] : windows_)
+        if (form->Loaded()) return true;
+    return false;
 }
 
 }  // namespace brivex::ui

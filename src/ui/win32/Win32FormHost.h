@@ -9,6 +9,8 @@
 
 namespace brivex::ui {
 
+// Shows forms in windows. A window that cannot be made is refused with a
+// message, and its form is not loaded; no event handler's exception leaves.
 class Win32FormHost final : public FormHost {
 public:
     explicit Win32FormHost(EventLoop& loop);
@@ -20,6 +22,8 @@ public:
     bool Ending() const override { return ending_; }
 
 private:
+    bool AnyLoaded() const;
+
     EventLoop& loop_;
     std::map<Form*, std::unique_ptr<FormWindow>> windows_;
     bool ending_ = false;
