@@ -1,14 +1,13 @@
 #include "ui/win32/FormWindow.h"
 
 #include <commctrl.h>
-#include <cwchar>
 
 #include "base/Units.h"
 #include "platform/win32/Win32AnsiCodec.h"
-#include "ui/FormHost.h"
 #include "ui/win32/Art.h"
 #include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/PeerFactory.h"
+#include "ui/win32/Win32FormHost.h"
 
 namespace brivex::ui {
 
@@ -22,12 +21,6 @@ constexpr int kFirstControlId = 100;
 std::map<const Form*, FormWindow*>& Windows() {
     static std::map<const Form*, FormWindow*> windows;
     return windows;
-}
-
-// Another form of the program, not a message box or a window of another program.
-bool IsForm(HWND other) {
-    wchar_t className[64] = {};
-    return other && GetClassNameW(other, className, 64) && std::wcscmp(className, kClassName) == 0;
 }
 
 }  // namespace
@@ -44,7 +37,7 @@ bool FormWindow::RegisterClass() {
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-FormWindow::FormWindow(Form& form, FormHost& host) : form_(form), host_(host) {}
+FormWindow::FormWindow(Form& form, Win32FormHost& host) : form_(form), host_(host) {}
 
 FormWindow::~FormWindow() {
     Destroy();
@@ -318,19 +311,18 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (HWND focus = GetFocus(); focus && IsChild(window_, focus)) focus_ = focus;
                 break;
             }
+            // A window activated while minimised is not yet back in front of
+            // the user: it counts once it is restored.
             if (HIWORD(wParam)) break;
             SetFocus(focus_ && IsChild(window_, focus_) ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE));
-            // Activation counts when the user comes from another window of the
-            // program (or at the first showing), not from another program.
-            if (!activatedOnce_ || IsForm(reinterpret_cast<HWND>(lParam))) {
-                activatedOnce_ = true;
-                if (form_.OnActivate) form_.OnActivate();
-            }
+            host_.Activated(form_);
             return 0;
         case WM_SIZE:
             if (wParam == SIZE_MINIMIZED) form_.WindowStateChangedByUser(WindowState::Minimized);
             else if (wParam == SIZE_MAXIMIZED) form_.WindowStateChangedByUser(WindowState::Maximized);
             else if (wParam == SIZE_RESTORED) form_.WindowStateChangedByUser(WindowState::Normal);
+            // Restoring the active window need not activate it again.
+            if (wParam != SIZE_MINIMIZED && GetActiveWindow() == window_) host_.Activated(form_);
             break;
         case WM_CLOSE:
             host_.Unload(form_);

@@ -15,14 +15,14 @@
 
 namespace brivex::ui {
 
-class FormHost;
+class Win32FormHost;
 
 // The top-level window of one form: borderless, painted, with a child window
 // per control. One window procedure serves every form; the notifications of
 // the child windows are reflected to the child's own peer.
 class FormWindow final : public FormPeer, public PeerSite {
 public:
-    FormWindow(Form& form, FormHost& host);
+    FormWindow(Form& form, Win32FormHost& host);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -64,7 +64,7 @@ private:
     void Tool(UINT message, HWND control, const std::wstring& tip);
 
     Form& form_;
-    FormHost& host_;
+    Win32FormHost& host_;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     int dpi_ = 96;
@@ -77,7 +77,6 @@ private:
     std::map<HWND, std::wstring> tips_;
     bool shown_ = false;
     HWND focus_ = nullptr;
-    bool activatedOnce_ = false;
 };
 
 }  // namespace brivex::ui

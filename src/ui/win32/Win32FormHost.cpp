@@ -45,6 +45,13 @@ void Win32FormHost::Unload(Form& form) {
     form.SetLoaded(false);
     form.SetUnloading(false);
     if (const auto it = windows_.find(&form); it != windows_.end() && it->second) it->second->Destroy();
+    if (activeForm_ == &form) activeForm_ = nullptr;
+}
+
+void Win32FormHost::Activated(Form& form) {
+    if (activeForm_ == &form) return;
+    activeForm_ = &form;
+    Run(form.OnActivate);
 }
 
 void Win32FormHost::EndProgram() {
@@ -54,6 +61,7 @@ void Win32FormHost::EndProgram() {
         form->SetLoaded(false);
         if (window) window->Destroy();
     }
+    activeForm_ = nullptr;
     loop_.Quit();
 }
 

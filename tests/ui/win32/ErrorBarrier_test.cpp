@@ -38,34 +38,6 @@ class ErrorBarrierTest : public FormTest {};
 
 void ReadLanguageFile() { throw std::runtime_error("chargement"); }
 
-struct BoxSeen {
-    std::wstring title;
-    std::wstring text;
-    bool informationIcon = false;
-};
-
-// The message box of this thread, if one is open: what it says, then closed with OK.
-std::optional<BoxSeen> CloseMessageBox() {
-    HWND box = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&box));
-    if (!box) return std::nullopt;
-    BoxSeen seen{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))};
-    HICON information = LoadIconW(nullptr, IDI_INFORMATION);
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)) == information) seen.informationIcon = true;
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    return seen;
-}
-
 TEST_F(ErrorBarrierTest, ATimerThatThrowsShowsTheErrorBoxAndTheLoopGoesOn) {
     int ticks = 0;
     int pastTheThrow = 0;
