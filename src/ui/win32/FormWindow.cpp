@@ -212,7 +212,15 @@ void FormWindow::SetMousePointer(MousePointer pointer) {
 }
 
 void FormWindow::SetTopmost() {
+    // Under Wine a window that owns a tooltip control does not become
+    // topmost: the tooltip control goes first and comes back after.
+    const bool hadToolTips = tooltip_ != nullptr;
+    if (hadToolTips) {
+        DestroyWindow(tooltip_);
+        tooltip_ = nullptr;
+    }
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (hadToolTips) CreateToolTips();
 }
 
 void FormWindow::ApplyRoundedShape() {
