@@ -4,15 +4,21 @@
 
 namespace brivex::ui {
 
+std::vector<OptionButton*> OptionButton::Group() const {
+    std::vector<OptionButton*> group;
+    for (Control* other : Owner().Controls()) {
+        auto* option = dynamic_cast<OptionButton*>(other);
+        if (option && option->Container() == Container()) group.push_back(option);
+    }
+    return group;
+}
+
 void OptionButton::SetValue(bool value) {
     if (value == value_) return;
     value_ = value;
-    if (value_) {
-        for (Control* other : Owner().Controls()) {
-            auto* option = dynamic_cast<OptionButton*>(other);
-            if (option && option != this && option->Container() == Container()) option->SetValue(false);
-        }
-    }
+    if (value_)
+        for (OptionButton* other : Group())
+            if (other != this) other->SetValue(false);
     if (Peer()) Peer()->SetChosen(value_);
 }
 
@@ -22,14 +28,7 @@ void OptionButton::Click() {
     if (OnClick) OnClick();
 }
 
-bool OptionButton::StartsGroup() const {
-    for (const Control* other : Owner().Controls()) {
-        if (other == this) return true;
-        const auto* option = dynamic_cast<const OptionButton*>(other);
-        if (option && option->Container() == Container()) return false;
-    }
-    return true;
-}
+bool OptionButton::StartsGroup() const { return Group().front() == this; }
 
 void OptionButton::PushStateToPeer() { Peer()->SetChosen(value_); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "ui/PeeredControl.h"
 
@@ -26,6 +27,9 @@ protected:
     void PushStateToPeer() override;
 
 private:
+    // The option buttons of this one's form and container, in the form's order.
+    std::vector<OptionButton*> Group() const;
+
     bool value_ = false;
 };
 

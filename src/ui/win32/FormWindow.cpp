@@ -322,7 +322,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // A window activated while minimised is not yet back in front of
             // the user: it counts once it is restored.
             if (HIWORD(wParam)) break;
-            SetFocus(focus_ && IsChild(window_, focus_) ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE));
+            if (HWND focus = focus_ && IsChild(window_, focus_) ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE))
+                SetFocus(focus);
+            else
+                SetFocus(window_);
             host_.Activated(form_);
             return 0;
         case WM_SIZE:
