@@ -49,7 +49,8 @@ void Win32FormHost::Unload(Form& form) {
 }
 
 void Win32FormHost::Activated(Form& form) {
-    if (activeForm_ == &form) return;
+    // While the program ends, its windows go one by one and pass the activation on.
+    if (ending_ || activeForm_ == &form) return;
     activeForm_ = &form;
     Run(form.OnActivate);
 }

@@ -20,7 +20,11 @@ struct MainForm : Form {
 };
 
 struct ToolForm : Form {
-    ToolForm() : Form("FrmSettings", "Configuration") { SetDesign(4500, 3000, ""); }
+    ToolForm() : Form("FrmSettings", "Configuration") {
+        SetDesign(4500, 3000, "");
+        OnActivate = [this] { ++activations; };
+    }
+    int activations = 0;
 };
 
 class FormActivationTest : public FormTest {
@@ -78,6 +82,18 @@ TEST_F(FormActivationTest, AMessageBoxClosedOverTheWindowDoesNotActivateIt) {
     ASSERT_TRUE(closed);
     EXPECT_EQ(GetActiveWindow(), WindowOf(main));
     EXPECT_EQ(main.activations, 1);
+}
+
+// The windows go one by one, and the system activates the next as each goes.
+TEST_F(FormActivationTest, TheEndOfTheProgramActivatesNothing) {
+    host.Show(tool);
+    SetActiveWindow(WindowOf(main));
+    Pump();
+    const int mainBefore = main.activations;
+    const int toolBefore = tool.activations;
+    host.EndProgram();
+    EXPECT_EQ(main.activations, mainBefore);
+    EXPECT_EQ(tool.activations, toolBefore);
 }
 
 TEST_F(FormActivationTest, MinimisedAndRestoredAloneIsNoReturn) {
