@@ -14,7 +14,7 @@ PixelBarHost InMemoryWindow(const BarDesign& design) {
 }  // namespace
 
 BarControl::BarControl(ui::Form& form, std::string name, const BarDesign& design, std::optional<int> index)
-    : Control(form, std::move(name), index, {{"ToolTipText", {}}}),
+    : PeeredControl(form, std::move(name), index, {{"ToolTipText", {}}}),
       design_(design),
       memory_(InMemoryWindow(design)),
       bar_(memory_) {

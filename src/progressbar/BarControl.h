@@ -7,7 +7,7 @@
 #include "progressbar/DesignValues.h"
 #include "progressbar/PixelBarHost.h"
 #include "progressbar/XpProgressBar.h"
-#include "ui/Control.h"
+#include "ui/PeeredControl.h"
 
 namespace brivex {
 
@@ -18,10 +18,9 @@ namespace brivex {
 // of the instance. The bar draws in a window in memory until the platform
 // carries it in a window on screen, and comes back to memory when that window
 // goes, keeping its state both ways.
-class BarControl final : public ui::Control {
+class BarControl final : public ui::PeeredControl<ui::ControlPeer> {
 public:
     BarControl(ui::Form& form, std::string name, const BarDesign& design, std::optional<int> index = std::nullopt);
-    std::string_view Kind() const override { return "XP_ProgressBar"; }
 
     // Through the bar's own conversion: with Max 200, writing 3 reads back 4.
     std::int32_t Value() const { return bar_.Value(); }

@@ -7,7 +7,7 @@ namespace brivex::ui {
 void CheckBox::SetValue(int value) {
     if (value == value_) return;
     value_ = value;
-    if (Peer()) Peer()->SetValue(value_);
+    if (Peer()) Peer()->SetCheckState(value_);
 }
 
 void CheckBox::Click() {
@@ -16,9 +16,6 @@ void CheckBox::Click() {
     if (OnClick) OnClick();
 }
 
-void CheckBox::PushStateToPeer() {
-    Control::PushStateToPeer();
-    Peer()->SetValue(value_);
-}
+void CheckBox::PushStateToPeer() { Peer()->SetCheckState(value_); }
 
 }  // namespace brivex::ui

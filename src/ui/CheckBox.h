@@ -2,15 +2,14 @@
 
 #include <functional>
 
-#include "ui/Control.h"
+#include "ui/PeeredControl.h"
 
 namespace brivex::ui {
 
-class CheckBox final : public Control {
+class CheckBox final : public PeeredControl<CheckPeer> {
 public:
     CheckBox(Form& form, std::string name, std::string caption, std::optional<int> index = std::nullopt)
-        : Control(form, std::move(name), index, {{"Caption", std::move(caption)}, {"ToolTipText", {}}}) {}
-    std::string_view Kind() const override { return "CheckBox"; }
+        : PeeredControl(form, std::move(name), index, {{"Caption", std::move(caption)}, {"ToolTipText", {}}}) {}
 
     // 0 unticked, 1 ticked. Setting it from code fires nothing.
     int Value() const { return value_; }

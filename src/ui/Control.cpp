@@ -51,20 +51,25 @@ void Control::SetEnabled(bool enabled) {
     if (peer_) peer_->SetEnabled(enabled);
 }
 
-void Control::AttachPeer(ControlPeer* peer) {
-    peer_ = peer;
-    if (peer_) PushStateToPeer();
+void Control::SetFromPeer(std::string_view property, std::string value) {
+    const auto it = text_.find(property);
+    if (it == text_.end() || it->second == value) return;
+    it->second = std::move(value);
+    TextChanged(property);
 }
 
-void Control::TextChanged(std::string_view) {}
-
-void Control::PushStateToPeer() {
+void Control::BindPeer(ControlPeer* peer) {
+    peer_ = peer;
+    if (!peer_) return;
     for (const auto& [property, value] : text_) {
         if (property == "ToolTipText") peer_->SetToolTip(value);
         else peer_->SetText(value);
     }
     peer_->SetVisible(visible_);
     peer_->SetEnabled(enabled_);
+    PushStateToPeer();
 }
+
+void Control::TextChanged(std::string_view) {}
 
 }  // namespace brivex::ui

@@ -72,11 +72,10 @@ public:
     const ui::Appearance& Look() const { return look_; }
     void SetLook(ui::Appearance look) { look_ = std::move(look); }
 
-    // The kind's name as the Win32 side creates it ("Label", "ButtonPlus", ...).
-    virtual std::string_view Kind() const = 0;
-
-    void AttachPeer(ControlPeer* peer);
+    // The common part of the peer, whatever the kind. Each kind attaches its
+    // own peer type (see PeeredControl); detaching is the same for all.
     ControlPeer* Peer() const { return peer_; }
+    virtual void DetachPeer() { peer_ = nullptr; }
 
 protected:
     // `textProperties` lists the text properties this kind has, with their design values.
@@ -85,9 +84,12 @@ protected:
 
     // Called after a text property changed, for kinds that react (a label's size, ...).
     virtual void TextChanged(std::string_view property);
-    virtual void PushStateToPeer();
-    // Swaps the peer without pushing anything: for changes that came from the peer.
-    void AttachPeerQuietly(ControlPeer* peer) { peer_ = peer; }
+    // Attaches `peer` and tells it the whole state: the common part, then the kind's own.
+    void BindPeer(ControlPeer* peer);
+    // The kind's own values, told to a peer just attached.
+    virtual void PushStateToPeer() {}
+    // A text the peer already shows (the user typed it): only the model follows.
+    void SetFromPeer(std::string_view property, std::string value);
 
 private:
     Form& form_;

@@ -17,7 +17,6 @@ public:
             if (OnChange) OnChange();
         };
     }
-    std::string_view Kind() const override { return "DriveListBox"; }
 
     // Fills the list and chooses the first drive, or the one with `current`'s letter.
     void Fill(const std::vector<std::string>& drives, const std::string& current = {});

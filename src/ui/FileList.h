@@ -17,7 +17,6 @@ public:
         : ListControl(form, std::move(name), index, {{"ToolTipText", {}}}),
           pattern_(std::move(pattern)),
           finder_(std::move(finder)) {}
-    std::string_view Kind() const override { return "FileListBox"; }
 
     const std::string& Path() const { return path_; }
     // Lists the folder's files again, even when the folder is the same.

@@ -2,16 +2,15 @@
 
 #include <functional>
 
-#include "ui/Control.h"
+#include "ui/PeeredControl.h"
 
 namespace brivex::ui {
 
 // Text drawn straight on the window. A label with a click handler acts as a link.
-class Label final : public Control {
+class Label final : public PeeredControl<ControlPeer> {
 public:
     Label(Form& form, std::string name, std::string caption = {}, std::optional<int> index = std::nullopt)
-        : Control(form, std::move(name), index, {{"Caption", std::move(caption)}, {"ToolTipText", {}}}) {}
-    std::string_view Kind() const override { return "Label"; }
+        : PeeredControl(form, std::move(name), index, {{"Caption", std::move(caption)}, {"ToolTipText", {}}}) {}
 
     void Click();
 

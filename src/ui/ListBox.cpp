@@ -6,22 +6,19 @@ namespace brivex::ui {
 
 void ListControl::AddItem(std::string item) {
     items_.push_back(std::move(item));
-    if (Peer()) Peer()->SetItems(items_);
+    if (Peer()) Peer()->AddItem(items_.back());
 }
 
 void ListControl::Clear() {
     items_.clear();
     listIndex_ = -1;
-    if (Peer()) {
-        Peer()->SetItems(items_);
-        Peer()->SetValue(listIndex_);
-    }
+    if (Peer()) Peer()->ClearItems();
 }
 
 void ListControl::SetListIndex(int index) {
     if (index < -1 || index >= static_cast<int>(items_.size()) || index == listIndex_) return;
     listIndex_ = index;
-    if (Peer()) Peer()->SetValue(listIndex_);
+    if (Peer()) Peer()->SetSelection(listIndex_);
 }
 
 std::string ListControl::SelectedText() const {
@@ -35,9 +32,9 @@ void ListControl::UserSelected(int index) {
 }
 
 void ListControl::PushStateToPeer() {
-    Control::PushStateToPeer();
-    Peer()->SetItems(items_);
-    Peer()->SetValue(listIndex_);
+    Peer()->ClearItems();
+    for (const std::string& item : items_) Peer()->AddItem(item);
+    Peer()->SetSelection(listIndex_);
 }
 
 }  // namespace brivex::ui

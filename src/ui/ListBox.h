@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "ui/Control.h"
+#include "ui/PeeredControl.h"
 
 namespace brivex::ui {
 
-// A list of text items with one selected (-1: none). Used as list box, combo
-// box, drive list and file list; the kind decides the window it gets.
-class ListControl : public Control {
+// A list of text items with one selected (-1: none): what list box, combo
+// box, drive list and file list have in common.
+class ListControl : public PeeredControl<ListPeer> {
 public:
     const std::vector<std::string>& Items() const { return items_; }
     void AddItem(std::string item);
@@ -24,7 +24,7 @@ public:
     std::function<void()> OnClick;
 
 protected:
-    using Control::Control;
+    using PeeredControl::PeeredControl;
     void PushStateToPeer() override;
 
 private:
@@ -36,14 +36,13 @@ class ListBox final : public ListControl {
 public:
     ListBox(Form& form, std::string name, std::optional<int> index = std::nullopt)
         : ListControl(form, std::move(name), index, {{"ToolTipText", {}}}) {}
-    std::string_view Kind() const override { return "ListBox"; }
 };
 
+// A drop-down list: the user chooses among the items and types nothing.
 class ComboBox final : public ListControl {
 public:
     ComboBox(Form& form, std::string name, std::string text = {}, std::optional<int> index = std::nullopt)
         : ListControl(form, std::move(name), index, {{"Text", std::move(text)}, {"ToolTipText", {}}}) {}
-    std::string_view Kind() const override { return "ComboBox"; }
 };
 
 }  // namespace brivex::ui

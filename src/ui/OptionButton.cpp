@@ -4,16 +4,22 @@
 
 namespace brivex::ui {
 
+std::vector<OptionButton*> OptionButton::Group() const {
+    std::vector<OptionButton*> group;
+    for (Control* other : Owner().Controls()) {
+        auto* option = dynamic_cast<OptionButton*>(other);
+        if (option && option->Container() == Container()) group.push_back(option);
+    }
+    return group;
+}
+
 void OptionButton::SetValue(bool value) {
     if (value == value_) return;
     value_ = value;
-    if (value_) {
-        for (Control* other : Owner().Controls()) {
-            auto* option = dynamic_cast<OptionButton*>(other);
-            if (option && option != this && option->Container() == Container()) option->SetValue(false);
-        }
-    }
-    if (Peer()) Peer()->SetValue(value_ ? 1 : 0);
+    if (value_)
+        for (OptionButton* other : Group())
+            if (other != this) other->SetValue(false);
+    if (Peer()) Peer()->SetChosen(value_);
 }
 
 void OptionButton::Click() {
@@ -22,9 +28,8 @@ void OptionButton::Click() {
     if (OnClick) OnClick();
 }
 
-void OptionButton::PushStateToPeer() {
-    Control::PushStateToPeer();
-    Peer()->SetValue(value_ ? 1 : 0);
-}
+bool OptionButton::StartsGroup() const { return Group().front() == this; }
+
+void OptionButton::PushStateToPeer() { Peer()->SetChosen(value_); }
 
 }  // namespace brivex::ui

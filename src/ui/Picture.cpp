@@ -8,9 +8,6 @@ void Picture::SetPicture(std::string picture) {
     if (Peer()) Peer()->SetPicture(picture_);
 }
 
-void Picture::PushStateToPeer() {
-    Control::PushStateToPeer();
-    Peer()->SetPicture(picture_);
-}
+void Picture::PushStateToPeer() { Peer()->SetPicture(picture_); }
 
 }  // namespace brivex::ui

@@ -2,14 +2,18 @@
 
 namespace brivex::ui {
 
+void TextBox::SetReadOnly(bool readOnly) {
+    if (readOnly == readOnly_) return;
+    readOnly_ = readOnly;
+    if (Peer()) Peer()->SetReadOnly(readOnly_);
+}
+
 void TextBox::UserTyped(std::string text) {
     if (Text() == text) return;
-    // The peer already shows what the user typed: only the model follows.
-    ControlPeer* peer = Peer();
-    AttachPeerQuietly(nullptr);
-    SetText(std::move(text));
-    AttachPeerQuietly(peer);
+    SetFromPeer("Text", std::move(text));
     if (OnChange) OnChange();
 }
+
+void TextBox::PushStateToPeer() { Peer()->SetReadOnly(readOnly_); }
 
 }  // namespace brivex::ui

@@ -2,23 +2,31 @@
 
 #include <functional>
 
-#include "ui/Control.h"
+#include "ui/PeeredControl.h"
 
 namespace brivex::ui {
 
 // Holds "Text" rather than a caption, so translation leaves its content alone.
-class TextBox final : public Control {
+class TextBox final : public PeeredControl<TextPeer> {
 public:
     TextBox(Form& form, std::string name, std::string text = {}, std::optional<int> index = std::nullopt)
-        : Control(form, std::move(name), index, {{"Text", std::move(text)}, {"ToolTipText", {}}}) {}
-    std::string_view Kind() const override { return "TextBox"; }
+        : PeeredControl(form, std::move(name), index, {{"Text", std::move(text)}, {"ToolTipText", {}}}) {}
 
     std::string Text() const { return Get("Text").value_or(std::string{}); }
     void SetText(std::string text) { Set("Text", std::move(text)); }
+    // A read-only box shows a text the user can select and copy but not change.
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool readOnly);
     // User input from the peer.
     void UserTyped(std::string text);
 
     std::function<void()> OnChange;
+
+protected:
+    void PushStateToPeer() override;
+
+private:
+    bool readOnly_ = false;
 };
 
 }  // namespace brivex::ui

@@ -15,8 +15,6 @@ public:
     Timer(Form& form, std::string name, EventLoop& loop, Millis interval, bool enabled);
     ~Timer() override;
 
-    std::string_view Kind() const override { return "Timer"; }
-
     bool Enabled() const { return running_; }
     void SetEnabled(bool enabled);
     Millis Interval() const { return interval_; }

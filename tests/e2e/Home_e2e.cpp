@@ -201,7 +201,9 @@ TEST_F(HomeE2e, InformationMessagesShowTheirTitlesAndTexts) {
         HWND control = FindChild(main, c.button);
         ASSERT_NE(control, nullptr);
         if (std::wstring(c.button) == L"+Info") {
-            PostMessageW(control, WM_LBUTTONUP, 0, 0);  // a label: it answers the mouse, not BM_CLICK
+            // A label answers the mouse, not BM_CLICK: pressed and released on it.
+            PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
         } else {
             Click(control);
         }

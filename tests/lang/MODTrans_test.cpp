@@ -19,7 +19,6 @@ namespace {
 class TimerStub final : public ui::Control {
 public:
     TimerStub(ui::Form& form, std::string name) : Control(form, std::move(name), std::nullopt, {}) {}
-    std::string_view Kind() const override { return "Timer"; }
 };
 
 // A kind with a text and a tooltip but no caption, as a text box.
@@ -27,7 +26,6 @@ class TextBoxStub final : public ui::Control {
 public:
     TextBoxStub(ui::Form& form, std::string name, std::string text)
         : Control(form, std::move(name), std::nullopt, {{"Text", std::move(text)}, {"ToolTipText", {}}}) {}
-    std::string_view Kind() const override { return "TextBox"; }
 };
 
 class FrmTweakStub : public ui::Form {

@@ -16,17 +16,35 @@ namespace brivex::ui {
 namespace {
 
 // Records what a peer is told, to check that the model pushes changes and only changes.
-struct RecordingPeer final : ControlPeer {
+template <typename KindPeer>
+struct Recording : KindPeer {
     void SetText(const std::string& t) override { log.push_back("text " + t); }
     void SetToolTip(const std::string& t) override { log.push_back("tip " + t); }
     void SetVisible(bool v) override { log.push_back(v ? "show" : "hide"); }
     void SetEnabled(bool e) override { log.push_back(e ? "enable" : "disable"); }
-    void SetValue(int v) override { log.push_back("value " + std::to_string(v)); }
-    void SetItems(const std::vector<std::string>& items) override { log.push_back("items " + std::to_string(items.size())); }
-    void SetPicture(const std::string& p) override { log.push_back("picture " + p); }
     void SetBounds(const Bounds& b) override { log.push_back("height " + std::to_string(b.height)); }
     void Invalidate() override { log.push_back("invalidate"); }
     std::vector<std::string> log;
+};
+
+using RecordingPeer = Recording<ControlPeer>;
+
+struct RecordingCheck final : Recording<CheckPeer> {
+    void SetCheckState(int state) override { log.push_back("check " + std::to_string(state)); }
+};
+
+struct RecordingOption final : Recording<OptionPeer> {
+    void SetChosen(bool chosen) override { log.push_back(chosen ? "chosen" : "not chosen"); }
+};
+
+struct RecordingText final : Recording<TextPeer> {
+    void SetReadOnly(bool readOnly) override { log.push_back(readOnly ? "read-only" : "editable"); }
+};
+
+struct RecordingList final : Recording<ListPeer> {
+    void ClearItems() override { log.push_back("clear"); }
+    void AddItem(const std::string& item) override { log.push_back("add " + item); }
+    void SetSelection(int index) override { log.push_back("select " + std::to_string(index)); }
 };
 
 struct Panel : Form {
@@ -104,6 +122,13 @@ TEST(Controls_Handlers, DisabledControlOrWindowIgnoresTheUser) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(Controls_OptionButton, TheFirstOfEachContainerStartsAGroup) {
+    Panel form;
+    EXPECT_TRUE(form.Option1.StartsGroup());
+    EXPECT_FALSE(form.Option2.StartsGroup());
+    EXPECT_TRUE(form.Option3.StartsGroup()) << "the first outside the frame";
+}
+
 TEST(Controls_OptionButton, ChoosingOneClearsTheOthersOfItsContainerOnly) {
     Panel form;
     form.Option3.SetValue(true);
@@ -132,15 +157,76 @@ TEST(Controls_Peer, GetsTheWholeStateOnAttachThenOnlyChanges) {
 
 TEST(Controls_TextBox, TypingUpdatesTheModelWithoutEchoingToThePeer) {
     Panel form;
-    RecordingPeer peer;
+    RecordingText peer;
     form.Text1.AttachPeer(&peer);
     peer.log.clear();
     int changes = 0;
     form.Text1.OnChange = [&] { ++changes; };
     form.Text1.UserTyped("Mon point");
+    form.Text1.UserTyped("Mon point");
     EXPECT_EQ(form.Text1.Text(), "Mon point");
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(changes, 1) << "the same text again is no change";
     EXPECT_TRUE(peer.log.empty());
+    form.Text1.SetReadOnly(true);
+    form.Text1.SetReadOnly(true);
+    form.Text1.SetText("Mon point du jour");
+    EXPECT_EQ(peer.log, (std::vector<std::string>{"read-only", "text Mon point du jour"}));
+    EXPECT_EQ(changes, 1) << "text set from code fires nothing";
+}
+
+// Each kind tells a peer just attached its own values after the common part,
+// then only what changes, through its own interface.
+TEST(Controls_Peer, EachKindPushesItsOwnValues) {
+    Panel form;
+    form.Check1.SetValue(1);
+    form.Option2.SetValue(true);
+    form.Text1.SetReadOnly(true);
+    form.List1.AddItem("a");
+    form.List1.AddItem("b");
+    form.List1.SetListIndex(1);
+    RecordingCheck check;
+    RecordingOption option1;
+    RecordingOption option2;
+    RecordingText text;
+    RecordingList list;
+    form.Check1.AttachPeer(&check);
+    form.Option1.AttachPeer(&option1);
+    form.Option2.AttachPeer(&option2);
+    form.Text1.AttachPeer(&text);
+    form.List1.AttachPeer(&list);
+    const std::vector<std::string> common{"tip ", "show", "enable"};
+    const auto attached = [&](std::vector<std::string> head, std::vector<std::string> tail) {
+        head.insert(head.end(), common.begin(), common.end());
+        head.insert(head.end(), tail.begin(), tail.end());
+        return head;
+    };
+    EXPECT_EQ(check.log, attached({"text Changer"}, {"check 1"}));
+    EXPECT_EQ(option2.log, attached({"text Deux"}, {"chosen"}));
+    EXPECT_EQ(text.log, attached({"text saisie"}, {"read-only"}));
+    EXPECT_EQ(list.log, attached({}, {"clear", "add a", "add b", "select 1"}));
+    for (auto* log : {&check.log, &option1.log, &option2.log, &text.log, &list.log}) log->clear();
+
+    form.Option1.Click();
+    form.Check1.Click();
+    form.List1.Clear();
+    form.List1.AddItem("c");
+    EXPECT_EQ(option1.log, (std::vector<std::string>{"chosen"}));
+    EXPECT_EQ(option2.log, (std::vector<std::string>{"not chosen"}));
+    EXPECT_EQ(check.log, (std::vector<std::string>{"check 0"}));
+    EXPECT_EQ(list.log, (std::vector<std::string>{"clear", "add c"}));
+}
+
+TEST(Controls_Peer, ADetachedControlKeepsItsValuesAndTellsNobody) {
+    Panel form;
+    RecordingCheck check;
+    form.Check1.AttachPeer(&check);
+    form.Check1.DetachPeer();
+    check.log.clear();
+    form.Check1.SetValue(1);
+    form.Check1.SetCaption("Garder");
+    EXPECT_TRUE(check.log.empty());
+    EXPECT_EQ(form.Check1.Value(), 1);
+    EXPECT_EQ(form.Check1.Caption(), "Garder");
 }
 
 TEST(Controls_List, SelectionStaysInRangeAndClearResetsIt) {

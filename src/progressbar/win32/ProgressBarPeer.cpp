@@ -6,40 +6,20 @@
 
 namespace brivex {
 
-namespace {
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+ProgressBarPeer::ProgressBarPeer(BarControl& bar, ui::PeerSite& site)
+    : PeerWindow(bar, site), size_(DesignSizeInPixels(bar.Design(), site.Pixels(kTwipsPerInch))) {
+    const ui::Bounds& b = bar.Position();
+    const int left = site.Pixels(b.left);
+    const int top = site.Pixels(b.top);
+    window_ = ProgressBarWindow::Create(site.ParentFor(bar), RECT{left, top, left + size_.width, top + size_.height},
+                                        bar.Bar(), site.IdFor(bar));
+    if (window_) Adopt(window_->Handle());
 }
 
-}  // namespace
+void ProgressBarPeer::Register() { ui::RegisterPeer<BarControl, ProgressBarPeer>(); }
 
-std::unique_ptr<ui::ControlPeer> ProgressBarPeer::Create(ui::Control& control, HWND parent, const RECT& pixels) {
-    auto* bar = dynamic_cast<BarControl*>(&control);
-    if (!bar) return nullptr;
-    const Size size = DesignSizeInPixels(bar->Design(), ScreenDpi());
-    std::unique_ptr<ProgressBarWindow> window = ProgressBarWindow::Create(
-        parent, RECT{pixels.left, pixels.top, pixels.left + size.width, pixels.top + size.height}, bar->Bar());
-    if (!window) return nullptr;
-    return std::unique_ptr<ui::ControlPeer>(new ProgressBarPeer(std::move(window), size));
-}
-
-void ProgressBarPeer::Register() { ui::RegisterPeerFactory("XP_ProgressBar", &ProgressBarPeer::Create); }
-
-void ProgressBarPeer::SetVisible(bool visible) { ShowWindow(window_->Handle(), visible ? SW_SHOWNA : SW_HIDE); }
-
-void ProgressBarPeer::SetEnabled(bool enabled) { EnableWindow(window_->Handle(), enabled); }
-
-// The window places the bar; its size stays the design's.
 void ProgressBarPeer::SetBounds(const ui::Bounds& twips) {
-    const int dpi = ScreenDpi();
-    MoveWindow(window_->Handle(), TwipsToPixels(twips.left, dpi), TwipsToPixels(twips.top, dpi), size_.width,
-               size_.height, TRUE);
+    MoveWindow(Handle(), Site().Pixels(twips.left), Site().Pixels(twips.top), size_.width, size_.height, TRUE);
 }
-
-void ProgressBarPeer::Invalidate() { InvalidateRect(window_->Handle(), nullptr, FALSE); }
 
 }  // namespace brivex

@@ -2,68 +2,84 @@
 
 #include <windows.h>
 
-#include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "ui/Control.h"
-#include "ui/win32/Backdrop.h"
+#include "ui/win32/PeerSite.h"
 
 namespace brivex::ui {
 
-class FormWindow;
-
-// The child window of one control. Its window text is always the control's
-// caption (or text), so screen readers and automation find it by name.
-class ControlWindow final : public ControlPeer {
+// The child window of one control, whatever its kind: it owns the window,
+// finds itself from the window's handle, and takes the notifications the form
+// window reflects back to the child that sent them. The window text is always
+// the control's caption (or text), so screen readers and automation find the
+// control by name.
+class ControlWindow {
 public:
-    ControlWindow(FormWindow& form, Control& control, HWND parent, double scale);
-    ~ControlWindow() override;
     ControlWindow(const ControlWindow&) = delete;
     ControlWindow& operator=(const ControlWindow&) = delete;
+    virtual ~ControlWindow();
 
     HWND Handle() const { return window_; }
-    Control& Model() const { return control_; }
     static ControlWindow* Of(HWND window);
 
-    // ControlPeer
-    void SetText(const std::string& text) override;
-    void SetToolTip(const std::string& text) override;
-    void SetVisible(bool visible) override;
-    void SetEnabled(bool enabled) override;
-    void SetValue(int value) override;
-    void SetItems(const std::vector<std::string>& items) override;
-    void SetPicture(const std::string& pictureName) override;
-    void SetBounds(const Bounds& twips) override;
-    void Invalidate() override;
+    // WM_COMMAND and WM_DRAWITEM the child sent its parent, reflected back to it.
+    virtual void Command(int code);
+    virtual bool DrawItem(const DRAWITEMSTRUCT& item);
+    // WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: the brush to paint with, or nothing
+    // to leave the system's colours. By default the text is drawn in the
+    // control's colour straight over what lies behind it.
+    virtual std::optional<LRESULT> Colors(HDC dc);
 
-    // Notifications the container passes on.
-    void Command(int code);
-    void DrawItem(const DRAWITEMSTRUCT& item);
+protected:
+    ControlWindow(const Control& control, PeerSite& site);
 
-    static void RegisterClasses();
+    // Makes the window at the control's place, hidden, with the control's font.
+    // A kind with a window class of its own calls it from its most derived
+    // constructor, so that the messages the window gets while it is made reach
+    // that class.
+    bool Create(const wchar_t* windowClass, DWORD style, DWORD exStyle = 0);
+    // Takes over a window made elsewhere (a kind with a window class of its own).
+    void Adopt(HWND window);
+    // A window class of the program whose messages all go to HandleMessage.
+    static bool RegisterOwnClass(const wchar_t* className);
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The common part of every peer.
+    void ShowText(const std::string& text);
+    void ShowToolTip(const std::string& text);
+    void ShowVisible(bool visible);
+    void ShowEnabled(bool enabled);
+    void MoveTo(const Bounds& twips);
+    void Repaint();
+
+    HFONT Font() const { return font_; }
+    PeerSite& Site() const { return site_; }
 
 private:
-    static LRESULT CALLBACK CustomProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK HoverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
-    LRESULT HandleCustom(UINT message, WPARAM wParam, LPARAM lParam);
-    void PaintLabel(HDC dc, const RECT& client);
-    void PaintFrame(HDC dc, const RECT& client);
-    void PaintPicture(HDC dc, const RECT& client);
-    void RebuildBackdrop();
-    bool IsKind(std::string_view kind) const { return control_.Kind() == kind; }
-    bool IsListBox() const { return IsKind("ListBox") || IsKind("FileListBox"); }
-    bool IsComboBox() const { return IsKind("ComboBox") || IsKind("DriveListBox"); }
+    static LRESULT CALLBACK OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-    double scale_;
-    FormWindow& form_;
-    Control& control_;
+    const Control& control_;
+    PeerSite& site_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
-    std::string picture_;
-    std::unique_ptr<Backdrop> backdrop_;  // frames only: what their children stand on
-    bool hover_ = false;
-    bool updatingFromModel_ = false;
+};
+
+// A kind's peer: its own interface (`CheckPeer`, `ListPeer`...) on a child
+// window, with the common part already done.
+template <typename KindPeer>
+class PeerWindow : public KindPeer, public ControlWindow {
+public:
+    void SetText(const std::string& text) override { ShowText(text); }
+    void SetToolTip(const std::string& text) override { ShowToolTip(text); }
+    void SetVisible(bool visible) override { ShowVisible(visible); }
+    void SetEnabled(bool enabled) override { ShowEnabled(enabled); }
+    void SetBounds(const Bounds& twips) override { MoveTo(twips); }
+    void Invalidate() override { Repaint(); }
+
+protected:
+    PeerWindow(const Control& control, PeerSite& site) : ControlWindow(control, site) {}
 };
 
 }  // namespace brivex::ui

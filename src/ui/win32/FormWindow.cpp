@@ -1,34 +1,32 @@
 #include "ui/win32/FormWindow.h"
 
 #include <commctrl.h>
-#include <cwchar>
 
+#include "base/Units.h"
 #include "platform/win32/Win32AnsiCodec.h"
-#include "ui/FormHost.h"
 #include "ui/win32/Art.h"
+#include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/FontSpec.h"
 #include "ui/win32/PeerFactory.h"
+#include "ui/win32/Win32FormHost.h"
 
 namespace brivex::ui {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"BrivexDozivForm";
+// Control identifiers start above the dialog keys' IDOK and IDCANCEL, so that
+// Enter and Escape press no control by accident.
+constexpr int kFirstControlId = 100;
 
 std::map<const Form*, FormWindow*>& Windows() {
     static std::map<const Form*, FormWindow*> windows;
     return windows;
 }
 
-// Another form of the program, not a message box or a window of another program.
-bool IsForm(HWND other) {
-    wchar_t className[64] = {};
-    return other && GetClassNameW(other, className, 64) && std::wcscmp(className, kClassName) == 0;
-}
-
 }  // namespace
 
-void FormWindow::RegisterClass() {
+bool FormWindow::RegisterClass() {
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
@@ -37,11 +35,10 @@ void FormWindow::RegisterClass() {
     windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
-    ControlWindow::RegisterClasses();
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-FormWindow::FormWindow(Form& form, FormHost& host) : form_(form), host_(host) {}
+FormWindow::FormWindow(Form& form, Win32FormHost& host) : form_(form), host_(host) {}
 
 FormWindow::~FormWindow() {
     Destroy();
@@ -53,63 +50,89 @@ HWND FormWindow::HandleOf(const Form& form) {
     return it == Windows().end() ? nullptr : it->second->window_;
 }
 
-void FormWindow::Create() {
+HWND FormWindow::HandleOf(const Control& control) {
+    const auto window = Windows().find(&control.Owner());
+    if (window == Windows().end()) return nullptr;
+    const auto peer = window->second->peerOf_.find(&control);
+    return peer == window->second->peerOf_.end() || !peer->second ? nullptr : peer->second->Handle();
+}
+
+bool FormWindow::Create() {
+    if (!RegisterClass()) return false;
     HDC screen = GetDC(nullptr);
-    scale_ = GetDeviceCaps(screen, LOGPIXELSX) / 1440.0;
+    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
 
-    const int width = Px(form_.Design().width);
-    const int height = Px(form_.Design().height);
+    const int width = Pixels(form_.Design().width);
+    const int height = Pixels(form_.Design().height);
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    // WS_EX_CONTROLPARENT: the dialog keys move through the controls, into panels too.
     window_ = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName, Widen(form_.Caption()).c_str(),
                               WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, left, top, width, height,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (!window_) return;
+    if (!window_) return false;
     Windows()[&form_] = this;
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                               0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     PaintBackdrop();
-    CreateControls();
+    for (Control* control : form_.Controls()) {
+        if (!CreatePeer(*control)) {
+            Destroy();
+            return false;
+        }
+    }
     form_.AttachPeer(this);
+    return true;
 }
 
-void FormWindow::CreateControls() {
-    // Panels first, so that the controls placed in them can be created inside them.
-    const auto create = [this](Control& control) {
-        HWND parent = window_;
-        if (Control* container = control.Container())
-            if (auto* peer = dynamic_cast<ControlWindow*>(container->Peer())) parent = peer->Handle();
-        std::unique_ptr<ControlPeer> peer;
-        if (const PeerFactory* factory = FindPeerFactory(control.Kind())) {
-            const Bounds& b = control.Position();
-            const RECT pixels{Px(b.left), Px(b.top), Px(b.left + b.width), Px(b.top + b.height)};
-            peer = (*factory)(control, parent, pixels);
-        } else {
-            auto window = std::make_unique<ControlWindow>(*this, control, parent, scale_);
-            if (window->Handle()) peer = std::move(window);
-        }
-        if (!peer) return;
-        control.AttachPeer(peer.get());
-        controls_.push_back(std::move(peer));
-    };
-    for (Control* control : form_.Controls())
-        if (control->Kind() == "FramePlus") create(*control);
-    for (Control* control : form_.Controls())
-        if (control->Kind() != "FramePlus") create(*control);
+bool FormWindow::CreatePeer(Control& control) {
+    if (peerOf_.count(&control)) return true;
+    // A container's window comes first: the controls placed in it are made inside it.
+    if (Control* container = control.Container(); container && !CreatePeer(*container)) return false;
+    const PeerFactory* factory = FindPeerFactory(control);
+    if (!factory) {
+        peerOf_[&control] = nullptr;
+        return true;
+    }
+    std::unique_ptr<ControlWindow> peer = (*factory)(control, *this);
+    if (!peer) return false;
+    peerOf_[&control] = peer.get();
+    peers_.push_back(std::move(peer));
+    return true;
 }
 
 void FormWindow::Destroy() {
     if (!window_) return;
     form_.AttachPeer(nullptr);
-    for (Control* control : form_.Controls()) control->AttachPeer(nullptr);
+    for (Control* control : form_.Controls()) control->DetachPeer();
     HWND window = window_;
     window_ = nullptr;
     Windows().erase(&form_);
-    controls_.clear();
+    // Controls placed in a panel go before the panel.
+    while (!peers_.empty()) peers_.pop_back();
+    peerOf_.clear();
     Backdrop::Attach(window, nullptr);
     DestroyWindow(window);
+    tooltip_ = nullptr;
+    tips_.clear();
+    shown_ = false;
 }
+
+HWND FormWindow::ParentFor(const Control& control) const {
+    if (const Control* container = control.Container()) {
+        const auto it = peerOf_.find(container);
+        if (it != peerOf_.end() && it->second) return it->second->Handle();
+    }
+    return window_;
+}
+
+int FormWindow::IdFor(const Control& control) const {
+    const std::vector<Control*>& controls = form_.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i] == &control) return kFirstControlId + static_cast<int>(i);
+    return 0;
+}
+
+int FormWindow::Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
 
 void FormWindow::PaintBackdrop() {
     RECT client;
@@ -122,7 +145,7 @@ void FormWindow::PaintBackdrop() {
     Backdrop::Attach(window_, &backdrop_);
 }
 
-HFONT FormWindow::FontFor(const Appearance& look) {
+HFONT FormWindow::Font(const Appearance& look) {
     const int hundredths = static_cast<int>(look.fontPoints * 100 + 0.5);
     const auto key = std::make_tuple(look.fontName, hundredths, look.bold);
     if (const auto it = fonts_.find(key); it != fonts_.end()) return it->second;
@@ -134,24 +157,39 @@ HFONT FormWindow::FontFor(const Appearance& look) {
     return font;
 }
 
-void FormWindow::AddTool(HWND control) {
+void FormWindow::SetToolTip(HWND control, const std::string& text) {
+    std::wstring wide = Widen(text);
+    const bool known = tips_.count(control) > 0;
+    if (wide.empty()) {
+        if (!known) return;
+        tips_.erase(control);
+        if (tooltip_) Tool(TTM_DELTOOLW, control, L"");
+        return;
+    }
+    const std::wstring& tip = tips_[control] = std::move(wide);
+    if (!tooltip_) CreateToolTips();
+    else Tool(known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, control, tip);
+}
+
+void FormWindow::CreateToolTips() {
+    // Made late, once the form shows and a control has a tip: most windows
+    // never need one, and a window that already owns a tooltip control cannot
+    // become topmost under Wine.
+    if (tooltip_ || !shown_ || tips_.empty()) return;
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                               0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!tooltip_) return;
+    for (const auto& [control, tip] : tips_) Tool(TTM_ADDTOOLW, control, tip);
+}
+
+void FormWindow::Tool(UINT message, HWND control, const std::wstring& tip) {
     TOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void FormWindow::SetToolText(HWND control, const std::string& text) {
-    const std::wstring wide = Widen(text);
-    TOOLINFOW tool = {};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<wchar_t*>(wide.c_str());
-    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
+    SendMessageW(tooltip_, message, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void FormWindow::SetCaption(const std::string& caption) { SetWindowTextW(window_, Widen(caption).c_str()); }
@@ -170,7 +208,15 @@ void FormWindow::SetMousePointer(MousePointer pointer) {
 }
 
 void FormWindow::SetTopmost() {
+    // Under Wine a window that owns a tooltip control does not become
+    // topmost: the tooltip control goes first and comes back after.
+    const bool hadToolTips = tooltip_ != nullptr;
+    if (hadToolTips) {
+        DestroyWindow(tooltip_);
+        tooltip_ = nullptr;
+    }
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (hadToolTips) CreateToolTips();
 }
 
 void FormWindow::ApplyRoundedShape() {
@@ -186,9 +232,19 @@ void FormWindow::BeginDrag() {
 }
 
 void FormWindow::Show() {
+    shown_ = true;
+    CreateToolTips();
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
+}
+
+void FormWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {
+    // The dialog keys ask a window that is no dialog box to move the focus too.
+    HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+    if (!next) return;
+    SetFocus(next);
+    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
 LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -199,7 +255,9 @@ LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self || self->window_ != window) return DefWindowProcW(window, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    RunGuarded([&] { result = self->HandleMessage(message, wParam, lParam); });
+    return result;
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -222,27 +280,24 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_COMMAND:
-            if (auto* peer = lParam ? ControlWindow::Of(reinterpret_cast<HWND>(lParam)) : nullptr) {
+            if (ControlWindow* peer = ControlWindow::Of(reinterpret_cast<HWND>(lParam))) {
                 peer->Command(HIWORD(wParam));
                 return 0;
             }
             break;
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (auto* peer = ControlWindow::Of(item->hwndItem)) {
-                peer->DrawItem(*item);
-                return TRUE;
-            }
+            if (ControlWindow* peer = ControlWindow::Of(item->hwndItem); peer && peer->DrawItem(*item)) return TRUE;
             break;
         }
         case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN: {
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetBkMode(dc, TRANSPARENT);
-            if (auto* peer = ControlWindow::Of(reinterpret_cast<HWND>(lParam)))
-                SetTextColor(dc, peer->Model().Look().foreColor);
-            return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
-        }
+        case WM_CTLCOLORBTN:
+            if (ControlWindow* peer = ControlWindow::Of(reinterpret_cast<HWND>(lParam)))
+                if (const auto brush = peer->Colors(reinterpret_cast<HDC>(wParam))) return *brush;
+            break;
+        case WM_NEXTDLGCTL:
+            MoveFocus(wParam, lParam);
+            return 0;
         case WM_SETCURSOR:
             if (form_.Pointer() == MousePointer::Hourglass) {
                 SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
@@ -255,18 +310,26 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (form_.OnMouseDown) form_.OnMouseDown();
             return 0;
         case WM_ACTIVATE:
-            // Activation counts when the user comes from another window of the
-            // program (or at the first showing), not from another program.
-            if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) &&
-                (!activatedOnce_ || IsForm(reinterpret_cast<HWND>(lParam)))) {
-                activatedOnce_ = true;
-                if (form_.OnActivate) form_.OnActivate();
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                // The control that had the focus gets it back when the window is active again.
+                if (HWND focus = GetFocus(); focus && IsChild(window_, focus)) focus_ = focus;
+                break;
             }
-            break;
+            // A window activated while minimised is not yet back in front of
+            // the user: it counts once it is restored.
+            if (HIWORD(wParam)) break;
+            if (HWND focus = focus_ && IsChild(window_, focus_) ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE))
+                SetFocus(focus);
+            else
+                SetFocus(window_);
+            host_.Activated(form_);
+            return 0;
         case WM_SIZE:
             if (wParam == SIZE_MINIMIZED) form_.WindowStateChangedByUser(WindowState::Minimized);
             else if (wParam == SIZE_MAXIMIZED) form_.WindowStateChangedByUser(WindowState::Maximized);
             else if (wParam == SIZE_RESTORED) form_.WindowStateChangedByUser(WindowState::Normal);
+            // Restoring the active window need not activate it again.
+            if (wParam != SIZE_MINIMIZED && GetActiveWindow() == window_) host_.Activated(form_);
             break;
         case WM_CLOSE:
             host_.Unload(form_);

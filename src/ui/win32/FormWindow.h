@@ -11,30 +11,37 @@
 #include "ui/Form.h"
 #include "ui/win32/Backdrop.h"
 #include "ui/win32/ControlWindow.h"
+#include "ui/win32/PeerSite.h"
 
 namespace brivex::ui {
 
-class FormHost;
+class Win32FormHost;
 
 // The top-level window of one form: borderless, painted, with a child window
-// per control. One window procedure serves every form; notifications from
-// child windows are handed to the child's peer.
-class FormWindow final : public FormPeer {
+// per control. One window procedure serves every form; the notifications of
+// the child windows are reflected to the child's own peer.
+class FormWindow final : public FormPeer, public PeerSite {
 public:
-    FormWindow(Form& form, FormHost& host);
+    FormWindow(Form& form, Win32FormHost& host);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
 
-    // Creates the window, hidden, with its controls, and attaches the peers.
-    void Create();
+    // Makes the window, hidden, with its controls, and attaches the peers.
+    // False when a window cannot be made: nothing is left of it then.
+    bool Create();
     void Destroy();
     HWND Handle() const { return window_; }
     static HWND HandleOf(const Form& form);
+    // The window of a control of a form on screen; null when it has none.
+    static HWND HandleOf(const Control& control);
 
-    HFONT FontFor(const Appearance& look);
-    void AddTool(HWND control);
-    void SetToolText(HWND control, const std::string& text);
+    // PeerSite
+    HWND ParentFor(const Control& control) const override;
+    int IdFor(const Control& control) const override;
+    int Pixels(int twips) const override;
+    HFONT Font(const Appearance& look) override;
+    void SetToolTip(HWND control, const std::string& text) override;
 
     // FormPeer
     void SetCaption(const std::string& caption) override;
@@ -46,24 +53,30 @@ public:
     void BeginDrag() override;
     void Show();
 
-    static void RegisterClass();
-
 private:
+    static bool RegisterClass();
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintBackdrop();
-    void CreateControls();
-    int Px(int twips) const { return static_cast<int>(twips * scale_ + 0.5); }
+    bool CreatePeer(Control& control);
+    void MoveFocus(WPARAM wParam, LPARAM lParam);
+    void CreateToolTips();
+    void Tool(UINT message, HWND control, const std::wstring& tip);
 
     Form& form_;
-    FormHost& host_;
+    Win32FormHost& host_;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
-    double scale_ = 1.0 / 15.0;  // pixels per twip
+    int dpi_ = 96;
     Backdrop backdrop_;
-    std::vector<std::unique_ptr<ControlPeer>> controls_;
+    // Every control's window, in the order made; a control without one (a timer) maps to null.
+    std::vector<std::unique_ptr<ControlWindow>> peers_;
+    std::map<const Control*, ControlWindow*> peerOf_;
     std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
-    bool activatedOnce_ = false;
+    // The controls' tips, kept until the tooltip control exists.
+    std::map<HWND, std::wstring> tips_;
+    bool shown_ = false;
+    HWND focus_ = nullptr;
 };
 
 }  // namespace brivex::ui

@@ -6,17 +6,17 @@ namespace brivex::ui {
 
 namespace {
 
-std::map<std::string, PeerFactory, std::less<>>& Factories() {
-    static std::map<std::string, PeerFactory, std::less<>> factories;
+std::map<std::type_index, PeerFactory>& Factories() {
+    static std::map<std::type_index, PeerFactory> factories;
     return factories;
 }
 
 }  // namespace
 
-void RegisterPeerFactory(std::string kind, PeerFactory factory) { Factories()[std::move(kind)] = std::move(factory); }
+void RegisterPeerFactory(std::type_index type, PeerFactory factory) { Factories()[type] = std::move(factory); }
 
-const PeerFactory* FindPeerFactory(std::string_view kind) {
-    const auto it = Factories().find(kind);
+const PeerFactory* FindPeerFactory(const Control& control) {
+    const auto it = Factories().find(typeid(control));
     return it == Factories().end() ? nullptr : &it->second;
 }
 

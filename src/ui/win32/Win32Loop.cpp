@@ -1,6 +1,6 @@
 #include "ui/win32/Win32Loop.h"
 
-#include <windows.h>
+#include "ui/win32/ErrorBarrier.h"
 
 namespace brivex::ui {
 
@@ -13,41 +13,56 @@ constexpr UINT kRunPosted = WM_APP + 1;
 
 Win32Loop::Win32Loop() {
     WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = reinterpret_cast<WNDPROC>(&Win32Loop::WindowProc);
+    windowClass.lpfnWndProc = &Win32Loop::WindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kClassName;
-    RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
-    SetWindowLongPtrW(static_cast<HWND>(window_), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (RegisterClassW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
+        window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
+                                  nullptr);
+    if (!window_) {
+        ReportError("Le programme ne peut pas cr\u00e9er sa fen\u00eatre de messages : ses minuteries ne marcheront pas.");
+        return;
+    }
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32Loop::~Win32Loop() {
-    for (const auto& [id, tick] : timers_) KillTimer(static_cast<HWND>(window_), id);
-    DestroyWindow(static_cast<HWND>(window_));
+    // A quit this loop asked for and never met must not end the thread's next loop.
+    MSG quit;
+    if (quitting_) PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    if (!window_) return;
+    for (const auto& [id, tick] : timers_) KillTimer(window_, id);
+    DestroyWindow(window_);
 }
 
-std::intptr_t __stdcall Win32Loop::WindowProc(void* window, unsigned message, std::uintptr_t wParam,
-                                              std::intptr_t lParam) {
-    auto* loop = reinterpret_cast<Win32Loop*>(GetWindowLongPtrW(static_cast<HWND>(window), GWLP_USERDATA));
+LRESULT CALLBACK Win32Loop::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* loop = reinterpret_cast<Win32Loop*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (loop && message == WM_TIMER) {
-        const auto it = loop->timers_.find(wParam);
-        if (it != loop->timers_.end()) {
-            const std::function<void()> tick = it->second;  // the tick may stop its own timer
-            tick();
-        }
+        loop->Tick(wParam);
         return 0;
     }
     if (loop && message == kRunPosted) {
         loop->RunPosted();
         return 0;
     }
-    return DefWindowProcW(static_cast<HWND>(window), message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void Win32Loop::Dispatch(const void* message) {
-    const MSG* msg = static_cast<const MSG*>(message);
-    TranslateMessage(msg);
-    DispatchMessageW(msg);
+void Win32Loop::Tick(TimerId id) {
+    const auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    const std::function<void()> tick = it->second;  // the tick may stop its own timer
+    RunGuarded(tick);
+}
+
+void Win32Loop::Dispatch(MSG& message) {
+    // A window whose controls the keyboard moves through (WS_EX_CONTROLPARENT
+    // at the top) gets the dialog keys: Tab, the arrows within a group, Enter.
+    if (HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        root && (GetWindowLongPtrW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 void Win32Loop::DoEvents() {
@@ -58,37 +73,39 @@ void Win32Loop::DoEvents() {
             PostQuitMessage(static_cast<int>(message.wParam));  // Run() must still see it
             break;
         }
-        Dispatch(&message);
+        Dispatch(message);
     }
 }
 
 TimerId Win32Loop::StartTimer(Millis interval, std::function<void()> tick) {
     const TimerId id = nextId_++;
+    if (!window_) return id;
     timers_[id] = std::move(tick);
-    SetTimer(static_cast<HWND>(window_), id, static_cast<UINT>(interval), nullptr);
+    SetTimer(window_, id, static_cast<UINT>(interval), nullptr);
     return id;
 }
 
 void Win32Loop::StopTimer(TimerId id) {
-    KillTimer(static_cast<HWND>(window_), id);
+    if (window_) KillTimer(window_, id);
     timers_.erase(id);
 }
 
 void Win32Loop::Post(std::function<void()> action) {
+    if (!window_) return;
     posted_.push_back(std::move(action));
-    PostMessageW(static_cast<HWND>(window_), kRunPosted, 0, 0);
+    PostMessageW(window_, kRunPosted, 0, 0);
 }
 
 void Win32Loop::RunPosted() {
     if (posted_.empty()) return;
     std::function<void()> action = std::move(posted_.front());
     posted_.pop_front();
-    action();
+    RunGuarded(action);
 }
 
 void Win32Loop::Run() {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(&message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
 }
 
 void Win32Loop::Quit() {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include <windows.h>
+
 #include <deque>
 #include <functional>
 #include <map>
@@ -10,11 +11,16 @@
 namespace brivex::ui {
 
 // The real message loop. Timers live on a hidden message window; a tick whose
-// timer was stopped meanwhile is dropped, so a stopped timer never fires.
+// timer was stopped meanwhile is dropped, so a stopped timer never fires. A
+// tick or a posted action that throws is abandoned (ErrorBarrier.h). Without
+// its message window (the system refused it) the loop says so once and then
+// starts no timer and runs no posted action.
 class Win32Loop final : public EventLoop {
 public:
     Win32Loop();
     ~Win32Loop() override;
+    Win32Loop(const Win32Loop&) = delete;
+    Win32Loop& operator=(const Win32Loop&) = delete;
 
     void DoEvents() override;
     TimerId StartTimer(Millis interval, std::function<void()> tick) override;
@@ -24,12 +30,12 @@ public:
     void Quit() override;
 
 private:
-    static std::intptr_t __stdcall WindowProc(void* window, unsigned message, std::uintptr_t wParam,
-                                              std::intptr_t lParam);
-    void Dispatch(const void* message);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static void Dispatch(MSG& message);
+    void Tick(TimerId id);
     void RunPosted();
 
-    void* window_ = nullptr;
+    HWND window_ = nullptr;
     TimerId nextId_ = 1;
     std::map<TimerId, std::function<void()>> timers_;
     std::deque<std::function<void()>> posted_;

@@ -56,6 +56,18 @@ TEST(Win32Loop_Post, ActionsRunInOrderAndQuitEndsRun) {
     EXPECT_EQ(trace, "ab");
 }
 
+TEST(Win32Loop_Quit, AQuitNeverMetDoesNotEndTheThreadsNextLoop) {
+    {
+        Win32Loop ended;
+        ended.Quit();
+    }
+    Win32Loop next;
+    bool ran = false;
+    next.Post([&] { ran = true; });
+    next.DoEvents();
+    EXPECT_TRUE(ran);
+}
+
 struct TestForm : Form {
     TestForm() : Form("FrmTest", "Brivex Doziv test window") { SetDesign(4500, 3000, ""); }
     Label Label1{*this, "Label1", "Général"};

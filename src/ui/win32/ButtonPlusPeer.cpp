@@ -1,0 +1,90 @@
+#include "ui/win32/ButtonPlusPeer.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/Win32AnsiCodec.h"
+#include "ui/win32/Backdrop.h"
+#include "ui/win32/ButtonPlusPainter.h"
+#include "ui/win32/ErrorBarrier.h"
+#include "ui/win32/Gdi.h"
+
+namespace brivex::ui {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+}  // namespace
+
+ButtonPlusPeer::ButtonPlusPeer(ButtonPlus& button, PeerSite& site) : PeerWindow(button, site), button_(button) {
+    if (Create(L"BUTTON", BS_OWNERDRAW | WS_TABSTOP | WS_GROUP))
+        SetWindowSubclass(Handle(), &ButtonPlusPeer::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+ButtonPlusPeer::~ButtonPlusPeer() {
+    if (Handle()) RemoveWindowSubclass(Handle(), &ButtonPlusPeer::SubclassProc, kSubclassId);
+}
+
+void ButtonPlusPeer::Command(int code) {
+    if (code == BN_CLICKED) button_.Click();
+}
+
+bool ButtonPlusPeer::DrawItem(const DRAWITEMSTRUCT& item) {
+    RECT client = item.rcItem;
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    OffscreenDc buffer(item.hDC, width, height);
+    Backdrop::PaintBehind(Handle(), buffer.Get());
+    ButtonPlusState state;
+    state.pressed = item.itemState & ODS_SELECTED;
+    state.disabled = item.itemState & ODS_DISABLED;
+    state.focused = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT);
+    state.hover = hover_;
+    PaintButtonPlus(buffer.Get(), RECT{0, 0, width, height}, Widen(button_.Caption()), Font(), state);
+    BitBlt(item.hDC, client.left, client.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
+    return true;
+}
+
+LRESULT CALLBACK ButtonPlusPeer::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                              DWORD_PTR self) {
+    LRESULT result = 0;
+    RunGuarded([&] { result = reinterpret_cast<ButtonPlusPeer*>(self)->Subclassed(message, wParam, lParam); });
+    return result;
+}
+
+LRESULT ButtonPlusPeer::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEMOVE:
+            if (!hover_) {
+                hover_ = true;
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+                TrackMouseEvent(&track);
+                Repaint();
+            }
+            break;
+        case WM_MOUSELEAVE:
+            hover_ = false;
+            Repaint();
+            break;
+        case WM_ERASEBKGND:
+            return 1;  // the drawn face covers everything
+        case WM_GETDLGCODE: {
+            // Enter presses the button that has the focus, as it does a system
+            // push button; a drawn button must ask the dialog keys for it.
+            const auto* key = reinterpret_cast<const MSG*>(lParam);
+            const LRESULT code = DefSubclassProc(Handle(), message, wParam, lParam);
+            return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? code | DLGC_WANTMESSAGE : code;
+        }
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN) {
+                SendMessageW(Handle(), BM_CLICK, 0, 0);
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(Handle(), message, wParam, lParam);
+}
+
+}  // namespace brivex::ui

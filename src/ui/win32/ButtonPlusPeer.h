@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/ButtonPlus.h"
+#include "ui/win32/ControlWindow.h"
+
+namespace brivex::ui {
+
+// The program's push button: a system button drawn by the program, lit while
+// the pointer is over it, pressed by a click, the space bar or Enter.
+class ButtonPlusPeer final : public PeerWindow<ControlPeer> {
+public:
+    ButtonPlusPeer(ButtonPlus& button, PeerSite& site);
+    ~ButtonPlusPeer() override;
+
+    void Command(int code) override;
+    bool DrawItem(const DRAWITEMSTRUCT& item) override;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+    LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
+
+    ButtonPlus& button_;
+    bool hover_ = false;
+};
+
+}  // namespace brivex::ui

@@ -1,0 +1,66 @@
+#include "ui/win32/FramePlusPeer.h"
+
+#include "platform/win32/Win32AnsiCodec.h"
+#include "ui/win32/ButtonPlusPainter.h"
+
+namespace brivex::ui {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"BrivexFrame";
+
+}  // namespace
+
+FramePlusPeer::FramePlusPeer(FramePlus& frame, PeerSite& site) : PeerWindow(frame, site), frame_(frame) {
+    if (RegisterOwnClass(kClassName) &&
+        Create(kClassName, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT)) {
+        Backdrop::Attach(Handle(), &backdrop_);
+        RebuildBackdrop();
+    }
+}
+
+FramePlusPeer::~FramePlusPeer() {
+    if (Handle()) Backdrop::Attach(Handle(), nullptr);
+}
+
+void FramePlusPeer::SetText(const std::string& text) {
+    ShowText(text);
+    RebuildBackdrop();
+    Repaint();
+}
+
+void FramePlusPeer::RebuildBackdrop() {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    HDC screen = GetDC(Handle());
+    backdrop_.Resize(screen, client.right, client.bottom);
+    ReleaseDC(Handle(), screen);
+    Backdrop::PaintBehind(Handle(), backdrop_.Dc());
+    PaintFramePanel(backdrop_.Dc(), client, Widen(frame_.Caption()), Font());
+}
+
+LRESULT FramePlusPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(Handle(), &paint);
+            RECT client;
+            GetClientRect(Handle(), &client);
+            backdrop_.CopyBehind(dc, client);
+            EndPaint(Handle(), &paint);
+            return 0;
+        }
+        case WM_COMMAND:
+        case WM_DRAWITEM:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return SendMessageW(GetParent(Handle()), message, wParam, lParam);
+        default:
+            break;
+    }
+    return ControlWindow::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace brivex::ui

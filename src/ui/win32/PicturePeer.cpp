@@ -1,0 +1,46 @@
+#include "ui/win32/PicturePeer.h"
+
+#include "ui/win32/Art.h"
+#include "ui/win32/Backdrop.h"
+#include "ui/win32/Gdi.h"
+
+namespace brivex::ui {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"BrivexPicture";
+
+}  // namespace
+
+PicturePeer::PicturePeer(Picture& picture, PeerSite& site) : PeerWindow(picture, site) {
+    if (RegisterOwnClass(kClassName)) Create(kClassName, 0);
+}
+
+void PicturePeer::SetPicture(const std::string& pictureName) {
+    picture_ = pictureName;
+    Repaint();
+}
+
+LRESULT PicturePeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(Handle(), &paint);
+            RECT client;
+            GetClientRect(Handle(), &client);
+            OffscreenDc buffer(dc, client.right, client.bottom);
+            Backdrop::PaintBehind(Handle(), buffer.Get());
+            if (!picture_.empty()) PaintArt(picture_, buffer.Get(), client);
+            BitBlt(dc, 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
+            EndPaint(Handle(), &paint);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return ControlWindow::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace brivex::ui

@@ -1,0 +1,32 @@
+#include "ui/win32/StandardPeers.h"
+
+#include "ui/win32/ButtonPlusPeer.h"
+#include "ui/win32/CheckBoxPeer.h"
+#include "ui/win32/ComboBoxPeer.h"
+#include "ui/win32/DriveListPeer.h"
+#include "ui/win32/FileListPeer.h"
+#include "ui/win32/FramePlusPeer.h"
+#include "ui/win32/LabelPeer.h"
+#include "ui/win32/ListBoxPeer.h"
+#include "ui/win32/OptionButtonPeer.h"
+#include "ui/win32/PeerFactory.h"
+#include "ui/win32/PicturePeer.h"
+#include "ui/win32/TextBoxPeer.h"
+
+namespace brivex::ui {
+
+void RegisterStandardPeers() {
+    RegisterPeer<Label, LabelPeer>();
+    RegisterPeer<ButtonPlus, ButtonPlusPeer>();
+    RegisterPeer<CheckBox, CheckBoxPeer>();
+    RegisterPeer<OptionButton, OptionButtonPeer>();
+    RegisterPeer<TextBox, TextBoxPeer>();
+    RegisterPeer<ListBox, ListBoxPeer>();
+    RegisterPeer<ComboBox, ComboBoxPeer>();
+    RegisterPeer<FramePlus, FramePlusPeer>();
+    RegisterPeer<Picture, PicturePeer>();
+    RegisterPeer<DriveList, DriveListPeer>();
+    RegisterPeer<FileList, FileListPeer>();
+}
+
+}  // namespace brivex::ui
