@@ -16,10 +16,13 @@ namespace {
 constexpr char kTweakRestorePoint[] = "Brivex Tweak Optimisation ";
 constexpr std::string_view kBoxPrefix = "BrivexCB";
 
-// 0x00BBGGRR.
-constexpr std::uint32_t kOffColor = 0x1C2AB0;
-constexpr std::uint32_t kOnColor = 0x2E8A1E;
-constexpr std::uint32_t kUnknownColor = 0x7A6A5E;
+// Red for off, green for on, grey when the registry says neither. Colours 0x00BBGGRR.
+ui::Appearance StateLook(TweakState state) {
+    const std::uint32_t color = state == TweakState::SwitchedOff  ? 0x1C2AB0
+                                : state == TweakState::SwitchedOn ? 0x2E8A1E
+                                                                  : 0x7A6A5E;
+    return look::Text(8.25, true, color);
+}
 
 std::string CaptionOf(std::string_view checkBox) {
     const auto catalogue = TweakCatalogue();
@@ -110,7 +113,7 @@ void FrmTweak::Layout() {
     using namespace tweakdesign;
     SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "tweak.background");
 
-    Label2.SetPosition(look::DesignBounds(20, 54, 600, 36));
+    Label2.SetPosition(look::DesignBounds(22, 56, kWidth - 44, 34));
     Label2.SetLook(look::Text(9, false, look::kInk));
 
     for (std::size_t i = 0; i < kTweakCount; ++i) {
@@ -120,27 +123,30 @@ void FrmTweak::Layout() {
         boxes_[i]->SetPosition(look::DesignBounds(left, top, kBoxWidth, 20));
         boxes_[i]->SetLook(look::Text(8.25, false, look::kInk));
         stateLabels_[i]->SetPosition(look::DesignBounds(left + kBoxWidth + 2, top + 3, kColumnWidth - kBoxWidth - 12, 16));
+        stateLabels_[i]->SetLook(StateLook(TweakState::Unknown));
     }
     for (ui::Label* word : {&StateOff, &StateOn, &StateUnknown}) word->SetVisible(false);
     BrivexPBar1.SetVisible(false);
     Label23.SetVisible(false);
 
     const int optionsTop = kRowsTop + kRows * kRowHeight + 14;
-    BrivexOpButton1.SetPosition(look::DesignBounds(24, optionsTop, 140, 20));
+    BrivexOpButton1.SetPosition(look::DesignBounds(kColumnLeft[0] + 8, optionsTop, 140, 20));
     BrivexOpButton1.SetLook(look::Text(8.25, true, look::kInk));
-    BrivexOpButton2.SetPosition(look::DesignBounds(172, optionsTop, 150, 20));
+    BrivexOpButton2.SetPosition(look::DesignBounds(kColumnLeft[0] + 156, optionsTop, 150, 20));
     BrivexOpButton2.SetLook(look::Text(8.25, true, look::kInk));
 
-    Label23.SetPosition(look::DesignBounds(336, optionsTop + 2, 280, 16));
-    Label23.SetLook(look::Text(8.25, true, look::kInk));
-    BrivexPBar1.SetPosition(look::DesignBounds(20, optionsTop + 34, 345, 9));
+    // The bar at its design size, centred, with its text above it.
+    constexpr int kBarWidth = 345;
+    const int barLeft = (kWidth - kBarWidth) / 2;
+    Label23.SetPosition(look::DesignBounds(barLeft, optionsTop + 34, kBarWidth, 16));
+    Label23.SetLook(look::Text(8.25, true, look::kInk, ui::Appearance::Align::Center));
+    BrivexPBar1.SetPosition(look::DesignBounds(barLeft, optionsTop + 54, kBarWidth, 9));
 
     const int buttonsTop = kHeight - 52;
-    BrivexCmd1.SetPosition(look::DesignBounds(20, buttonsTop, 150, 34));
-    BrivexCmd1.SetLook(look::Text(9, true, 0));
-    BrivexCmd6.SetPosition(look::DesignBounds(180, buttonsTop, 150, 34));
-    BrivexCmd6.SetLook(look::Text(9, true, 0));
-    ReyCommand1.SetPosition(look::DesignBounds(kWidth - 20 - 130, buttonsTop, 130, 34));
+    BrivexCmd1.SetPosition(look::DesignBounds(kColumnLeft[0], buttonsTop, 150, 34));
+    BrivexCmd6.SetPosition(look::DesignBounds(kColumnLeft[0] + 162, buttonsTop, 150, 34));
+    ReyCommand1.SetPosition(look::DesignBounds(kColumnLeft[1] + kColumnWidth - 130, buttonsTop, 130, 34));
+    for (ui::ButtonPlus* button : {&BrivexCmd1, &BrivexCmd6, &ReyCommand1}) button->SetLook(look::Text(9, true, 0));
 }
 
 void FrmTweak::ReturnToDesignState() {
@@ -219,12 +225,9 @@ void FrmTweak::ShowStates() {
         const ui::Label& word = state == TweakState::SwitchedOff  ? StateOff
                                 : state == TweakState::SwitchedOn ? StateOn
                                                                   : StateUnknown;
-        const std::uint32_t color = state == TweakState::SwitchedOff  ? kOffColor
-                                    : state == TweakState::SwitchedOn ? kOnColor
-                                                                      : kUnknownColor;
         ui::Label& label = *stateLabels_[i];
         // The colour first: the label is drawn again when its text changes.
-        label.SetLook(look::Text(8.25, true, color));
+        label.SetLook(StateLook(state));
         label.SetCaption(word.Caption());
     }
 }

@@ -81,16 +81,16 @@ private:
 
 // The window's design, in pixels at 96 dots per inch, which the art drawn behind it follows.
 namespace tweakdesign {
-inline constexpr int kWidth = 640;
+inline constexpr int kWidth = 700;
 inline constexpr int kHeight = 456;
 inline constexpr int kBand = 44;
 // The two columns of eight boxes, each box followed by its state readout.
-inline constexpr int kColumnLeft[2] = {16, 328};
-inline constexpr int kColumnWidth = 296;
+inline constexpr int kColumnLeft[2] = {18, 356};
+inline constexpr int kColumnWidth = 326;
 inline constexpr int kRowsTop = 102;
 inline constexpr int kRowHeight = 25;
 inline constexpr int kRows = 8;
-inline constexpr int kBoxWidth = 226;
+inline constexpr int kBoxWidth = 248;
 }  // namespace tweakdesign
 
 }  // namespace brivex
