@@ -8,6 +8,7 @@
 #include "program/Program.h"
 #include "program/WindowLook.h"
 #include "restore/RestorePointService.h"
+#include "tweaks/TweakState.h"
 
 namespace brivex {
 

@@ -6,7 +6,6 @@
 
 #include "program/DesignTexts.h"
 #include "tweaks/TweakCatalogue.h"
-#include "tweaks/TweakState.h"
 #include "ui/ButtonPlus.h"
 #include "ui/CheckBox.h"
 #include "ui/Form.h"
