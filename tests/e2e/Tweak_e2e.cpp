@@ -207,7 +207,10 @@ TEST_F(TweakE2e, OpenTickAllSwitchOnThenOffAndCloseBackToTheMainWindow) {
 
     HWND again = OpenPanel(program, main, kPanelCaption);
     ASSERT_NE(again, nullptr);
-    for (HWND box : Boxes(again)) EXPECT_FALSE(box && Checked(box)) << "every opening starts unticked";
+    for (HWND box : Boxes(again)) {
+        ASSERT_NE(box, nullptr);
+        EXPECT_FALSE(Checked(box)) << "every opening starts unticked";
+    }
     Click(FindChild(again, L"&Fermer"));
     EXPECT_TRUE(Poll(5000, [&] { return !IsWindow(again); }));
     Quit(program, main);
