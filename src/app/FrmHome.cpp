@@ -82,6 +82,13 @@ FrmHome::FrmHome(Program& program)
         program_.dialogs.MsgBox(hometexts::kPerformance, ui::mb::Information, hometexts::kPerformanceTitle);
     };
     TopButtons_XP1.OnClick = [this] { program_.forms.Unload(*this); };
+    BrivexCmd1.OnClick = [this] { OpenTool(WindowKind::Tweak); };
+    ButtonPlus3.OnClick = [this] { BrivexCmd1.OnClick(); };
+}
+
+void FrmHome::OpenTool(WindowKind kind) {
+    program_.Open(kind);
+    SetWindowState(ui::WindowState::Minimized);
 }
 
 void FrmHome::Layout() {

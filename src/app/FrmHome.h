@@ -13,6 +13,7 @@
 namespace brivex {
 
 class Program;
+enum class WindowKind;
 
 // The main window: the launcher of every tool, the one-click optimisation, the
 // clock and the date. Its controls keep the names the language files use.
@@ -63,6 +64,7 @@ private:
     void FirstRun();
     void ApplyLanguage();
     void Layout();
+    void OpenTool(WindowKind kind);
 
     Program& program_;
     Optimisation optimisation_;

@@ -3,12 +3,14 @@
 #include "app/FrmHome.h"
 #include "optimise/FrmReboot.h"
 #include "program/Program.h"
+#include "tweaks/FrmTweak.h"
 
 namespace brivex {
 
 void RegisterWindows(Program& program) {
     program.RegisterWindow(WindowKind::Home, [](Program& p) { return std::make_unique<FrmHome>(p); });
     program.RegisterWindow(WindowKind::Reboot, [](Program& p) { return std::make_unique<FrmReboot>(p); });
+    program.RegisterWindow(WindowKind::Tweak, [](Program& p) { return std::make_unique<FrmTweak>(p); });
 }
 
 }  // namespace brivex

@@ -20,6 +20,10 @@ public:
     virtual std::vector<std::string> FindFiles(const std::string& wildcardPath) = 0;
     // Plays a wave file and returns when it has played; a missing file plays nothing.
     virtual void PlaySoundSync(const std::string& path) = 0;
+    // Tells the open windows, the shell's among them, that system settings
+    // changed, so views re-read them without a new log-on. A window that does
+    // not answer is skipped, never waited for.
+    virtual void AnnounceSettingsChanged() = 0;
 };
 
 }  // namespace brivex

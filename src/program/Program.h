@@ -28,7 +28,7 @@
 namespace brivex {
 
 // The program's windows, one instance of each.
-enum class WindowKind { Home, Reboot };
+enum class WindowKind { Home, Reboot, Tweak };
 
 class Program {
 public:

@@ -1,11 +1,12 @@
 #pragma once
 // The program as the entry point puts it together: the context with every
-// window registered, and the two windows start-up chooses between, typed.
+// window registered, and its windows, typed.
 
 #include "app/FrmHome.h"
 #include "app/Windows.h"
 #include "optimise/FrmReboot.h"
 #include "program/Program.h"
+#include "tweaks/FrmTweak.h"
 
 namespace brivex::testing {
 
@@ -18,6 +19,7 @@ public:
 
     FrmHome& Home() { return static_cast<FrmHome&>(program.Window(WindowKind::Home)); }
     FrmReboot& Reboot() { return static_cast<FrmReboot&>(program.Window(WindowKind::Reboot)); }
+    FrmTweak& Tweak() { return static_cast<FrmTweak&>(program.Window(WindowKind::Tweak)); }
 
     Program program;
 };

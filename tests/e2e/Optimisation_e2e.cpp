@@ -16,27 +16,6 @@ const std::wstring kRebootCaption = L"Brivex Doziv Optimizing...";
 const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t kOfficeCommon[] = L"SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common";
 
-bool KeyExists(HKEY root, const wchar_t* path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
-
-std::optional<std::wstring> TextValue(HKEY root, const wchar_t* path, const wchar_t* name) {
-    wchar_t value[512] = {};
-    DWORD size = sizeof value;
-    if (RegGetValueW(root, path, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) return std::nullopt;
-    return value;
-}
-
-std::optional<DWORD> DwordValue(HKEY root, const wchar_t* path, const wchar_t* name) {
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (RegGetValueW(root, path, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) return std::nullopt;
-    return value;
-}
-
 void DeleteRunValue() {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;

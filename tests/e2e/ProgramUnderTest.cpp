@@ -202,6 +202,27 @@ std::string ReadFileBytes(const std::wstring& path) {
     return bytes;
 }
 
+bool KeyExists(HKEY root, const wchar_t* path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+std::optional<std::wstring> TextValue(HKEY root, const wchar_t* path, const wchar_t* name) {
+    wchar_t value[512] = {};
+    DWORD size = sizeof value;
+    if (RegGetValueW(root, path, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) return std::nullopt;
+    return value;
+}
+
+std::optional<DWORD> DwordValue(HKEY root, const wchar_t* path, const wchar_t* name) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueW(root, path, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) return std::nullopt;
+    return value;
+}
+
 void SaveScreenshot(const std::wstring& name) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);

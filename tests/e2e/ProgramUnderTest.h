@@ -70,6 +70,11 @@ void AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
 
 std::string ReadFileBytes(const std::wstring& path);
 
+// The registry as the program left it.
+bool KeyExists(HKEY root, const wchar_t* path);
+std::optional<std::wstring> TextValue(HKEY root, const wchar_t* path, const wchar_t* name);
+std::optional<DWORD> DwordValue(HKEY root, const wchar_t* path, const wchar_t* name);
+
 template <typename Predicate>
 bool Poll(DWORD timeoutMs, Predicate done) {
     const DWORD start = GetTickCount();

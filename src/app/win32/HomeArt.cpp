@@ -10,6 +10,7 @@
 #include "base/Units.h"
 #include "graphics/win32/ArtTools.h"
 #include "optimise/win32/RebootArt.h"
+#include "tweaks/win32/TweakArt.h"
 #include "ui/win32/Art.h"
 
 namespace brivex {
@@ -73,6 +74,7 @@ void RegisterProgramArt() {
         ui::RegisterArt("stage." + std::to_string(stage),
                         [stage](HDC dc, const RECT& area) { StagePicture(dc, area, stage); });
     RegisterRebootArt();
+    RegisterTweakArt();
 }
 
 }  // namespace brivex

@@ -16,6 +16,7 @@ public:
     void EmptyClipboard() override { Record("clipboard"); }
     void DeleteFiles(const std::string& wildcardPath) override { Record("delete " + wildcardPath); }
     void PlaySoundSync(const std::string& path) override { Record("play " + path); }
+    void AnnounceSettingsChanged() override { Record("settings-changed"); }
     std::vector<std::string> FindFiles(const std::string& wildcardPath) override {
         Record("find " + wildcardPath);
         return files;

@@ -48,4 +48,17 @@ void Win32Shell::PlaySoundSync(const std::string& path) {
     sndPlaySoundW(Widen(path).c_str(), SND_SYNC | SND_NODEFAULT);
 }
 
+void Win32Shell::AnnounceSettingsChanged() {
+    // "Policy" is the area the switched values live in (the Explorer policies);
+    // "Environment" would name environment variables, which nothing here
+    // changes. A hung window is passed over at once, and a live one gets a
+    // short while each, so the broadcast never holds the caller up for long.
+    constexpr UINT kTimeoutMs = 200;
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"Policy"),
+                        SMTO_ABORTIFHUNG | SMTO_NORMAL, kTimeoutMs, &answer);
+    // Views of folders redraw their files, so extensions and hidden files show as now set.
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+}
+
 }  // namespace brivex

@@ -11,6 +11,7 @@ public:
     void EmptyClipboard() override;
     void DeleteFiles(const std::string& wildcardPath) override;
     void PlaySoundSync(const std::string& path) override;
+    void AnnounceSettingsChanged() override;
     std::vector<std::string> FindFiles(const std::string& wildcardPath) override;
 };
 

@@ -1,0 +1,236 @@
+#include "tweaks/FrmTweak.h"
+
+#include <algorithm>
+#include <cassert>
+#include <charconv>
+
+#include "base/Numbers.h"
+#include "program/Program.h"
+#include "program/WindowLook.h"
+#include "restore/RestorePointService.h"
+#include "tweaks/TweakState.h"
+
+namespace brivex {
+
+namespace {
+
+constexpr char kTweakRestorePoint[] = "Brivex Tweak Optimisation ";
+constexpr std::string_view kBoxPrefix = "BrivexCB";
+
+// Red for off, green for on, grey when the registry says neither. Colours 0x00BBGGRR.
+ui::Appearance StateLook(TweakState state) {
+    const std::uint32_t color = state == TweakState::SwitchedOff  ? 0x1C2AB0
+                                : state == TweakState::SwitchedOn ? 0x2E8A1E
+                                                                  : 0x7A6A5E;
+    return look::Text(8.25, true, color);
+}
+
+std::string CaptionOf(std::string_view checkBox) {
+    const auto catalogue = TweakCatalogue();
+    const auto entry = std::find_if(catalogue.begin(), catalogue.end(),
+                                    [&](const TweakEntry& e) { return e.checkBox == checkBox; });
+    assert(entry != catalogue.end() && "every box of the panel is an entry of the catalogue");
+    return std::string(entry->caption);
+}
+
+int BoxNumber(std::string_view checkBox) {
+    int number = 0;
+    const std::string_view digits = checkBox.substr(kBoxPrefix.size());
+    std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    return number;
+}
+
+std::vector<std::unique_ptr<ui::Label>> MakeStateLabels(ui::Form& form) {
+    std::vector<std::unique_ptr<ui::Label>> labels;
+    for (const TweakEntry& entry : TweakCatalogue())
+        labels.push_back(std::make_unique<ui::Label>(form, "LabelState", "", BoxNumber(entry.checkBox)));
+    return labels;
+}
+
+std::array<ui::CheckBox*, kTweakCount> BoxesInCatalogueOrder(const ui::Form& form) {
+    std::array<ui::CheckBox*, kTweakCount> boxes{};
+    const auto catalogue = TweakCatalogue();
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        boxes[i] = dynamic_cast<ui::CheckBox*>(form.FindControl(catalogue[i].checkBox));
+        assert(boxes[i] && "every entry of the catalogue has its box on the panel");
+    }
+    return boxes;
+}
+
+}  // namespace
+
+FrmTweak::FrmTweak(Program& program)
+    : Form("FrmTweak", "  Personnalisation de Windows  - Velmora Xp"),
+      BrivexCB1(*this, "BrivexCB1", CaptionOf("BrivexCB1")),
+      BrivexCB2(*this, "BrivexCB2", CaptionOf("BrivexCB2")),
+      BrivexCB3(*this, "BrivexCB3", CaptionOf("BrivexCB3")),
+      BrivexCB4(*this, "BrivexCB4", CaptionOf("BrivexCB4")),
+      BrivexCB5(*this, "BrivexCB5", CaptionOf("BrivexCB5")),
+      BrivexCB6(*this, "BrivexCB6", CaptionOf("BrivexCB6")),
+      BrivexCB7(*this, "BrivexCB7", CaptionOf("BrivexCB7")),
+      BrivexCB8(*this, "BrivexCB8", CaptionOf("BrivexCB8")),
+      BrivexCB9(*this, "BrivexCB9", CaptionOf("BrivexCB9")),
+      BrivexCB12(*this, "BrivexCB12", CaptionOf("BrivexCB12")),
+      BrivexCB13(*this, "BrivexCB13", CaptionOf("BrivexCB13")),
+      BrivexCB14(*this, "BrivexCB14", CaptionOf("BrivexCB14")),
+      BrivexCB15(*this, "BrivexCB15", CaptionOf("BrivexCB15")),
+      BrivexCB16(*this, "BrivexCB16", CaptionOf("BrivexCB16")),
+      BrivexCB17(*this, "BrivexCB17", CaptionOf("BrivexCB17")),
+      BrivexCB18(*this, "BrivexCB18", CaptionOf("BrivexCB18")),
+      BrivexOpButton1(*this, "BrivexOpButton1", "Cochez tout"),
+      BrivexOpButton2(*this, "BrivexOpButton2", "Décochez tout"),
+      BrivexCmd1(*this, "BrivexCmd1", "&Désactiver"),
+      BrivexCmd6(*this, "BrivexCmd6", "&Activer"),
+      ReyCommand1(*this, "ReyCommand1", "&Fermer"),
+      BrivexPBar1(*this, "BrivexPBar1", "BrivexPBar1"),
+      Label23(*this, "Label23", "Optimisation en cours .."),
+      Label2(*this, "Label2", "cocher les options à changer puis cliquer sur les bouttons activer ou désactiver"),
+      Timer1(*this, "Timer1", program.loop, 250, false),
+      StateOff(*this, "StateOff", "désactivé"),
+      StateOn(*this, "StateOn", "activé"),
+      StateUnknown(*this, "StateUnknown", "?"),
+      program_(program),
+      boxes_(BoxesInCatalogueOrder(*this)),
+      stateLabels_(MakeStateLabels(*this)),
+      designTexts_(*this) {
+    Layout();
+    OnLoad = [this] { Form_Load(); };
+    OnUnload = [this] { Form_Unload(); };
+    OnMouseDown = [this] { BeginDrag(); };
+    BrivexOpButton1.OnClick = [this] {
+        if (BrivexOpButton1.Value()) SetAllBoxes(1);
+    };
+    BrivexOpButton2.OnClick = [this] {
+        if (BrivexOpButton2.Value()) SetAllBoxes(0);
+    };
+    BrivexCmd1.OnClick = [this] { ApplyTicked(TweakSwitch::Off); };
+    BrivexCmd6.OnClick = [this] { ApplyTicked(TweakSwitch::On); };
+    // Its unload restores the main window.
+    ReyCommand1.OnClick = [this] { program_.forms.Unload(*this); };
+    Timer1.OnTick = [this] { Timer1_Timer(); };
+}
+
+void FrmTweak::Layout() {
+    using namespace tweakdesign;
+    SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "tweak.background");
+
+    Label2.SetPosition(look::DesignBounds(22, 56, kWidth - 44, 34));
+    Label2.SetLook(look::Text(9, false, look::kInk));
+
+    for (std::size_t i = 0; i < kTweakCount; ++i) {
+        const int column = static_cast<int>(i) / kRows;
+        const int top = kRowsTop + (static_cast<int>(i) % kRows) * kRowHeight;
+        const int left = kColumnLeft[column] + 8;
+        boxes_[i]->SetPosition(look::DesignBounds(left, top, kBoxWidth, 20));
+        boxes_[i]->SetLook(look::Text(8.25, false, look::kInk));
+        stateLabels_[i]->SetPosition(look::DesignBounds(left + kBoxWidth + 2, top + 3, kColumnWidth - kBoxWidth - 12, 16));
+        stateLabels_[i]->SetLook(StateLook(TweakState::Unknown));
+    }
+    for (ui::Label* word : {&StateOff, &StateOn, &StateUnknown}) word->SetVisible(false);
+    BrivexPBar1.SetVisible(false);
+    Label23.SetVisible(false);
+
+    const int optionsTop = kRowsTop + kRows * kRowHeight + 14;
+    BrivexOpButton1.SetPosition(look::DesignBounds(kColumnLeft[0] + 8, optionsTop, 140, 20));
+    BrivexOpButton1.SetLook(look::Text(8.25, true, look::kInk));
+    BrivexOpButton2.SetPosition(look::DesignBounds(kColumnLeft[0] + 156, optionsTop, 150, 20));
+    BrivexOpButton2.SetLook(look::Text(8.25, true, look::kInk));
+
+    // The bar at its design size, centred, with its text above it.
+    constexpr int kBarWidth = 345;
+    const int barLeft = (kWidth - kBarWidth) / 2;
+    Label23.SetPosition(look::DesignBounds(barLeft, optionsTop + 34, kBarWidth, 16));
+    Label23.SetLook(look::Text(8.25, true, look::kInk, ui::Appearance::Align::Center));
+    BrivexPBar1.SetPosition(look::DesignBounds(barLeft, optionsTop + 54, kBarWidth, 9));
+
+    const int buttonsTop = kHeight - 52;
+    BrivexCmd1.SetPosition(look::DesignBounds(kColumnLeft[0], buttonsTop, 150, 34));
+    BrivexCmd6.SetPosition(look::DesignBounds(kColumnLeft[0] + 162, buttonsTop, 150, 34));
+    ReyCommand1.SetPosition(look::DesignBounds(kColumnLeft[1] + kColumnWidth - 130, buttonsTop, 130, 34));
+    for (ui::ButtonPlus* button : {&BrivexCmd1, &BrivexCmd6, &ReyCommand1}) button->SetLook(look::Text(9, true, 0));
+}
+
+void FrmTweak::ReturnToDesignState() {
+    designTexts_.Restore(*this);
+    SetAllBoxes(0);
+    BrivexOpButton1.SetValue(false);
+    BrivexOpButton2.SetValue(false);
+    Timer1.SetEnabled(false);
+    BrivexPBar1.SetValue(0);
+    BrivexPBar1.SetVisible(false);
+    Label23.SetVisible(false);
+}
+
+void FrmTweak::Form_Load() {
+    // The panel was perhaps open before: it starts again as designed, boxes unticked.
+    ReturnToDesignState();
+    ApplyRoundedShape();
+    if (SettingIsNumber(program_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
+
+    const std::string frenchFile = FrenchReferenceFile(program_.AppFolder());
+    program_.trans.WriteFormTexts(*this, frenchFile);
+    program_.loop.DoEvents();
+    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", frenchFile);
+    program_.loop.DoEvents();
+    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
+    ShowStates();
+}
+
+void FrmTweak::Form_Unload() {
+    // The animation goes with the window.
+    Timer1.SetEnabled(false);
+    program_.MainWindow().SetWindowState(ui::WindowState::Normal);
+}
+
+void FrmTweak::SetAllBoxes(int value) {
+    for (ui::CheckBox* box : boxes_) box->SetValue(value);
+}
+
+void FrmTweak::ApplyTicked(TweakSwitch which) {
+    BrivexPBar1.SetVisible(true);
+    BrivexPBar1.SetValue(0);
+    Label23.SetVisible(true);
+    Timer1.SetEnabled(true);
+
+    // Before the first write: a restore point made after the writes could not undo them.
+    if (SettingIsNumber(program_.settings.GetSetting("config", "optitweak", "0"), 1))
+        MakeRestorePoint(program_.platform.management, kTweakRestorePoint, restorepointtype::ModifySettings);
+
+    bool wrote = false;
+    const auto catalogue = TweakCatalogue();
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        if (boxes_[i]->Value() != 1) continue;
+        for (const TweakWrite& write : catalogue[i].writes)
+            program_.reg.WriteValue(write.root, std::string(write.key), std::string(write.valueName),
+                                    std::string(write.DataFor(which)), write.type);
+        wrote = true;
+    }
+    if (wrote) program_.platform.shell.AnnounceSettingsChanged();
+    ShowStates();
+}
+
+void FrmTweak::Timer1_Timer() {
+    // 8.5 more, ties to even: 8, 16, 24, ... 104 after thirteen ticks.
+    BrivexPBar1.SetValue(ToInt32(BrivexPBar1.Value() + 8.5).value_or(0));
+    if (BrivexPBar1.Value() > 99) {
+        BrivexPBar1.SetVisible(false);
+        Label23.SetVisible(false);
+        Timer1.SetEnabled(false);
+    }
+}
+
+void FrmTweak::ShowStates() {
+    const auto catalogue = TweakCatalogue();
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const TweakState state = ReadTweakState(program_.reg, catalogue[i]);
+        const ui::Label& word = state == TweakState::SwitchedOff  ? StateOff
+                                : state == TweakState::SwitchedOn ? StateOn
+                                                                  : StateUnknown;
+        ui::Label& label = *stateLabels_[i];
+        // The colour first: the label is drawn again when its text changes.
+        label.SetLook(StateLook(state));
+        label.SetCaption(word.Caption());
+    }
+}
+
+}  // namespace brivex

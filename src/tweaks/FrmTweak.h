@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "program/DesignTexts.h"
+#include "tweaks/TweakCatalogue.h"
+#include "ui/ButtonPlus.h"
+#include "ui/CheckBox.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/OptionButton.h"
+#include "ui/ProgressBar.h"
+#include "ui/Timer.h"
+
+namespace brivex {
+
+class Program;
+
+// The tweak panel: the user ticks behaviours of the catalogue and switches
+// every ticked one off or on with one button, while a short animation runs.
+// Nothing of it is kept: every opening starts with all boxes unticked. Beside
+// each box stands the behaviour's state as the registry holds it now.
+class FrmTweak final : public ui::Form {
+public:
+    explicit FrmTweak(Program& program);
+
+    ui::CheckBox BrivexCB1;
+    ui::CheckBox BrivexCB2;
+    ui::CheckBox BrivexCB3;
+    ui::CheckBox BrivexCB4;
+    ui::CheckBox BrivexCB5;
+    ui::CheckBox BrivexCB6;
+    ui::CheckBox BrivexCB7;
+    ui::CheckBox BrivexCB8;
+    ui::CheckBox BrivexCB9;
+    ui::CheckBox BrivexCB12;
+    ui::CheckBox BrivexCB13;
+    ui::CheckBox BrivexCB14;
+    ui::CheckBox BrivexCB15;
+    ui::CheckBox BrivexCB16;
+    ui::CheckBox BrivexCB17;
+    ui::CheckBox BrivexCB18;
+    ui::OptionButton BrivexOpButton1;
+    ui::OptionButton BrivexOpButton2;
+    ui::ButtonPlus BrivexCmd1;
+    ui::ButtonPlus BrivexCmd6;
+    ui::ButtonPlus ReyCommand1;
+    ui::ProgressBar BrivexPBar1;
+    ui::Label Label23;
+    ui::Label Label2;
+    ui::Timer Timer1;
+    // The three words of the state readout, translated like every caption and never shown themselves.
+    ui::Label StateOff;
+    ui::Label StateOn;
+    ui::Label StateUnknown;
+
+    // The readout beside the check box of the catalogue's entry `entry`: the
+    // members of the control array LabelState, indexed by the box's number.
+    ui::Label& StateLabel(std::size_t entry) { return *stateLabels_[entry]; }
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void ApplyTicked(TweakSwitch which);
+    void Timer1_Timer();
+    void SetAllBoxes(int value);
+    void ShowStates();
+    void ReturnToDesignState();
+    void Layout();
+
+    Program& program_;
+    // In catalogue order.
+    std::array<ui::CheckBox*, kTweakCount> boxes_;
+    std::vector<std::unique_ptr<ui::Label>> stateLabels_;
+    // Last: taken once every control exists.
+    DesignTexts designTexts_;
+};
+
+// The window's design, in pixels at 96 dots per inch, which the art drawn behind it follows.
+namespace tweakdesign {
+inline constexpr int kWidth = 700;
+inline constexpr int kHeight = 456;
+inline constexpr int kBand = 44;
+// The two columns of eight boxes, each box followed by its state readout.
+inline constexpr int kColumnLeft[2] = {18, 356};
+inline constexpr int kColumnWidth = 326;
+inline constexpr int kRowsTop = 102;
+inline constexpr int kRowHeight = 25;
+inline constexpr int kRows = 8;
+inline constexpr int kBoxWidth = 248;
+}  // namespace tweakdesign
+
+}  // namespace brivex

@@ -1,0 +1,56 @@
+#include "tweaks/win32/TweakArt.h"
+
+#include <windows.h>
+
+#include "base/Units.h"
+#include "graphics/win32/ArtTools.h"
+#include "tweaks/FrmTweak.h"
+#include "ui/win32/Art.h"
+
+namespace brivex {
+
+namespace {
+
+using namespace art;
+
+// A header band with the mark and a few sliders, and under it one quiet sheet
+// per column of boxes, ruled between the rows so each box meets its state.
+void TweakBackground(HDC dc, const RECT& area) {
+    using namespace tweakdesign;
+    const int dpi = AreaDpi(area, DesignPixelsToTwips(kWidth));
+    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
+    const int width = area.right - area.left;
+    const int band = px(kBand);
+    Gradient(dc, RECT{0, 0, width, band}, kNavy, kBlue);
+    FillSolid(dc, RECT{0, band, width, band + px(3)}, kGold);
+    Gradient(dc, RECT{0, band + px(3), width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
+    Emblem(dc, px(26), band / 2, px(17));
+    Text(dc, L"Brivex Tweaker", RECT{px(52), 0, width - px(140), band}, px(18), FW_BOLD, kWhite,
+         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+
+    // Three sliders at the band's right end: the panel's own sign.
+    const int knobs[] = {62, 30, 78};
+    for (int i = 0; i < 3; ++i) {
+        const int y = px(12 + i * 10);
+        const int left = width - px(118);
+        const int right = width - px(24);
+        Line(dc, left, y, right, y, kPale, px(2));
+        Disc(dc, left + (right - left) * knobs[i] / 100, y, px(4), kGold, kNavy);
+    }
+
+    const int sheetTop = px(kRowsTop - 8);
+    const int sheetBottom = px(kRowsTop + kRows * kRowHeight + 4);
+    for (const int left : kColumnLeft) {
+        Box(dc, RECT{px(left), sheetTop, px(left + kColumnWidth), sheetBottom}, px(12), RGB(0xF8, 0xFB, 0xFF), kPale);
+        for (int row = 1; row < kRows; ++row) {
+            const int y = px(kRowsTop + row * kRowHeight - 3);
+            Line(dc, px(left + 10), y, px(left + kColumnWidth - 10), y, RGB(0xE2, 0xEC, 0xF9), 1);
+        }
+    }
+}
+
+}  // namespace
+
+void RegisterTweakArt() { ui::RegisterArt("tweak.background", &TweakBackground); }
+
+}  // namespace brivex

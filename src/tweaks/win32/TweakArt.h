@@ -1,0 +1,8 @@
+#pragma once
+
+namespace brivex {
+
+// Registers the tweak panel's background.
+void RegisterTweakArt();
+
+}  // namespace brivex

@@ -1,0 +1,508 @@
+#include "tweaks/FrmTweak.h"
+
+#include <algorithm>
+
+#include "app/AppFixture.h"
+#include "app/Main.h"
+
+namespace brivex::testing {
+namespace {
+
+constexpr RegKey HKCU = regroot::CurrentUser;
+constexpr RegKey HKLM = regroot::LocalMachine;
+constexpr RegKey HKU = regroot::Users;
+const std::string K1 = "SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting";
+const std::string K2 = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const std::string K3 = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Advanced";
+const std::string K4 = "SOFTWARE\\Microsoft\\Security Center";
+const std::string kSecurityService = "SYSTEM\\CurrentControlSet\\Services\\wscsvc";
+constexpr char kRestorePoint[] = "restore point Brivex Tweak Optimisation ";
+
+std::vector<std::uint8_t> Dword(std::uint32_t v) {
+    return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+            static_cast<std::uint8_t>(v >> 24)};
+}
+std::vector<std::uint8_t> Text(const std::string& t) { return {t.begin(), t.end()}; }
+
+// Every write of the panel, in its order, with what each button stores.
+struct ExpectedWrite {
+    RegKey root;
+    std::string key;
+    std::string name;
+    std::uint32_t type;
+    std::vector<std::uint8_t> off;
+    std::vector<std::uint8_t> on;
+};
+const ExpectedWrite kExpectedWrites[] = {
+    {HKLM, K1, "AllOrNone", 1, Text("0"), Text("1")},
+    {HKLM, K1, "DoReport", 4, Dword(0), Dword(1)},
+    {HKLM, K1, "IncludeKernelFaults", 1, Text("0"), Text("1")},
+    {HKLM, K1, "IncludeMicrosoftApps", 1, Text("0"), Text("1")},
+    {HKLM, K1, "IncludeWindowsApps", 1, Text("0"), Text("1")},
+    {HKLM, K1, "ShowUI", 1, Text("0"), Text("1")},
+    {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess", 4, Dword(0), Dword(1)},
+    {HKLM, K2, "NoCDBurning", 1, Text("1"), Text("0")},
+    {HKLM, K2, "AlwaysUnloadDll", 1, Text("1"), Text("0")},
+    {HKLM, K2, "NoLowDiskSpaceChecks", 1, Text("1"), Text("0")},
+    {HKLM, K3, "HideFileExt", 1, Text("1"), Text("0")},
+    {HKLM, K3, "Hidden", 1, Text("2"), Text("1")},
+    {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowSuperHidden", 1, Text("0"),
+     Text("1")},
+    {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState", "use search asst", 1, Text("no"),
+     Text("yes")},
+    {HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", 1, Text("2"), Text("1")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl", "AutoReboot", 1, Text("0"), Text("1")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66", 1,
+     Text("0"), Text("1")},
+    {HKLM, K4, "AntiVirusDisableNotify", 4, Dword(1), Dword(0)},
+    {HKLM, K4, "FirewallDisableNotify", 4, Dword(1), Dword(0)},
+    {HKLM, K4, "UpdatesDisableNotify", 4, Dword(1), Dword(0)},
+    {HKLM, kSecurityService, "Start", 4, Dword(4), Dword(2)},
+};
+
+// A machine with every key the catalogue names, a user who has run the program before.
+class Tweak : public AppFixture {
+protected:
+    Tweak() {
+        for (const ExpectedWrite& write : kExpectedWrites) registry.CreateKey(write.root, write.key);
+        settings.SaveSetting("Brivex Doziv", "config", "first", "1");
+    }
+
+    // The main window's "Brivex Tweaker" opens the panel.
+    FrmTweak& Open() {
+        if (!app().Home().Loaded()) Main(app().program);
+        app().Home().BrivexCmd1.Click();
+        events.clear();
+        return app().Tweak();
+    }
+    std::vector<std::string> Writes() const {
+        std::vector<std::string> writes;
+        for (const std::string& e : events)
+            if (e.rfind("set ", 0) == 0) writes.push_back(e);
+        return writes;
+    }
+    std::vector<std::string> States(FrmTweak& panel) {
+        std::vector<std::string> states;
+        for (std::size_t i = 0; i < kTweakCount; ++i) states.push_back(panel.StateLabel(i).Caption());
+        return states;
+    }
+    static std::vector<ui::CheckBox*> Boxes(FrmTweak& p) {
+        return {&p.BrivexCB1,  &p.BrivexCB2,  &p.BrivexCB3,  &p.BrivexCB4,  &p.BrivexCB5,  &p.BrivexCB6,
+                &p.BrivexCB7,  &p.BrivexCB8,  &p.BrivexCB9,  &p.BrivexCB12, &p.BrivexCB13, &p.BrivexCB14,
+                &p.BrivexCB15, &p.BrivexCB16, &p.BrivexCB17, &p.BrivexCB18};
+    }
+    static int Ticked(FrmTweak& p) {
+        const auto boxes = Boxes(p);
+        return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [](ui::CheckBox* b) { return b->Value() == 1; }));
+    }
+    std::vector<std::string> RestorePoints() const {
+        std::vector<std::string> points;
+        for (const std::string& e : events)
+            if (e.rfind("restore point", 0) == 0) points.push_back(e);
+        return points;
+    }
+};
+
+using TweakPanel_Writes = Tweak;
+
+TEST_F(TweakPanel_Writes, AllTickedEachButtonStoresItsColumnInCatalogueOrder) {
+    struct Case {
+        const char* button;
+        bool on;
+    };
+    for (const Case c : {Case{"&Désactiver", false}, Case{"&Activer", true}}) {
+        FrmTweak& panel = Open();
+        panel.BrivexOpButton1.Click();
+        (c.on ? panel.BrivexCmd6 : panel.BrivexCmd1).Click();
+        std::vector<std::string> expectedOrder;
+        for (const ExpectedWrite& write : kExpectedWrites) {
+            expectedOrder.push_back("set " + write.name);
+            const auto stored = registry.FindValue(write.root, write.key, write.name);
+            ASSERT_TRUE(stored) << c.button << " " << write.name;
+            EXPECT_EQ(stored->type, write.type) << c.button << " " << write.name;
+            EXPECT_EQ(stored->bytes, c.on ? write.on : write.off) << c.button << " " << write.name;
+        }
+        EXPECT_EQ(Writes(), expectedOrder) << c.button;
+        panel.ReyCommand1.Click();
+    }
+}
+
+TEST_F(TweakPanel_Writes, NoBoxTickedWritesNothingAndAnnouncesNothing) {
+    FrmTweak& panel = Open();
+    panel.BrivexCmd6.Click();
+    loop.AdvanceBy(4000);
+    EXPECT_TRUE(Writes().empty());
+    EXPECT_EQ(std::count(shell.log.begin(), shell.log.end(), "settings-changed"), 0);
+}
+
+TEST_F(TweakPanel_Writes, OnlyTheSecurityCentreBoxWritesOneValue) {
+    FrmTweak& panel = Open();
+    panel.BrivexCB18.Click();
+    panel.BrivexCmd1.Click();
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"set Start"}));
+    EXPECT_EQ(registry.FindValue(HKLM, kSecurityService, "Start")->bytes, Dword(4));
+    events.clear();
+    panel.BrivexCmd6.Click();
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"set Start"}));
+    EXPECT_EQ(registry.FindValue(HKLM, kSecurityService, "Start")->bytes, Dword(2));
+}
+
+TEST_F(TweakPanel_Writes, ErrorReportingWritesItsSixValuesDoReportAsTheOnlyNumber) {
+    FrmTweak& panel = Open();
+    panel.BrivexCB1.Click();
+    panel.BrivexCmd1.Click();
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"set AllOrNone", "set DoReport", "set IncludeKernelFaults",
+                                                  "set IncludeMicrosoftApps", "set IncludeWindowsApps", "set ShowUI"}));
+    for (const char* name : {"AllOrNone", "IncludeKernelFaults", "IncludeMicrosoftApps", "IncludeWindowsApps", "ShowUI"}) {
+        const auto stored = registry.FindValue(HKLM, K1, name);
+        ASSERT_TRUE(stored) << name;
+        EXPECT_EQ(stored->type, 1u) << name;
+        EXPECT_EQ(stored->bytes, Text("0")) << name << ": one character, no terminator";
+    }
+    EXPECT_EQ(registry.FindValue(HKLM, K1, "DoReport")->type, 4u);
+    EXPECT_EQ(registry.FindValue(HKLM, K1, "DoReport")->bytes, Dword(0));
+}
+
+TEST_F(TweakPanel_Writes, MissingKeysAreSkippedSilentlyAndTheRestIsWritten) {
+    registry.DeleteKey(HKLM, K1);
+    registry.DeleteKey(HKLM, kSecurityService);
+    FrmTweak& panel = Open();
+    panel.BrivexOpButton1.Click();
+    panel.BrivexCmd6.Click();
+    EXPECT_FALSE(registry.KeyExists(HKLM, K1)) << "keys are never created";
+    EXPECT_FALSE(registry.KeyExists(HKLM, kSecurityService));
+    const auto writes = Writes();
+    EXPECT_EQ(writes.size(), std::size(kExpectedWrites)) << "each write is still attempted";
+    EXPECT_EQ(writes.front(), "set AllOrNone (failed)");
+    EXPECT_EQ(writes.back(), "set Start (failed)");
+    EXPECT_EQ(registry.FindValue(HKLM, K4, "UpdatesDisableNotify")->bytes, Dword(0));
+    EXPECT_TRUE(dialogs.Calls().empty());
+    loop.AdvanceBy(4000);
+    EXPECT_FALSE(panel.Timer1.Enabled()) << "the animation runs its course the same";
+}
+
+TEST_F(TweakPanel_Writes, WindowsAreToldOnceAfterTheLastWriteOfARunWithATick) {
+    FrmTweak& panel = Open();
+    std::optional<std::size_t> writesWhenAnnounced;
+    shell.OnRequest = [&](const std::string& request) {
+        if (request == "settings-changed") writesWhenAnnounced = Writes().size();
+    };
+    panel.BrivexCB6.Click();
+    panel.BrivexCB7.Click();
+    panel.BrivexCmd6.Click();
+    EXPECT_EQ(writesWhenAnnounced, 2u);
+    loop.AdvanceBy(4000);
+    EXPECT_EQ(std::count(shell.log.begin(), shell.log.end(), "settings-changed"), 1);
+}
+
+TEST_F(TweakPanel_Writes, CochezToutAndDecochezToutSetAllSixteen) {
+    FrmTweak& panel = Open();
+    panel.BrivexOpButton1.Click();
+    EXPECT_EQ(Ticked(panel), 16);
+    EXPECT_FALSE(panel.BrivexOpButton2.Value());
+    panel.BrivexCB4.Click();
+    EXPECT_EQ(Ticked(panel), 15) << "a box still answers alone";
+    panel.BrivexOpButton2.Click();
+    EXPECT_EQ(Ticked(panel), 0);
+    EXPECT_FALSE(panel.BrivexOpButton1.Value());
+    panel.BrivexCmd1.Click();
+    EXPECT_TRUE(Writes().empty());
+}
+
+using TweakPanel_Animation = Tweak;
+
+TEST_F(TweakPanel_Animation, ThirteenTicksOfAQuarterSecondThenAllHidden) {
+    FrmTweak& panel = Open();
+    panel.BrivexCB2.Click();
+    panel.BrivexCmd1.Click();
+    const std::size_t writesOfTheClick = Writes().size();
+    EXPECT_EQ(writesOfTheClick, 1u);
+    EXPECT_TRUE(panel.BrivexPBar1.Visible());
+    EXPECT_EQ(panel.BrivexPBar1.Value(), 0);
+    EXPECT_TRUE(panel.Label23.Visible());
+    EXPECT_TRUE(panel.Timer1.Enabled());
+
+    std::vector<std::int32_t> values;
+    for (int tick = 0; tick < 13; ++tick) {
+        loop.AdvanceBy(249);
+        EXPECT_EQ(panel.BrivexPBar1.Value(), tick * 8) << "not before the quarter second";
+        loop.AdvanceBy(1);
+        values.push_back(panel.BrivexPBar1.Value());
+        if (tick < 12) {
+            EXPECT_TRUE(panel.BrivexPBar1.Visible() && panel.Label23.Visible()) << tick;
+        }
+    }
+    // The thirteenth tick writes 104; a bar may show no more than its full 100.
+    ASSERT_EQ(values.size(), 13u);
+    EXPECT_GE(values.back(), 100);
+    EXPECT_LE(values.back(), 104);
+    values.pop_back();
+    EXPECT_EQ(values, (std::vector<std::int32_t>{8, 16, 24, 32, 40, 48, 56, 64, 72, 80, 88, 96}));
+    EXPECT_FALSE(panel.BrivexPBar1.Visible());
+    EXPECT_FALSE(panel.Label23.Visible());
+    EXPECT_FALSE(panel.Timer1.Enabled());
+    const std::int32_t last = panel.BrivexPBar1.Value();
+    loop.AdvanceBy(5000);
+    EXPECT_EQ(panel.BrivexPBar1.Value(), last) << "stopped";
+    EXPECT_EQ(Writes().size(), writesOfTheClick) << "ticks write nothing";
+}
+
+TEST_F(TweakPanel_Animation, SecondClickDuringARunWritesAgainAndStartsFromZero) {
+    FrmTweak& panel = Open();
+    panel.BrivexCB18.Click();
+    panel.BrivexCmd1.Click();
+    loop.AdvanceBy(1100);
+    EXPECT_EQ(panel.BrivexPBar1.Value(), 32);
+    panel.BrivexCmd6.Click();
+    EXPECT_EQ(panel.BrivexPBar1.Value(), 0);
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"set Start", "set Start"}));
+    EXPECT_EQ(registry.FindValue(HKLM, kSecurityService, "Start")->bytes, Dword(2));
+    loop.AdvanceBy(150);
+    EXPECT_EQ(panel.BrivexPBar1.Value(), 8) << "the timer keeps its beat";
+    loop.AdvanceBy(2999);
+    EXPECT_EQ(panel.BrivexPBar1.Value(), 96);
+    EXPECT_TRUE(panel.BrivexPBar1.Visible());
+    loop.AdvanceBy(1);
+    EXPECT_FALSE(panel.BrivexPBar1.Visible());
+    EXPECT_FALSE(panel.Timer1.Enabled());
+}
+
+using TweakPanel_RestorePoint = Tweak;
+
+TEST_F(TweakPanel_RestorePoint, WithOptitweakOneItComesBeforeTheFirstWriteOfEachClick) {
+    settings.SaveSetting("Brivex Doziv", "config", "optitweak", "1");
+    FrmTweak& panel = Open();
+    panel.BrivexCB1.Click();
+    panel.BrivexCB18.Click();
+    panel.BrivexCmd1.Click();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), kRestorePoint);
+    EXPECT_EQ(events.size(), 1u + 7u);
+    EXPECT_EQ(management.CreateRequests(),
+              (std::vector<ScriptedManagementService::CreateRequest>{{"Brivex Tweak Optimisation ", 12, 100}}));
+    loop.AdvanceBy(1000);
+    EXPECT_EQ(RestorePoints().size(), 1u) << "the ticks make none";
+    panel.BrivexCmd6.Click();
+    EXPECT_EQ(events[8], kRestorePoint) << "a second click makes its own, before its writes";
+    loop.AdvanceBy(4000);
+    EXPECT_EQ(RestorePoints().size(), 2u);
+    EXPECT_TRUE(dialogs.Calls().empty()) << "the result is not shown";
+}
+
+TEST_F(TweakPanel_RestorePoint, NoBoxTickedStillMakesIt) {
+    settings.SaveSetting("Brivex Doziv", "config", "optitweak", "1");
+    Open().BrivexCmd6.Click();
+    EXPECT_EQ(events, (std::vector<std::string>{kRestorePoint}));
+}
+
+TEST_F(TweakPanel_RestorePoint, NeverUnlessOptitweakReadsOne) {
+    for (const char* optitweak : {"<absent>", "0", "", "oui", "2"}) {
+        if (std::string(optitweak) != "<absent>") settings.SaveSetting("Brivex Doziv", "config", "optitweak", optitweak);
+        FrmTweak& panel = Open();
+        panel.BrivexOpButton1.Click();
+        panel.BrivexCmd1.Click();
+        loop.AdvanceBy(4000);
+        EXPECT_TRUE(RestorePoints().empty()) << optitweak;
+        panel.ReyCommand1.Click();
+    }
+    EXPECT_TRUE(management.CreateRequests().empty());
+}
+
+TEST_F(TweakPanel_RestorePoint, AFailureChangesNothingOfTheRun) {
+    settings.SaveSetting("Brivex Doziv", "config", "optitweak", "1");
+    management.FailToBind();
+    FrmTweak& panel = Open();
+    panel.BrivexCB6.Click();
+    panel.BrivexCmd1.Click();
+    EXPECT_EQ(registry.FindValue(HKLM, K3, "HideFileExt")->bytes, Text("1"));
+    EXPECT_TRUE(dialogs.Calls().empty());
+}
+
+using TweakPanel_Opening = Tweak;
+
+TEST_F(TweakPanel_Opening, BothTweakerButtonsShowTheOneInstanceAndMinimiseTheMainWindow) {
+    FrmTweak& panel = Open();
+    FrmHome& home = app().Home();
+    EXPECT_TRUE(forms.IsShown(panel));
+    EXPECT_EQ(home.State(), ui::WindowState::Minimized);
+    EXPECT_TRUE(forms.IsShown(home)) << "modeless: the main window stays";
+    home.WindowStateChangedByUser(ui::WindowState::Normal);  // restored from the taskbar
+    home.ButtonPlus3.Click();
+    EXPECT_EQ(&app().Tweak(), &panel);
+    EXPECT_EQ(home.State(), ui::WindowState::Minimized);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmTweak"), 1);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "show FrmTweak"), 2);
+}
+
+TEST_F(TweakPanel_Opening, LoadShapesTheWindowAndOntopOneMakesItTopmost) {
+    FrmTweak& panel = Open();
+    EXPECT_TRUE(panel.RoundedShape());
+    EXPECT_FALSE(panel.Topmost());
+    panel.ReyCommand1.Click();
+    settings.SaveSetting("Brivex Doziv", "config", "ontop", "1");
+    EXPECT_TRUE(Open().Topmost());
+}
+
+TEST_F(TweakPanel_Opening, EveryOpeningStartsAsDesignedWithNoBoxTicked) {
+    FrmTweak& panel = Open();
+    EXPECT_EQ(Ticked(panel), 0);
+    panel.BrivexOpButton1.Click();
+    panel.BrivexCmd6.Click();
+    loop.AdvanceBy(500);
+    panel.ReyCommand1.Click();
+    Open();
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmTweak"), 2);
+    EXPECT_EQ(Ticked(panel), 0);
+    EXPECT_FALSE(panel.BrivexOpButton1.Value());
+    EXPECT_FALSE(panel.BrivexPBar1.Visible());
+    EXPECT_EQ(panel.BrivexPBar1.Value(), 0);
+    EXPECT_FALSE(panel.Label23.Visible());
+    EXPECT_FALSE(panel.Timer1.Enabled());
+}
+
+using TweakPanel_Closing = Tweak;
+
+TEST_F(TweakPanel_Closing, FermerUnloadsThePanelAndRestoresTheMainWindow) {
+    FrmTweak& panel = Open();
+    panel.ReyCommand1.Click();
+    EXPECT_FALSE(forms.IsShown(panel));
+    EXPECT_FALSE(panel.Loaded());
+    EXPECT_EQ(app().Home().State(), ui::WindowState::Normal);
+    EXPECT_FALSE(forms.Ending()) << "the program goes on";
+}
+
+TEST_F(TweakPanel_Closing, AnyCloseDuringARunRestoresTheMainWindowAndStopsTheAnimation) {
+    FrmTweak& panel = Open();
+    panel.BrivexCmd1.Click();
+    loop.AdvanceBy(600);
+    forms.Unload(panel);  // the system's close
+    EXPECT_EQ(app().Home().State(), ui::WindowState::Normal);
+    EXPECT_FALSE(panel.Timer1.Enabled());
+    const std::int32_t value = panel.BrivexPBar1.Value();
+    loop.AdvanceBy(2000);
+    EXPECT_EQ(panel.BrivexPBar1.Value(), value);
+}
+
+using TweakPanel_Language = Tweak;
+
+TEST_F(TweakPanel_Language, ReferenceFileGetsTheFrenchTextsBeforeTheFirstYield) {
+    std::string seenAtFirstYield;
+    Main(app().program);
+    loop.Queue([&] { seenAtFirstYield = ReadIni(FrenchFile(), "FrmTweak", "BrivexCmd6.Caption"); });
+    Open();
+    EXPECT_EQ(seenAtFirstYield, "&Activer");
+    struct Key {
+        const char* key;
+        const char* text;
+    };
+    for (const Key k : {Key{"Form.Caption", "Personnalisation de Windows  - Velmora Xp"},
+                        Key{"BrivexCB3.Caption", "Le  service de gravure de Windows"},
+                        Key{"BrivexCB5.Caption", "La notification \" Espace insuffisant\""},
+                        Key{"BrivexCB12.Caption", "La touche  \"Verr Num\""},
+                        Key{"BrivexOpButton1.Caption", "Cochez tout"},
+                        Key{"BrivexOpButton2.Caption", "Décochez tout"},
+                        Key{"BrivexCmd1.Caption", "&Désactiver"},
+                        Key{"ReyCommand1.Caption", "&Fermer"},
+                        Key{"Label23.Caption", "Optimisation en cours .."},
+                        Key{"Label2.Caption",
+                            "cocher les options à changer puis cliquer sur les bouttons activer ou désactiver"},
+                        Key{"StateOff.Caption", "désactivé"},
+                        Key{"StateOn.Caption", "activé"},
+                        Key{"StateUnknown.Caption", "?"},
+                        Key{"LabelState(1).Caption", "<absent>"},
+                        Key{"Timer1.Caption", "<absent>"}})
+        EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", k.key), k.text) << k.key;
+}
+
+TEST_F(TweakPanel_Language, AFileWithOneKeyChangesOneCaption) {
+    const std::string english = folder.Path("Lang\\English.lng");
+    WriteIni(english, "FrmTweak", "BrivexCmd6.Caption", "&Apply");
+    settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
+    FrmTweak& panel = Open();
+    EXPECT_EQ(panel.BrivexCmd6.Caption(), "&Apply");
+    EXPECT_EQ(panel.BrivexCmd1.Caption(), "&Désactiver");
+    EXPECT_EQ(panel.Caption(), "  Personnalisation de Windows  - Velmora Xp");
+    EXPECT_EQ(app().program.language.CurrentLanguageFile, english);
+}
+
+TEST_F(TweakPanel_Language, ReopeningWritesFrenchAgainNotTheLastLanguage) {
+    const std::string english = folder.Path("Lang\\English.lng");
+    WriteIni(english, "FrmTweak", "BrivexCmd1.Caption", "&Switch off");
+    WriteIni(english, "FrmTweak", "Form.Caption", "Windows Customisation");
+    WriteIni(english, "FrmTweak", "StateUnknown.Caption", "unknown");
+    settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
+    FrmTweak& panel = Open();
+    panel.ReyCommand1.Click();
+    Open();
+    EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", "BrivexCmd1.Caption"), "&Désactiver");
+    EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", "Form.Caption"), "Personnalisation de Windows  - Velmora Xp");
+    EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", "StateUnknown.Caption"), "?");
+    EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", "LabelState(1).Caption"), "<absent>") << "no readout of the last opening";
+    EXPECT_EQ(panel.BrivexCmd1.Caption(), "&Switch off");
+    EXPECT_EQ(panel.Caption(), "Windows Customisation");
+    EXPECT_EQ(panel.StateLabel(0).Caption(), "unknown");
+}
+
+TEST_F(TweakPanel_Language, ShippedEnglishFileTranslatesEveryTextOfTheMainWindowAndThePanel) {
+    const std::string shipped = std::string(BRIVEX_SOURCE_DIR) + "/../res/Lang/English.lng";
+    Open();
+    int keys = 0;
+    for (ui::Form* form : {static_cast<ui::Form*>(&app().Home()), static_cast<ui::Form*>(&app().Tweak())}) {
+        std::vector<std::string> names = {"Form.Caption"};
+        for (const ui::Control* control : form->Controls())
+            names.push_back(control->Name() +
+                            (control->Index() ? "(" + std::to_string(*control->Index()) + ")" : "") + ".Caption");
+        for (const std::string& key : names) {
+            // The keys of the reference file are the texts to translate.
+            if (ReadIni(FrenchFile(), form->Name(), key) == "<absent>") continue;
+            ++keys;
+            EXPECT_NE(ReadIni(shipped, form->Name(), key), "<absent>") << form->Name() << " " << key;
+        }
+    }
+    EXPECT_EQ(keys, 19 + 27);
+}
+
+using TweakPanel_State = Tweak;
+
+TEST_F(TweakPanel_State, ReadAtLoadAndAgainRightAfterEachRunsWrites) {
+    registry.PutValue(HKLM, K3, "HideFileExt", {1, Text("0")});
+    registry.PutValue(HKLM, kSecurityService, "Start", {4, Dword(3)});
+    FrmTweak& panel = Open();
+    std::vector<std::string> expected(kTweakCount, "?");
+    expected[5] = "activé";  // HideFileExt 0
+    EXPECT_EQ(States(panel), expected);
+
+    panel.BrivexOpButton1.Click();
+    panel.BrivexCmd1.Click();
+    EXPECT_EQ(States(panel), std::vector<std::string>(kTweakCount, "désactivé")) << "before any tick";
+    panel.BrivexCmd6.Click();
+    EXPECT_EQ(States(panel), std::vector<std::string>(kTweakCount, "activé"));
+    EXPECT_EQ(Ticked(panel), 16) << "the boxes keep their ticks";
+}
+
+TEST_F(TweakPanel_State, EntryWhoseKeyIsMissingStaysUnknownAfterARun) {
+    registry.DeleteKey(HKLM, kSecurityService);
+    FrmTweak& panel = Open();
+    panel.BrivexOpButton1.Click();
+    panel.BrivexCmd1.Click();
+    EXPECT_EQ(panel.StateLabel(15).Caption(), "?");
+    EXPECT_EQ(panel.StateLabel(14).Caption(), "désactivé");
+}
+
+TEST_F(TweakPanel_State, WordsComeFromTheChosenLanguage) {
+    const std::string english = folder.Path("Lang\\English.lng");
+    WriteIni(english, "FrmTweak", "StateOff.Caption", "off");
+    WriteIni(english, "FrmTweak", "StateOn.Caption", "on");
+    settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
+    FrmTweak& panel = Open();
+    EXPECT_EQ(panel.StateLabel(1).Caption(), "?");
+    panel.BrivexCB2.Click();
+    panel.BrivexCmd6.Click();
+    EXPECT_EQ(panel.StateLabel(1).Caption(), "on");
+    panel.BrivexCmd1.Click();
+    EXPECT_EQ(panel.StateLabel(1).Caption(), "off");
+    EXPECT_FALSE(panel.StateOff.Visible());
+}
+
+}  // namespace
+}  // namespace brivex::testing
