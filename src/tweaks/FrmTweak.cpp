@@ -82,7 +82,7 @@ FrmTweak::FrmTweak(Program& program)
       BrivexCmd1(*this, "BrivexCmd1", "&Désactiver"),
       BrivexCmd6(*this, "BrivexCmd6", "&Activer"),
       ReyCommand1(*this, "ReyCommand1", "&Fermer"),
-      BrivexPBar1(*this, "BrivexPBar1", "BrivexPBar1"),
+      BrivexPBar1(*this, "BrivexPBar1", kBrivexPBar1Design),
       Label23(*this, "Label23", "Optimisation en cours .."),
       Label2(*this, "Label2", "cocher les options à changer puis cliquer sur les bouttons activer ou désactiver"),
       Timer1(*this, "Timer1", program.loop, 250, false),

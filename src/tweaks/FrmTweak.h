@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "program/DesignTexts.h"
+#include "progressbar/BarControl.h"
 #include "tweaks/TweakCatalogue.h"
 #include "ui/ButtonPlus.h"
 #include "ui/CheckBox.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/OptionButton.h"
-#include "ui/ProgressBar.h"
 #include "ui/Timer.h"
 
 namespace brivex {
@@ -47,7 +47,7 @@ public:
     ui::ButtonPlus BrivexCmd1;
     ui::ButtonPlus BrivexCmd6;
     ui::ButtonPlus ReyCommand1;
-    ui::ProgressBar BrivexPBar1;
+    BarControl BrivexPBar1;
     ui::Label Label23;
     ui::Label Label2;
     ui::Timer Timer1;
