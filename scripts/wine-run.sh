@@ -10,4 +10,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 ) 9>"$WINEPREFIX.lock"
 wineserver -p60 </dev/null >/dev/null 2>&1 || true
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-exec wine "$@"
+# A console program's helper processes outlive it for a second or more and hold
+# whatever its output was: through a file, CTest gets the output when the
+# program ends instead of when the last helper lets the pipe go.
+output=$(mktemp)
+trap 'rm -f "$output"' EXIT
+status=0
+wine "$@" >"$output" 2>&1 </dev/null || status=$?
+cat "$output"
+exit "$status"

@@ -35,7 +35,7 @@ TEST(Win32ProcessElevation, RelaunchStartsThisProgramAgainWithTheArguments) {
     Win32ProcessElevation elevation;
     ASSERT_TRUE(elevation.RelaunchElevated("--gtest_list_tests \"--gtest_output=xml:" + Narrow(list) + "\""));
     bool listed = false;
-    for (int wait = 0; wait < 200 && !listed; ++wait) {
+    for (int wait = 0; wait < 600 && !listed; ++wait) {  // up to 30 s: a loaded machine starts Wine slowly
         listed = GetFileAttributesW(list.c_str()) != INVALID_FILE_ATTRIBUTES;
         if (!listed) Sleep(50);
     }
