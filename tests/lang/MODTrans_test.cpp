@@ -281,6 +281,10 @@ public:
         files.push_back(file);
         return answer;
     }
+    ProfileString GetSection(const std::string&, std::uint32_t bufferSize, const std::string& file) override {
+        files.push_back(file);
+        return {std::string(bufferSize, '\0'), 0};
+    }
     std::int32_t WriteString(const std::string&, const std::string&, const std::optional<std::string>&,
                              const std::string& file) override {
         files.push_back(file);
