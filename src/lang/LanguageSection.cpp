@@ -8,9 +8,9 @@ namespace brivex {
 
 namespace {
 
-// The system hands a section back whole only when it leaves room for two NULs
-// more; beyond this size it hands back no more.
+// Room for any window's section, so that one call reads it.
 constexpr std::uint32_t kFirstSectionBufferSize = 8192;
+// The largest section the system's documentation promises to hand back.
 constexpr std::uint32_t kLargestSectionBufferSize = 32767;
 
 // The profile functions' blanks: white space and Ctrl+Z, the old end-of-file mark.

@@ -97,6 +97,7 @@ std::optional<LanguageSection> MODTrans::ReadSection(const std::string& file, co
 void MODTrans::TranslateForm(ui::Form& form, const std::string& file) {
     state_.CurrentLanguageFile = file;
     const std::optional<LanguageSection> section = ReadSection(file, form.Name());
+    // What the section cannot tell is read key by key.
     const auto translated = [&](const std::string& key, const std::string& current) {
         if (section) {
             if (const auto text = section->Text(ansi_.ToAnsi(key), ansi_.ToAnsi(current), kReadBufferSize))
