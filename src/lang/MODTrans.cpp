@@ -88,13 +88,28 @@ void MODTrans::WriteFormTexts(const ui::Form& form, const std::string& file) {
     }
 }
 
+std::optional<LanguageSection> MODTrans::ReadSection(const std::string& file, const std::string& section) {
+    const std::optional<std::string> ansiFile = UsableFile(file);
+    if (!ansiFile) return std::nullopt;
+    return LanguageSection::Read(ini_, ansi_.ToAnsi(section), *ansiFile);
+}
+
 void MODTrans::TranslateForm(ui::Form& form, const std::string& file) {
     state_.CurrentLanguageFile = file;
-    form.SetCaption(ReadIniText(file, form.Name(), kFormCaptionKey, form.Caption()));
+    const std::optional<LanguageSection> section = ReadSection(file, form.Name());
+    // What the section cannot tell is read key by key.
+    const auto translated = [&](const std::string& key, const std::string& current) {
+        if (section) {
+            if (const auto text = section->Text(ansi_.ToAnsi(key), ansi_.ToAnsi(current), kReadBufferSize))
+                return ansi_.FromAnsi(*text);
+        }
+        return ReadIniText(file, form.Name(), key, current);
+    };
+    form.SetCaption(translated(kFormCaptionKey, form.Caption()));
     for (ui::Control* control : form.Controls()) {
         for (const std::string_view property : kTranslatedProperties) {
             if (const auto text = control->Get(property))
-                control->Set(property, ReadIniText(file, form.Name(), TextKey(*control, property), *text));
+                control->Set(property, translated(TextKey(*control, property), *text));
         }
     }
 }

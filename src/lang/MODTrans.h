@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lang/LanguageSection.h"
 #include "lang/LanguageState.h"
 #include "platform/AnsiCodec.h"
 #include "platform/IniFile.h"
@@ -45,7 +46,9 @@ public:
 
     // Empty captions and tooltips are not written.
     void WriteFormTexts(const ui::Form& form, const std::string& file);
-    // A key present with an empty value empties its text; a missing one keeps it.
+    // A key present with an empty value empties its text; a missing one keeps
+    // it. The window's section is read once and every text found in it, as
+    // ReadIniText would find it.
     void TranslateForm(ui::Form& form, const std::string& file);
 
     // ProgressMessages as "msg1", "msg2", ... of section "MSG".
@@ -56,6 +59,9 @@ public:
 private:
     // The file as the profile calls take it, or nothing when it is no usable path.
     std::optional<std::string> UsableFile(const std::string& file) const;
+    // A section in one profile call, or nothing when the file is no usable
+    // path or the section too large to read whole.
+    std::optional<LanguageSection> ReadSection(const std::string& file, const std::string& section);
 
     IniFile& ini_;
     const AnsiCodec& ansi_;

@@ -6,15 +6,16 @@
 
 namespace brivex {
 
-// What GetPrivateProfileStringA leaves behind: the whole buffer it was given
-// (bufferSize bytes, the unused ones still NUL) and the count it returns, in
-// bytes of the ANSI text: on a double-byte code page a character takes two.
+// What GetPrivateProfileStringA or GetPrivateProfileSectionA leaves behind:
+// the whole buffer it was given (bufferSize bytes, the unused ones still NUL)
+// and the count it returns, in bytes of the ANSI text: on a double-byte code
+// page a character takes two.
 struct ProfileString {
     std::string buffer;
     std::uint32_t count = 0;
 };
 
-// Initialisation files at the granularity of kernel32's two profile calls, the
+// Initialisation files at the granularity of kernel32's profile calls, the
 // file named on each call. Sections, keys, values and paths cross this
 // interface as ANSI bytes, exactly what the "A" functions take; AnsiCodec
 // converts them, and the files themselves are in the same code page.
@@ -26,6 +27,13 @@ public:
     virtual ProfileString GetString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, std::uint32_t bufferSize,
                                     const std::string& file) = 0;
+    // GetPrivateProfileSectionA with a buffer of `bufferSize` NUL bytes: the
+    // section's lines, each followed by a NUL, then one NUL more, the count
+    // covering the lines and their NULs. What does not fit is cut: the first
+    // bufferSize - 2 bytes and two NULs, the count bufferSize - 2. A missing
+    // section, and a file that cannot be opened, give no lines.
+    virtual ProfileString GetSection(const std::string& section, std::uint32_t bufferSize,
+                                     const std::string& file) = 0;
     // WritePrivateProfileStringA: no value deletes the key. Non-zero on success.
     virtual std::int32_t WriteString(const std::string& section, const std::string& key,
                                      const std::optional<std::string>& value, const std::string& file) = 0;

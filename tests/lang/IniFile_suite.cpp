@@ -41,6 +41,14 @@ protected:
     std::int32_t Write(const std::string& section, const std::string& key, const std::optional<std::string>& value) {
         return WriteTo(file, section, key, value);
     }
+    ProfileString SectionFrom(const std::string& path, const std::string& section, std::uint32_t size = 4096) {
+        ProfileString got = ini.GetSection(ansi.ToAnsi(section), size, ansi.ToAnsi(path));
+        EXPECT_EQ(got.buffer.size(), size);
+        return got;
+    }
+    ProfileString Section(const std::string& section, std::uint32_t size = 4096) {
+        return SectionFrom(file, section, size);
+    }
     void PutFile(const std::string& bytes) { folder.Put(file, bytes); }
     std::string FileBytes() const { return folder.Get(file).value_or("<missing>"); }
 };
@@ -156,6 +164,107 @@ TEST_F(IniFile_Buffer, QuotedValueCutLosesItsOpeningQuote) {
     // The closing quote is taken off whenever the buffer could hold the rest,
     // here after the cut already dropped it.
     EXPECT_EQ(Read("S", "edge"), std::string(253, 'z'));
+}
+
+// The lines of a section, each followed by a NUL, as the section call lays them out.
+std::string Lines(std::initializer_list<std::string_view> lines) {
+    std::string bytes;
+    for (const std::string_view line : lines) {
+        bytes += line;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+using IniFile_Section = IniFileSuite;
+
+TEST_F(IniFile_Section, LinesComeBackTrimmedWithTheirQuotesWithoutCommentsOrBlankLines) {
+    PutFile(
+        "; Brivex Doziv\r\n"
+        "[S]\r\n"
+        "  Name  =  spaced value  \r\n"
+        "quoted=\"q v\"\r\n"
+        "single='s v'\r\n"
+        "unbalanced=\"abc\r\n"
+        "padded=  \"p\"  \r\n"
+        "empty=\r\n"
+        "blank=    \r\n"
+        "  no equals  \r\n"
+        ";comment=1\r\n"
+        "  ; indented = 2\r\n"
+        "=no name\r\n"
+        "semicolon=a;b ; c\r\n"
+        "\r\n"
+        "tab=\tt\t\x1A\r\n"
+        "accents=G\xE9n\xE9ral\xA0\r\n"
+        "dup=first\r\n"
+        "DUP=second\r\n"
+        "[T]\r\n"
+        "t=1\r\n");
+    const std::string lines = Lines({"Name=spaced value", "quoted=\"q v\"", "single='s v'", "unbalanced=\"abc",
+                                     "padded=\"p\"", "empty=", "blank=", "no equals", "=no name", "semicolon=a;b ; c",
+                                     "tab=t", "accents=G\xE9n\xE9ral\xA0", "dup=first", "DUP=second"});
+    const ProfileString got = Section("S");
+    EXPECT_EQ(got.count, lines.size());
+    EXPECT_EQ(got.buffer.substr(0, lines.size() + 1), lines + '\0');
+}
+
+TEST_F(IniFile_Section, WhatTheBufferCannotHoldIsCutTwoBytesShortOfItsEnd) {
+    PutFile("[T]\r\nt=1\r\n[Long]\r\nlong=" + std::string(300, 'x') + "\r\n");
+    struct Case {
+        std::uint32_t size;
+        std::uint32_t count;
+        std::string buffer;
+    };
+    const Case cases[] = {
+        {0, 0, ""},
+        {1, 0, std::string(1, '\0')},
+        {2, 0, std::string(2, '\0')},
+        {3, 1, std::string("t\0\0", 3)},
+        {4, 2, std::string("t=\0\0", 4)},
+        {5, 3, std::string("t=1\0\0", 5)},
+        {6, 4, std::string("t=1\0\0\0", 6)},
+        {7, 4, std::string("t=1\0\0\0\0", 7)},
+    };
+    for (const Case& c : cases) {
+        const ProfileString got = Section("T", c.size);
+        EXPECT_EQ(got.count, c.count) << c.size;
+        EXPECT_EQ(got.buffer, c.buffer) << c.size;
+    }
+    const ProfileString cut = Section("Long", 100);
+    EXPECT_EQ(cut.count, 98u);
+    EXPECT_EQ(cut.buffer, "long=" + std::string(93, 'x') + std::string(2, '\0'));
+    EXPECT_EQ(Section("Long", 308).count, 306u);
+}
+
+TEST_F(IniFile_Section, NothingToReadGivesNoLines) {
+    PutFile("[Empty]\r\n[Comments]\r\n; k=1\r\n[S]\r\nk=1\r\n");
+    folder.MakeFolder(folder.Path("Folder.lng"));
+    struct Case {
+        const char* what;
+        std::string path;
+        const char* section;
+    };
+    const Case cases[] = {
+        {"missing section", file, "Missing"},
+        {"empty section", file, "Empty"},
+        {"comments only", file, "Comments"},
+        {"missing file", folder.Path("Missing.lng"), "S"},
+        {"missing folder", folder.Path("Lang\\Francais.lng"), "S"},
+        {"folder", folder.Path("Folder.lng"), "S"},
+    };
+    for (const Case& c : cases) {
+        const ProfileString got = SectionFrom(c.path, c.section, 64);
+        EXPECT_EQ(got.count, 0u) << c.what;
+        EXPECT_EQ(got.buffer, std::string(64, '\0')) << c.what;
+    }
+}
+
+TEST_F(IniFile_Section, NameIgnoresLetterCaseButNotTheBlanksAskedFor) {
+    PutFile("[ FrmHome ]\r\nk=first\r\n[T]\r\nt=1\r\n[frmhome]\r\nk=second\r\nlate=1\r\n");
+    EXPECT_EQ(Section("FRMHOME").count, Lines({"k=first"}).size());
+    EXPECT_EQ(Section("frmHome").buffer.substr(0, 9), Lines({"k=first"}) + '\0');
+    EXPECT_EQ(Section(" FrmHome ").count, 0u);
 }
 
 using IniFile_Default = IniFileSuite;

@@ -196,6 +196,136 @@ TEST_F(MODTrans_TranslateForm, BecomesTheFileMessagesComeFrom) {
     EXPECT_EQ(trans.GetMessageText("msg1"), "Initialising ..");
 }
 
+// Hands every call on to the portable engine and counts the reads. Told to,
+// it answers every section call as cut, as for a section too large to read
+// whole, so that translation reads key by key, as it did before it read sections.
+class CountingIniFile final : public IniFile {
+public:
+    ProfileString GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                            std::uint32_t bufferSize, const std::string& file) override {
+        ++strings;
+        return engine_.GetString(section, key, defaultValue, bufferSize, file);
+    }
+    ProfileString GetSection(const std::string& section, std::uint32_t bufferSize, const std::string& file) override {
+        ++sections;
+        if (!cutEverySection) return engine_.GetSection(section, bufferSize, file);
+        return {std::string(bufferSize, '\0'), bufferSize - 2};
+    }
+    std::int32_t WriteString(const std::string& section, const std::string& key,
+                             const std::optional<std::string>& value, const std::string& file) override {
+        return engine_.WriteString(section, key, value, file);
+    }
+
+    bool cutEverySection = false;
+    int strings = 0;
+    int sections = 0;
+
+private:
+    PortableIniFile engine_;
+};
+
+// Every text translation may change, in order; "-" where a control lacks the property.
+std::vector<std::string> Texts(const ui::Form& form) {
+    std::vector<std::string> texts = {form.Caption()};
+    for (const ui::Control* control : form.Controls()) {
+        for (const char* property : {"Caption", "ToolTipText"}) texts.push_back(control->Get(property).value_or("-"));
+    }
+    return texts;
+}
+
+// A caption in quotes and one with trailing spaces, which reach the profile
+// functions as defaults when their keys are missing.
+class FrmTweakWithOddTexts : public FrmTweakStub {
+public:
+    FrmTweakWithOddTexts() {
+        Label1.SetCaption("Options  ");
+        Label2.SetCaption("\"Quitter\"");
+    }
+};
+
+using MODTrans_TranslateFromOneSectionRead = MODTransTest;
+
+TEST_F(MODTrans_TranslateFromOneSectionRead, GivesTheTextsReadingKeyByKeyGave) {
+    const int keys = 12;  // the caption and the texts of FrmTweakStub's controls
+    struct Case {
+        const char* what;
+        std::string file;
+        std::optional<std::string> text;  // none: no such file
+        int stringReads;
+        std::string label2;
+    };
+    const Case cases[] = {
+        {"a full translation",
+         "Full.lng",
+         "[FrmTweak]\r\nForm.Caption=Réglages du système\r\nLabel1.Caption=Options\r\n"
+         "BrivexCmd6.Caption=&Appliquer\r\nBrivexCmd6.ToolTipText=Appliquer les réglages cochés\r\n"
+         "Text1.ToolTipText=Dossier\r\nLabel2.Caption=\"Quitter\"\r\nOption1(0).Caption=Désactiver\r\n"
+         "Option1(1).Caption=Activer\r\n",
+         0,
+         "Quitter"},
+        {"one key", "English.lng", "[FrmTweak]\r\nBrivexCmd6.Caption=&Apply\r\n", 0, "Quitter"},
+        {"odd lines",
+         "Odd.lng",
+         "; Traduction\r\n[frmtweak]\r\n  label1.CAPTION = \"Choose\" \r\nBrivexCmd6.ToolTipText=\r\n"
+         "brivexcmd6.tooltiptext=second\r\nOption1(0).Caption='Off\r\n;Option1(1).Caption=On\r\n"
+         "Form.Caption\r\nForm.Caption=late\r\nText1.ToolTipText=" +
+             std::string(300, 'x') + "\r\n[FrmTweak]\r\nLabel2.Caption=second section\r\n",
+         0,
+         "Quitter"},
+        {"another window's section", "Home.lng", "[FrmHome]\r\nLabel2.Caption=Home\r\n", 1, "Quitter"},
+        {"a missing file", "Missing.lng", std::nullopt, 1, "Quitter"},
+        {"a missing folder", "Missing\\English.lng", std::nullopt, 1, "\"Quitter\""},
+        {"a section too large to read whole",
+         "Large.lng",
+         "[FrmTweak]\r\nLabel1.Caption=Large\r\nFiller=" + std::string(40000, 'f') + "\r\n",
+         keys,
+         "Quitter"},
+    };
+    for (const Case& c : cases) {
+        if (c.text) PutLangFile(c.file, *c.text);
+        CountingIniFile bySection;
+        LanguageState bySectionState;
+        MODTrans bySectionTrans(bySection, codec, bySectionState);
+        FrmTweakWithOddTexts translated;
+        bySectionTrans.TranslateForm(translated, LangFile(c.file));
+
+        CountingIniFile byKey;
+        byKey.cutEverySection = true;
+        LanguageState byKeyState;
+        MODTrans byKeyTrans(byKey, codec, byKeyState);
+        FrmTweakWithOddTexts expected;
+        byKeyTrans.TranslateForm(expected, LangFile(c.file));
+
+        EXPECT_EQ(Texts(translated), Texts(expected)) << c.what;
+        EXPECT_EQ(translated.Label2.Caption(), c.label2) << c.what;
+        EXPECT_EQ(bySection.strings, c.stringReads) << c.what;
+        EXPECT_EQ(byKey.strings, keys) << c.what;
+        EXPECT_EQ(bySectionState.CurrentLanguageFile, LangFile(c.file)) << c.what;
+        if (c.stringReads < keys) {
+            EXPECT_EQ(bySection.sections, 1) << c.what;
+        }
+    }
+}
+
+TEST_F(MODTrans_TranslateFromOneSectionRead, ReadsTheWindowsSectionOnceOnEveryTranslation) {
+    CountingIniFile counting;
+    MODTrans countingTrans(counting, codec, state);
+    countingTrans.WriteFormTexts(form, french);
+    PutLangFile("English.lng", "[FrmTweak]\r\nForm.Caption=System tweaks\r\nOption1(1).Caption=Enable\r\n");
+    countingTrans.TranslateForm(form, french);
+    countingTrans.TranslateForm(form, LangFile("English.lng"));
+    EXPECT_EQ(counting.sections, 2);
+    EXPECT_EQ(counting.strings, 0);
+    EXPECT_EQ(form.Caption(), "System tweaks");
+    EXPECT_EQ(form.Option1_1.Caption(), "Enable");
+    EXPECT_EQ(form.Option1_0.Caption(), "Désactiver");
+    state.CurrentLanguageFile = french;
+    EXPECT_EQ(countingTrans.GetMessageText("msg1"), "");
+    EXPECT_EQ(countingTrans.ReadIniText(french, "FrmTweak", "Label1.Caption", ""), "Choisissez les réglages");
+    EXPECT_EQ(counting.sections, 2) << "single texts are read one key at a time";
+    EXPECT_EQ(counting.strings, 2);
+}
+
 using MODTrans_Messages = MODTransTest;
 
 TEST_F(MODTrans_Messages, FrenchStageTextsGoToSectionMsgAsMsg1ToMsg8) {
@@ -278,6 +408,10 @@ public:
                             const std::string& file) override {
         files.push_back(file);
         return answer;
+    }
+    ProfileString GetSection(const std::string&, std::uint32_t bufferSize, const std::string& file) override {
+        files.push_back(file);
+        return {std::string(bufferSize, '\0'), 0};
     }
     std::int32_t WriteString(const std::string&, const std::string&, const std::optional<std::string>&,
                              const std::string& file) override {

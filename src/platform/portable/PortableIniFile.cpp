@@ -95,12 +95,17 @@ std::string Serialise(const Profile& profile) {
     return text;
 }
 
-// Names asked for lose their surrounding blanks; stored ones lost theirs when read.
-Section* FindSection(Profile& profile, std::string_view name) {
-    name = Trim(name);
+// Stored names lost their surrounding blanks when read.
+Section* FindSectionNamed(Profile& profile, std::string_view name) {
     const auto found = std::find_if(profile.begin(), profile.end(),
                                     [&](const Section& s) { return Cp1252EqualsIgnoreCase(s.name, name); });
     return found == profile.end() ? nullptr : &*found;
+}
+
+// Names asked for a string lose their surrounding blanks; a name asked for a
+// whole section is taken as it is.
+Section* FindSection(Profile& profile, std::string_view name) {
+    return FindSectionNamed(profile, Trim(name));
 }
 
 std::vector<Entry>::iterator FindEntry(Section& section, std::string_view name) {
@@ -186,6 +191,32 @@ ProfileString CopyToBuffer(std::string_view value, std::uint32_t size, bool unqu
     return result;
 }
 
+// The lines as the section call hands them back: trimmed, blanks around the
+// first "=" gone, quotes kept, comments left out, a line without "=" kept.
+std::string SectionLines(const Section& section) {
+    std::string lines;
+    for (const Entry& entry : section.entries) {
+        if (entry.name.starts_with(';')) continue;
+        lines += entry.name;
+        if (entry.value) {
+            lines += '=';
+            lines += *entry.value;
+        }
+        lines += '\0';
+    }
+    return lines;
+}
+
+// What fits before the two closing NULs: all of it, or the cut the caller sees
+// by a count of bufferSize - 2.
+ProfileString CopySectionToBuffer(std::string_view lines, std::uint32_t size) {
+    ProfileString result{std::string(size, '\0'), 0};
+    const std::string_view copied = lines.substr(0, size < 2 ? 0 : size - 2);
+    copied.copy(result.buffer.data(), copied.size());
+    result.count = static_cast<std::uint32_t>(copied.size());
+    return result;
+}
+
 }  // namespace
 
 ProfileString PortableIniFile::GetString(const std::string& section, const std::string& key,
@@ -198,6 +229,14 @@ ProfileString PortableIniFile::GetString(const std::string& section, const std::
     }
     // A file that cannot be opened gives the default as it is, quotes and all.
     return CopyToBuffer(fallback, bufferSize, false);
+}
+
+ProfileString PortableIniFile::GetSection(const std::string& section, std::uint32_t bufferSize,
+                                          const std::string& file) {
+    std::string lines;
+    if (auto profile = Load(ToPath(file)))
+        if (const Section* found = FindSectionNamed(*profile, section)) lines = SectionLines(*found);
+    return CopySectionToBuffer(lines, bufferSize);
 }
 
 std::int32_t PortableIniFile::WriteString(const std::string& section, const std::string& key,

@@ -12,6 +12,7 @@ class PortableIniFile final : public IniFile {
 public:
     ProfileString GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
                             std::uint32_t bufferSize, const std::string& file) override;
+    ProfileString GetSection(const std::string& section, std::uint32_t bufferSize, const std::string& file) override;
     std::int32_t WriteString(const std::string& section, const std::string& key,
                              const std::optional<std::string>& value, const std::string& file) override;
 };
