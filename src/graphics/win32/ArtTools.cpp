@@ -28,10 +28,14 @@ void FillSolid(HDC dc, const RECT& area, COLORREF color) {
 }
 
 void Gradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
-    const int height = area.bottom - area.top;
-    for (int y = 0; y < height; ++y)
-        FillSolid(dc, RECT{area.left, area.top + y, area.right, area.top + y + 1},
-                  Mix(top, bottom, height > 1 ? static_cast<double>(y) / (height - 1) : 0));
+    // One call: the backdrops are drawn while the window is made, before anyone sees it.
+    const auto vertex = [](LONG x, LONG y, COLORREF c) {
+        return TRIVERTEX{x, y, static_cast<COLOR16>(GetRValue(c) << 8), static_cast<COLOR16>(GetGValue(c) << 8),
+                         static_cast<COLOR16>(GetBValue(c) << 8), 0};
+    };
+    TRIVERTEX corners[] = {vertex(area.left, area.top, top), vertex(area.right, area.bottom, bottom)};
+    GRADIENT_RECT rect{0, 1};
+    GradientFill(dc, corners, 2, &rect, 1, GRADIENT_FILL_RECT_V);
 }
 
 Ink::Ink(HDC dc, COLORREF fill, COLORREF outline, int width)

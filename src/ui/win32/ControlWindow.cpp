@@ -1,5 +1,7 @@
 #include "ui/win32/ControlWindow.h"
 
+#include <utility>
+
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/win32/ErrorBarrier.h"
 
@@ -34,9 +36,12 @@ bool ControlWindow::RegisterOwnClass(const wchar_t* className) {
 
 bool ControlWindow::Create(const wchar_t* windowClass, DWORD style, DWORD exStyle) {
     const Bounds& b = control_.Position();
-    const std::wstring text =
-        Widen(control_.Get("Caption").value_or(control_.Get("Text").value_or(std::string{})));
+    const std::string caption = control_.Get("Caption").value_or(control_.Get("Text").value_or(std::string{}));
+    const std::wstring text = Widen(caption);
     font_ = site_.Font(control_.Look());
+    // Made in the model's state, so binding the peer has nothing left to send.
+    if (control_.Visible()) style |= WS_VISIBLE;
+    if (!control_.Enabled()) style |= WS_DISABLED;
     HWND window = CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | style, site_.Pixels(b.left),
                                   site_.Pixels(b.top), site_.Pixels(b.width), site_.Pixels(b.height),
                                   site_.ParentFor(control_),
@@ -45,6 +50,9 @@ bool ControlWindow::Create(const wchar_t* windowClass, DWORD style, DWORD exStyl
     if (!window) return false;
     Adopt(window);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    textAtCreation_ = caption;
+    visibleAtCreation_ = control_.Visible();
+    enabledAtCreation_ = control_.Enabled();
     return true;
 }
 
@@ -79,13 +87,22 @@ std::optional<LRESULT> ControlWindow::Colors(HDC dc) {
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
-void ControlWindow::ShowText(const std::string& text) { SetWindowTextW(window_, Widen(text).c_str()); }
+void ControlWindow::ShowText(const std::string& text) {
+    if (std::exchange(textAtCreation_, std::nullopt) == text) return;
+    SetWindowTextW(window_, Widen(text).c_str());
+}
 
 void ControlWindow::ShowToolTip(const std::string& text) { site_.SetToolTip(window_, text); }
 
-void ControlWindow::ShowVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
+void ControlWindow::ShowVisible(bool visible) {
+    if (std::exchange(visibleAtCreation_, std::nullopt) == visible) return;
+    ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+}
 
-void ControlWindow::ShowEnabled(bool enabled) { EnableWindow(window_, enabled); }
+void ControlWindow::ShowEnabled(bool enabled) {
+    if (std::exchange(enabledAtCreation_, std::nullopt) == enabled) return;
+    EnableWindow(window_, enabled);
+}
 
 void ControlWindow::MoveTo(const Bounds& twips) {
     SetWindowPos(window_, nullptr, site_.Pixels(twips.left), site_.Pixels(twips.top), site_.Pixels(twips.width),

@@ -64,6 +64,11 @@ private:
     PeerSite& site_;
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
+    // What Create gave the window already: the first push of the same value
+    // right after it (the model binding its new peer) costs nothing.
+    std::optional<std::string> textAtCreation_;
+    std::optional<bool> visibleAtCreation_;
+    std::optional<bool> enabledAtCreation_;
 };
 
 // A kind's peer: its own interface (`CheckPeer`, `ListPeer`...) on a child
