@@ -1,6 +1,6 @@
 // The system backup window under Wine, worked from outside through the
 // windows: the messages of "&Appliquer" (Wine's restore service refuses every
-// request), the list view with the one empty restore point Wine enumerates,
+// request), the list view with the one bare restore point Wine enumerates,
 // and both close controls bringing the main window back.
 
 #include <gtest/gtest.h>
@@ -124,8 +124,8 @@ TEST_F(BackupE2e, AfficherShowsTheListViewRetourComesBackAndTheCloseButtonRestor
         Click(show);
         ASSERT_TRUE(Poll(20000, [&] { return IsWindowVisible(list) != FALSE; })) << round;
         EXPECT_FALSE(IsWindowVisible(show));
-        // Wine enumerates one restore point whose properties are all empty.
-        EXPECT_EQ(Items(list), (std::vector<std::wstring>{L"RP:   ()"})) << "listed once, round " << round;
+        // Wine enumerates one restore point numbered 0 with no description and no date.
+        EXPECT_EQ(Items(list), (std::vector<std::wstring>{L"RP:0   ()"})) << "listed once, round " << round;
         Click(back);
         ASSERT_TRUE(Poll(3000, [&] { return IsWindowVisible(show) != FALSE; }));
         EXPECT_FALSE(IsWindowVisible(list));
