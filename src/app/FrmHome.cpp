@@ -84,6 +84,8 @@ FrmHome::FrmHome(Program& program)
     TopButtons_XP1.OnClick = [this] { program_.forms.Unload(*this); };
     BrivexCmd1.OnClick = [this] { OpenTool(WindowKind::Tweak); };
     ButtonPlus3.OnClick = [this] { BrivexCmd1.OnClick(); };
+    cmd.OnClick = [this] { OpenTool(WindowKind::Settings); };
+    ButtonPlus6.OnClick = [this] { OpenTool(WindowKind::Backup); };
 }
 
 void FrmHome::OpenTool(WindowKind kind) {

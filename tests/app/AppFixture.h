@@ -12,6 +12,7 @@
 #include "platform/portable/Cp1252Codec.h"
 #include "platform/portable/MemoryRegistry.h"
 #include "platform/portable/MemorySettingsStore.h"
+#include "platform/portable/PortableFileFinder.h"
 #include "platform/portable/PortableIniFile.h"
 #include "platform/portable/RecordingShell.h"
 #include "platform/portable/ScriptedManagementService.h"
@@ -70,7 +71,8 @@ protected:
     std::vector<std::string> events;
     RegistryRecorder registryRecorder{registry, events};
     ManagementRecorder managementRecorder{management, events};
-    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder};
+    PortableFileFinder files;
+    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder, files};
     ui::HeadlessLoop loop;
     ui::HeadlessFormHost forms{loop};
     ui::ScriptedDialogs dialogs;

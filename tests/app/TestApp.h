@@ -4,8 +4,10 @@
 
 #include "app/FrmHome.h"
 #include "app/Windows.h"
+#include "backup/Sysbackup.h"
 #include "optimise/FrmReboot.h"
 #include "program/Program.h"
+#include "settings/FrmSettings.h"
 #include "tweaks/FrmTweak.h"
 
 namespace brivex::testing {
@@ -20,6 +22,8 @@ public:
     FrmHome& Home() { return static_cast<FrmHome&>(program.Window(WindowKind::Home)); }
     FrmReboot& Reboot() { return static_cast<FrmReboot&>(program.Window(WindowKind::Reboot)); }
     FrmTweak& Tweak() { return static_cast<FrmTweak&>(program.Window(WindowKind::Tweak)); }
+    FrmSettings& Settings() { return static_cast<FrmSettings&>(program.Window(WindowKind::Settings)); }
+    Sysbackup& Backup() { return static_cast<Sysbackup&>(program.Window(WindowKind::Backup)); }
 
     Program program;
 };

@@ -9,7 +9,9 @@
 #include "app/FrmHome.h"
 #include "base/Units.h"
 #include "graphics/win32/ArtTools.h"
+#include "backup/win32/BackupArt.h"
 #include "optimise/win32/RebootArt.h"
+#include "settings/win32/SettingsArt.h"
 #include "tweaks/win32/TweakArt.h"
 #include "ui/win32/Art.h"
 
@@ -75,6 +77,8 @@ void RegisterProgramArt() {
                         [stage](HDC dc, const RECT& area) { StagePicture(dc, area, stage); });
     RegisterRebootArt();
     RegisterTweakArt();
+    RegisterSettingsArt();
+    RegisterBackupArt();
 }
 
 }  // namespace brivex

@@ -6,6 +6,7 @@
 #include "app/Windows.h"
 #include "app/win32/HomeArt.h"
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/Win32FileFinder.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32AnsiCodec.h"
 #include "platform/win32/Win32IniFile.h"
@@ -55,7 +56,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     brivex::Win32SystemFacts system;
     brivex::Win32Shell shell;
     brivex::WmiManagementService management;
-    brivex::Platform platform{registry, ansi, settings, ini, system, shell, management};
+    brivex::Win32FileFinder files;
+    brivex::Platform platform{registry, ansi, settings, ini, system, shell, management, files};
 
     brivex::ui::Win32Loop loop;
     brivex::ui::Win32FormHost forms(loop);

@@ -52,6 +52,13 @@ LRESULT FramePlusPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             EndPaint(Handle(), &paint);
             return 0;
         }
+        // Themed check boxes and option buttons ask their parent to print what lies behind them.
+        case WM_PRINTCLIENT: {
+            RECT client;
+            GetClientRect(Handle(), &client);
+            backdrop_.CopyBehind(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
         case WM_COMMAND:
         case WM_DRAWITEM:
         case WM_CTLCOLORSTATIC:

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "program/DesignTexts.h"
+#include "ui/ButtonPlus.h"
+#include "ui/Form.h"
+#include "ui/FramePlus.h"
+#include "ui/Label.h"
+#include "ui/ListBox.h"
+#include "ui/TextBox.h"
+
+namespace brivex {
+
+class Program;
+
+// The system backup window: a restore point made under a name and type of the
+// user's choice, and the list of the existing ones. Two views share one place:
+// the creation view in front, the list behind it until "A&fficher".
+class Sysbackup final : public ui::Form {
+public:
+    explicit Sysbackup(Program& program);
+
+    ui::FramePlus FramePlus1;
+    ui::Label Label1;
+    ui::Label Label2;
+    ui::TextBox Text1;
+    ui::Label Label3;
+    ui::ComboBox Combo1;
+    ui::ButtonPlus Command2;
+    ui::ButtonPlus BrivexCmd1;
+    ui::ButtonPlus Command1;
+    ui::FramePlus FramePlus2;
+    ui::ListBox List1;
+    ui::ButtonPlus ButtonPlus1;
+    ui::ButtonPlus TopButtons_XP1;
+    // Two texts of the list view, translated like every caption and never shown themselves.
+    ui::Label NoRestorePoint;
+    ui::Label ListingFailed;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void Command2_Click();
+    void Command1_Click();
+    void ShowCreationView();
+    void Layout();
+    DesignTexts FinishDesign();
+
+    Program& program_;
+    // Last: taken once every control exists.
+    DesignTexts designTexts_;
+};
+
+// The restore point type of an entry of the type list; none for no entry.
+std::optional<std::int32_t> RestorePointTypeOfEntry(int listIndex);
+
+// The window's design, in pixels at 96 dots per inch, which the art drawn behind it follows.
+namespace backupdesign {
+inline constexpr int kWidth = 560;
+inline constexpr int kHeight = 372;
+inline constexpr int kBand = 44;
+inline constexpr int kFrameLeft = 18;
+inline constexpr int kFrameTop = kBand + 14;
+inline constexpr int kFrameWidth = kWidth - 2 * kFrameLeft;
+inline constexpr int kFrameHeight = kHeight - kFrameTop - 16;
+}  // namespace backupdesign
+
+}  // namespace brivex

@@ -1,0 +1,158 @@
+#include "settings/FrmSettings.h"
+
+#include "base/Paths.h"
+#include "program/Program.h"
+#include "program/WindowLook.h"
+#include "registry/StartWithWindows.h"
+
+namespace brivex {
+
+namespace {
+
+ui::FileList::Finder FinderOf(Program& program) {
+    return [&files = program.platform.files](const std::string& wildcardPath) { return files.FindFiles(wildcardPath); };
+}
+
+}  // namespace
+
+FrmSettings::FrmSettings(Program& program)
+    : Form("FrmSettings", "Configuration"),
+      Frame1(*this, "Frame1", "Les Langues"),
+      Check1(*this, "Check1", "Changer"),
+      File1(*this, "File1", "*.lng", FinderOf(program)),
+      FramePlus1(*this, "FramePlus1", "Options :"),
+      press(*this, "press", "Nettoyer le presse papier"),
+      Doc(*this, "Doc", "Nettoyer les documents récents"),
+      WinStart(*this, "WinStart", "Démarrer Velmora avec Windows"),
+      Ontop(*this, "Ontop", "Mettre Velmora au premier plan"),
+      FramePlus2(*this, "FramePlus2", "Sauvgarde du système :"),
+      Check2(*this, "Check2", "Avant chaque optimisation automatique"),
+      Check3(*this, "Check3", "Avant chaque optimisation Brivex Tweak"),
+      BrivexCmd6(*this, "BrivexCmd6", "&Appliquer"),
+      BrivexCmd1(*this, "BrivexCmd1", "Annuler"),
+      program_(program),
+      designTexts_(FinishDesign()) {
+    Layout();
+    OnLoad = [this] { Form_Load(); };
+    OnUnload = [this] { Form_Unload(); };
+    OnMouseDown = [this] { BeginDrag(); };
+    Check1.OnClick = [this] { Check1_Click(); };
+    BrivexCmd6.OnClick = [this] { Apply(); };
+    // Its unload restores the main window.
+    BrivexCmd1.OnClick = [this] { program_.forms.Unload(*this); };
+}
+
+DesignTexts FrmSettings::FinishDesign() {
+    File1.SetToolTipText("You can translate the lang files to others languages and send it to the author.");
+    return DesignTexts(*this);
+}
+
+void FrmSettings::Layout() {
+    using namespace settingsdesign;
+    SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "settings.background");
+
+    const ui::Appearance boxLook = look::Text(8.25, false, look::kInk);
+    Frame1.SetPosition(look::DesignBounds(18, kBand + 14, 206, 254));
+    Check1.PlaceIn(Frame1);
+    Check1.SetPosition(look::DesignBounds(12, 26, 180, 20));
+    Check1.SetLook(look::Text(8.25, true, look::kInk));
+    File1.PlaceIn(Frame1);
+    File1.SetPosition(look::DesignBounds(12, 52, 182, 190));
+
+    FramePlus1.SetPosition(look::DesignBounds(236, kBand + 14, 306, 140));
+    ui::CheckBox* options[] = {&press, &Doc, &WinStart, &Ontop};
+    int top = 26;
+    for (ui::CheckBox* box : options) {
+        box->PlaceIn(FramePlus1);
+        box->SetPosition(look::DesignBounds(14, top, 280, 20));
+        box->SetLook(boxLook);
+        top += 26;
+    }
+
+    FramePlus2.SetPosition(look::DesignBounds(236, kBand + 166, 306, 102));
+    top = 26;
+    for (ui::CheckBox* box : {&Check2, &Check3}) {
+        box->PlaceIn(FramePlus2);
+        box->SetPosition(look::DesignBounds(14, top, 280, 20));
+        box->SetLook(boxLook);
+        top += 30;
+    }
+
+    const int buttonsTop = kHeight - 52;
+    BrivexCmd6.SetPosition(look::DesignBounds(kWidth - 18 - 130 - 12 - 130, buttonsTop, 130, 34));
+    BrivexCmd1.SetPosition(look::DesignBounds(kWidth - 18 - 130, buttonsTop, 130, 34));
+    for (ui::ButtonPlus* button : {&BrivexCmd6, &BrivexCmd1}) button->SetLook(look::Text(9, true, 0));
+}
+
+void FrmSettings::MakeTopmostIfAsked() {
+    if (SettingIsNumber(program_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
+}
+
+void FrmSettings::Form_Load() {
+    // The window was perhaps open before: it starts again as designed.
+    designTexts_.Restore(*this);
+    Check1.SetValue(0);
+    File1.SetEnabled(false);
+
+    ApplyRoundedShape();
+    MakeTopmostIfAsked();
+
+    const std::string frenchFile = FrenchReferenceFile(program_.AppFolder());
+    program_.trans.WriteFormTexts(*this, frenchFile);
+    program_.loop.DoEvents();
+    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", frenchFile);
+    program_.loop.DoEvents();
+    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
+
+    const auto load = [this](ui::CheckBox& box, std::string_view key) {
+        box.SetValue(CheckBoxValueFromSetting(program_.settings.GetSetting("config", key, "0")));
+    };
+    load(Doc, "Doc");
+    load(press, "Press");
+    load(Ontop, "ontop");
+    load(WinStart, "Winstart");
+    load(Check2, "optistart");
+    load(Check3, "optitweak");
+    MakeTopmostIfAsked();
+
+    // A missing folder lists nothing; nothing is said about it.
+    File1.SetPath(JoinPath(program_.AppFolder(), "Lang"));
+}
+
+void FrmSettings::Form_Unload() { program_.MainWindow().SetWindowState(ui::WindowState::Normal); }
+
+void FrmSettings::Check1_Click() {
+    File1.SetEnabled(Check1.Value() == 1);
+    // A language file dropped into the folder while the window was open shows at once.
+    if (Check1.Value() == 1) File1.Refresh();
+}
+
+void FrmSettings::Apply() {
+    if (WinStart.Value() == 1)
+        program_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, RunValueData(program_.AppFolder()),
+                                regtype::String);
+    else
+        program_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
+
+    const auto save = [this](std::string_view key, const ui::CheckBox& box) {
+        program_.settings.SaveSetting("config", key, std::to_string(box.Value()));
+    };
+    save("Doc", Doc);
+    save("Press", press);
+    save("ontop", Ontop);
+    save("Winstart", WinStart);
+    save("optistart", Check2);
+    save("optitweak", Check3);
+
+    // Without a file chosen the language stays: the folder alone would name no
+    // file, and every text of every window would fall back to its design.
+    if (Check1.Value() == 1 && File1.ListIndex() >= 0) {
+        program_.language.CurrentLanguageFile = JoinPath(JoinPath(program_.AppFolder(), "Lang"), File1.SelectedText());
+        program_.settings.SaveSetting("FILES", "LNG", program_.language.CurrentLanguageFile);
+        program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
+    }
+    // Its unload restores the main window, which relabels itself as it comes back.
+    program_.forms.Unload(*this);
+}
+
+}  // namespace brivex

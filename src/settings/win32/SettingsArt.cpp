@@ -1,0 +1,52 @@
+#include "settings/win32/SettingsArt.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/Units.h"
+#include "graphics/win32/ArtTools.h"
+#include "settings/FrmSettings.h"
+#include "ui/win32/Art.h"
+
+namespace brivex {
+
+namespace {
+
+using namespace art;
+
+// A cog: the window's own sign, at the band's right end.
+void Cog(HDC dc, int cx, int cy, int r) {
+    constexpr int kTeeth = 8;
+    constexpr double kPi = 3.14159265358979;
+    for (int i = 0; i < kTeeth; ++i) {
+        const double angle = 2 * kPi * i / kTeeth;
+        Line(dc, cx, cy, cx + static_cast<int>(std::lround(std::cos(angle) * r)),
+             cy + static_cast<int>(std::lround(std::sin(angle) * r)), kGold, std::max(2, r / 3));
+    }
+    Disc(dc, cx, cy, r * 3 / 4, kGold, kNavy);
+    Disc(dc, cx, cy, r / 3, kNavy, kNavy);
+}
+
+// A header band with the mark and a cog, and a quiet sheet under the panels.
+void SettingsBackground(HDC dc, const RECT& area) {
+    using namespace settingsdesign;
+    const int dpi = AreaDpi(area, DesignPixelsToTwips(kWidth));
+    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
+    const int width = area.right - area.left;
+    const int band = px(kBand);
+    Gradient(dc, RECT{0, 0, width, band}, kNavy, kBlue);
+    FillSolid(dc, RECT{0, band, width, band + px(3)}, kGold);
+    Gradient(dc, RECT{0, band + px(3), width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
+    Emblem(dc, px(26), band / 2, px(17));
+    Text(dc, L"Configuration", RECT{px(52), 0, width - px(80), band}, px(18), FW_BOLD, kWhite,
+         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    Cog(dc, width - px(34), band / 2, px(13));
+}
+
+}  // namespace
+
+void RegisterSettingsArt() { ui::RegisterArt("settings.background", &SettingsBackground); }
+
+}  // namespace brivex

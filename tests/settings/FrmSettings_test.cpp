@@ -1,0 +1,340 @@
+#include "settings/FrmSettings.h"
+
+#include <algorithm>
+
+#include "app/AppFixture.h"
+#include "app/Main.h"
+
+namespace brivex::testing {
+namespace {
+
+const std::string kRun = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// Every settings read and write into the same log as the registry's writes,
+// so the order of an apply shows whole.
+class SettingsJournal final : public SettingsStore {
+public:
+    SettingsJournal(SettingsStore& inner, std::vector<std::string>& log) : inner_(inner), log_(log) {}
+
+    std::string GetSetting(std::string_view appName, std::string_view section, std::string_view key,
+                           std::string_view defaultValue) override {
+        log_.push_back("read " + std::string(section) + "/" + std::string(key));
+        return inner_.GetSetting(appName, section, key, defaultValue);
+    }
+    void SaveSetting(std::string_view appName, std::string_view section, std::string_view key,
+                     std::string_view value) override {
+        log_.push_back("save " + std::string(section) + "/" + std::string(key) + "=" + std::string(value));
+        inner_.SaveSetting(appName, section, key, value);
+    }
+
+private:
+    SettingsStore& inner_;
+    std::vector<std::string>& log_;
+};
+
+// The six options: the box, its entry as the window writes it, and as the window reads it.
+struct Option {
+    const char* box;
+    const char* entry;
+};
+const Option kOptions[] = {
+    {"Doc", "Doc"}, {"press", "Press"}, {"Ontop", "ontop"}, {"WinStart", "Winstart"}, {"Check2", "optistart"},
+    {"Check3", "optitweak"},
+};
+
+class SettingsWindow : public AppFixture {
+protected:
+    SettingsWindow() {
+        settings.SaveSetting("Brivex Doziv", "config", "first", "1");
+        registry.CreateKey(regroot::LocalMachine, kRun);
+        WriteIni(English(), "FrmHome", "Command1.Caption", "&Optimise Windows");
+        WriteIni(English(), "FrmSettings", "BrivexCmd6.Caption", "&Apply");
+        WriteIni(folder.Path("Lang\\Deutsch.lng"), "FrmSettings", "BrivexCmd6.Caption", "&Anwenden");
+    }
+
+    App& Watched() {
+        if (!app_) app_ = std::make_unique<App>(watched, loop, forms, dialogs);
+        return *app_;
+    }
+    FrmHome& Home() { return Watched().Home(); }
+    // The main window's "Configuration" opens the window.
+    FrmSettings& Open() {
+        if (!Home().Loaded()) Main(Watched().program);
+        Home().cmd.Click();
+        events.clear();
+        return Watched().Settings();
+    }
+    std::string English() const { return folder.Path("Lang\\English.lng"); }
+    std::string Stored(const std::string& section, const std::string& key) {
+        return settings.GetSetting("Brivex Doziv", section, key, "<absent>");
+    }
+    static ui::CheckBox& Box(FrmSettings& window, const char* name) {
+        return *dynamic_cast<ui::CheckBox*>(window.FindControl(name));
+    }
+    static void Choose(FrmSettings& window, const std::string& file) {
+        const auto& items = window.File1.Items();
+        const auto found = std::find(items.begin(), items.end(), file);
+        ASSERT_NE(found, items.end()) << file;
+        window.File1.UserSelected(static_cast<int>(found - items.begin()));
+    }
+    std::vector<std::string> Saves() const {
+        std::vector<std::string> saves;
+        for (const std::string& e : events)
+            if (e.rfind("save ", 0) == 0) saves.push_back(e);
+        return saves;
+    }
+
+    SettingsJournal journal{settings, events};
+    Platform watched{registryRecorder, ansi, journal, ini, system, shell, managementRecorder, files};
+
+private:
+    std::unique_ptr<App> app_;
+};
+
+std::vector<std::string> SixSaved(const std::string& values) {
+    std::vector<std::string> saves;
+    for (std::size_t i = 0; i < std::size(kOptions); ++i)
+        saves.push_back(std::string("save config/") + kOptions[i].entry + "=" + values[i]);
+    return saves;
+}
+
+using SettingsWindow_Load = SettingsWindow;
+
+TEST_F(SettingsWindow_Load, AFreshUserSeesEveryBoxUntickedAndTheLanguageListDisabledOnTheLangFolder) {
+    FrmSettings& window = Open();
+    for (const Option& option : kOptions) EXPECT_EQ(Box(window, option.box).Value(), 0) << option.box;
+    EXPECT_EQ(window.Check1.Value(), 0);
+    EXPECT_FALSE(window.File1.Enabled());
+    EXPECT_EQ(window.File1.Path(), folder.Path("Lang"));
+    EXPECT_EQ(window.File1.Pattern(), "*.lng");
+    EXPECT_EQ(window.File1.Items(), (std::vector<std::string>{"Deutsch.lng", "English.lng", "Francais.lng"}));
+    EXPECT_EQ(window.File1.ListIndex(), -1);
+    EXPECT_TRUE(window.RoundedShape());
+    EXPECT_FALSE(window.Topmost());
+    EXPECT_EQ(Home().State(), ui::WindowState::Minimized);
+}
+
+TEST_F(SettingsWindow_Load, ReadsInItsOrderTheSixBoxesBetweenTheTwoOntopReads) {
+    Home();
+    Main(Watched().program);
+    events.clear();
+    Home().cmd.Click();
+    std::vector<std::string> reads;
+    for (const std::string& e : events)
+        if (e.rfind("read ", 0) == 0) reads.push_back(e);
+    EXPECT_EQ(reads, (std::vector<std::string>{"read config/ontop", "read FILES/LNG", "read config/Doc",
+                                               "read config/Press", "read config/ontop", "read config/Winstart",
+                                               "read config/optistart", "read config/optitweak",
+                                               "read config/ontop"}));
+}
+
+TEST_F(SettingsWindow_Load, EachBoxShowsItsOwnEntryWhateverTheLetterCase) {
+    for (const Option& option : kOptions) {
+        SCOPED_TRACE(option.box);
+        for (const Option& other : kOptions) settings.SaveSetting("Brivex Doziv", "config", other.entry, "0");
+        std::string upper = option.entry;
+        std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+        settings.SaveSetting("Brivex Doziv", "config", upper, "1");
+        FrmSettings& window = Open();
+        for (const Option& other : kOptions)
+            EXPECT_EQ(Box(window, other.box).Value(), &other == &option ? 1 : 0) << other.box;
+        window.BrivexCmd1.Click();
+    }
+}
+
+TEST_F(SettingsWindow_Load, OntopOneMakesTheWindowTopmost) {
+    settings.SaveSetting("Brivex Doziv", "config", "ontop", "1");
+    FrmSettings& window = Open();
+    EXPECT_TRUE(window.Topmost());
+    EXPECT_EQ(window.Ontop.Value(), 1);
+}
+
+TEST_F(SettingsWindow_Load, WithoutTheLangFolderTheListIsEmptyAndNothingIsSaid) {
+    RemoveLangFolder();
+    FrmSettings& window = Open();
+    EXPECT_TRUE(window.File1.Items().empty());
+    EXPECT_EQ(window.BrivexCmd6.Caption(), "&Appliquer");
+    EXPECT_TRUE(dialogs.Calls().empty());
+}
+
+TEST_F(SettingsWindow_Load, ChangerEnablesTheListAndListsTheFolderAgain) {
+    FrmSettings& window = Open();
+    folder.Put(folder.Path("Lang\\Italiano.lng"), "[FrmSettings]\r\n");
+    window.Check1.Click();
+    EXPECT_TRUE(window.File1.Enabled());
+    EXPECT_EQ(window.File1.Items(),
+              (std::vector<std::string>{"Deutsch.lng", "English.lng", "Francais.lng", "Italiano.lng"}));
+    window.Check1.Click();
+    EXPECT_FALSE(window.File1.Enabled());
+}
+
+using SettingsWindow_Apply = SettingsWindow;
+
+TEST_F(SettingsWindow_Apply, NothingChangedStillDeletesTheRunValueThenRewritesTheSixEntriesInOrder) {
+    FrmSettings& window = Open();
+    window.BrivexCmd6.Click();
+    std::vector<std::string> expected = {"delete value Velmora Doziv"};
+    for (const std::string& save : SixSaved("000000")) expected.push_back(save);
+    std::vector<std::string> writes;
+    for (const std::string& e : events)
+        if (e.rfind("read ", 0) != 0) writes.push_back(e);
+    EXPECT_EQ(writes, expected);
+    EXPECT_EQ(Stored("FILES", "LNG"), "<absent>");
+}
+
+TEST_F(SettingsWindow_Apply, EachTickedBoxIsStoredAsOneInItsOwnEntry) {
+    const char* const patterns[] = {"100000", "010000", "001000", "000100", "000010", "000001", "111111"};
+    for (const std::string values : patterns) {
+        SCOPED_TRACE(values);
+        FrmSettings& window = Open();
+        for (std::size_t i = 0; i < std::size(kOptions); ++i)
+            if (values[i] == '1' && Box(window, kOptions[i].box).Value() == 0) Box(window, kOptions[i].box).Click();
+            else if (values[i] == '0' && Box(window, kOptions[i].box).Value() == 1) Box(window, kOptions[i].box).Click();
+        window.BrivexCmd6.Click();
+        EXPECT_EQ(Saves(), SixSaved(values));
+        for (std::size_t i = 0; i < std::size(kOptions); ++i)
+            EXPECT_EQ(Stored("config", kOptions[i].entry), std::string(1, values[i])) << kOptions[i].entry;
+    }
+}
+
+TEST_F(SettingsWindow_Apply, StartWithWindowsWritesTheQuotedPathAndUntickedDeletesIt) {
+    FrmSettings& window = Open();
+    window.WinStart.Click();
+    window.BrivexCmd6.Click();
+    EXPECT_EQ(events.front(), "set Velmora Doziv") << "before the entries";
+    const auto stored = registry.FindValue(regroot::LocalMachine, kRun, "Velmora Doziv");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->type, regtype::String);
+    const std::string path = "\"" + folder.Path("Brivex Doziv.exe") + "\"";
+    EXPECT_EQ(std::string(stored->bytes.begin(), stored->bytes.end()), ansi.ToAnsi(path));
+
+    FrmSettings& again = Open();
+    EXPECT_EQ(again.WinStart.Value(), 1);
+    again.WinStart.Click();
+    again.BrivexCmd6.Click();
+    EXPECT_FALSE(registry.FindValue(regroot::LocalMachine, kRun, "Velmora Doziv"));
+    EXPECT_EQ(Stored("config", "Winstart"), "0");
+}
+
+TEST_F(SettingsWindow_Apply, WithoutTheRunKeyTheEntryIsStillSavedAndNothingIsSaid) {
+    registry.DeleteKey(regroot::LocalMachine, kRun);
+    FrmSettings& window = Open();
+    window.WinStart.Click();
+    window.BrivexCmd6.Click();
+    EXPECT_FALSE(registry.KeyExists(regroot::LocalMachine, kRun));
+    EXPECT_EQ(Stored("config", "Winstart"), "1");
+    EXPECT_TRUE(dialogs.Calls().empty());
+}
+
+TEST_F(SettingsWindow_Apply, ALanguageChosenIsStoredAfterTheSixTranslatesTheWindowAndTheMainWindowOnItsReturn) {
+    FrmSettings& window = Open();
+    window.Check1.Click();
+    Choose(window, "English.lng");
+    window.BrivexCmd6.Click();
+    std::vector<std::string> expected = SixSaved("000000");
+    expected.push_back("save FILES/LNG=" + English());
+    EXPECT_EQ(Saves(), expected);
+    EXPECT_EQ(Watched().program.language.CurrentLanguageFile, English());
+    EXPECT_EQ(window.BrivexCmd6.Caption(), "&Apply") << "translated once more before it closed";
+    EXPECT_FALSE(forms.IsShown(window));
+    EXPECT_EQ(Home().State(), ui::WindowState::Normal);
+
+    EXPECT_EQ(Home().Command1.Caption(), "&Optimiser Windows");
+    forms.Activate(Home());
+    EXPECT_EQ(Home().Command1.Caption(), "&Optimise Windows");
+}
+
+TEST_F(SettingsWindow_Apply, TheLanguageStaysUnlessChangerIsTickedAndAFileChosen) {
+    struct Case {
+        const char* what;
+        bool tick;
+        const char* file;
+    };
+    for (const Case c : {Case{"Changer ticked, no file", true, nullptr}, Case{"a file, Changer unticked", false, "Deutsch.lng"}}) {
+        SCOPED_TRACE(c.what);
+        settings.SaveSetting("Brivex Doziv", "FILES", "LNG", English());
+        FrmSettings& window = Open();
+        if (c.tick) window.Check1.Click();
+        if (c.file) {
+            window.File1.SetEnabled(true);
+            Choose(window, c.file);
+            window.File1.SetEnabled(false);
+        }
+        window.BrivexCmd6.Click();
+        EXPECT_EQ(Saves(), SixSaved("000000"));
+        EXPECT_EQ(Stored("FILES", "LNG"), English());
+        EXPECT_EQ(window.BrivexCmd6.Caption(), "&Apply");
+    }
+}
+
+TEST_F(SettingsWindow_Apply, AnnulerSavesNothingAndRestoresTheMainWindow) {
+    FrmSettings& window = Open();
+    for (const Option& option : kOptions) Box(window, option.box).Click();
+    window.Check1.Click();
+    Choose(window, "Deutsch.lng");
+    window.BrivexCmd1.Click();
+    for (const std::string& e : events) EXPECT_EQ(e.rfind("read ", 0), 0u) << e;
+    EXPECT_FALSE(forms.IsShown(window));
+    EXPECT_EQ(Home().State(), ui::WindowState::Normal);
+    for (const Option& option : kOptions) EXPECT_EQ(Stored("config", option.entry), "<absent>");
+    EXPECT_FALSE(registry.FindValue(regroot::LocalMachine, kRun, "Velmora Doziv"));
+
+    FrmSettings& again = Open();
+    for (const Option& option : kOptions) EXPECT_EQ(Box(again, option.box).Value(), 0) << option.box;
+    EXPECT_EQ(again.Check1.Value(), 0);
+    EXPECT_FALSE(again.File1.Enabled());
+}
+
+using SettingsWindow_Opening = SettingsWindow;
+
+TEST_F(SettingsWindow_Opening, TwoPressesOfConfigurationLeaveOneWindowAndMinimiseTheMainWindowEachTime) {
+    FrmSettings& window = Open();
+    Home().WindowStateChangedByUser(ui::WindowState::Normal);  // restored from the taskbar
+    Home().cmd.Click();
+    EXPECT_EQ(&Watched().Settings(), &window);
+    EXPECT_EQ(Home().State(), ui::WindowState::Minimized);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmSettings"), 1);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "show FrmSettings"), 2);
+    EXPECT_TRUE(forms.IsShown(Home())) << "modeless: the main window stays";
+}
+
+TEST_F(SettingsWindow_Opening, TheReferenceFileGetsTheDesignTextsEvenAfterAnEnglishOpening) {
+    settings.SaveSetting("Brivex Doziv", "FILES", "LNG", English());
+    Open().BrivexCmd1.Click();
+    Open();
+    struct Key {
+        const char* key;
+        const char* text;
+    };
+    for (const Key k : {Key{"Form.Caption", "Configuration"}, Key{"Frame1.Caption", "Les Langues"},
+                        Key{"Check1.Caption", "Changer"},
+                        Key{"File1.ToolTipText",
+                            "You can translate the lang files to others languages and send it to the author."},
+                        Key{"Doc.Caption", "Nettoyer les documents récents"},
+                        Key{"WinStart.Caption", "Démarrer Velmora avec Windows"},
+                        Key{"FramePlus2.Caption", "Sauvgarde du système :"},
+                        Key{"BrivexCmd6.Caption", "&Appliquer"}, Key{"File1.Caption", "<absent>"}})
+        EXPECT_EQ(ReadIni(FrenchFile(), "FrmSettings", k.key), k.text) << k.key;
+    EXPECT_EQ(Watched().Settings().BrivexCmd6.Caption(), "&Apply");
+}
+
+TEST_F(SettingsWindow_Opening, ShippedEnglishFileTranslatesEveryTextOfTheSettingsAndBackupWindows) {
+    const std::string shipped = std::string(BRIVEX_SOURCE_DIR) + "/../res/Lang/English.lng";
+    Open().BrivexCmd1.Click();
+    Home().ButtonPlus6.Click();
+    int keys = 0;
+    for (ui::Form* form : {static_cast<ui::Form*>(&Watched().Settings()), static_cast<ui::Form*>(&Watched().Backup())}) {
+        std::vector<std::string> names = {"Form.Caption"};
+        for (const ui::Control* control : form->Controls())
+            for (const char* property : {".Caption", ".ToolTipText"}) names.push_back(control->Name() + property);
+        for (const std::string& key : names) {
+            if (ReadIni(FrenchFile(), form->Name(), key) == "<absent>") continue;
+            ++keys;
+            EXPECT_NE(ReadIni(shipped, form->Name(), key), "<absent>") << form->Name() << " " << key;
+        }
+    }
+    EXPECT_EQ(keys, 14 + 14);
+}
+
+}  // namespace
+}  // namespace brivex::testing
