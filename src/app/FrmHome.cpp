@@ -84,6 +84,7 @@ FrmHome::FrmHome(Program& program)
     TopButtons_XP1.OnClick = [this] { program_.forms.Unload(*this); };
     BrivexCmd1.OnClick = [this] { OpenTool(WindowKind::Tweak); };
     ButtonPlus3.OnClick = [this] { BrivexCmd1.OnClick(); };
+    BrivexCmd2.OnClick = [this] { OpenTool(WindowKind::InfoSys); };
 }
 
 void FrmHome::OpenTool(WindowKind kind) {

@@ -3,6 +3,7 @@
 #include "app/FrmHome.h"
 #include "optimise/FrmReboot.h"
 #include "program/Program.h"
+#include "sysinfo/FrmInfoSys.h"
 #include "tweaks/FrmTweak.h"
 
 namespace brivex {
@@ -11,6 +12,7 @@ void RegisterWindows(Program& program) {
     program.RegisterWindow(WindowKind::Home, [](Program& p) { return std::make_unique<FrmHome>(p); });
     program.RegisterWindow(WindowKind::Reboot, [](Program& p) { return std::make_unique<FrmReboot>(p); });
     program.RegisterWindow(WindowKind::Tweak, [](Program& p) { return std::make_unique<FrmTweak>(p); });
+    program.RegisterWindow(WindowKind::InfoSys, [](Program& p) { return std::make_unique<FrmInfoSys>(p); });
 }
 
 }  // namespace brivex

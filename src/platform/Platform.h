@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AnsiCodec.h"
+#include "platform/Drives.h"
 #include "platform/IniFile.h"
 #include "platform/ManagementService.h"
 #include "platform/RegistryApi.h"
@@ -20,6 +21,7 @@ struct Platform {
     SystemFacts& system;
     Shell& shell;
     ManagementService& management;
+    Drives& drives;
 };
 
 }  // namespace brivex

@@ -28,7 +28,7 @@
 namespace brivex {
 
 // The program's windows, one instance of each.
-enum class WindowKind { Home, Reboot, Tweak };
+enum class WindowKind { Home, Reboot, Tweak, InfoSys };
 
 class Program {
 public:

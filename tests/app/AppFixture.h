@@ -14,6 +14,7 @@
 #include "platform/portable/MemorySettingsStore.h"
 #include "platform/portable/PortableIniFile.h"
 #include "platform/portable/RecordingShell.h"
+#include "platform/portable/ScriptedDrives.h"
 #include "platform/portable/ScriptedManagementService.h"
 #include "platform/portable/ScriptedSystemFacts.h"
 #include "ui/headless/HeadlessFormHost.h"
@@ -70,7 +71,8 @@ protected:
     std::vector<std::string> events;
     RegistryRecorder registryRecorder{registry, events};
     ManagementRecorder managementRecorder{management, events};
-    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder};
+    ScriptedDrives drives;
+    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder, drives};
     ui::HeadlessLoop loop;
     ui::HeadlessFormHost forms{loop};
     ui::ScriptedDialogs dialogs;

@@ -60,6 +60,11 @@ public:
     ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override {
         return inner_.InstancesOfSystemRestore();
     }
+    ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
+                                                                const std::vector<std::string>& properties) override {
+        log_.push_back("query " + query);
+        return inner_.ExecQuery(moniker, query, properties);
+    }
 
 private:
     ManagementService& inner_;

@@ -6,6 +6,7 @@
 #include "app/Windows.h"
 #include "optimise/FrmReboot.h"
 #include "program/Program.h"
+#include "sysinfo/FrmInfoSys.h"
 #include "tweaks/FrmTweak.h"
 
 namespace brivex::testing {
@@ -20,6 +21,7 @@ public:
     FrmHome& Home() { return static_cast<FrmHome&>(program.Window(WindowKind::Home)); }
     FrmReboot& Reboot() { return static_cast<FrmReboot&>(program.Window(WindowKind::Reboot)); }
     FrmTweak& Tweak() { return static_cast<FrmTweak&>(program.Window(WindowKind::Tweak)); }
+    FrmInfoSys& InfoSys() { return static_cast<FrmInfoSys&>(program.Window(WindowKind::InfoSys)); }
 
     Program program;
 };

@@ -10,6 +10,7 @@
 #include "base/Units.h"
 #include "graphics/win32/ArtTools.h"
 #include "optimise/win32/RebootArt.h"
+#include "sysinfo/win32/InfoSysArt.h"
 #include "tweaks/win32/TweakArt.h"
 #include "ui/win32/Art.h"
 
@@ -75,6 +76,7 @@ void RegisterProgramArt() {
                         [stage](HDC dc, const RECT& area) { StagePicture(dc, area, stage); });
     RegisterRebootArt();
     RegisterTweakArt();
+    RegisterInfoSysArt();
 }
 
 }  // namespace brivex

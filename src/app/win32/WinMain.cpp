@@ -8,6 +8,7 @@
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/Win32Drives.h"
 #include "platform/win32/Win32IniFile.h"
 #include "platform/win32/Win32ProcessElevation.h"
 #include "platform/win32/Win32RegistryApi.h"
@@ -55,7 +56,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     brivex::Win32SystemFacts system;
     brivex::Win32Shell shell;
     brivex::WmiManagementService management;
-    brivex::Platform platform{registry, ansi, settings, ini, system, shell, management};
+    brivex::Win32Drives drives;
+    brivex::Platform platform{registry, ansi, settings, ini, system, shell, management, drives};
 
     brivex::ui::Win32Loop loop;
     brivex::ui::Win32FormHost forms(loop);
