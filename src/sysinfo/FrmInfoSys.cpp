@@ -133,6 +133,8 @@ FrmInfoSys::FrmInfoSys(Program& program)
     Command1.SetToolTipText(kNetTip);
     BrivexCmd9.SetToolTipText(kNetTip);
     BrivexCmd10.SetToolTipText(kNetTip);
+    // The tooltips are design texts too.
+    designTexts_ = DesignTexts(*this);
     Layout();
     OnLoad = [this] { Form_Load(); };
     OnUnload = [this] { Form_Unload(); };
