@@ -67,9 +67,10 @@ std::string TrimRight(std::string text) {
     return text;
 }
 
-std::string TrimLeft(const std::string& text) {
+// A box shows its text up to a NUL, and a registry text may end in one.
+std::string AsShown(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string{} : text.substr(first);
+    return first == std::string::npos ? std::string{} : text.substr(first, text.find('\0') - first);
 }
 
 }  // namespace
@@ -297,7 +298,7 @@ std::string FrmInfoSys::MachineReport() {
     std::string report;
     const auto line = [&](const std::string& text) { report += text + "\r\n"; };
     const auto row = [&](const ui::Label& caption, const std::string& value) {
-        line(TrimRight(caption.Caption()) + "\t" + TrimLeft(value));
+        line(TrimRight(caption.Caption()) + "\t" + AsShown(value));
     };
     const char separator = program_.platform.system.DecimalSeparator();
 

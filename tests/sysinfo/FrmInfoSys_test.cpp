@@ -423,7 +423,7 @@ using InfoSys_Copy = InfoSys;
 
 TEST_F(InfoSys_Copy, CtrlCCopiesTheWholeMachineAsPlainTextWithoutChangingTheWindow) {
     registry.PutValue(HKLM, kCurrentVersion, "productname", Sz("Microsoft Windows XP"));
-    registry.PutValue(HKLM, kCurrentVersion, "RegisteredOwner", Sz("Marie Dupont"));
+    registry.PutValue(HKLM, kCurrentVersion, "RegisteredOwner", Sz(std::string("Marie Dupont\0", 13)));
     registry.PutValue(HKLM, kProcessor, "~Mhz", Dword(2400));
     SetMemory(2047.4, 1024, 2048, 1024, 1000, 250);
     ScriptBios({WineLikeBios()});
