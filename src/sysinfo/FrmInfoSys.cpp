@@ -405,22 +405,22 @@ void FrmInfoSys::Layout() {
         if (!memoryValues[i]) continue;
         memoryCaptions_[i]->SetPosition(look::DesignBounds(14, memoryTops[i], 190, 18));
         memoryValues[i]->PlaceIn(mem);
-        memoryValues[i]->SetPosition(look::DesignBounds(204, memoryTops[i], 84, 18));
+        memoryValues[i]->SetPosition(look::DesignBounds(204, memoryTops[i], 82, 18));
         memoryValues[i]->SetLook(valueLook);
     }
     FramePlus1.PlaceIn(mem);
-    FramePlus1.SetPosition(look::DesignBounds(296, 28, 148, 196));
+    FramePlus1.SetPosition(look::DesignBounds(290, 28, 156, 196));
     FramePlus1.SetLook(look::Text(8.25, true, look::kInk));
     memoryCaptions_[3]->PlaceIn(FramePlus1);
-    memoryCaptions_[3]->SetPosition(look::DesignBounds(8, 24, 64, 16));
+    memoryCaptions_[3]->SetPosition(look::DesignBounds(6, 24, 68, 16));
     memoryCaptions_[4]->PlaceIn(FramePlus1);
-    memoryCaptions_[4]->SetPosition(look::DesignBounds(76, 24, 68, 16));
+    memoryCaptions_[4]->SetPosition(look::DesignBounds(74, 24, 80, 16));
     BrivexPBar2.PlaceIn(FramePlus1);
     BrivexPBar2.SetPosition(look::DesignBounds(8, 44, 60, 100));
     BrivexPBar4.PlaceIn(FramePlus1);
-    BrivexPBar4.SetPosition(look::DesignBounds(80, 44, 60, 100));
+    BrivexPBar4.SetPosition(look::DesignBounds(84, 44, 60, 100));
     Command1.PlaceIn(FramePlus1);
-    Command1.SetPosition(look::DesignBounds(8, 154, 132, 32));
+    Command1.SetPosition(look::DesignBounds(8, 154, 136, 32));
     Command1.SetLook(look::Text(9, true, 0));
     PB1.PlaceIn(mem);
     PB1.SetPosition(look::DesignBounds(14, 258, 428, 16));
