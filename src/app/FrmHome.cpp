@@ -86,6 +86,7 @@ FrmHome::FrmHome(Program& program)
     ButtonPlus3.OnClick = [this] { BrivexCmd1.OnClick(); };
     cmd.OnClick = [this] { OpenTool(WindowKind::Settings); };
     ButtonPlus6.OnClick = [this] { OpenTool(WindowKind::Backup); };
+    BrivexCmd2.OnClick = [this] { OpenTool(WindowKind::InfoSys); };
 }
 
 void FrmHome::OpenTool(WindowKind kind) {

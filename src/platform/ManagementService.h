@@ -7,6 +7,7 @@
 // thrown. Text is UTF-8.
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -46,6 +47,15 @@ struct SystemRestoreInstance {
     friend bool operator==(const SystemRestoreInstance&, const SystemRestoreInstance&) = default;
 };
 
+// A property of an instance as the program reads it: null (also what a
+// property the instance does not have, or cannot give, reads as), a text, a
+// Boolean, a whole number, or an array of numbers or of texts.
+using ManagementValue =
+    std::variant<std::monostate, std::string, bool, std::int64_t, std::vector<std::int64_t>, std::vector<std::string>>;
+
+// The properties read from one instance of a query's answer, by name.
+using ManagementInstance = std::map<std::string, ManagementValue>;
+
 class ManagementService {
 public:
     virtual ~ManagementService() = default;
@@ -58,6 +68,13 @@ public:
 
     // "InstancesOf" "SystemRestore" in root/default, in the service's order.
     virtual ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() = 0;
+
+    // "ExecQuery" with `query` on the object the moniker `moniker` names, then
+    // for each instance, in the service's order, the properties `properties`.
+    // Only the connection, the query and the walk over its answer can fail.
+    virtual ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker,
+                                                                        const std::string& query,
+                                                                        const std::vector<std::string>& properties) = 0;
 };
 
 }  // namespace brivex

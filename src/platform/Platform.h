@@ -2,6 +2,7 @@
 
 #include "platform/AnsiCodec.h"
 #include "platform/FileFinder.h"
+#include "platform/Drives.h"
 #include "platform/IniFile.h"
 #include "platform/ManagementService.h"
 #include "platform/RegistryApi.h"
@@ -22,6 +23,7 @@ struct Platform {
     Shell& shell;
     ManagementService& management;
     FileFinder& files;
+    Drives& drives;
 };
 
 }  // namespace brivex

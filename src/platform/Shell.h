@@ -13,6 +13,8 @@ public:
     virtual void OpenUrl(const std::string& url) = 0;
     virtual void ClearRecentDocuments() = 0;
     virtual void EmptyClipboard() = 0;
+    // Puts a text on the clipboard in place of what it held.
+    virtual void CopyText(const std::string& text) = 0;
     // Deletes every file matching a wildcard path; one that cannot be deleted
     // does not stop the others.
     virtual void DeleteFiles(const std::string& wildcardPath) = 0;

@@ -15,7 +15,9 @@ struct LocalTime {
     int second = 0;
 };
 
+// Byte counts, and the share of physical memory in use in percent.
 struct MemoryStatus {
+    std::uint32_t memoryLoad = 0;
     std::uint64_t totalPhysical = 0;
     std::uint64_t availablePhysical = 0;
     std::uint64_t totalPageFile = 0;
@@ -39,6 +41,8 @@ public:
     virtual LocalTime Now() = 0;
     virtual MemoryStatus Memory() = 0;
     virtual char DecimalSeparator() = 0;
+    // The month's full name in the user's language, month 1 to 12.
+    virtual std::string MonthName(int month) = 0;
 };
 
 }  // namespace brivex

@@ -28,7 +28,7 @@
 namespace brivex {
 
 // The program's windows, one instance of each.
-enum class WindowKind { Home, Reboot, Tweak, Settings, Backup };
+enum class WindowKind { Home, Reboot, Tweak, Settings, Backup, InfoSys };
 
 class Program {
 public:

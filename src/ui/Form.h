@@ -67,6 +67,8 @@ public:
     std::function<void()> OnActivate;
     std::function<void()> OnUnload;
     std::function<void()> OnMouseDown;
+    // The user pressed Ctrl+C with no text selected in a box of the window.
+    std::function<void()> OnCopy;
 
     // Kept by the form host. Unloading lasts from the start of the Unload
     // event to the window's end, so a second close meanwhile does nothing.

@@ -17,6 +17,10 @@ public:
     // A read-only box shows a text the user can select and copy but not change.
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly);
+    // Set at design time, before the window exists: a multi-line box breaks its
+    // text at CR LF and scrolls it up and down.
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool multiLine) { multiLine_ = multiLine; }
     // User input from the peer.
     void UserTyped(std::string text);
 
@@ -27,6 +31,7 @@ protected:
 
 private:
     bool readOnly_ = false;
+    bool multiLine_ = false;
 };
 
 }  // namespace brivex::ui

@@ -15,6 +15,7 @@
 #include "platform/portable/PortableFileFinder.h"
 #include "platform/portable/PortableIniFile.h"
 #include "platform/portable/RecordingShell.h"
+#include "platform/portable/ScriptedDrives.h"
 #include "platform/portable/ScriptedManagementService.h"
 #include "platform/portable/ScriptedSystemFacts.h"
 #include "ui/headless/HeadlessFormHost.h"
@@ -72,7 +73,8 @@ protected:
     RegistryRecorder registryRecorder{registry, events};
     ManagementRecorder managementRecorder{management, events};
     PortableFileFinder files;
-    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder, files};
+    ScriptedDrives drives;
+    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder, files, drives};
     ui::HeadlessLoop loop;
     ui::HeadlessFormHost forms{loop};
     ui::ScriptedDialogs dialogs;

@@ -17,10 +17,12 @@ public:
 
     long OpenKey(RegKey root, const std::string& subKey, std::uint32_t options, std::uint32_t access,
                  RegKey& key) override {
+        if (OnOpen) OnOpen(subKey);
         return inner_.OpenKey(root, subKey, options, access, key);
     }
     long QueryValue(RegKey key, const std::string& name, std::uint32_t& type, std::uint8_t* data,
                     std::uint32_t& size) override {
+        if (OnQuery) OnQuery(name);
         return inner_.QueryValue(key, name, type, data, size);
     }
     long SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
@@ -40,6 +42,10 @@ public:
     }
     long CloseKey(RegKey key) override { return inner_.CloseKey(key); }
 
+    // Runs before each opening of a key, with its path.
+    std::function<void(const std::string&)> OnOpen;
+    // Runs before each query of a value (a read may query twice: size, then data), with its name.
+    std::function<void(const std::string&)> OnQuery;
     // Runs after each value written, with its name, as the write happens.
     std::function<void(const std::string&)> OnSet;
 
@@ -59,6 +65,11 @@ public:
     }
     ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override {
         return inner_.InstancesOfSystemRestore();
+    }
+    ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
+                                                                const std::vector<std::string>& properties) override {
+        log_.push_back("query " + query);
+        return inner_.ExecQuery(moniker, query, properties);
     }
 
 private:

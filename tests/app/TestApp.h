@@ -8,6 +8,7 @@
 #include "optimise/FrmReboot.h"
 #include "program/Program.h"
 #include "settings/FrmSettings.h"
+#include "sysinfo/FrmInfoSys.h"
 #include "tweaks/FrmTweak.h"
 
 namespace brivex::testing {
@@ -24,6 +25,7 @@ public:
     FrmTweak& Tweak() { return static_cast<FrmTweak&>(program.Window(WindowKind::Tweak)); }
     FrmSettings& Settings() { return static_cast<FrmSettings&>(program.Window(WindowKind::Settings)); }
     Sysbackup& Backup() { return static_cast<Sysbackup&>(program.Window(WindowKind::Backup)); }
+    FrmInfoSys& InfoSys() { return static_cast<FrmInfoSys&>(program.Window(WindowKind::InfoSys)); }
 
     Program program;
 };

@@ -24,6 +24,10 @@ public:
     ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override {
         return inner_.InstancesOfSystemRestore();
     }
+    ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
+                                                                const std::vector<std::string>& properties) override {
+        return inner_.ExecQuery(moniker, query, properties);
+    }
 
     const ui::Form* window = nullptr;
     std::optional<ui::MousePointer> pointerDuringRequest;
@@ -64,7 +68,7 @@ protected:
     }
 
     PointerProbe probe{management};
-    Platform watched{registryRecorder, ansi, settings, ini, system, shell, probe, files};
+    Platform watched{registryRecorder, ansi, settings, ini, system, shell, probe, files, drives};
 
 private:
     std::unique_ptr<App> app_;
@@ -105,7 +109,7 @@ TEST_F(Backup_Apply, EachCaseGivesItsMessageAndExactlyItsRequest) {
         if (c.service == Service::Refuses) service.AnswerCreation(1);
         if (c.service == Service::Fails) service.FailToBind();
         PointerProbe caseProbe(service);
-        Platform casePlatform{registry, ansi, settings, ini, system, shell, caseProbe, files};
+        Platform casePlatform{registry, ansi, settings, ini, system, shell, caseProbe, files, drives};
         ui::HeadlessLoop caseLoop;
         ui::HeadlessFormHost caseForms(caseLoop);
         ui::ScriptedDialogs caseDialogs;

@@ -85,7 +85,7 @@ protected:
     }
 
     SettingsJournal journal{settings, events};
-    Platform watched{registryRecorder, ansi, journal, ini, system, shell, managementRecorder, files};
+    Platform watched{registryRecorder, ansi, journal, ini, system, shell, managementRecorder, files, drives};
 
 private:
     std::unique_ptr<App> app_;

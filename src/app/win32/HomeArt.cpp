@@ -12,6 +12,7 @@
 #include "backup/win32/BackupArt.h"
 #include "optimise/win32/RebootArt.h"
 #include "settings/win32/SettingsArt.h"
+#include "sysinfo/win32/InfoSysArt.h"
 #include "tweaks/win32/TweakArt.h"
 #include "ui/win32/Art.h"
 
@@ -79,6 +80,7 @@ void RegisterProgramArt() {
     RegisterTweakArt();
     RegisterSettingsArt();
     RegisterBackupArt();
+    RegisterInfoSysArt();
 }
 
 }  // namespace brivex

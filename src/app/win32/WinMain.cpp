@@ -9,6 +9,7 @@
 #include "platform/win32/Win32FileFinder.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/Win32Drives.h"
 #include "platform/win32/Win32IniFile.h"
 #include "platform/win32/Win32ProcessElevation.h"
 #include "platform/win32/Win32RegistryApi.h"
@@ -57,7 +58,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     brivex::Win32Shell shell;
     brivex::WmiManagementService management;
     brivex::Win32FileFinder files;
-    brivex::Platform platform{registry, ansi, settings, ini, system, shell, management, files};
+    brivex::Win32Drives drives;
+    brivex::Platform platform{registry, ansi, settings, ini, system, shell, management, files, drives};
 
     brivex::ui::Win32Loop loop;
     brivex::ui::Win32FormHost forms(loop);

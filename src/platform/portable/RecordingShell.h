@@ -14,6 +14,10 @@ public:
     void OpenUrl(const std::string& url) override { Record("open " + url); }
     void ClearRecentDocuments() override { Record("recent-documents"); }
     void EmptyClipboard() override { Record("clipboard"); }
+    void CopyText(const std::string& text) override {
+        clipboard = text;
+        Record("copy");
+    }
     void DeleteFiles(const std::string& wildcardPath) override { Record("delete " + wildcardPath); }
     void PlaySoundSync(const std::string& path) override { Record("play " + path); }
     void AnnounceSettingsChanged() override { Record("settings-changed"); }
@@ -25,6 +29,8 @@ public:
     std::vector<std::string> log;
     // What FindFiles answers.
     std::vector<std::string> files;
+    // The last text copied.
+    std::string clipboard;
     // Runs after each request is recorded, as the request would take its time.
     std::function<void(const std::string&)> OnRequest;
 

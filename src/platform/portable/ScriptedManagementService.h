@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,18 @@ public:
     void FailCreation(std::int32_t hresult);
     void AnswerListing(std::vector<SystemRestoreInstance> instances);
     void FailListing(std::int32_t hresult);
+    // Every query that binds "Winmgmts:" fails too, once this is called.
     void FailToBind();
+    // The instances a query answers, whatever properties it asks for; an unscripted query answers none.
+    void AnswerQuery(const std::string& query, std::vector<ManagementInstance> instances);
+    void FailQuery(const std::string& query, std::int32_t hresult);
+
+    struct QueryRequest {
+        std::string moniker;
+        std::string query;
+        std::vector<std::string> properties;
+    };
+    const std::vector<QueryRequest>& QueryRequests() const { return queryRequests_; }
 
     const std::vector<CreateRequest>& CreateRequests() const { return createRequests_; }
     int ListingRequests() const { return listingRequests_; }
@@ -39,12 +51,17 @@ public:
     ManagementResult<std::int32_t> CreateRestorePoint(const std::string& description, std::int32_t restorePointType,
                                                       std::int16_t eventType) override;
     ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override;
+    ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
+                                                                const std::vector<std::string>& properties) override;
 
 private:
     ManagementResult<std::int32_t> creation_{0};
     ManagementResult<std::vector<SystemRestoreInstance>> listing_{std::vector<SystemRestoreInstance>{}};
     std::vector<CreateRequest> createRequests_;
     int listingRequests_ = 0;
+    std::map<std::string, ManagementResult<std::vector<ManagementInstance>>> queries_;
+    bool bindFails_ = false;
+    std::vector<QueryRequest> queryRequests_;
 };
 
 }  // namespace brivex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "platform/SystemFacts.h"
 
 namespace brivex {
@@ -14,6 +16,9 @@ public:
     LocalTime Now() override { return now; }
     MemoryStatus Memory() override { return memory; }
     char DecimalSeparator() override { return decimalSeparator; }
+    std::string MonthName(int month) override {
+        return month >= 1 && month <= 12 ? monthNames[static_cast<std::size_t>(month - 1)] : std::string{};
+    }
 
     std::optional<int> platformId = 2;
     std::string applicationFolder = "C:\\Program Files\\Brivex Doziv";
@@ -22,6 +27,8 @@ public:
     LocalTime now{2026, 12, 6, 9, 5, 7};
     MemoryStatus memory;
     char decimalSeparator = ',';
+    std::array<std::string, 12> monthNames{"janvier", "février", "mars",      "avril",   "mai",      "juin",
+                                           "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
 };
 
 }  // namespace brivex

@@ -126,6 +126,98 @@ ManagementResult<std::optional<std::string>> VariantText(const VARIANT& value) {
     return std::optional<std::string>(Narrow({converted, SysStringLen(converted)}));
 }
 
+namespace {
+
+bool IsWholeNumber(VARTYPE type) {
+    switch (type) {
+        case VT_I1: case VT_I2: case VT_I4: case VT_I8: case VT_INT:
+        case VT_UI1: case VT_UI2: case VT_UI4: case VT_UI8: case VT_UINT:
+            return true;
+        default:
+            return false;
+    }
+}
+
+ManagementResult<std::int64_t> VariantNumber(const VARIANT& value) {
+    Variant number;
+    const HRESULT status = VariantChangeType(number.Receive(), const_cast<VARIANT*>(&value), 0, VT_I8);
+    if (FAILED(status)) return FailureOf(status);
+    return static_cast<std::int64_t>(number.Get().llVal);
+}
+
+// Each element of a one-dimensional array, as a VARIANT of its own.
+template <class Read>
+ManagementResult<bool> EachElement(SAFEARRAY& array, VARTYPE elementType, Read read) {
+    if (SafeArrayGetDim(&array) != 1) return FailureOf(DISP_E_TYPEMISMATCH);
+    LONG lower = 0;
+    LONG upper = -1;
+    SafeArrayGetLBound(&array, 1, &lower);
+    SafeArrayGetUBound(&array, 1, &upper);
+    for (LONG i = lower; i <= upper; ++i) {
+        Variant element;
+        VARIANT* slot = element.Receive();
+        HRESULT status = S_OK;
+        if (elementType == VT_VARIANT) {
+            status = SafeArrayGetElement(&array, &i, slot);
+        } else {
+            slot->vt = elementType;
+            status = SafeArrayGetElement(&array, &i, &slot->llVal);
+            if (FAILED(status)) slot->vt = VT_EMPTY;
+        }
+        if (FAILED(status)) return FailureOf(status);
+        if (ManagementResult<bool> done = read(element.Get()); !done) return done;
+    }
+    return true;
+}
+
+ManagementResult<ManagementValue> ArrayValue(const VARIANT& value) {
+    SAFEARRAY* array = (value.vt & VT_BYREF) ? *value.pparray : value.parray;
+    if (!array) return ManagementValue{};
+    const VARTYPE elementType = value.vt & VT_TYPEMASK;
+    if (IsWholeNumber(elementType)) {
+        std::vector<std::int64_t> numbers;
+        ManagementResult<bool> read = EachElement(*array, elementType, [&](const VARIANT& element) -> ManagementResult<bool> {
+            ManagementResult<std::int64_t> number = VariantNumber(element);
+            if (!number) return number.Failure();
+            numbers.push_back(number.Value());
+            return true;
+        });
+        if (!read) return read.Failure();
+        return ManagementValue{std::move(numbers)};
+    }
+    std::vector<std::string> texts;
+    ManagementResult<bool> read = EachElement(*array, elementType, [&](const VARIANT& element) -> ManagementResult<bool> {
+        ManagementResult<std::optional<std::string>> text = VariantText(element);
+        if (!text) return text.Failure();
+        texts.push_back(text.Value().value_or(std::string{}));
+        return true;
+    });
+    if (!read) return read.Failure();
+    return ManagementValue{std::move(texts)};
+}
+
+}  // namespace
+
+ManagementResult<ManagementValue> VariantValue(const VARIANT& value) {
+    const VARTYPE type = value.vt & VT_TYPEMASK;
+    if (value.vt & VT_ARRAY) return ArrayValue(value);
+    if (type == VT_EMPTY || type == VT_NULL) return ManagementValue{};
+    if (type == VT_BOOL) {
+        Variant flag;
+        const HRESULT status = VariantChangeType(flag.Receive(), const_cast<VARIANT*>(&value), 0, VT_BOOL);
+        if (FAILED(status)) return FailureOf(status);
+        return ManagementValue{flag.Get().boolVal != VARIANT_FALSE};
+    }
+    if (IsWholeNumber(type)) {
+        ManagementResult<std::int64_t> number = VariantNumber(value);
+        if (!number) return number.Failure();
+        return ManagementValue{number.Value()};
+    }
+    ManagementResult<std::optional<std::string>> text = VariantText(value);
+    if (!text) return text.Failure();
+    return text.Value() ? ManagementValue{*text.Value()} : ManagementValue{};
+}
+
 ManagementResult<std::int32_t> VariantStatus(const VARIANT& value) {
     Variant number;
     const HRESULT status = VariantChangeType(number.Receive(), const_cast<VARIANT*>(&value), 0, VT_I8);

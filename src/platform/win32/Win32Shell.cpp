@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Shell.h"
 
 #include <windows.h>
+#include <cstring>
 #include <mmsystem.h>
 #include <shlobj.h>
 
@@ -17,6 +18,25 @@ void Win32Shell::ClearRecentDocuments() { SHAddToRecentDocs(SHARD_PATHA, nullptr
 void Win32Shell::EmptyClipboard() {
     if (!OpenClipboard(nullptr)) return;
     ::EmptyClipboard();
+    CloseClipboard();
+}
+
+void Win32Shell::CopyText(const std::string& text) {
+    const std::wstring wide = Widen(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!block) return;
+    if (void* place = GlobalLock(block)) {
+        std::memcpy(place, wide.c_str(), bytes);
+        GlobalUnlock(block);
+    }
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(block);
+        return;
+    }
+    ::EmptyClipboard();
+    // The clipboard owns the block once it takes it.
+    if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
     CloseClipboard();
 }
 

@@ -9,6 +9,7 @@ public:
     void OpenUrl(const std::string& url) override;
     void ClearRecentDocuments() override;
     void EmptyClipboard() override;
+    void CopyText(const std::string& text) override;
     void DeleteFiles(const std::string& wildcardPath) override;
     void PlaySoundSync(const std::string& path) override;
     void AnnounceSettingsChanged() override;

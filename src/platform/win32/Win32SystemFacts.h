@@ -14,6 +14,7 @@ public:
     LocalTime Now() override;
     MemoryStatus Memory() override;
     char DecimalSeparator() override;
+    std::string MonthName(int month) override;
 
 private:
     void* instanceMutex_ = nullptr;

@@ -32,6 +32,15 @@ ManagementResult<SystemRestoreInstance> ReadInstance(IDispatch& object) {
     return instance;
 }
 
+// A property the object does not know, or whose value cannot be read or
+// converted, reads as null: the caller shows nothing for it and goes on.
+ManagementValue PropertyValue(IDispatch& object, const std::string& name) {
+    ManagementResult<Variant> value = CallMember(object, Widen(name).c_str());
+    if (!value) return {};
+    ManagementResult<ManagementValue> converted = VariantValue(value.Value().Get());
+    return converted ? converted.Value() : ManagementValue{};
+}
+
 }  // namespace
 
 ManagementResult<std::int32_t> WmiManagementService::CreateRestorePoint(const std::string& description,
@@ -61,6 +70,23 @@ ManagementResult<std::vector<SystemRestoreInstance>> WmiManagementService::Insta
         ManagementResult<SystemRestoreInstance> instance = ReadInstance(*item);
         if (!instance) return instance.Failure();
         instances.push_back(std::move(instance.Value()));
+    }
+    return instances;
+}
+
+ManagementResult<std::vector<ManagementInstance>> WmiManagementService::ExecQuery(
+    const std::string& moniker, const std::string& query, const std::vector<std::string>& properties) {
+    ManagementResult<ComPtr<IDispatch>> services = BindMoniker(Widen(moniker).c_str());
+    if (!services) return services.Failure();
+    const Bstr queryText(Widen(query));
+    ManagementResult<Variant> collection = CallMember(*services.Value(), L"ExecQuery", {ByValue(queryText)});
+    if (!collection) return collection.Failure();
+    ManagementResult<std::vector<ComPtr<IDispatch>>> items = CollectionItems(collection.Value().Get());
+    if (!items) return items.Failure();
+    std::vector<ManagementInstance> instances;
+    for (const ComPtr<IDispatch>& item : items.Value()) {
+        ManagementInstance& instance = instances.emplace_back();
+        for (const std::string& property : properties) instance[property] = PropertyValue(*item, property);
     }
     return instances;
 }

@@ -334,6 +334,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             host_.Unload(form_);
             return 0;
+        case WM_COPY:
+            if (form_.OnCopy) form_.OnCopy();
+            return 0;
         default:
             break;
     }

@@ -5,7 +5,8 @@
 namespace brivex::ui {
 
 TextBoxPeer::TextBoxPeer(TextBox& box, PeerSite& site) : PeerWindow(box, site), box_(box) {
-    Create(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE);
+    const DWORD lines = box.MultiLine() ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
+    Create(L"EDIT", lines | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE);
 }
 
 void TextBoxPeer::SetReadOnly(bool readOnly) { SendMessageW(Handle(), EM_SETREADONLY, readOnly, 0); }

@@ -9,6 +9,22 @@ namespace {
 constexpr wchar_t kClassName[] = L"BrivexDozivLoop";
 constexpr UINT kRunPosted = WM_APP + 1;
 
+bool HoldsSelection(HWND window) {
+    wchar_t className[8] = {};
+    if (!GetClassNameW(window, className, 8) || lstrcmpiW(className, L"Edit") != 0) return false;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return start != end;
+}
+
+// Ctrl+C copies the selected text, as everywhere; with none selected, the
+// window itself is asked to copy (WM_COPY), and may copy what it shows.
+bool IsWindowCopy(const MSG& message) {
+    return message.message == WM_KEYDOWN && message.wParam == 'C' && (GetKeyState(VK_CONTROL) & 0x8000) &&
+           !(GetKeyState(VK_MENU) & 0x8000) && !HoldsSelection(message.hwnd);
+}
+
 }  // namespace
 
 Win32Loop::Win32Loop() {
@@ -56,6 +72,10 @@ void Win32Loop::Tick(TimerId id) {
 }
 
 void Win32Loop::Dispatch(MSG& message) {
+    if (HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr; root && IsWindowCopy(message)) {
+        SendMessageW(root, WM_COPY, 0, 0);
+        return;
+    }
     // A window whose controls the keyboard moves through (WS_EX_CONTROLPARENT
     // at the top) gets the dialog keys: Tab, the arrows within a group, Enter.
     if (HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;

@@ -1,10 +1,10 @@
-#include "app/controls/DrvFact.h"
+#include "ui/DrvFact.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/portable/ScriptedDrives.h"
 
-namespace brivex {
+namespace brivex::ui {
 namespace {
 
 TEST(DrvFact_Reads, ReflectTheDriveLastNamedAndStayTheSameUntilTheNext) {
@@ -41,4 +41,4 @@ TEST(DrvFact_Reads, NoDriveOrAnUnknownOneHasNoFacts) {
 }
 
 }  // namespace
-}  // namespace brivex
+}  // namespace brivex::ui

@@ -4,10 +4,11 @@
 
 #include "platform/Drives.h"
 
-namespace brivex {
+namespace brivex::ui {
 
-// Facts about the drive last named: every read reflects that drive and gives
-// the same value until another drive is named, however often it is read.
+// Facts about the drive last named, a control without a window: every read
+// reflects that drive and gives the same value until another drive is named,
+// however often it is read.
 class DrvFact {
 public:
     explicit DrvFact(Drives& drives) : drives_(drives) {}
@@ -29,4 +30,4 @@ private:
     DriveFacts facts_;
 };
 
-}  // namespace brivex
+}  // namespace brivex::ui

@@ -1,10 +1,10 @@
-#include "app/controls/DrvFact.h"
+#include "ui/DrvFact.h"
 
-namespace brivex {
+namespace brivex::ui {
 
 void DrvFact::SetDrive(const std::string& drive) {
     drive_ = drive;
     facts_ = drive.empty() ? DriveFacts{} : drives_.Facts(drive.front());
 }
 
-}  // namespace brivex
+}  // namespace brivex::ui

@@ -1,0 +1,67 @@
+#include "sysinfo/MemoryStatusMB.h"
+
+#include "base/Numbers.h"
+
+namespace brivex {
+
+namespace {
+
+constexpr double kMegabyte = 1024.0 * 1024.0;
+
+std::int32_t Megabytes(std::uint64_t bytes) {
+    return ToInt32(static_cast<double>(bytes) / 1024.0 / 1024.0).value_or(0);
+}
+
+std::string Mo(std::int32_t megabytes) { return std::to_string(megabytes) + " Mo"; }
+
+// "##.##" keeps the separator even without decimals, and leaves it alone at 0.
+std::string FreePercent(std::int32_t available, std::int32_t total, char separator) {
+    const double percent = total == 0 ? 0.0 : static_cast<double>(available) / total * 100.0;
+    return FormatNumber(percent, "##.##", separator);
+}
+
+// A percentage text as a gauge's value; the separator alone (0 %) reads as 0.
+std::int32_t GaugeOf(const std::string& percent, char separator) {
+    return ToInt32(TextToNumber(percent, separator).value_or(0.0)).value_or(0);
+}
+
+}  // namespace
+
+MemoryStatusMB ReadMemoryStatus(SystemFacts& system) {
+    const MemoryStatus status = system.Memory();
+    return {static_cast<std::int32_t>(status.memoryLoad), Megabytes(status.totalPhysical),
+            Megabytes(status.availablePhysical),          Megabytes(status.totalPageFile),
+            Megabytes(status.availablePageFile),          Megabytes(status.totalVirtual),
+            Megabytes(status.availableVirtual)};
+}
+
+MemoryFigures ComputeMemoryFigures(const MemoryStatusMB& status, const MemoryStatus& raw, char separator) {
+    MemoryFigures figures;
+    const std::string totalText = FormatNumber(static_cast<double>(raw.totalPhysical) / kMegabyte + 1, "#0", separator);
+    figures.total = static_cast<float>(TextToNumber(totalText, separator).value_or(0.0));
+    const std::string freeText = FormatNumber(static_cast<double>(raw.availablePhysical) / kMegabyte, "#0.0", separator);
+    const double free = TextToNumber(freeText, separator).value_or(0.0);
+    const float used = figures.total - static_cast<float>(free);
+
+    figures.Label32 = SingleToText(figures.total, separator) + " Mo";
+    figures.Label33 = SingleToText(used, separator) + " Mo";
+    figures.Label34 = freeText + " Mo";
+    figures.freeGauge = ToInt32(free / figures.total * 100.0).value_or(0);
+
+    figures.l[0] = Mo(status.TotalVirtual);
+    figures.l[1] = Mo(status.AvailableVirtual);
+    figures.l[2] = Mo(status.TotalVirtual - status.AvailableVirtual);
+    figures.l[3] = Mo(status.TotalPageFile);
+    figures.l[4] = Mo(status.AvailablePageFile);
+    figures.l[5] = Mo(status.TotalPageFile - status.AvailablePageFile);
+
+    const std::string virtualFree = FreePercent(status.AvailableVirtual, status.TotalVirtual, separator);
+    const std::string pagingFree = FreePercent(status.AvailablePageFile, status.TotalPageFile, separator);
+    figures.Label25 = virtualFree + " %";
+    figures.Label26 = pagingFree + " %";
+    figures.PB1 = GaugeOf(virtualFree, separator);
+    figures.PB2 = GaugeOf(pagingFree, separator);
+    return figures;
+}
+
+}  // namespace brivex

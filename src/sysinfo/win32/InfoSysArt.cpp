@@ -1,0 +1,54 @@
+#include "sysinfo/win32/InfoSysArt.h"
+
+#include <windows.h>
+
+#include "base/Units.h"
+#include "graphics/win32/ArtTools.h"
+#include "sysinfo/FrmInfoSys.h"
+#include "ui/win32/Art.h"
+
+namespace brivex {
+
+namespace {
+
+using namespace art;
+
+// A header band with the mark and a small chip, a rail behind the panel
+// buttons, and a quiet sheet where the panels stand.
+void InfoSysBackground(HDC dc, const RECT& area) {
+    using namespace infosysdesign;
+    const int dpi = AreaDpi(area, DesignPixelsToTwips(kWidth));
+    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
+    const int width = area.right - area.left;
+    const int band = px(kBand);
+    Gradient(dc, RECT{0, 0, width, band}, kNavy, kBlue);
+    FillSolid(dc, RECT{0, band, width, band + px(3)}, kGold);
+    Gradient(dc, RECT{0, band + px(3), width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
+    Emblem(dc, px(26), band / 2, px(17));
+    Text(dc, L"Brivex Information Syst\u00e8me", RECT{px(52), 0, width - px(150), band}, px(18), FW_BOLD, kWhite,
+         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+
+    // A chip with its pins: the window's own sign, left of the close button.
+    const int chipLeft = width - px(168);
+    const int chipTop = px(12);
+    const int chipSize = px(20);
+    for (int pin = 0; pin < 4; ++pin) {
+        const int at = chipTop + px(3 + pin * 5);
+        Line(dc, chipLeft - px(4), at, chipLeft + chipSize + px(4), at, kPale, px(1));
+        const int across = chipLeft + px(3 + pin * 5);
+        Line(dc, across, chipTop - px(4), across, chipTop + chipSize + px(4), kPale, px(1));
+    }
+    Box(dc, RECT{chipLeft, chipTop, chipLeft + chipSize, chipTop + chipSize}, px(4), kNavy, kGold, px(2));
+
+    const int railBottom = px(kButtonsTop + 4 * kButtonStep + kButtonHeight + 10);
+    Box(dc, RECT{px(kButtonsLeft - 8), px(kButtonsTop - 10), px(kButtonsLeft + kButtonWidth + 8), railBottom}, px(12),
+        RGB(0xF8, 0xFB, 0xFF), kPale);
+    Box(dc, RECT{px(kPanelLeft - 4), px(kPanelTop - 4), px(kPanelLeft + kPanelWidth + 4), px(kPanelTop + kPanelHeight + 4)},
+        px(12), RGB(0xF8, 0xFB, 0xFF), kPale);
+}
+
+}  // namespace
+
+void RegisterInfoSysArt() { ui::RegisterArt("infosys.background", &InfoSysBackground); }
+
+}  // namespace brivex

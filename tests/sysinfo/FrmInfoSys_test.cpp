@@ -1,0 +1,497 @@
+#include "sysinfo/FrmInfoSys.h"
+
+#include <algorithm>
+
+#include "app/AppFixture.h"
+#include "app/Main.h"
+#include "sysinfo/BiosReport.h"
+
+namespace brivex::testing {
+namespace {
+
+constexpr RegKey HKLM = regroot::LocalMachine;
+const std::string kCurrentVersion = "software\\microsoft\\windows nt\\currentversion";
+const std::string kProcessor = "hardware\\Description\\system\\CentralProcessor\\0";
+const std::string kSystem = "hardware\\Description\\system";
+
+MemoryRegistry::StoredValue Sz(const std::string& t) { return {regtype::String, {t.begin(), t.end()}}; }
+MemoryRegistry::StoredValue Dword(std::uint32_t v) {
+    return {regtype::Dword,
+            {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+             static_cast<std::uint8_t>(v >> 24)}};
+}
+
+constexpr std::uint64_t kMB = 1024 * 1024;
+
+class InfoSys : public AppFixture {
+protected:
+    InfoSys() {
+        settings.SaveSetting("Brivex Doziv", "config", "first", "1");
+        drives.list = {"c: [System]", "d:"};
+        drives.facts['c'] = {"System", "NTFS", "1A2B-3C4D", 400.0, 100.0, 3};
+        drives.facts['d'] = {"", "", "", 0.0, 0.0, 5};
+        system.applicationFolder = folder.Path();
+    }
+
+    // The main window's "Info Système" opens the window.
+    FrmInfoSys& Open() {
+        if (!app().Home().Loaded()) Main(app().program);
+        app().Home().BrivexCmd2.Click();
+        events.clear();
+        return app().InfoSys();
+    }
+    static std::vector<std::string> RowTexts(FrmInfoSys& w, bool pc) {
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < 8; ++i) texts.push_back((pc ? w.PcRow(i) : w.WindowsRow(i)).Text());
+        return texts;
+    }
+    static std::vector<bool> Visible(FrmInfoSys& w) {
+        return {w.lec.Visible(), w.win.Visible(), w.mem.Visible(), w.bios.Visible(), w.pc.Visible()};
+    }
+    // The values read, as "last key component:value name", each once however often a read queries.
+    std::vector<std::string> Reads(const std::function<void()>& action) {
+        std::vector<std::string> reads;
+        std::string key;
+        registryRecorder.OnOpen = [&](const std::string& path) { key = path.substr(path.find_last_of('\\') + 1); };
+        registryRecorder.OnQuery = [&](const std::string& name) {
+            if (reads.empty() || reads.back() != key + ":" + name) reads.push_back(key + ":" + name);
+        };
+        action();
+        registryRecorder.OnOpen = nullptr;
+        registryRecorder.OnQuery = nullptr;
+        return reads;
+    }
+    void SetMemory(double totalPhysMB, double freePhysMB, double totalVirtualMB, double freeVirtualMB,
+                   double totalPageMB, double freePageMB) {
+        const auto bytes = [](double mb) { return static_cast<std::uint64_t>(mb * kMB); };
+        system.memory = {40,
+                         bytes(totalPhysMB),
+                         bytes(freePhysMB),
+                         bytes(totalPageMB),
+                         bytes(freePageMB),
+                         bytes(totalVirtualMB),
+                         bytes(freeVirtualMB)};
+    }
+    void ScriptBios(std::vector<ManagementInstance> instances) {
+        management.AnswerQuery(kBiosQuery, std::move(instances));
+    }
+};
+
+ManagementInstance WineLikeBios() {
+    return {{"Manufacturer", std::string("The Wine Project")},
+            {"Description", std::string("Default System BIOS")},
+            {"SMBIOSBIOSVersion", std::string("Wine")},
+            {"SMBIOSMajorVersion", std::int64_t{2}},
+            {"SMBIOSMinorVersion", std::int64_t{4}}};
+}
+
+using InfoSys_Window = InfoSys;
+
+TEST_F(InfoSys_Window, InfoSystemeShowsTheOneInstanceModelessAndMinimisesTheMainWindowEachTime) {
+    FrmInfoSys& window = Open();
+    FrmHome& home = app().Home();
+    EXPECT_TRUE(forms.IsShown(window));
+    EXPECT_TRUE(forms.IsShown(home));
+    EXPECT_EQ(home.State(), ui::WindowState::Minimized);
+    home.WindowStateChangedByUser(ui::WindowState::Normal);
+    EXPECT_EQ(&Open(), &window);
+    EXPECT_EQ(home.State(), ui::WindowState::Minimized);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmInfoSys"), 1);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "show FrmInfoSys"), 2);
+}
+
+TEST_F(InfoSys_Window, LoadShapesFillsTheDrivePanelAndOntopOneMakesItTopmost) {
+    FrmInfoSys& window = Open();
+    EXPECT_TRUE(window.RoundedShape());
+    EXPECT_FALSE(window.Topmost());
+    EXPECT_EQ(window.Label43.Caption(), "System");
+    EXPECT_EQ(Visible(window), (std::vector<bool>{true, true, true, true, true})) << "all five at load, drives in front";
+    EXPECT_TRUE(window.Timer1.Enabled());
+    window.TopButtons_XP1.Click();
+    settings.SaveSetting("Brivex Doziv", "config", "ontop", "1");
+    EXPECT_TRUE(Open().Topmost());
+}
+
+TEST_F(InfoSys_Window, EachPanelButtonShowsItsPanelAlone) {
+    FrmInfoSys& window = Open();
+    struct Case {
+        ui::ButtonPlus* button;
+        std::vector<bool> visible;  // lec, win, mem, bios, pc
+    };
+    for (const Case& c : {Case{&window.BrivexCmd4, {false, false, true, false, false}},
+                          Case{&window.BrivexCmd3, {false, false, false, true, false}},
+                          Case{&window.BrivexCmd2, {false, true, false, false, false}},
+                          Case{&window.BrivexCmd5, {false, false, false, false, true}},
+                          Case{&window.BrivexCmd1, {true, false, false, false, false}}}) {
+        c.button->Click();
+        EXPECT_EQ(Visible(window), c.visible) << c.button->Caption();
+    }
+}
+
+TEST_F(InfoSys_Window, CloseUnloadsStopsTheRefreshAndRestoresTheMainWindow) {
+    FrmInfoSys& window = Open();
+    window.TopButtons_XP1.Click();
+    EXPECT_FALSE(forms.IsShown(window));
+    EXPECT_EQ(app().Home().State(), ui::WindowState::Normal);
+    EXPECT_FALSE(window.Timer1.Enabled());
+    EXPECT_FALSE(forms.Ending());
+}
+
+TEST_F(InfoSys_Window, AReopenedWindowStartsAsDesigned) {
+    SetMemory(2048, 1024, 8192, 4096, 4096, 1024);
+    ScriptBios({WineLikeBios()});
+    FrmInfoSys& window = Open();
+    loop.AdvanceBy(500);
+    window.BrivexCmd2.Click();
+    window.BrivexCmd10.Click();
+    window.TopButtons_XP1.Click();
+    Open();
+    EXPECT_EQ(RowTexts(window, false)[0], "  Inconnu");
+    EXPECT_EQ(window.TotalPhysical(), 0.0f);
+    EXPECT_EQ(window.Label32.Caption(), "");
+    EXPECT_TRUE(window.Text1.Visible());
+    EXPECT_FALSE(window.List1.Visible());
+    EXPECT_EQ(Visible(window), (std::vector<bool>{true, true, true, true, true}));
+    EXPECT_NE(window.Text1.Text().find("Information BIOS"), std::string::npos) << "the help is back";
+}
+
+TEST_F(InfoSys_Window, TheFrenchReferenceFileGetsTheWindowsTexts) {
+    Open();
+    struct Key {
+        const char* key;
+        const char* text;
+    };
+    for (const Key k : {Key{"Form.Caption", "Brivex Information Sytème - Velmora Xp"},
+                        Key{"pc.Caption", "Information PC  :"},
+                        Key{"BrivexCmd2.Caption", "Info Windows"},
+                        Key{"TopButtons_XP1.ToolTipText", "Quitter"},
+                        Key{"Command1.ToolTipText", "Velmora Xp sur le Net"},
+                        Key{"LabelWin(3).Caption", "Clé de Windows :"},
+                        Key{"LabelPc(7).Caption", "Fréquence du Processeur en MHz :"},
+                        Key{"LabelMem(9).Caption", "dont libres :"},
+                        Key{"BrivexCmd10.Caption", "Technologies supportée"},
+                        Key{"TextWin(0).Text", "<absent>"}})
+        EXPECT_EQ(ReadIni(FrenchFile(), "FrmInfoSys", k.key), k.text) << k.key;
+}
+
+using InfoSys_Rows = InfoSys;
+
+TEST_F(InfoSys_Rows, WindowsRowsShowTextNumberOrTwoBlanksInTheirReadingOrder) {
+    registry.PutValue(HKLM, kCurrentVersion, "productname", Sz("Microsoft Windows XP"));
+    registry.PutValue(HKLM, kCurrentVersion, "currentversion", Sz("5.1"));
+    registry.PutValue(HKLM, kCurrentVersion, "productid", Dword(76487));
+    registry.PutValue(HKLM, kCurrentVersion, "RegisteredOwner", Sz("Marie Dupont"));
+    registry.PutValue(HKLM, kCurrentVersion, "RegisteredOrganization", {regtype::Binary, {1, 2}});
+    registry.PutValue(HKLM, "software\\microsoft\\internet explorer", "version", Sz("6.0.2900.5512"));
+    registry.PutValue(HKLM, "system\\currentcontrolset\\control\\TimeZoneInformation", "StandardName",
+                      Sz("Paris, Madrid"));
+    registry.CreateKey(HKLM, "software\\microsoft\\directx");
+    FrmInfoSys& window = Open();
+    EXPECT_EQ(RowTexts(window, false)[3], "   Inconnu") << "design text before the first fill";
+    const auto reads = Reads([&] { window.BrivexCmd2.Click(); });
+    EXPECT_EQ(RowTexts(window, false),
+              (std::vector<std::string>{"  Microsoft Windows XP", "  5.1", "  76487", "  Marie Dupont", "  ",
+                                        "  6.0.2900.5512", "  Paris, Madrid", "  "}))
+        << "the owner under the key caption; another type and a missing DirectX show two blanks";
+    EXPECT_EQ(reads, (std::vector<std::string>{"currentversion:productname", "currentversion:currentversion",
+                                               "currentversion:RegisteredOrganization", "currentversion:productid",
+                                               "currentversion:RegisteredOwner", "TimeZoneInformation:StandardName",
+                                               "directx:version", "internet explorer:version"}));
+}
+
+TEST_F(InfoSys_Rows, PcRowsReadInOrderAndTheMemoryRowTakesTheTotalOfTheLastRefresh) {
+    registry.PutValue(HKLM, kProcessor, "VendorIdentifier", Sz("GenuineIntel"));
+    registry.PutValue(HKLM, kProcessor, "Identifier", Sz("x86 Family 6"));
+    registry.PutValue(HKLM, kProcessor, "~Mhz", Dword(2400));
+    registry.PutValue(HKLM, kCurrentVersion, "CurrentType", Sz("Uniprocessor Free"));
+    registry.PutValue(HKLM, kSystem, "SystemBiosDate", Sz("01/15/09"));
+    registry.PutValue(HKLM, "System\\CurrentControlSet\\Control\\ComputerName\\ComputerName", "ComputerName",
+                      Sz("BUREAU"));
+    SetMemory(2047.4, 1024, 8192, 4096, 4096, 1024);
+    FrmInfoSys& window = Open();
+    const auto reads = Reads([&] { window.BrivexCmd5.Click(); });
+    EXPECT_EQ(RowTexts(window, true),
+              (std::vector<std::string>{"  GenuineIntel", "  x86 Family 6", "  Uniprocessor Free", "  0   MO",
+                                        "  01/15/09", "  ", "  BUREAU", "  2400"}))
+        << "within the first half second the total is still 0";
+    EXPECT_EQ(reads, (std::vector<std::string>{"0:Identifier", "0:VendorIdentifier", "0:~Mhz",
+                                               "ComputerName:ComputerName", "currentversion:CurrentType",
+                                               "system:SystemBiosDate", "system:VideoBiosDate"}));
+    loop.AdvanceBy(500);
+    window.BrivexCmd5.Click();
+    EXPECT_EQ(window.PcRow(3).Text(), "  2048   MO");
+}
+
+// One refresh of the memory panel, with the user's separator.
+struct MemoryCase {
+    char separator;
+    double totalPhysMB, freePhysMB, totalVirtualMB, freeVirtualMB, totalPageMB, freePageMB;
+    const char *label32, *label33, *label34;
+    int bar2;
+    const char *label25;
+    int pb1;
+    const char* label26;
+    int pb2;
+};
+
+TEST_F(InfoSys_Rows, MemoryRefreshComputesAndFormatsEveryFigure) {
+    const MemoryCase cases[] = {
+        // 1023.6 + 1 rounds up to 1025; 87.456 % of virtual space free.
+        {',', 1023.6, 512.25, 100000, 87456, 2000, 1000, "1025 Mo", "512,7 Mo", "512,3 Mo", 50, "87,46 %", 87,
+         "50, %", 50},
+        {'.', 1023.6, 512.25, 100000, 87456, 2000, 1000, "1025 Mo", "512.7 Mo", "512.3 Mo", 50, "87.46 %", 87,
+         "50. %", 50},
+        // All free and none free: the separator alone shows 0 %.
+        {',', 4095, 1000, 3000, 3000, 2000, 0, "4096 Mo", "3096 Mo", "1000,0 Mo", 24, "100, %", 100, ", %", 0},
+    };
+    for (const MemoryCase& c : cases) {
+        system.decimalSeparator = c.separator;
+        SetMemory(c.totalPhysMB, c.freePhysMB, c.totalVirtualMB, c.freeVirtualMB, c.totalPageMB, c.freePageMB);
+        FrmInfoSys& window = Open();
+        loop.AdvanceBy(500);
+        EXPECT_EQ(window.Label32.Caption(), c.label32);
+        EXPECT_EQ(window.Label33.Caption(), c.label33);
+        EXPECT_EQ(window.Label34.Caption(), c.label34);
+        EXPECT_EQ(window.BrivexPBar2.Value(), c.bar2);
+        EXPECT_EQ(window.BrivexPBar2.Value() + window.BrivexPBar4.Value(), 100) << "the two gauges add up to 100";
+        EXPECT_EQ(window.Label25.Caption(), c.label25);
+        EXPECT_EQ(window.PB1.Value(), c.pb1);
+        EXPECT_EQ(window.Label26.Caption(), c.label26);
+        EXPECT_EQ(window.PB2.Value(), c.pb2);
+        window.TopButtons_XP1.Click();
+    }
+}
+
+TEST_F(InfoSys_Rows, VirtualAndPagingRowsAreWholeMegabytesRefreshedEveryHalfSecond) {
+    SetMemory(1024, 512, 2048, 1536.5, 3072, 1000.5);
+    FrmInfoSys& window = Open();
+    EXPECT_EQ(window.l1.Caption(), "") << "nothing before the first tick";
+    loop.AdvanceBy(500);
+    EXPECT_EQ((std::vector<std::string>{window.l1.Caption(), window.l2.Caption(), window.l3.Caption(),
+                                        window.l4.Caption(), window.l5.Caption(), window.l6.Caption()}),
+              (std::vector<std::string>{"2048 Mo", "1536 Mo", "512 Mo", "3072 Mo", "1000 Mo", "2072 Mo"}))
+        << "1536.5 and 1000.5 round to the even neighbour";
+    SetMemory(1024, 256, 2048, 1024, 3072, 3072);
+    loop.AdvanceBy(499);
+    EXPECT_EQ(window.l2.Caption(), "1536 Mo");
+    loop.AdvanceBy(1);
+    EXPECT_EQ(window.l2.Caption(), "1024 Mo");
+    EXPECT_EQ(window.Label34.Caption(), "256,0 Mo");
+}
+
+TEST_F(InfoSys_Rows, MemoryReleaseAsksThenOpensTheDownloadPageOrReleasesSilently) {
+    FrmInfoSys& window = Open();
+    const std::size_t before = dialogs.Calls().size();
+    dialogs.Answer(ui::mb::AnswerYes);
+    window.Command1.Click();
+    ASSERT_EQ(dialogs.Calls().size(), before + 1);
+    const auto& question = dialogs.Calls().back();
+    EXPECT_EQ(question.text,
+              "Cette optmisation de la Ram est du niveau 1, vous pouvez télécharger 'Brivex Free' pour une "
+              "optimisation de niveau 4 avec optmisation de CPU.\r\rVoulez vous télécharger 'Brivex Free' maintenant ?");
+    EXPECT_EQ(question.flags, 68);
+    EXPECT_EQ(question.title, "Velmora Xp V3.0");
+    EXPECT_EQ(shell.log.back(), "open http://www.velmora-doziv.example/Download");
+
+    shell.log.clear();
+    dialogs.Answer(ui::mb::AnswerNo);
+    window.Command1.Click();
+    EXPECT_EQ(dialogs.Calls().size(), before + 2) << "the question, and nothing after it";
+    EXPECT_TRUE(shell.log.empty());
+}
+
+using InfoSys_Drives = InfoSys;
+
+TEST_F(InfoSys_Drives, RowsTypeTextsAndGaugeFollowTheChosenDrive) {
+    struct Case {
+        int type;
+        double total, free;
+        const char* typeText;
+        int gauge;
+    };
+    const Case cases[] = {
+        {5, 0, 0, "CDROM", 0},          {3, 400, 100, "Lecteur Fixe", 25},       {6, 800, 100, "Lecteur RAM", 12},
+        {2, 200, 27, "Lecteur Removable", 14}, {4, 1000, 1000, "Lecteur à distance", 100},
+        {0, 10, 5, "Lecteur unconnu", 50},    {1, 10, 5, "Lecteur unconnu", 50},
+    };
+    system.decimalSeparator = ',';
+    FrmInfoSys& window = Open();
+    for (const Case& c : cases) {
+        drives.facts['d'] = {"DATA", "FAT32", "0000-1111", c.total, c.free, c.type};
+        window.Drive1.UserSelected(0);
+        window.Drive1.UserSelected(1);
+        EXPECT_EQ(window.Label44.Caption(), c.typeText) << c.type;
+        EXPECT_EQ(window.BrivexPBar3.Value(), c.gauge) << c.type;
+    }
+    drives.facts['d'] = {"DATA", "FAT32", "0000-1111", 123456789012.0, 2.5, 3};
+    window.Drive1.UserSelected(0);
+    window.Drive1.UserSelected(1);
+    EXPECT_EQ((std::vector<std::string>{window.Label43.Caption(), window.Label45.Caption(), window.Label46.Caption(),
+                                        window.Label47.Caption(), window.Label48.Caption()}),
+              (std::vector<std::string>{"DATA", "FAT32", "0000-1111", "123456789012", "2,5"}));
+}
+
+TEST_F(InfoSys_Drives, TheListHoldsTheMachinesDrivesAndTheLoadShowsTheChosenOnesFacts) {
+    drives.list = {"c: [System]", "d:"};
+    drives.facts['c'] = {"System", "NTFS", "1A2B-3C4D", 400.0, 100.0, 3};
+    FrmInfoSys& window = Open();
+    EXPECT_EQ(window.Drive1.Items(), drives.list);
+    EXPECT_EQ(window.Drive1.Drive(), "c: [System]");
+    EXPECT_EQ(window.Label44.Caption(), "Lecteur Fixe");
+    EXPECT_EQ(window.BrivexPBar3.Value(), 25);
+    const int requests = drives.factsRequests;
+    window.BrivexCmd1.Click();
+    EXPECT_EQ(drives.factsRequests, requests) << "Info Disque only brings the panel to the front";
+}
+
+using InfoSys_Bios = InfoSys;
+
+TEST_F(InfoSys_Bios, ReportIsRebuiltOnEveryClickNotDoubled) {
+    ManagementInstance bios = WineLikeBios();
+    bios["ListOfLanguages"] = std::vector<std::string>{"fr|FR|iso8859-1", "   ", "en|US|iso8859-1"};
+    ScriptBios({bios});
+    management.AnswerQuery(kReleaseDateQuery, {{{"ReleaseDate", std::string("20090415000000.000000+000")}}});
+    FrmInfoSys& window = Open();
+    window.BrivexCmd10.Click();
+    window.BrivexCmd9.Click();
+    const std::string first = window.Text1.Text();
+    window.BrivexCmd9.Click();
+    EXPECT_EQ(window.Text1.Text(), first);
+    EXPECT_TRUE(window.Text1.Visible());
+    EXPECT_FALSE(window.List1.Visible());
+    EXPECT_EQ(first,
+              "System BIOS Details : \r\n---------------------\r\n"
+              "Manufacturer:\tThe Wine Project\r\n"
+              "Description:\tDefault System BIOS\r\n"
+              "Release Date:\t15 - avril - 2009\r\n"
+              "Status\t:\t\r\n"
+              "BIOS Version:\tWine\r\n"
+              "Language Courrent\t:\t\r\n"
+              "----------------------------------------------------------\r\n"
+              "SM BIOS Present\t\t:\t\r\n"
+              "SM BIOS Version majeure\t:\t2\r\n"
+              "SM BIOS Version mineure\t:\t4\r\n"
+              "----------------------------------------------------------\r\n"
+              "BIOS Installable Languages\t : \tfr|FR|iso8859-1\r\n"
+              "BIOS Installable Languages\t : \ten|US|iso8859-1\r\n"
+              "----------------------------------------------------------\r\n");
+    const auto& requests = management.QueryRequests();
+    ASSERT_GE(requests.size(), 2u);
+    EXPECT_EQ(requests.back().moniker, "Winmgmts:");
+    EXPECT_EQ(requests.back().query, "SELECT ReleaseDate FROM Win32_BIOS");
+    EXPECT_EQ(requests[requests.size() - 2].query,
+              "SELECT Name,BiosCharacteristics,SMBIOSPresent,SMBIOSMajorVersion,SMBIOSMinorVersion,Version,"
+              "SMBIOSBIOSVersion,ListOfLanguages,Description,CurrentLanguage,Manufacturer,Status FROM Win32_BIOS");
+}
+
+TEST_F(InfoSys_Bios, CharacteristicsListFollowsTheCodesOrderAndKeepsItsContentAcrossPanels) {
+    ManagementInstance bios = WineLikeBios();
+    bios["BiosCharacteristics"] = std::vector<std::int64_t>{4, 7, 9, 40, 42};
+    ScriptBios({bios});
+    FrmInfoSys& window = Open();
+    window.BrivexCmd10.Click();
+    window.BrivexCmd10.Click();
+    const std::vector<std::string> expected = {"ISA est supportée", "PCI est supportée", "Plug and Play est supportée", ""};
+    EXPECT_EQ(window.List1.Items(), expected);
+    EXPECT_TRUE(window.List1.Visible());
+    EXPECT_FALSE(window.Text1.Visible());
+    window.BrivexCmd2.Click();
+    window.BrivexCmd3.Click();
+    EXPECT_EQ(window.List1.Items(), expected);
+}
+
+TEST_F(InfoSys_Bios, AServiceThatDoesNotAnswerSaysSoAndLeavesThePanelAsItWas) {
+    ScriptBios({WineLikeBios()});
+    FrmInfoSys& window = Open();
+    window.BrivexCmd9.Click();
+    const std::string report = window.Text1.Text();
+    management.FailToBind();
+    for (ui::ButtonPlus* button : {&window.BrivexCmd10, &window.BrivexCmd9}) {
+        const std::size_t before = dialogs.Calls().size();
+        button->Click();
+        ASSERT_EQ(dialogs.Calls().size(), before + 1) << button->Caption();
+        EXPECT_EQ(dialogs.Calls().back().text, "Le service WMI ne répond pas : informations BIOS indisponibles.");
+        EXPECT_EQ(dialogs.Calls().back().flags, 64);
+        EXPECT_EQ(dialogs.Calls().back().title, "") << "the application title shows";
+        EXPECT_EQ(window.Text1.Text(), report);
+        EXPECT_TRUE(window.Text1.Visible());
+        EXPECT_FALSE(window.List1.Visible());
+    }
+}
+
+using InfoSys_Copy = InfoSys;
+
+TEST_F(InfoSys_Copy, CtrlCCopiesTheWholeMachineAsPlainTextWithoutChangingTheWindow) {
+    registry.PutValue(HKLM, kCurrentVersion, "productname", Sz("Microsoft Windows XP"));
+    registry.PutValue(HKLM, kCurrentVersion, "RegisteredOwner", Sz(std::string("Marie Dupont\0", 13)));
+    registry.PutValue(HKLM, kProcessor, "~Mhz", Dword(2400));
+    SetMemory(2047.4, 1024, 2048, 1024, 1000, 250);
+    ScriptBios({WineLikeBios()});
+    system.decimalSeparator = ',';
+    FrmInfoSys& window = Open();
+    loop.AdvanceBy(500);
+    ASSERT_TRUE(window.OnCopy);
+    window.OnCopy();
+    EXPECT_EQ(shell.log.back(), "copy");
+    EXPECT_EQ(shell.clipboard,
+              "Informations sur les Lecteurs :\r\n"
+              "Séléctionner :\tc: [System]\r\n"
+              "Nom du Volume :\tSystem\r\n"
+              "Type du lecteur :\tLecteur Fixe\r\n"
+              "Système de fichier :\tNTFS\r\n"
+              "N°= de Série :\t1A2B-3C4D\r\n"
+              "Espace Total :\t400\r\n"
+              "Espace libre :\t100\r\n"
+              "Information Windows :\r\n"
+              "Système d'exploitation :\tMicrosoft Windows XP\r\n"
+              "Version du Windows :\t\r\n"
+              "ID de Windows :\t\r\n"
+              "Clé de Windows :\tMarie Dupont\r\n"
+              "Nom de l'organisation :\t\r\n"
+              "Version d'Internet Explorer:\t\r\n"
+              "La zone géographique :\t\r\n"
+              "La version de Direct X :\t\r\n"
+              "Information Mémoire :\r\n"
+              "Mémoire Physique Totale :\t2048 Mo\r\n"
+              "Mémoire Physique Utilisée :\t1024 Mo\r\n"
+              "Mémoire Physique Libre :\t1024,0 Mo\r\n"
+              "Mem Libre :\t50 %\r\n"
+              "Mem Occupée :\t50 %\r\n"
+              "Mémoire Virtuelle :\t2048 Mo\r\n"
+              "Mémoire Virtuelle libre :\t1024 Mo\r\n"
+              "Mémoire Virtuelle occupée :\t1024 Mo\r\n"
+              "Taille du fichier de pagination :\t1000 Mo\r\n"
+              "dont libres :\t250 Mo\r\n"
+              "dont chargés :\t750 Mo\r\n"
+              "Mémoire Virtuelle libre :\t50, %\r\n"
+              "Taille du fichier pagination :\t25, %\r\n"
+              "Information BIOS :\r\n"
+              "System BIOS Details : \r\n---------------------\r\n"
+              "Manufacturer:\tThe Wine Project\r\n"
+              "Description:\tDefault System BIOS\r\n"
+              "Release Date:\t\r\n"
+              "Status\t:\t\r\n"
+              "BIOS Version:\tWine\r\n"
+              "Language Courrent\t:\t\r\n"
+              "----------------------------------------------------------\r\n"
+              "SM BIOS Present\t\t:\t\r\n"
+              "SM BIOS Version majeure\t:\t2\r\n"
+              "SM BIOS Version mineure\t:\t4\r\n"
+              "----------------------------------------------------------\r\n"
+              "----------------------------------------------------------\r\n"
+              "Information PC  :\r\n"
+              "Constructeur du Processeur :\t\r\n"
+              "Type du Processeur :\t\r\n"
+              "Nombre de Processeur:\t\r\n"
+              "Mémoire phyique Totale :\t2048   MO\r\n"
+              "Date du Bios :\t\r\n"
+              "Carte Video Date:\t\r\n"
+              "Nom de la machine :\t\r\n"
+              "Fréquence du Processeur en MHz :\t2400\r\n");
+    EXPECT_EQ(window.WindowsRow(0).Text(), "  Inconnu") << "the rows are read for the copy, not filled";
+    EXPECT_EQ(window.PcRow(7).Text(), "    Inconnu");
+    EXPECT_NE(window.Text1.Text().find("Information BIOS"), std::string::npos) << "the help stays";
+}
+
+}  // namespace
+}  // namespace brivex::testing
