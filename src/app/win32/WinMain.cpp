@@ -5,7 +5,6 @@
 #include "app/Main.h"
 #include "app/Windows.h"
 #include "app/win32/HomeArt.h"
-#include "platform/win32/ComApartment.h"
 #include "platform/win32/Win32FileFinder.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32AnsiCodec.h"
@@ -39,7 +38,6 @@ void BecomeDpiAware() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     BecomeDpiAware();
-    brivex::ComApartment com;
     brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
     // The rights before anything of the program runs (see app/Elevation.h).
     brivex::Win32ProcessElevation elevation;

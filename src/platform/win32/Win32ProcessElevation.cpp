@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/win32/ComApartment.h"
 #include "platform/win32/Win32AnsiCodec.h"
 
 namespace brivex {
@@ -73,6 +74,7 @@ bool Win32ProcessElevation::RelaunchElevated(const std::string& arguments) {
     start.lpParameters = parameters.c_str();
     start.lpDirectory = folder.c_str();
     start.nShow = SW_SHOWNORMAL;
+    const ComApartment apartment;  // the shell may hand the start to its extensions
     return ShellExecuteExW(&start) != FALSE;
 }
 

@@ -10,10 +10,14 @@
 namespace brivex {
 
 void Win32Shell::OpenUrl(const std::string& url) {
+    EnterApartment();
     ShellExecuteW(nullptr, L"open", Widen(url).c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
-void Win32Shell::ClearRecentDocuments() { SHAddToRecentDocs(SHARD_PATHA, nullptr); }
+void Win32Shell::ClearRecentDocuments() {
+    EnterApartment();
+    SHAddToRecentDocs(SHARD_PATHA, nullptr);
+}
 
 void Win32Shell::EmptyClipboard() {
     if (!OpenClipboard(nullptr)) return;
@@ -79,6 +83,10 @@ void Win32Shell::AnnounceSettingsChanged() {
                         SMTO_ABORTIFHUNG | SMTO_NORMAL, kTimeoutMs, &answer);
     // Views of folders redraw their files, so extensions and hidden files show as now set.
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+}
+
+void Win32Shell::EnterApartment() {
+    if (!apartment_) apartment_.emplace();
 }
 
 }  // namespace brivex

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/Shell.h"
+#include "platform/win32/ComApartment.h"
 
 namespace brivex {
 
@@ -14,6 +17,13 @@ public:
     void PlaySoundSync(const std::string& path) override;
     void AnnounceSettingsChanged() override;
     std::vector<std::string> FindFiles(const std::string& wildcardPath) override;
+
+private:
+    // The shell may hand a request to its extensions, which are COM objects:
+    // the first such request enters an apartment on this thread.
+    void EnterApartment();
+
+    std::optional<ComApartment> apartment_;
 };
 
 }  // namespace brivex

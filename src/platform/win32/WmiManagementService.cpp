@@ -46,6 +46,7 @@ ManagementValue PropertyValue(IDispatch& object, const std::string& name) {
 ManagementResult<std::int32_t> WmiManagementService::CreateRestorePoint(const std::string& description,
                                                                         std::int32_t restorePointType,
                                                                         std::int16_t eventType) {
+    EnterApartment();
     ManagementResult<ComPtr<IDispatch>> restore = BindMoniker(kRestoreClassMoniker);
     if (!restore) return restore.Failure();
     Bstr descriptionArgument(Widen(description));
@@ -58,6 +59,7 @@ ManagementResult<std::int32_t> WmiManagementService::CreateRestorePoint(const st
 }
 
 ManagementResult<std::vector<SystemRestoreInstance>> WmiManagementService::InstancesOfSystemRestore() {
+    EnterApartment();
     ManagementResult<ComPtr<IDispatch>> services = BindMoniker(kRestoreNamespaceMoniker);
     if (!services) return services.Failure();
     const Bstr className(L"SystemRestore");
@@ -76,6 +78,7 @@ ManagementResult<std::vector<SystemRestoreInstance>> WmiManagementService::Insta
 
 ManagementResult<std::vector<ManagementInstance>> WmiManagementService::ExecQuery(
     const std::string& moniker, const std::string& query, const std::vector<std::string>& properties) {
+    EnterApartment();
     ManagementResult<ComPtr<IDispatch>> services = BindMoniker(Widen(moniker).c_str());
     if (!services) return services.Failure();
     const Bstr queryText(Widen(query));
@@ -89,6 +92,10 @@ ManagementResult<std::vector<ManagementInstance>> WmiManagementService::ExecQuer
         for (const std::string& property : properties) instance[property] = PropertyValue(*item, property);
     }
     return instances;
+}
+
+void WmiManagementService::EnterApartment() {
+    if (!apartment_) apartment_.emplace();
 }
 
 }  // namespace brivex

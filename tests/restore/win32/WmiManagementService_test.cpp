@@ -47,17 +47,28 @@ TEST_F(WmiManagementService_UnderWine, RequestsCanBeRepeated) {
     }
 }
 
-TEST(WmiManagementService_WithoutCom, EveryRequestFailsAsAValue) {
+// What CoInitializeEx answers on this thread now: S_OK when it had no apartment, S_FALSE when it had one.
+HRESULT ApartmentProbe() {
+    const HRESULT status = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (SUCCEEDED(status)) CoUninitialize();
+    return status;
+}
+
+TEST(WmiManagementService_Apartment, TheFirstRequestEntersOneAndTheServiceLeavesIt) {
     // A thread of its own, so that no apartment of another test is in force.
     std::thread([] {
-        WmiManagementService management;
-        const auto created = management.CreateRestorePoint("Nom", 0, 100);
-        ASSERT_FALSE(created);
-        EXPECT_EQ(created.Failure().status, static_cast<std::int32_t>(CO_E_NOTINITIALIZED));
-        const auto listed = management.InstancesOfSystemRestore();
-        ASSERT_FALSE(listed);
-        EXPECT_EQ(listed.Failure().status, static_cast<std::int32_t>(CO_E_NOTINITIALIZED));
-        EXPECT_FALSE(MakeRestorePoint(management, "Nom", restorepointtype::ApplicationInstall));
+        {
+            WmiManagementService management;
+            EXPECT_EQ(ApartmentProbe(), S_OK) << "a service that was never asked costs no COM";
+            const auto created = management.CreateRestorePoint("Nom", 0, 100);
+            ASSERT_FALSE(created);
+            EXPECT_NE(created.Failure().status, static_cast<std::int32_t>(CO_E_NOTINITIALIZED));
+            EXPECT_EQ(ApartmentProbe(), S_FALSE);
+            const auto listed = management.InstancesOfSystemRestore();
+            ASSERT_TRUE(listed);
+            EXPECT_EQ(listed.Value().size(), 1u);
+        }
+        EXPECT_EQ(ApartmentProbe(), S_OK) << "left with the service";
     }).join();
 }
 
