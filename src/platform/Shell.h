@@ -18,8 +18,6 @@ public:
     // Deletes every file matching a wildcard path; one that cannot be deleted
     // does not stop the others.
     virtual void DeleteFiles(const std::string& wildcardPath) = 0;
-    // The names of the files (not folders) matching a wildcard path, in the order the system gives them.
-    virtual std::vector<std::string> FindFiles(const std::string& wildcardPath) = 0;
     // Plays a wave file and returns when it has played; a missing file plays nothing.
     virtual void PlaySoundSync(const std::string& path) = 0;
     // Tells the open windows, the shell's among them, that system settings

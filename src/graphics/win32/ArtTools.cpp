@@ -1,9 +1,8 @@
 #include "graphics/win32/ArtTools.h"
 
-#include "base/Units.h"
-
 #include <algorithm>
 
+#include "base/Units.h"
 #include "ui/win32/FontSpec.h"
 
 namespace brivex::art {
@@ -67,6 +66,18 @@ void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORR
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);
     DrawTextW(dc, text, -1, &area, format);
+}
+
+void ToolWindowGround(HDC dc, const RECT& area, int dpi, int band, const wchar_t* title, int titleMargin) {
+    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
+    const int width = area.right - area.left;
+    const int bottom = px(band);
+    Gradient(dc, RECT{0, 0, width, bottom}, kNavy, kBlue);
+    FillSolid(dc, RECT{0, bottom, width, bottom + px(3)}, kGold);
+    Gradient(dc, RECT{0, bottom + px(3), width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
+    Emblem(dc, px(26), bottom / 2, px(17));
+    Text(dc, title, RECT{px(52), 0, width - px(titleMargin), bottom}, px(18), FW_BOLD, kWhite,
+         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
 void Emblem(HDC dc, int cx, int cy, int r) {

@@ -21,14 +21,8 @@ public:
     void DeleteFiles(const std::string& wildcardPath) override { Record("delete " + wildcardPath); }
     void PlaySoundSync(const std::string& path) override { Record("play " + path); }
     void AnnounceSettingsChanged() override { Record("settings-changed"); }
-    std::vector<std::string> FindFiles(const std::string& wildcardPath) override {
-        Record("find " + wildcardPath);
-        return files;
-    }
 
     std::vector<std::string> log;
-    // What FindFiles answers.
-    std::vector<std::string> files;
     // The last text copied.
     std::string clipboard;
     // Runs after each request is recorded, as the request would take its time.

@@ -56,18 +56,6 @@ void Win32Shell::DeleteFiles(const std::string& wildcardPath) {
     FindClose(search);
 }
 
-std::vector<std::string> Win32Shell::FindFiles(const std::string& wildcardPath) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(Widen(wildcardPath).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Narrow(found.cFileName));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
 void Win32Shell::PlaySoundSync(const std::string& path) {
     sndPlaySoundW(Widen(path).c_str(), SND_SYNC | SND_NODEFAULT);
 }

@@ -16,7 +16,6 @@ public:
     void DeleteFiles(const std::string& wildcardPath) override;
     void PlaySoundSync(const std::string& path) override;
     void AnnounceSettingsChanged() override;
-    std::vector<std::string> FindFiles(const std::string& wildcardPath) override;
 
 private:
     // The shell may hand a request to its extensions, which are COM objects:

@@ -20,13 +20,7 @@ void TweakBackground(HDC dc, const RECT& area) {
     const int dpi = AreaDpi(area, DesignPixelsToTwips(kWidth));
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
-    const int band = px(kBand);
-    Gradient(dc, RECT{0, 0, width, band}, kNavy, kBlue);
-    FillSolid(dc, RECT{0, band, width, band + px(3)}, kGold);
-    Gradient(dc, RECT{0, band + px(3), width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
-    Emblem(dc, px(26), band / 2, px(17));
-    Text(dc, L"Brivex Tweaker", RECT{px(52), 0, width - px(140), band}, px(18), FW_BOLD, kWhite,
-         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    ToolWindowGround(dc, area, dpi, kBand, L"Brivex Tweaker", 140);
 
     // Three sliders at the band's right end: the panel's own sign.
     const int knobs[] = {62, 30, 78};

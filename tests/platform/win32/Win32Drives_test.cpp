@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/Win32FileFinder.h"
 #include "platform/win32/Win32Shell.h"
 
 namespace brivex {
@@ -37,7 +38,7 @@ TEST(Win32Drives_Facts, AMissingDriveHasNoFacts) {
     EXPECT_EQ(facts.volumeName, "");
 }
 
-TEST(Win32Shell_FindFiles, NamesOfMatchingFilesOnly) {
+TEST(Win32FileFinder_FindFiles, NamesOfMatchingFilesOnly) {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"brivex find " + std::to_wstring(GetCurrentProcessId());
@@ -47,11 +48,11 @@ TEST(Win32Shell_FindFiles, NamesOfMatchingFilesOnly) {
         HANDLE file = CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         CloseHandle(file);
     }
-    Win32Shell shell;
-    std::vector<std::string> found = shell.FindFiles(Narrow(folder) + "\\*.lng");
+    Win32FileFinder finder;
+    std::vector<std::string> found = finder.FindFiles(Narrow(folder) + "\\*.lng");
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, (std::vector<std::string>{"English.lng", "Français.lng"}));
-    EXPECT_TRUE(shell.FindFiles(Narrow(folder) + "\\missing\\*.lng").empty());
+    EXPECT_TRUE(finder.FindFiles(Narrow(folder) + "\\missing\\*.lng").empty());
     for (const wchar_t* name : {L"\\English.lng", L"\\Fran\u00e7ais.lng", L"\\notes.txt"}) DeleteFileW((folder + name).c_str());
     RemoveDirectoryW((folder + L"\\sub.lng").c_str());
     RemoveDirectoryW(folder.c_str());

@@ -7,7 +7,7 @@
 #include "lang/TempFolder.h"
 #include "platform/win32/Win32AnsiCodec.h"
 #include "platform/win32/Win32Drives.h"
-#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32FileFinder.h"
 #include "ui/DriveList.h"
 #include "ui/FileList.h"
 #include "ui/ListBox.h"
@@ -18,7 +18,7 @@ namespace brivex::ui::testing {
 namespace {
 
 struct ListsForm : Form {
-    explicit ListsForm(Shell& shell) : Form("FrmLists", "Listes"), shell_(shell) {
+    explicit ListsForm(FileFinder& files) : Form("FrmLists", "Listes"), files_(files) {
         SetDesign(9000, 6000, "");
         Text1.SetPosition({150, 150, 3000, 300});
         List1.SetPosition({150, 600, 3000, 1500});
@@ -32,7 +32,7 @@ struct ListsForm : Form {
         File1.OnClick = [this] { ++fileClicks; };
     }
 
-    Shell& shell_;
+    FileFinder& files_;
     int changes = 0;
     int listClicks = 0;
     int comboClicks = 0;
@@ -42,7 +42,7 @@ struct ListsForm : Form {
     ListBox List1{*this, "List1"};
     ComboBox Combo1{*this, "Combo1"};
     DriveList Drive1{*this, "Drive1"};
-    FileList File1{*this, "File1", "*.lng", [this](const std::string& wildcard) { return shell_.FindFiles(wildcard); }};
+    FileList File1{*this, "File1", "*.lng", [this](const std::string& wildcard) { return files_.FindFiles(wildcard); }};
 };
 
 std::vector<std::wstring> ListItems(HWND list) {
@@ -83,8 +83,8 @@ void ClickItem(HWND list, int index) {
 class ListsTest : public FormTest {
 protected:
     ListsTest() { host.Show(form); }
-    Win32Shell shell;
-    ListsForm form{shell};
+    Win32FileFinder files;
+    ListsForm form{files};
 };
 
 TEST_F(ListsTest, TextBoxShowsTheModelsTextAndTypingChangesItOnce) {
