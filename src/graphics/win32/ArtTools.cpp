@@ -34,7 +34,7 @@ void Gradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
     };
     TRIVERTEX corners[] = {vertex(area.left, area.top, top), vertex(area.right, area.bottom, bottom)};
     GRADIENT_RECT rect{0, 1};
-    GradientFill(dc, corners, 2, &rect, 1, GRADIENT_FILL_RECT_V);
+    GdiGradientFill(dc, corners, 2, &rect, 1, GRADIENT_FILL_RECT_V);  // gdi32's own: no other library to load
 }
 
 Ink::Ink(HDC dc, COLORREF fill, COLORREF outline, int width)
