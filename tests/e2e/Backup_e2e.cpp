@@ -122,13 +122,12 @@ TEST_F(BackupE2e, AfficherShowsTheListViewRetourComesBackAndTheCloseButtonRestor
 
     for (int round = 0; round < 2; ++round) {
         Click(show);
-        ASSERT_TRUE(Poll(20000, [&] { return IsWindowVisible(list) != FALSE; })) << round;
-        EXPECT_FALSE(IsWindowVisible(show));
+        // The two views trade places in two steps: wait for both.
+        ASSERT_TRUE(Poll(20000, [&] { return IsWindowVisible(list) && !IsWindowVisible(show); })) << round;
         // Wine enumerates one restore point numbered 0 with no description and no date.
         EXPECT_EQ(Items(list), (std::vector<std::wstring>{L"RP:0   ()"})) << "listed once, round " << round;
         Click(back);
-        ASSERT_TRUE(Poll(3000, [&] { return IsWindowVisible(show) != FALSE; }));
-        EXPECT_FALSE(IsWindowVisible(list));
+        ASSERT_TRUE(Poll(3000, [&] { return IsWindowVisible(show) && !IsWindowVisible(list); })) << round;
     }
     EXPECT_FALSE(program.CurrentMessageBox());
 
