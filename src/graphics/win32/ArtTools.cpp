@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/Units.h"
-#include "ui/win32/FontSpec.h"
+#include "ui/win32/FontRequest.h"
 
 namespace brivex::art {
 

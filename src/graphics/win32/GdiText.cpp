@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/win32/Win32AnsiCodec.h"
-#include "ui/win32/FontSpec.h"
+#include "ui/win32/FontRequest.h"
 #include "ui/win32/Gdi.h"
 
 namespace brivex {

@@ -6,7 +6,7 @@
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/win32/Art.h"
 #include "ui/win32/ErrorBarrier.h"
-#include "ui/win32/FontSpec.h"
+#include "ui/win32/FontRequest.h"
 #include "ui/win32/PeerFactory.h"
 #include "ui/win32/Win32FormHost.h"
 

@@ -1,6 +1,6 @@
 // The one place the program's fonts are made.
 
-#include "ui/win32/FontSpec.h"
+#include "ui/win32/FontRequest.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace brivex::ui {
 namespace {
 
-TEST(FontSpec_Height, PointsBecomePixelsRoundedFromHundredthsOfAPoint) {
+TEST(FontRequest_Height, PointsBecomePixelsRoundedFromHundredthsOfAPoint) {
     struct Case {
         double points;
         int dpi;
@@ -23,7 +23,7 @@ TEST(FontSpec_Height, PointsBecomePixelsRoundedFromHundredthsOfAPoint) {
     for (const Case& c : cases) EXPECT_EQ(FontHeight(c.points, c.dpi), c.height) << c.points << " pt at " << c.dpi;
 }
 
-TEST(FontSpec_Make, TheFontAskedForWithAFixedPitchForCourierFaces) {
+TEST(FontRequest_Make, TheFontAskedForWithAFixedPitchForCourierFaces) {
     struct Case {
         const char* face;
         int height;

@@ -1,4 +1,4 @@
-#include "ui/win32/FontSpec.h"
+#include "ui/win32/FontRequest.h"
 
 #include "platform/win32/Win32AnsiCodec.h"
 
@@ -8,22 +8,22 @@ int FontHeight(double points, int dotsPerInch) {
     return -MulDiv(static_cast<int>(points * 100 + 0.5), dotsPerInch, 7200);
 }
 
-HFONT MakeFont(const FontSpec& spec) {
+HFONT MakeFont(const FontRequest& request) {
     LOGFONTW description = {};
-    description.lfHeight = spec.height;
-    description.lfWeight = spec.weight;
-    description.lfItalic = spec.italic;
-    description.lfUnderline = spec.underline;
-    description.lfStrikeOut = spec.strikethrough;
+    description.lfHeight = request.height;
+    description.lfWeight = request.weight;
+    description.lfItalic = request.italic;
+    description.lfUnderline = request.underline;
+    description.lfStrikeOut = request.strikethrough;
     description.lfCharSet = DEFAULT_CHARSET;
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     description.lfQuality = CLEARTYPE_QUALITY;
     // Where the face is missing, a fixed-pitch face must replace a fixed-pitch
     // one, or text laid out in columns falls apart.
-    const bool fixedPitch = spec.face.find("Courier") != std::string::npos;
+    const bool fixedPitch = request.face.find("Courier") != std::string::npos;
     description.lfPitchAndFamily = fixedPitch ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH;
-    const std::wstring face = Widen(spec.face).substr(0, LF_FACESIZE - 1);
+    const std::wstring face = Widen(request.face).substr(0, LF_FACESIZE - 1);
     face.copy(description.lfFaceName, face.size());
     return CreateFontIndirectW(&description);
 }

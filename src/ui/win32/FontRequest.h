@@ -8,7 +8,7 @@ namespace brivex::ui {
 
 // A font as the program asks for one. Every font it makes, for its controls,
 // its pictures and its progress bars, is made from one of these by MakeFont.
-struct FontSpec {
+struct FontRequest {
     std::string face;  // UTF-8
     int height = 0;    // pixels, as LOGFONT takes it: negative for the character height
     int weight = FW_NORMAL;
@@ -22,6 +22,6 @@ struct FontSpec {
 int FontHeight(double points, int dotsPerInch);
 
 // The caller owns the font; nothing when the system cannot make one.
-HFONT MakeFont(const FontSpec& spec);
+HFONT MakeFont(const FontRequest& request);
 
 }  // namespace brivex::ui
