@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "base/Unicode.h"
+
 namespace brivex {
 
 namespace {
@@ -28,34 +30,6 @@ char FromCodePoint(char32_t cp) {
     for (std::size_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] == cp || (kHighControls[i] == 0 && cp == 0x80 + i)) return static_cast<char>(0x80 + i);
     return '?';
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at `i`; a malformed byte decodes as itself.
-char32_t NextCodePoint(std::string_view s, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(s[i++]);
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (lead < 0x80 || extra == 0 || i + static_cast<std::size_t>(extra) > s.size()) return lead;
-    char32_t cp = lead & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        const auto next = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-        if ((next & 0xC0) != 0x80) return lead;
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    i += static_cast<std::size_t>(extra);
-    return cp;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "program/Program.h"
 #include "registry/StartWithWindows.h"
+#include "registry/UndoFile.h"
 #include "restore/RestorePointService.h"
 
 namespace brivex {
@@ -35,6 +36,7 @@ void Optimisation::Command1_Click() {
     if (!windowsFolder.empty()) program_.platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
 
     program_.loop.DoEvents();
+    SaveUndoFile(largeMemory);
     WriteChanges(RegistryChangesBeforeCleanUp(), largeMemory, pageLock);
     if (SettingIsNumber(program_.settings.GetSetting("config", "Doc"), 1)) program_.platform.shell.ClearRecentDocuments();
     if (SettingIsNumber(program_.settings.GetSetting("config", "press"), 1)) program_.platform.shell.EmptyClipboard();
@@ -57,6 +59,23 @@ void Optimisation::WriteChanges(std::span<const RegistryChange> changes, bool la
                    },
                    change.data);
     }
+}
+
+// Every value the run writes or removes, the start-with-Windows value of its
+// end included, as it is before the first write.
+void Optimisation::SaveUndoFile(bool largeMemory) {
+    UndoFile undo(program_.platform.registry, program_.platform.ansi);
+    for (const auto changes : {RegistryChangesBeforeCleanUp(), RegistryChangesAfterCleanUp()}) {
+        for (const RegistryChange& change : changes) {
+            if (change.largeMemoryOnly && !largeMemory) continue;
+            if (std::holds_alternative<WholeKey>(change.data))
+                undo.RecordKeyRemoval(change.root, std::string(change.key));
+            else
+                undo.RecordValue(change.root, std::string(change.key), std::string(change.valueName));
+        }
+    }
+    undo.RecordValue(regroot::LocalMachine, kRunKey, kRunValueName);
+    undo.Save(program_.platform.userFiles, program_.platform.system.Now());
 }
 
 void Optimisation::Timer1_Timer() {

@@ -58,6 +58,7 @@ public:
     void Timer1_Timer();
 
 private:
+    void SaveUndoFile(bool largeMemory);
     void WriteChanges(std::span<const RegistryChange> changes, bool largeMemory, std::int32_t pageLockValue);
     void ShowStage(const Stage& stage);
     void Finish();

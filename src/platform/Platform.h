@@ -9,6 +9,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/SystemFacts.h"
+#include "platform/UserFiles.h"
 
 namespace brivex {
 
@@ -24,6 +25,7 @@ struct Platform {
     ManagementService& management;
     FileFinder& files;
     Drives& drives;
+    UserFiles& userFiles;
 };
 
 }  // namespace brivex

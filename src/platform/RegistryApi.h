@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace brivex {
 
@@ -37,6 +38,7 @@ inline constexpr long AccessDenied = 5;
 inline constexpr long InvalidHandle = 6;
 inline constexpr long InvalidParameter = 87;
 inline constexpr long MoreData = 234;
+inline constexpr long NoMoreItems = 259;
 }  // namespace regstatus
 
 class RegistryApi {
@@ -55,6 +57,12 @@ public:
     // RegDeleteKeyA: refused while the key has subkeys.
     virtual long DeleteKey(RegKey root, const std::string& subKey) = 0;
     virtual long CloseKey(RegKey key) = 0;
+    // RegEnumValueA: the value at `index` of an open key, with all its bytes;
+    // ERROR_NO_MORE_ITEMS past the last one.
+    virtual long EnumValue(RegKey key, std::uint32_t index, std::string& valueName, std::uint32_t& type,
+                           std::vector<std::uint8_t>& data) = 0;
+    // RegQueryInfoKeyA's count of subkeys.
+    virtual long CountSubKeys(RegKey key, std::uint32_t& count) = 0;
 };
 
 }  // namespace brivex

@@ -7,6 +7,7 @@
 #include "base/Numbers.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
+#include "registry/UndoFile.h"
 #include "restore/RestorePointService.h"
 #include "tweaks/TweakState.h"
 
@@ -195,6 +196,7 @@ void FrmTweak::ApplyTicked(TweakSwitch which) {
     // Before the first write: a restore point made after the writes could not undo them.
     if (SettingIsNumber(program_.settings.GetSetting("config", "optitweak", "0"), 1))
         MakeRestorePoint(program_.platform.management, kTweakRestorePoint, restorepointtype::ModifySettings);
+    SaveUndoFile();
 
     bool wrote = false;
     const auto catalogue = TweakCatalogue();
@@ -207,6 +209,18 @@ void FrmTweak::ApplyTicked(TweakSwitch which) {
     }
     if (wrote) program_.platform.shell.AnnounceSettingsChanged();
     ShowStates();
+}
+
+// The values the ticked behaviours are about to take, as they are now.
+void FrmTweak::SaveUndoFile() {
+    UndoFile undo(program_.platform.registry, program_.platform.ansi);
+    const auto catalogue = TweakCatalogue();
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        if (boxes_[i]->Value() != 1) continue;
+        for (const TweakWrite& write : catalogue[i].writes)
+            undo.RecordValue(write.root, std::string(write.key), std::string(write.valueName));
+    }
+    undo.Save(program_.platform.userFiles, program_.platform.system.Now());
 }
 
 void FrmTweak::Timer1_Timer() {

@@ -64,6 +64,7 @@ private:
     void Form_Load();
     void Form_Unload();
     void ApplyTicked(TweakSwitch which);
+    void SaveUndoFile();
     void Timer1_Timer();
     void SetAllBoxes(int value);
     void ShowStates();

@@ -14,6 +14,7 @@
 #include "platform/portable/MemorySettingsStore.h"
 #include "platform/portable/PortableFileFinder.h"
 #include "platform/portable/PortableIniFile.h"
+#include "platform/portable/PortableUserFiles.h"
 #include "platform/portable/RecordingShell.h"
 #include "platform/portable/ScriptedDrives.h"
 #include "platform/portable/ScriptedManagementService.h"
@@ -74,7 +75,8 @@ protected:
     ManagementRecorder managementRecorder{management, events};
     PortableFileFinder files;
     ScriptedDrives drives;
-    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder, files, drives};
+    PortableUserFiles userFiles{folder.Path("AppData")};
+    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder, files, drives, userFiles};
     ui::HeadlessLoop loop;
     ui::HeadlessFormHost forms{loop};
     ui::ScriptedDialogs dialogs;

@@ -41,6 +41,11 @@ public:
         return inner_.DeleteKey(root, subKey);
     }
     long CloseKey(RegKey key) override { return inner_.CloseKey(key); }
+    long EnumValue(RegKey key, std::uint32_t index, std::string& name, std::uint32_t& type,
+                   std::vector<std::uint8_t>& data) override {
+        return inner_.EnumValue(key, index, name, type, data);
+    }
+    long CountSubKeys(RegKey key, std::uint32_t& count) override { return inner_.CountSubKeys(key, count); }
 
     // Runs before each opening of a key, with its path.
     std::function<void(const std::string&)> OnOpen;

@@ -68,7 +68,7 @@ protected:
     }
 
     PointerProbe probe{management};
-    Platform watched{registryRecorder, ansi, settings, ini, system, shell, probe, files, drives};
+    Platform watched{registryRecorder, ansi, settings, ini, system, shell, probe, files, drives, userFiles};
 
 private:
     std::unique_ptr<App> app_;
@@ -109,7 +109,7 @@ TEST_F(Backup_Apply, EachCaseGivesItsMessageAndExactlyItsRequest) {
         if (c.service == Service::Refuses) service.AnswerCreation(1);
         if (c.service == Service::Fails) service.FailToBind();
         PointerProbe caseProbe(service);
-        Platform casePlatform{registry, ansi, settings, ini, system, shell, caseProbe, files, drives};
+        Platform casePlatform{registry, ansi, settings, ini, system, shell, caseProbe, files, drives, userFiles};
         ui::HeadlessLoop caseLoop;
         ui::HeadlessFormHost caseForms(caseLoop);
         ui::ScriptedDialogs caseDialogs;

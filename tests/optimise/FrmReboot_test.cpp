@@ -212,7 +212,7 @@ using Reboot_Finishing = Reboot;
 TEST_F(Reboot_Finishing, MarkerThenWinstartThenRunValueThenPromptThenUnloadAndEnd) {
     std::vector<std::string> journal;
     JournalSettings journalSettings(settings, journal);
-    Platform watched{registry, ansi, journalSettings, ini, system, shell, management, files, drives};
+    Platform watched{registry, ansi, journalSettings, ini, system, shell, management, files, drives, userFiles};
     App watchedApp(watched, loop, forms, dialogs);
     bool runValueAtPrompt = true;
     bool loadedAtPrompt = false;
@@ -245,7 +245,7 @@ TEST_F(Reboot_Finishing, WinstartDecidesWhetherTheRunValueGoes) {
         MemorySettingsStore caseSettings;
         caseSettings.SaveSetting("Brivex Doziv", "config", "reboot", "ok");
         if (c.winstart) caseSettings.SaveSetting("Brivex Doziv", "config", "Winstart", c.winstart);
-        Platform casePlatform{registry, ansi, caseSettings, ini, system, shell, management, files, drives};
+        Platform casePlatform{registry, ansi, caseSettings, ini, system, shell, management, files, drives, userFiles};
         ui::HeadlessLoop caseLoop;
         ui::HeadlessFormHost caseForms(caseLoop);
         ui::ScriptedDialogs caseDialogs;

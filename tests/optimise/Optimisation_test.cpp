@@ -223,7 +223,7 @@ TEST_F(Optimisation_Cleanup, DocAndPressClearOnlyWhenTheyReadAsOne) {
         if (c.doc) store.SaveSetting("Brivex Doziv", "config", "Doc", *c.doc);
         if (c.press) store.SaveSetting("Brivex Doziv", "config", "Press", *c.press);
         RecordingShell caseShell;
-        Platform casePlatform{registry, ansi, store, ini, system, caseShell, management, files, drives};
+        Platform casePlatform{registry, ansi, store, ini, system, caseShell, management, files, drives, userFiles};
         ui::HeadlessLoop caseLoop;
         ui::HeadlessFormHost caseForms(caseLoop);
         App caseApp(casePlatform, caseLoop, caseForms, dialogs);

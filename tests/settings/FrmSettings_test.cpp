@@ -85,7 +85,7 @@ protected:
     }
 
     SettingsJournal journal{settings, events};
-    Platform watched{registryRecorder, ansi, journal, ini, system, shell, managementRecorder, files, drives};
+    Platform watched{registryRecorder, ansi, journal, ini, system, shell, managementRecorder, files, drives, userFiles};
 
 private:
     std::unique_ptr<App> app_;

@@ -6,6 +6,7 @@
 #include "app/Windows.h"
 #include "app/win32/HomeArt.h"
 #include "platform/win32/Win32FileFinder.h"
+#include "platform/win32/Win32UserFiles.h"
 #include "platform/win32/RegistrySettingsStore.h"
 #include "platform/win32/Win32AnsiCodec.h"
 #include "platform/win32/Win32Drives.h"
@@ -57,7 +58,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     brivex::WmiManagementService management;
     brivex::Win32FileFinder files;
     brivex::Win32Drives drives;
-    brivex::Platform platform{registry, ansi, settings, ini, system, shell, management, files, drives};
+    brivex::Win32UserFiles userFiles;
+    brivex::Platform platform{registry, ansi, settings, ini, system, shell, management, files, drives, userFiles};
 
     brivex::ui::Win32Loop loop;
     brivex::ui::Win32FormHost forms(loop);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "base/Cp1252.h"
 
@@ -131,6 +132,25 @@ long MemoryRegistry::DeleteKey(RegKey root, const std::string& subKey) {
 long MemoryRegistry::CloseKey(RegKey key) {
     if (roots_.count(key)) return regstatus::Success;
     return handles_.erase(key) ? regstatus::Success : regstatus::InvalidHandle;
+}
+
+long MemoryRegistry::EnumValue(RegKey key, std::uint32_t index, std::string& valueName, std::uint32_t& type,
+                               std::vector<std::uint8_t>& data) {
+    const KeyPtr target = Resolve(key);
+    if (!target) return handles_.count(key) ? kKeyDeleted : regstatus::InvalidHandle;
+    if (index >= target->values.size()) return regstatus::NoMoreItems;
+    const auto& [name, value] = std::next(target->values.begin(), index)->second;
+    valueName = name;
+    type = value.type;
+    data = value.bytes;
+    return regstatus::Success;
+}
+
+long MemoryRegistry::CountSubKeys(RegKey key, std::uint32_t& count) {
+    const KeyPtr target = Resolve(key);
+    if (!target) return handles_.count(key) ? kKeyDeleted : regstatus::InvalidHandle;
+    count = static_cast<std::uint32_t>(target->subkeys.size());
+    return regstatus::Success;
 }
 
 void MemoryRegistry::CreateKey(RegKey root, const std::string& path) { WalkFromRoot(root, path, true); }

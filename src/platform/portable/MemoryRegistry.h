@@ -34,6 +34,9 @@ public:
     long DeleteValue(RegKey key, const std::string& valueName) override;
     long DeleteKey(RegKey root, const std::string& subKey) override;
     long CloseKey(RegKey key) override;
+    long EnumValue(RegKey key, std::uint32_t index, std::string& valueName, std::uint32_t& type,
+                   std::vector<std::uint8_t>& data) override;
+    long CountSubKeys(RegKey key, std::uint32_t& count) override;
 
     // Set-up and inspection, for tests: they bypass access checks. Paths are ANSI.
     void CreateKey(RegKey root, const std::string& path);

@@ -49,4 +49,33 @@ long Win32RegistryApi::DeleteKey(RegKey root, const std::string& subKey) {
 
 long Win32RegistryApi::CloseKey(RegKey key) { return RegCloseKey(ToHkey(key)); }
 
+long Win32RegistryApi::EnumValue(RegKey key, std::uint32_t index, std::string& valueName, std::uint32_t& type,
+                                 std::vector<std::uint8_t>& data) {
+    DWORD longestName = 0;
+    DWORD largestData = 0;
+    const LONG info = RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                       &longestName, &largestData, nullptr, nullptr);
+    if (info != ERROR_SUCCESS) return info;
+    std::string name(longestName + 1, '\0');
+    data.assign(largestData, 0);
+    DWORD nameLength = longestName + 1;
+    DWORD valueType = 0;
+    DWORD byteCount = largestData;
+    const LONG status = RegEnumValueA(ToHkey(key), index, name.data(), &nameLength, nullptr, &valueType,
+                                      data.data(), &byteCount);
+    if (status != ERROR_SUCCESS) return status;
+    valueName = name.substr(0, nameLength);
+    type = valueType;
+    data.resize(byteCount);
+    return ERROR_SUCCESS;
+}
+
+long Win32RegistryApi::CountSubKeys(RegKey key, std::uint32_t& count) {
+    DWORD subKeys = 0;
+    const LONG status = RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr,
+                                         nullptr, nullptr, nullptr, nullptr);
+    count = subKeys;
+    return status;
+}
+
 }  // namespace brivex

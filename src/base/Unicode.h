@@ -1,0 +1,16 @@
+#pragma once
+// The program's texts are UTF-8; the system's wide functions and the files
+// the registry editor reads are UTF-16.
+
+#include <string>
+#include <string_view>
+
+namespace brivex {
+
+// Decodes one UTF-8 sequence at `i` and moves past it; a malformed byte decodes as itself.
+char32_t NextCodePoint(std::string_view utf8, std::size_t& i);
+void AppendUtf8(std::string& out, char32_t codePoint);
+// UTF-16, little-endian, as bytes: what a wide file or a wide registry value holds.
+std::string Utf8ToUtf16Le(std::string_view utf8);
+
+}  // namespace brivex

@@ -1,0 +1,140 @@
+#include "registry/RegFileWriter.h"
+
+#include <cstdio>
+
+#include "base/Unicode.h"
+
+namespace brivex {
+
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+// The editor breaks hexadecimal lines past this width, going on indented.
+constexpr std::size_t kHexLineWidth = 76;
+
+std::string_view RootName(RegKey root) {
+    switch (root) {
+        case regroot::ClassesRoot: return "HKEY_CLASSES_ROOT";
+        case regroot::CurrentUser: return "HKEY_CURRENT_USER";
+        case regroot::LocalMachine: return "HKEY_LOCAL_MACHINE";
+        default: return "HKEY_USERS";
+    }
+}
+
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '\\' || c == '"') out += '\\';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+std::string NameField(std::string_view name) { return name.empty() ? "@" : Quoted(name); }
+
+std::string Hex2(unsigned value) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02x", value & 0xFF);
+    return digits;
+}
+
+// The UTF-16 units of a wide string value, without the terminating NULs.
+std::u16string Units(std::string_view utf16) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2)
+        units += static_cast<char16_t>(static_cast<unsigned char>(utf16[i]) | (static_cast<unsigned char>(utf16[i + 1]) << 8));
+    while (!units.empty() && units.back() == u'\0') units.pop_back();
+    return units;
+}
+
+// A string that fits between quotes: one line, no NUL inside, whole units.
+bool QuotesHold(std::string_view utf16, const std::u16string& units) {
+    if (utf16.size() % 2 != 0) return false;
+    for (const char16_t unit : units)
+        if (unit == u'\0' || unit == u'\r' || unit == u'\n') return false;
+    return true;
+}
+
+std::string ToUtf8(const std::u16string& units) {
+    std::string out;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char32_t cp = units[i];
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000)
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (units[++i] - 0xDC00);
+        AppendUtf8(out, cp);
+    }
+    return out;
+}
+
+}  // namespace
+
+RegFileWriter::RegFileWriter() : text_(std::string("Windows Registry Editor Version 5.00") + kLineEnd) {}
+
+void RegFileWriter::Key(RegKey root, std::string_view path) {
+    text_ += kLineEnd;
+    text_ += '[';
+    text_ += RootName(root);
+    text_ += '\\';
+    text_ += path;
+    text_ += ']';
+    text_ += kLineEnd;
+}
+
+void RegFileWriter::DeletedKey(RegKey root, std::string_view path) {
+    text_ += kLineEnd;
+    text_ += "[-";
+    text_ += RootName(root);
+    text_ += '\\';
+    text_ += path;
+    text_ += ']';
+    text_ += kLineEnd;
+}
+
+void RegFileWriter::Value(std::string_view name, std::uint32_t type, std::string_view utf16Data) {
+    const std::string field = NameField(name) + "=";
+    if (type == regtype::String) {
+        const std::u16string units = Units(utf16Data);
+        if (QuotesHold(utf16Data, units)) {
+            text_ += field + Quoted(ToUtf8(units)) + kLineEnd;
+            return;
+        }
+    }
+    if (type == regtype::Dword && utf16Data.size() == 4) {
+        char number[16];
+        std::snprintf(number, sizeof number, "dword:%08x",
+                      static_cast<unsigned>(static_cast<unsigned char>(utf16Data[0])) |
+                          static_cast<unsigned>(static_cast<unsigned char>(utf16Data[1])) << 8 |
+                          static_cast<unsigned>(static_cast<unsigned char>(utf16Data[2])) << 16 |
+                          static_cast<unsigned>(static_cast<unsigned char>(utf16Data[3])) << 24);
+        text_ += field + number + kLineEnd;
+        return;
+    }
+    if (type == regtype::Binary) {
+        HexValue(field + "hex:", utf16Data);
+        return;
+    }
+    char prefix[24];
+    std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(type));
+    HexValue(field + prefix, utf16Data);
+}
+
+void RegFileWriter::DeletedValue(std::string_view name) { text_ += NameField(name) + "=-" + kLineEnd; }
+
+void RegFileWriter::HexValue(std::string line, std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        line += Hex2(static_cast<unsigned char>(bytes[i]));
+        if (i + 1 == bytes.size()) break;
+        line += ',';
+        if (line.size() > kHexLineWidth) {
+            text_ += line + "\\" + kLineEnd;
+            line = "  ";
+        }
+    }
+    text_ += line + kLineEnd;
+}
+
+// The editor ends its files with an empty line.
+std::string RegFileWriter::FileBytes() const { return "\xFF\xFE" + Utf8ToUtf16Le(text_ + kLineEnd); }
+
+}  // namespace brivex

@@ -1,0 +1,38 @@
+#pragma once
+// The text the registry editor exports and imports ("Windows Registry Editor
+// Version 5.00"): keys in brackets, values one to a line, strings quoted,
+// numbers as dword:, everything else as comma-separated hexadecimal bytes.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/RegistryApi.h"
+
+namespace brivex {
+
+class RegFileWriter {
+public:
+    RegFileWriter();
+
+    // A key whose lines follow; the editor makes it if it is missing.
+    void Key(RegKey root, std::string_view path);
+    // A key the editor removes, with everything under it.
+    void DeletedKey(RegKey root, std::string_view path);
+    // A value of the last key. `utf16Data` holds the value as the system's wide
+    // functions give it: UTF-16 for the string types, the bytes themselves otherwise.
+    void Value(std::string_view name, std::uint32_t type, std::string_view utf16Data);
+    // A value of the last key the editor removes.
+    void DeletedValue(std::string_view name);
+
+    const std::string& Text() const { return text_; }
+    // The file as the registry editor writes it: UTF-16 with its byte-order mark.
+    std::string FileBytes() const;
+
+private:
+    void HexValue(std::string line, std::string_view bytes);
+
+    std::string text_;
+};
+
+}  // namespace brivex
