@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/TestApp.h"
@@ -50,6 +51,23 @@ protected:
                   const std::string& value) {
         PortableIniFile writer;
         writer.WriteString(ansi.ToAnsi(section), ansi.ToAnsi(key), ansi.ToAnsi(value), ansi.ToAnsi(file));
+    }
+    // The undo files saved so far, oldest first, as text (what the tests store is ASCII).
+    std::vector<std::string> UndoTexts() const {
+        const std::string undoFolder = folder.Path("AppData\\Brivex Doziv\\Annulation");
+        std::vector<std::string> names = PortableFileFinder().FindFiles(undoFolder + "\\*.reg");
+        // "… (2).reg" comes after "….reg" of the same second.
+        std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+            return a.size() != b.size() ? a.size() < b.size() : a < b;
+        });
+        std::vector<std::string> texts;
+        for (const std::string& name : names) {
+            const std::string bytes = folder.Get(undoFolder + "\\" + name).value_or("");
+            std::string text;
+            for (std::size_t i = 2; i < bytes.size(); i += 2) text += bytes[i];
+            texts.push_back(text);
+        }
+        return texts;
     }
     void RemoveLangFolder() {
         const std::string root = folder.Path();

@@ -433,5 +433,53 @@ TEST_F(Optimisation_RestorePoint, FailedRestorePointDoesNotStopTheOptimisation) 
     EXPECT_TRUE(dialogs.Calls().empty()) << "the result is not shown";
 }
 
+using Optimisation_UndoFile = OptimisationTest;
+
+TEST_F(Optimisation_UndoFile, SavedBeforeTheFirstWriteWithTheStateOfEveryValueTheRunChanges) {
+    const std::string nameSpace =
+        "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace\\"
+        "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}";
+    registry.PutValue(HKCU, "Control Panel\\Desktop", "HungAppTimeOut", {1, Text("5000")});
+    registry.PutValue(HKLM, kMemory, "IoPageLockLimit", {4, Dword(0x200)});
+    registry.PutValue(HKLM, nameSpace, "", {1, Text("Remote")});
+    std::size_t filesAtFirstWrite = 99;
+    registryRecorder.OnSet = [&](const std::string&) {
+        if (filesAtFirstWrite == 99) filesAtFirstWrite = UndoTexts().size();
+    };
+    RunOnce();
+
+    EXPECT_EQ(filesAtFirstWrite, 1u);
+    const std::vector<std::string> texts = UndoTexts();
+    ASSERT_EQ(texts.size(), 1u);
+    const std::string& text = texts.front();
+    for (const char* expected : {
+             "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n\"HungAppTimeOut\"=\"5000\"\r\n",
+             "\"IoPageLockLimit\"=dword:00000200\r\n",
+             "\"AutoEndTasks\"=-\r\n",
+             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n\"Velmora Doziv\"=-\r\n",
+         })
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    EXPECT_NE(text.find("[-HKEY_LOCAL_MACHINE\\" + nameSpace + "]\r\n\r\n[HKEY_LOCAL_MACHINE\\" + nameSpace +
+                        "]\r\n@=\"Remote\"\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("DisablePagingExecutive"), std::string::npos) << "small memory: the row is not written";
+    // A line for each value written (the one written twice once, the removed
+    // key's own value, and the Run value), and none for the removal itself.
+    std::size_t valueLines = 0;
+    for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += 2)
+        if (at + 2 < text.size() && (text[at + 2] == '"' || text[at + 2] == '@')) ++valueLines;
+    EXPECT_EQ(valueLines, std::size(kExpectedWrites) - 2 + 1 + 1) << text;
+}
+
+TEST_F(Optimisation_UndoFile, AFailureToSaveItStopsNothing) {
+    folder.Put(folder.Path("AppData"), "a file where the folder would be");
+    FrmHome& home = RunOnce();
+    EXPECT_TRUE(UndoTexts().empty());
+    EXPECT_EQ(Writes().size(), std::size(kExpectedWrites) + 1);
+    EXPECT_TRUE(home.OptimisationDone);
+    EXPECT_TRUE(dialogs.Calls().empty());
+}
+
 }  // namespace
 }  // namespace brivex::testing

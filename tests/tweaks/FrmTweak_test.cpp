@@ -504,5 +504,24 @@ TEST_F(TweakPanel_State, WordsComeFromTheChosenLanguage) {
     EXPECT_FALSE(panel.StateOff.Visible());
 }
 
+using TweakPanel_UndoFile = Tweak;
+
+TEST_F(TweakPanel_UndoFile, EachRunSavesTheTickedValuesAsTheyWereBeforeIt) {
+    registry.PutValue(HKLM, kSecurityService, "Start", {4, Dword(3)});
+    FrmTweak& panel = Open();
+    panel.BrivexCB18.Click();
+    panel.BrivexCmd1.Click();
+    panel.BrivexCmd6.Click();
+    panel.BrivexCB18.Click();
+    panel.BrivexCmd6.Click();  // nothing ticked: nothing to undo
+
+    const std::vector<std::string> texts = UndoTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    const std::string header =
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + kSecurityService + "]\r\n";
+    EXPECT_EQ(texts[0], header + "\"Start\"=dword:00000003\r\n\r\n");
+    EXPECT_EQ(texts[1], header + "\"Start\"=dword:00000004\r\n\r\n");
+}
+
 }  // namespace
 }  // namespace brivex::testing
