@@ -71,19 +71,14 @@ std::string ToUtf8(const std::u16string& units) {
 
 RegFileWriter::RegFileWriter() : text_(std::string("Windows Registry Editor Version 5.00") + kLineEnd) {}
 
-void RegFileWriter::Key(RegKey root, std::string_view path) {
-    text_ += kLineEnd;
-    text_ += '[';
-    text_ += RootName(root);
-    text_ += '\\';
-    text_ += path;
-    text_ += ']';
-    text_ += kLineEnd;
-}
+void RegFileWriter::Key(RegKey root, std::string_view path) { KeyLine("[", root, path); }
 
-void RegFileWriter::DeletedKey(RegKey root, std::string_view path) {
+void RegFileWriter::DeletedKey(RegKey root, std::string_view path) { KeyLine("[-", root, path); }
+
+// Each key's lines start after an empty one.
+void RegFileWriter::KeyLine(std::string_view opening, RegKey root, std::string_view path) {
     text_ += kLineEnd;
-    text_ += "[-";
+    text_ += opening;
     text_ += RootName(root);
     text_ += '\\';
     text_ += path;

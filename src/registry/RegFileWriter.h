@@ -30,6 +30,7 @@ public:
     std::string FileBytes() const;
 
 private:
+    void KeyLine(std::string_view opening, RegKey root, std::string_view path);
     void HexValue(std::string line, std::string_view bytes);
 
     std::string text_;
