@@ -23,9 +23,9 @@ std::string RootName(RegKey root) {
     return "<unknown root>";
 }
 
-std::string FullPath(RegKey root, std::string_view key) { return RootName(root) + "\\" + std::string(key); }
-
 }  // namespace
+
+std::string RegistryPath(RegKey root, std::string_view key) { return RootName(root) + "\\" + std::string(key); }
 
 std::string_view GroupName(Group group) {
     switch (group) {
@@ -38,21 +38,21 @@ std::string_view GroupName(Group group) {
 }
 
 ProgramFootprint::ProgramFootprint()
-    : settingsKey_(FullPath(regroot::CurrentUser, std::string(kSettingsStoreKey) + "\\" + std::string(kAppTitle))) {
+    : settingsKey_(RegistryPath(regroot::CurrentUser, std::string(kSettingsStoreKey) + "\\" + std::string(kAppTitle))) {
     for (const auto changes : {RegistryChangesBeforeCleanUp(), RegistryChangesAfterCleanUp()})
         for (const RegistryChange& change : changes) {
             if (std::holds_alternative<WholeKey>(change.data))
-                removedKeys_.push_back(FullPath(change.root, change.key));
+                removedKeys_.push_back(RegistryPath(change.root, change.key));
             else
-                values_.push_back({Group::Optimisation, FullPath(change.root, change.key),
+                values_.push_back({Group::Optimisation, RegistryPath(change.root, change.key),
                                    std::string(change.valueName), static_cast<std::uint32_t>(change.type)});
         }
     for (const TweakEntry& entry : TweakCatalogue())
         for (const TweakWrite& write : entry.writes)
-            values_.push_back({Group::Tweaks, FullPath(write.root, write.key), std::string(write.valueName),
+            values_.push_back({Group::Tweaks, RegistryPath(write.root, write.key), std::string(write.valueName),
                                static_cast<std::uint32_t>(write.type)});
     values_.push_back(
-        {Group::StartWithWindows, FullPath(regroot::LocalMachine, kRunKey), kRunValueName, regtype::String});
+        {Group::StartWithWindows, RegistryPath(regroot::LocalMachine, kRunKey), kRunValueName, regtype::String});
 }
 
 std::vector<Group> ProgramFootprint::GroupsAllowing(const Difference& difference) const {
@@ -65,7 +65,7 @@ std::vector<Group> ProgramFootprint::GroupsAllowing(const Difference& difference
             // Its sections, the key itself, and the store's area when this is the first program to use it.
             if (IsAtOrUnder(difference.key, settingsKey_) ||
                 (IsAtOrUnder(settingsKey_, difference.key) &&
-                 IsAtOrUnder(difference.key, FullPath(regroot::CurrentUser, kSettingsStoreKey))))
+                 IsAtOrUnder(difference.key, RegistryPath(regroot::CurrentUser, kSettingsStoreKey))))
                 add(Group::Settings);
             break;
         case Change::KeyDeleted:

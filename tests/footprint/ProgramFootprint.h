@@ -9,12 +9,15 @@
 #include <vector>
 
 #include "footprint/RegistrySnapshot.h"
+#include "platform/RegistryApi.h"
 
 namespace brivex::footprint {
 
 enum class Group { Optimisation, Tweaks, StartWithWindows, Settings };
 
 std::string_view GroupName(Group group);
+// A key of the program's tables as snapshots name it: "HKEY_LOCAL_MACHINE\\SOFTWARE\\...".
+std::string RegistryPath(RegKey root, std::string_view key);
 
 class ProgramFootprint {
 public:

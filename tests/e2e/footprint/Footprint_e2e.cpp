@@ -19,6 +19,7 @@
 #include "footprint/RegistrySnapshot.h"
 #include "footprint/WineRegistryNoise.h"
 #include "optimise/RegistryChangeList.h"
+#include "registry/StartWithWindows.h"
 #include "tweaks/TweakCatalogue.h"
 
 namespace brivex::e2e {
@@ -71,7 +72,7 @@ void MakeKey(RegKey root, std::string_view path) {
 // A fresh prefix lacks every key of the tweak panel: they are made, so that
 // each of its rows really writes. The key the optimisation removes whole is
 // made too, so that its removal shows. The optimisation's other missing keys
-// (Office policies, the second control set...) stay missing: the run shows
+// (Office policies, the numbered control sets...) stay missing: the run shows
 // that a missing key is not created.
 void MakeTheKeysTheProgramWritesInto() {
     for (const TweakEntry& entry : TweakCatalogue())
@@ -315,7 +316,16 @@ TEST_F(FootprintE2e, EveryWindowWorkedTheProgramChangesOnlyTheValuesOfItsTables)
         AnswerMessageBox(*prompt, IDNO);
         ASSERT_TRUE(program.WaitForExit(10000));
     }
-    fullRun_ = FullRun{before, CheckFootprint(Compare(before, ReadRegistry()), "every window worked")};
+    const RegistrySnapshot after = ReadRegistry();
+    fullRun_ = FullRun{before, CheckFootprint(Compare(before, after), "every window worked")};
+
+    // The run did write: every row of the tweak panel, whose keys were made
+    // empty for it, and the start-with-Windows value the last settings asked for.
+    for (const TweakEntry& entry : TweakCatalogue())
+        for (const TweakWrite& write : entry.writes)
+            EXPECT_NE(after.Value(footprint::RegistryPath(write.root, write.key), write.valueName), nullptr)
+                << write.key << " " << write.valueName;
+    EXPECT_NE(after.Value(footprint::RegistryPath(regroot::LocalMachine, kRunKey), kRunValueName), nullptr);
 }
 
 // The undo files hold what the optimisation and the tweak panel overwrite;
