@@ -17,15 +17,6 @@ const std::wstring kNameMissing = L"Veuillez entrer un nom pour la cr\u00e9ation
 const std::wstring kNotCreated =
     L"La Restauration syst\u00e8me est d\u00e9sactiv\u00e9e. Impossible de cr\u00e9er un point de restauration.";
 
-HWND ChildOfClass(HWND parent, const wchar_t* className) {
-    for (HWND child : Children(parent)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
-        if (_wcsicmp(name, className) == 0) return child;
-    }
-    return nullptr;
-}
-
 std::vector<std::wstring> Items(HWND list) {
     std::vector<std::wstring> items;
     const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);

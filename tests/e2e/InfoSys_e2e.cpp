@@ -39,7 +39,7 @@ std::wstring RowText(HWND window, const std::wstring& caption) {
     return value ? TextOf(value) : L"<none>";
 }
 
-HWND ChildOfClass(HWND window, const wchar_t* className) {
+HWND VisibleChildOfClass(HWND window, const wchar_t* className) {
     for (HWND child : Children(window)) {
         wchar_t name[64] = {};
         GetClassNameW(child, name, 64);
@@ -86,7 +86,7 @@ TEST_F(InfoSysE2e, PanelsShowWinesRegistryMemoryAndBiosThenCloseBackToTheMainWin
     EXPECT_TRUE(Poll(3000, [&] { return IsIconic(main) != FALSE; })) << "the main window is minimised";
 
     // Drives first: the list is filled and the chosen drive's type shows.
-    HWND drives = ChildOfClass(window, L"ComboBox");
+    HWND drives = VisibleChildOfClass(window, L"ComboBox");
     ASSERT_NE(drives, nullptr);
     EXPECT_GT(SendMessageW(drives, CB_GETCOUNT, 0, 0), 0);
     EXPECT_NE(RowText(window, L"Type du lecteur :"), L"Lecteur unconnu");
@@ -123,7 +123,7 @@ TEST_F(InfoSysE2e, PanelsShowWinesRegistryMemoryAndBiosThenCloseBackToTheMainWin
     Click(FindChild(window, L"Information BIOS"));
     HWND report = nullptr;
     ASSERT_TRUE(Poll(10000, [&] {
-        report = ChildOfClass(window, L"Edit");
+        report = VisibleChildOfClass(window, L"Edit");
         return report && TextOf(report).rfind(L"System BIOS Details", 0) == 0;
     }));
     EXPECT_EQ(TextOf(report).substr(0, 127),
@@ -136,7 +136,7 @@ TEST_F(InfoSysE2e, PanelsShowWinesRegistryMemoryAndBiosThenCloseBackToTheMainWin
 
     Click(FindChild(window, L"Technologies support\u00e9e"));
     HWND list = nullptr;
-    ASSERT_TRUE(Poll(10000, [&] { return (list = ChildOfClass(window, L"ListBox")) != nullptr; }));
+    ASSERT_TRUE(Poll(10000, [&] { return (list = VisibleChildOfClass(window, L"ListBox")) != nullptr; }));
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0) << "Wine's BIOS declares no characteristics";
     EXPECT_FALSE(IsWindowVisible(report));
 

@@ -186,7 +186,28 @@ HWND FindChild(HWND parent, const std::wstring& caption) {
     return nullptr;
 }
 
+HWND ChildOfClass(HWND parent, const wchar_t* className) {
+    for (HWND child : Children(parent)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (_wcsicmp(name, className) == 0) return child;
+    }
+    return nullptr;
+}
+
+bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+bool ChooseInList(HWND list, const std::wstring& item) {
+    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(item.c_str()));
+    if (index == LB_ERR) return false;
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    return true;
+}
 
 void AnswerMessageBox(const MessageBoxInfo& box, int buttonId) { Click(GetDlgItem(box.window, buttonId)); }
 

@@ -65,7 +65,12 @@ std::wstring TextOf(HWND window);
 // The child window whose text is `caption`, or null.
 HWND FindChild(HWND parent, const std::wstring& caption);
 std::vector<HWND> Children(HWND parent);
+// The first child window of that class, or null.
+HWND ChildOfClass(HWND parent, const wchar_t* className);
+bool Checked(HWND box);
 void Click(HWND button);
+// Chooses an item as a click in the list would: selected, then the list tells its window.
+bool ChooseInList(HWND list, const std::wstring& item);
 void AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
 
 std::string ReadFileBytes(const std::wstring& path);

@@ -29,7 +29,6 @@ const Option kOptions[] = {
     {L"Avant chaque optimisation Brivex Tweak", L"optitweak"},
 };
 
-bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 bool IsTopmost(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 
 void DeleteRunValue() {
@@ -37,26 +36,6 @@ void DeleteRunValue() {
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
     RegDeleteValueW(key, L"Velmora Doziv");
     RegCloseKey(key);
-}
-
-HWND ChildOfClass(HWND parent, const wchar_t* className) {
-    for (HWND child : Children(parent)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
-        if (_wcsicmp(name, className) == 0) return child;
-    }
-    return nullptr;
-}
-
-// Chooses an item as a click in the list would: selected, then the list tells its window.
-bool ChooseInList(HWND list, const std::wstring& item) {
-    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(item.c_str()));
-    if (index == LB_ERR) return false;
-    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
-    return true;
 }
 
 class SettingsE2e : public ::testing::Test {

@@ -85,8 +85,6 @@ std::wstring StateBeside(HWND panel, HWND box) {
     return L"<none>";
 }
 
-bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
 class TweakE2e : public ::testing::Test {
 protected:
     TweakE2e() {

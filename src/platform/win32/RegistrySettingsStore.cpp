@@ -11,7 +11,7 @@ namespace brivex {
 namespace {
 
 std::string SectionPath(std::string_view appName, std::string_view section) {
-    return "Software\\VB and VBA Program Settings\\" + std::string(appName) + "\\" + std::string(section);
+    return std::string(kSettingsStoreKey) + "\\" + std::string(appName) + "\\" + std::string(section);
 }
 
 }  // namespace
