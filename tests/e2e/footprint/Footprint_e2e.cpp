@@ -334,9 +334,8 @@ TEST_F(FootprintE2e, EveryWindowWorkedTheProgramChangesOnlyTheValuesOfItsTables)
 TEST_F(FootprintE2e, UndoFilesAppliedNewestFirstBringBackEveryValueTheProgramChanged) {
     std::wstring folder;
     const std::vector<std::wstring> files = UndoFiles(folder);
-    if (files.empty())
-        GTEST_SKIP() << "no undo file in " << std::string(folder.begin(), folder.end())
-                     << ": this build of the program saves none";
+    // One for the optimisation, one for each of the tweak panel's two runs.
+    ASSERT_EQ(files.size(), 3u) << "undo files in " << std::string(folder.begin(), folder.end());
     ASSERT_TRUE(fullRun_) << "the undo files are checked after the full run, in the same prefix";
     for (const std::wstring& file : files)
         ASSERT_EQ(RunAndWait(L"regedit.exe /s \"" + file + L"\""), 0u) << std::string(file.begin(), file.end());
