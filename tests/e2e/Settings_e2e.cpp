@@ -30,22 +30,12 @@ const Option kOptions[] = {
 };
 
 bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-bool IsTopmost(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 
 void DeleteRunValue() {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
     RegDeleteValueW(key, L"Velmora Doziv");
     RegCloseKey(key);
-}
-
-HWND ChildOfClass(HWND parent, const wchar_t* className) {
-    for (HWND child : Children(parent)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
-        if (_wcsicmp(name, className) == 0) return child;
-    }
-    return nullptr;
 }
 
 // Chooses an item as a click in the list would: selected, then the list tells its window.
