@@ -105,6 +105,12 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     CloseHandle(file);
 }
 
+ULONGLONG LastWriteTime(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
 bool FolderExists(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -202,6 +208,51 @@ TEST_F(HostileLanguageFilesE2e, EachFileChosenGivesCleanWindowsAndIsLeftByteForB
         EXPECT_TRUE(ReadFileBytes(hostile) == file.bytes) << "the chosen file is only read";
         EXPECT_TRUE(ReadFileBytes(installation.LangFile(L"English.lng")) == english);
         EXPECT_EQ(KeySnapshot(HKEY_CURRENT_USER, kSettingsKey), settings);
+    }
+}
+
+// The French file is the program's own: every window writes its texts into it
+// again, whatever it held, and what else it held stays. Once it holds them, a
+// window's load leaves the file as it is.
+TEST_F(HostileLanguageFilesE2e, ADamagedFrenchFileIsWrittenAgainAndKeepsTheOtherSections) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool keepsSection0;
+    };
+    const Case cases[] = {
+        {"binary garbage", Garbage(256 * 1024), false},
+        {"a line of one megabyte", "[Section0]\r\nKey=Value\r\n" + std::string(1 << 20, 'x') + "\r\n", true},
+        {"100 000 sections", ManySections(100000), true},
+    };
+    const std::wstring french = installation.LangFile(L"Francais.lng");
+    const auto read = [&](const wchar_t* section, const wchar_t* key) {
+        wchar_t text[255] = {};
+        GetPrivateProfileStringW(section, key, L"<absent>", text, 255, french.c_str());
+        return std::wstring(text);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFileBytes(french, c.bytes);
+        const auto run = [&] {
+            Program program(installation.Exe());
+            HWND main = ShownMainWindow(program, {L"&Optimiser Windows", L"L'aide"});
+            if (!main) return;
+            VisitSettings(program, main, L"Annuler", 2);
+            EXPECT_TRUE(QuitCleanly(program, main));
+        };
+        run();
+        const std::string written = ReadFileBytes(french);
+        const ULONGLONG writtenAt = LastWriteTime(french);
+        run();
+        EXPECT_TRUE(ReadFileBytes(french) == written);
+        EXPECT_EQ(LastWriteTime(french), writtenAt) << "the second start writes nothing";
+        EXPECT_EQ(read(L"FrmHome", L"Command1.Caption"), L"&Optimiser Windows");
+        EXPECT_EQ(read(L"FrmSettings", L"BrivexCmd1.Caption"), L"Annuler");
+        EXPECT_EQ(read(L"MSG", L"msg8"), L"Optimisation Termin\u00e9e");
+        if (c.keepsSection0) {
+            EXPECT_EQ(read(L"Section0", L"Key"), L"Value");
+        }
     }
 }
 

@@ -2,7 +2,7 @@
 // own settings holding texts that are no number, negative or ten thousand
 // characters long, or values of another type; the system information rows
 // holding values of unexpected types; the start-with-Windows value of another
-// type. The real program starts, shows the window that reads the value with
+// type; a tweak's value of another type. The real program starts, shows the window that reads the value with
 // sensible texts, keeps answering, ends cleanly, and changes nothing it was not
 // asked to change. Every value planted is put back when its case ends.
 
@@ -276,6 +276,52 @@ TEST_F(HostileRegistryValuesE2e, AStartWithWindowsValueOfAnyTypeIsLeftByCancelAn
         EXPECT_EQ(KeySnapshot(HKEY_LOCAL_MACHINE, kRunKey), onlyNeighbour) << "deleted, the other value kept";
     }
     EXPECT_TRUE(QuitCleanly(program, main));
+}
+
+// The tweak panel reads each entry's values at load to show its state: a value
+// of another type than the entry writes is neither state. The cases alternate
+// with plain numbers, so each opening shows a state other than the last one's.
+TEST_F(HostileRegistryValuesE2e, TheTweakPanelShowsAValueOfAnotherTypeAsNeitherState) {
+    const wchar_t kExplorer[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+    struct Case {
+        const char* what;
+        RawValue value;
+        std::wstring state;
+    };
+    const Case cases[] = {
+        {"the number 1", Dword(1), L"activ\u00e9"},
+        {"a text where a number is read", Text(L"1"), L"?"},
+        {"the number 0", Dword(0), L"d\u00e9sactiv\u00e9"},
+        {"bytes", Binary(std::string("\x01\0\0\0", 4)), L"?"},
+        {"the number 1 again", Dword(1), L"activ\u00e9"},
+        {"several texts", MultiText(L"1", L"0"), L"?"},
+        {"the number 0 again", Dword(0), L"d\u00e9sactiv\u00e9"},
+        {"an empty value", kEmptyText, L"?"},
+        {"the number 1 once more", Dword(1), L"activ\u00e9"},
+        {"a 64-bit number", Raw(REG_QWORD, std::string("\x01\0\0\0\0\0\0\0", 8)), L"?"},
+    };
+    const std::string before = KeySnapshot(HKEY_CURRENT_USER, kExplorer);
+    const std::wstring panelCaption = L"Personnalisation de Windows  - Velmora Xp";
+    const std::wstring processes = L"Gestion des processus";
+
+    Program program(installation.Exe());
+    HWND main = ShownMainWindow(program);
+    ASSERT_NE(main, nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PlantedValue planted(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess", c.value);
+        HWND panel = Open(program, main, L"Brivex Tweaker", panelCaption);
+        ASSERT_NE(panel, nullptr);
+        std::wstring state;
+        EXPECT_TRUE(Poll(5000, [&] { return (state = RowText(panel, processes)) == c.state; })) << Printable(state);
+        EXPECT_FALSE(SendMessageW(FindChild(panel, processes), BM_GETCHECK, 0, 0) == BST_CHECKED);
+        for (const std::wstring& text : GarbledTexts(panel)) ADD_FAILURE() << "garbled: " << Printable(text);
+        CloseAndReturn(panel, FindChild(panel, L"&Fermer"), main);
+        EXPECT_EQ(ReadRawValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess"), std::optional(c.value))
+            << "read, never written";
+    }
+    EXPECT_TRUE(QuitCleanly(program, main));
+    EXPECT_EQ(KeySnapshot(HKEY_CURRENT_USER, kExplorer), before) << "put back as it was";
 }
 
 }  // namespace
