@@ -224,6 +224,25 @@ TEST_F(HostileRegistryValuesE2e, InformationRowsShowTextsAndNumbersAndNothingEls
         }
         EXPECT_TRUE(KeepsAnswering(window));
     }
+
+    // The copy of the whole machine reads the rows again and shows them
+    // without their leading blanks, each text up to a NUL it holds.
+    {
+        const PlantedValue product(HKEY_LOCAL_MACHINE, rows[0].key, rows[0].name,
+                                   Raw(REG_SZ, Utf16Bytes(L"Wine") + Utf16Bytes(L"Extra")));
+        const PlantedValue vendor(HKEY_LOCAL_MACHINE, rows[1].key, rows[1].name, Dword(7));
+        const PlantedValue mhz(HKEY_LOCAL_MACHINE, rows[2].key, rows[2].name, Binary("AB"));
+        EmptyTheClipboard();
+        // Posted: a message sent from another process would forbid the window
+        // the management service's calls the copy makes.
+        PostMessageW(window, WM_COPY, 0, 0);
+        std::wstring copied;
+        EXPECT_TRUE(Poll(10000, [&] { return !(copied = ClipboardText()).empty(); }));
+        EXPECT_NE(copied.find(L"\r\nSyst\u00e8me d'exploitation :\tWine\r\n"), std::wstring::npos);
+        EXPECT_NE(copied.find(L"\r\nConstructeur du Processeur :\t7\r\n"), std::wstring::npos);
+        EXPECT_NE(copied.find(L"\r\nFr\u00e9quence du Processeur en MHz :\t\r\n"), std::wstring::npos);
+        EXPECT_TRUE(IsCleanText(copied)) << Printable(copied);
+    }
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(Poll(5000, [&] { return !IsWindow(window) || !IsWindowVisible(window); }));
     EXPECT_TRUE(QuitCleanly(program, main));

@@ -17,18 +17,6 @@ const std::wstring kMainCaption = L"Velmora Xp";
 const std::wstring kCaption = L"Brivex Information Syt\u00e8me - Velmora Xp";
 const wchar_t kCurrentVersion[] = L"software\\microsoft\\windows nt\\currentversion";
 
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"<closed>";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    CloseClipboard();
-    return text;
-}
-
 std::wstring Megabytes(DWORDLONG bytes) {
     return std::to_wstring(static_cast<long long>(static_cast<double>(bytes) / 1024.0 / 1024.0 + 0.5)) + L" Mo";
 }
@@ -111,9 +99,7 @@ TEST_F(InfoSysE2e, PanelsShowWinesRegistryMemoryAndBiosThenCloseBackToTheMainWin
 
     // Posted, as the window's own Ctrl+C does it: a message sent from another
     // process would forbid the window the management service's calls.
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    CloseClipboard();
+    EmptyTheClipboard();
     PostMessageW(window, WM_COPY, 0, 0);
     std::wstring copied;
     EXPECT_TRUE(Poll(10000, [&] { return !(copied = ClipboardText()).empty(); }));

@@ -293,6 +293,24 @@ void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
 void AnswerMessageBox(const MessageBoxInfo& box, int buttonId) { Click(GetDlgItem(box.window, buttonId)); }
 
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return L"<closed>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    CloseClipboard();
+    return text;
+}
+
+void EmptyTheClipboard() {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    CloseClipboard();
+}
+
 std::string ReadFileBytes(const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               0, nullptr);

@@ -87,6 +87,9 @@ void AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
 // itself with status 0.
 bool QuitCleanly(Program& program, HWND main, const std::wstring& quitCaption = L"Quitter");
 
+std::wstring ClipboardText();
+void EmptyTheClipboard();
+
 std::string ReadFileBytes(const std::wstring& path);
 
 // The registry as the program left it.
