@@ -17,49 +17,6 @@ const std::wstring kMainCaption = L"Velmora Xp";
 const std::wstring kCaption = L"Brivex Information Syt\u00e8me - Velmora Xp";
 const wchar_t kCurrentVersion[] = L"software\\microsoft\\windows nt\\currentversion";
 
-// The control right of a caption label, on its line: the row's value.
-HWND ValueBeside(HWND window, const std::wstring& caption) {
-    HWND label = FindChild(window, caption);
-    if (!label) return nullptr;
-    RECT labelRect;
-    GetWindowRect(label, &labelRect);
-    const int middle = (labelRect.top + labelRect.bottom) / 2;
-    for (HWND child : Children(window)) {
-        if (child == label || !IsWindowVisible(child)) continue;
-        RECT r;
-        GetWindowRect(child, &r);
-        if (r.left >= labelRect.right - 2 && r.left < labelRect.right + 40 && r.top <= middle && middle <= r.bottom)
-            return child;
-    }
-    return nullptr;
-}
-
-std::wstring RowText(HWND window, const std::wstring& caption) {
-    HWND value = ValueBeside(window, caption);
-    return value ? TextOf(value) : L"<none>";
-}
-
-HWND VisibleChildOfClass(HWND window, const wchar_t* className) {
-    for (HWND child : Children(window)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
-        if (lstrcmpiW(name, className) == 0 && IsWindowVisible(child)) return child;
-    }
-    return nullptr;
-}
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr)) return L"<closed>";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    CloseClipboard();
-    return text;
-}
-
 std::wstring Megabytes(DWORDLONG bytes) {
     return std::to_wstring(static_cast<long long>(static_cast<double>(bytes) / 1024.0 / 1024.0 + 0.5)) + L" Mo";
 }
@@ -142,9 +99,7 @@ TEST_F(InfoSysE2e, PanelsShowWinesRegistryMemoryAndBiosThenCloseBackToTheMainWin
 
     // Posted, as the window's own Ctrl+C does it: a message sent from another
     // process would forbid the window the management service's calls.
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    CloseClipboard();
+    EmptyTheClipboard();
     PostMessageW(window, WM_COPY, 0, 0);
     std::wstring copied;
     EXPECT_TRUE(Poll(10000, [&] { return !(copied = ClipboardText()).empty(); }));

@@ -3,12 +3,12 @@
 #include <shlwapi.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
+
 
 namespace brivex::e2e {
 
 namespace {
-
-constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Brivex Doziv";
 
 std::wstring UnixToWindows(const char* unixPath) {
     std::wstring path = L"Z:";
@@ -41,6 +41,34 @@ HWND FindTopLevel(DWORD process, const std::wstring& className, const std::wstri
     TopLevelSearch search{process, className, caption, anyCaption, nullptr};
     EnumWindows(&MatchTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+void AppendKey(HKEY key, std::string& out) {
+    // In the order the registry lists them: a value written again keeps its
+    // place, so a key put back as it was compares equal.
+    wchar_t name[16384];
+    for (DWORD i = 0;; ++i) {
+        DWORD nameLength = 16384;
+        DWORD type = 0;
+        DWORD size = 0;
+        if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+        std::string data(size, '\0');
+        nameLength = 16384;
+        RegEnumValueW(key, i, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+        data.resize(size);
+        out += Utf16Bytes(std::wstring(name, nameLength), false) + '\x01' + std::to_string(type) + '\x01' + data +
+               '\x02';
+    }
+    for (DWORD i = 0;; ++i) {
+        DWORD nameLength = 256;
+        if (RegEnumKeyExW(key, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        HKEY sub = nullptr;
+        out += '[' + Utf16Bytes(std::wstring(name, nameLength), false) + "]\x03";
+        if (RegOpenKeyExW(key, name, 0, KEY_READ, &sub) != ERROR_SUCCESS) continue;
+        AppendKey(sub, out);
+        RegCloseKey(sub);
+        out += "\x04";
+    }
 }
 
 }  // namespace
@@ -163,10 +191,17 @@ std::wstring ReadSetting(const std::wstring& section, const std::wstring& key) {
 }
 
 std::wstring TextOf(HWND window) {
-    wchar_t text[1024] = {};
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        2000, &copied);
+    text.resize(std::min<std::size_t>(copied, length));
     return text;
 }
+
+bool IsTopmost(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
 
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
@@ -195,7 +230,75 @@ HWND ChildOfClass(HWND parent, const wchar_t* className) {
     return nullptr;
 }
 
+HWND VisibleChildOfClass(HWND parent, const wchar_t* className) {
+    for (HWND child : Children(parent)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (_wcsicmp(name, className) == 0 && IsWindowVisible(child)) return child;
+    }
+    return nullptr;
+}
+
 bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+std::wstring RowText(HWND window, const std::wstring& caption) {
+    HWND label = FindChild(window, caption);
+    if (!label) return L"<none>";
+    RECT labelRect;
+    GetWindowRect(label, &labelRect);
+    const int middle = (labelRect.top + labelRect.bottom) / 2;
+    for (HWND child : Children(window)) {
+        if (child == label || !IsWindowVisible(child)) continue;
+        RECT r;
+        GetWindowRect(child, &r);
+        if (r.left >= labelRect.right - 2 && r.left < labelRect.right + 40 && r.top <= middle && middle <= r.bottom)
+            return TextOf(child);
+    }
+    return L"<none>";
+}
+
+bool IsCleanText(const std::wstring& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        if ((c < 0x20 && c != L'\r' && c != L'\n' && c != L'\t') || c == 0x7F || c == 0xFFFD) return false;
+        if (IS_HIGH_SURROGATE(c)) {
+            if (i + 1 == text.size() || !IS_LOW_SURROGATE(text[i + 1])) return false;
+            ++i;
+        } else if (IS_LOW_SURROGATE(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Printable(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
+std::vector<std::wstring> GarbledTexts(HWND window) {
+    std::vector<std::wstring> garbled;
+    if (!IsCleanText(TextOf(window))) garbled.push_back(TextOf(window));
+    for (HWND child : Children(window))
+        if (const std::wstring text = TextOf(child); !IsCleanText(text)) garbled.push_back(text);
+    return garbled;
+}
+
+bool KeepsAnswering(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
+}
+
+bool QuitCleanly(Program& program, HWND main, const std::wstring& quitCaption) {
+    HWND quit = FindChild(main, quitCaption);
+    if (!quit) return false;
+    Click(quit);
+    return program.WaitForExit(10000) && program.ExitCode() == 0;
+}
 
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
@@ -210,6 +313,24 @@ bool ChooseInList(HWND list, const std::wstring& item) {
 }
 
 void AnswerMessageBox(const MessageBoxInfo& box, int buttonId) { Click(GetDlgItem(box.window, buttonId)); }
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return L"<closed>";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    CloseClipboard();
+    return text;
+}
+
+void EmptyTheClipboard() {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    CloseClipboard();
+}
 
 std::string ReadFileBytes(const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
@@ -242,6 +363,54 @@ std::optional<DWORD> DwordValue(HKEY root, const wchar_t* path, const wchar_t* n
     DWORD size = sizeof value;
     if (RegGetValueW(root, path, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) return std::nullopt;
     return value;
+}
+
+std::string Utf16Bytes(const std::wstring& text, bool terminated) {
+    std::string bytes(reinterpret_cast<const char*>(text.c_str()), (text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
+    return bytes;
+}
+
+std::optional<RawValue> ReadRawValue(HKEY root, const wchar_t* path, const wchar_t* name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
+    RawValue value;
+    DWORD size = 0;
+    LONG status = RegQueryValueExW(key, name, nullptr, &value.type, nullptr, &size);
+    if (status == ERROR_SUCCESS) {
+        value.bytes.assign(size, '\0');
+        status = RegQueryValueExW(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(value.bytes.data()), &size);
+        value.bytes.resize(size);
+    }
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS) return std::nullopt;
+    return value;
+}
+
+void WriteRawValue(HKEY root, const wchar_t* path, const wchar_t* name, const std::optional<RawValue>& value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) return;
+    if (value)
+        RegSetValueExW(key, name, 0, value->type, reinterpret_cast<const BYTE*>(value->bytes.data()),
+                       static_cast<DWORD>(value->bytes.size()));
+    else
+        RegDeleteValueW(key, name);
+    RegCloseKey(key);
+}
+
+PlantedValue::PlantedValue(HKEY root, std::wstring path, std::wstring name, const std::optional<RawValue>& value)
+    : root_(root), path_(std::move(path)), name_(std::move(name)), before_(ReadRawValue(root_, path_.c_str(), name_.c_str())) {
+    WriteRawValue(root_, path_.c_str(), name_.c_str(), value);
+}
+
+PlantedValue::~PlantedValue() { WriteRawValue(root_, path_.c_str(), name_.c_str(), before_); }
+
+std::string KeySnapshot(HKEY root, const std::wstring& path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return "<absent>";
+    std::string out;
+    AppendKey(key, out);
+    RegCloseKey(key);
+    return out;
 }
 
 void SaveScreenshot(const std::wstring& name) {

@@ -57,21 +57,43 @@ private:
 void EndLeftoverInstances();
 
 // The program's settings, as its settings store keeps them for the user.
+inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Brivex Doziv";
 void ClearSettings();
 void SaveSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value);
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key);
 
 std::wstring TextOf(HWND window);
+bool IsTopmost(HWND window);
 // The child window whose text is `caption`, or null.
 HWND FindChild(HWND parent, const std::wstring& caption);
 std::vector<HWND> Children(HWND parent);
 // The first child window of that class, or null.
 HWND ChildOfClass(HWND parent, const wchar_t* className);
+// The same among the visible children only: a form may hold hidden controls of the class.
+HWND VisibleChildOfClass(HWND parent, const wchar_t* className);
 bool Checked(HWND box);
+// The text of the control right of a caption label, on its line: a row's value.
+std::wstring RowText(HWND window, const std::wstring& caption);
+// True when the text holds nothing a screen could show as garbage: no control
+// character but line breaks and tabs, no replacement character, no broken
+// surrogate pair.
+bool IsCleanText(const std::wstring& text);
+// UTF-8, for test messages.
+std::string Printable(const std::wstring& text);
+// The texts of the window and its children that are not clean.
+std::vector<std::wstring> GarbledTexts(HWND window);
+// True when the window's thread takes a message within two seconds.
+bool KeepsAnswering(HWND window);
 void Click(HWND button);
 // Chooses an item as a click in the list would: selected, then the list tells its window.
 bool ChooseInList(HWND list, const std::wstring& item);
 void AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
+// Quits through the main window's button: true when the program then ended by
+// itself with status 0.
+bool QuitCleanly(Program& program, HWND main, const std::wstring& quitCaption = L"Quitter");
+
+std::wstring ClipboardText();
+void EmptyTheClipboard();
 
 std::string ReadFileBytes(const std::wstring& path);
 
@@ -79,6 +101,37 @@ std::string ReadFileBytes(const std::wstring& path);
 bool KeyExists(HKEY root, const wchar_t* path);
 std::optional<std::wstring> TextValue(HKEY root, const wchar_t* path, const wchar_t* name);
 std::optional<DWORD> DwordValue(HKEY root, const wchar_t* path, const wchar_t* name);
+
+// A value as the registry holds it, whatever its type.
+struct RawValue {
+    DWORD type = REG_NONE;
+    std::string bytes;
+    friend bool operator==(const RawValue&, const RawValue&) = default;
+};
+// The bytes of a UTF-16 text, with its terminator or without.
+std::string Utf16Bytes(const std::wstring& text, bool terminated = true);
+std::optional<RawValue> ReadRawValue(HKEY root, const wchar_t* path, const wchar_t* name);
+// Creates the key when missing; nothing deletes the value.
+void WriteRawValue(HKEY root, const wchar_t* path, const wchar_t* name, const std::optional<RawValue>& value);
+
+// A value set for a test and put back as it was, or deleted, when it ends.
+class PlantedValue {
+public:
+    PlantedValue(HKEY root, std::wstring path, std::wstring name, const std::optional<RawValue>& value);
+    ~PlantedValue();
+    PlantedValue(const PlantedValue&) = delete;
+    PlantedValue& operator=(const PlantedValue&) = delete;
+
+private:
+    HKEY root_;
+    std::wstring path_;
+    std::wstring name_;
+    std::optional<RawValue> before_;
+};
+
+// Every value (name, type, bytes) and subkey under a key, in one text, to
+// compare a key byte for byte before and after a run.
+std::string KeySnapshot(HKEY root, const std::wstring& path);
 
 template <typename Predicate>
 bool Poll(DWORD timeoutMs, Predicate done) {

@@ -29,8 +29,6 @@ const Option kOptions[] = {
     {L"Avant chaque optimisation Brivex Tweak", L"optitweak"},
 };
 
-bool IsTopmost(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
-
 void DeleteRunValue() {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;

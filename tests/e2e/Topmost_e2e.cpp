@@ -11,8 +11,6 @@ namespace {
 // Generous: the first program of a new prefix waits for Wine to set the prefix up.
 constexpr DWORD kWindowTimeout = 60000;
 
-bool IsTopmost(HWND window) { return GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
-
 class TopmostE2e : public ::testing::Test {
 protected:
     TopmostE2e() {
