@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "base/Cp1252BestFit.h"
+
 namespace brivex {
 
 namespace {
@@ -27,7 +29,7 @@ char FromCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
     for (std::size_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] == cp || (kHighControls[i] == 0 && cp == 0x80 + i)) return static_cast<char>(0x80 + i);
-    return '?';
+    return Cp1252BestFit(cp);
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -95,6 +97,39 @@ bool Cp1252EqualsIgnoreCase(std::string_view a, std::string_view b) {
 std::string Cp1252ToUpper(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = Cp1252Upper(c);
+    return out;
+}
+
+bool Utf8EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    const auto fold = [](char32_t cp) {
+        const auto ansi = static_cast<unsigned char>(FromCodePoint(cp));
+        if (ToCodePoint(ansi) != cp) return cp;  // not a character of the code page
+        return ToCodePoint(static_cast<unsigned char>(Cp1252Upper(static_cast<char>(ansi))));
+    };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size())
+        if (fold(NextCodePoint(a, i)) != fold(NextCodePoint(b, j))) return false;
+    return i == a.size() && j == b.size();
+}
+
+std::string Utf16LeToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        AppendUtf8(out, static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return out;
+}
+
+std::string Utf8ToUtf16Le(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size() * 2);
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = NextCodePoint(utf8, i);
+        const auto unit = static_cast<char16_t>(cp > 0xFFFF ? U'?' : cp);
+        out += static_cast<char>(unit & 0xFF);
+        out += static_cast<char>(unit >> 8);
+    }
     return out;
 }
 
