@@ -520,7 +520,8 @@ TEST_F(IniFile_Encoding, UnicodeFileStaysUnicodeWhenWritten) {
 }
 
 TEST_F(IniFile_Encoding, UnicodeFileKeepsWhatTheAnsiCodePageLacks) {
-    PutFile(Unicode(u"[Polski]\r\nk=Za\u017C\u00F3\u0142\u0107\r\n[\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC]\r\nk=\u03B1\r\n"));
+    PutFile(Unicode(u"[Polski]\r\nk=Za\u017C\u00F3\u0142\u0107\r\n"
+                    u"[\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC]\r\nk=\u03B1\r\n"));
     EXPECT_NE(Write("Polski", "n", "1"), 0);
     EXPECT_EQ(FileBytes(), Unicode(u"[Polski]\r\nk=Za\u017C\u00F3\u0142\u0107\r\nn=1\r\n"
                                    u"[\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC]\r\nk=\u03B1\r\n"));
