@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/Cp1252BestFit.h"
 #include "base/Unicode.h"
 
 namespace brivex {
@@ -29,7 +30,7 @@ char FromCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
     for (std::size_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] == cp || (kHighControls[i] == 0 && cp == 0x80 + i)) return static_cast<char>(0x80 + i);
-    return '?';
+    return Cp1252BestFit(cp);
 }
 
 }  // namespace
@@ -70,6 +71,19 @@ std::string Cp1252ToUpper(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = Cp1252Upper(c);
     return out;
+}
+
+bool Utf8EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    const auto fold = [](char32_t cp) {
+        const auto ansi = static_cast<unsigned char>(FromCodePoint(cp));
+        if (ToCodePoint(ansi) != cp) return cp;  // not a character of the code page
+        return ToCodePoint(static_cast<unsigned char>(Cp1252Upper(static_cast<char>(ansi))));
+    };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size())
+        if (fold(NextCodePoint(a, i)) != fold(NextCodePoint(b, j))) return false;
+    return i == a.size() && j == b.size();
 }
 
 }  // namespace brivex

@@ -1,7 +1,8 @@
 #pragma once
 // Windows-1252, the ANSI code page of Western Windows systems, which the
 // registry, the settings and the language files are read and written in.
-// Characters the code page lacks become '?', as the system's own conversion does.
+// A character the code page lacks becomes a near one where the system's own
+// conversion has one, '?' otherwise (Cp1252BestFit).
 
 #include <string>
 #include <string_view>
@@ -15,5 +16,9 @@ std::string Cp1252ToUtf8(std::string_view ansi);
 char Cp1252Upper(char c);
 bool Cp1252EqualsIgnoreCase(std::string_view a, std::string_view b);
 std::string Cp1252ToUpper(std::string_view text);
+
+// Names in UTF-8 compared as the system compares them: the letters the code
+// page has fold as Cp1252Upper folds them; any other character matches itself.
+bool Utf8EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 }  // namespace brivex

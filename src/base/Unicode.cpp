@@ -58,4 +58,12 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
     return out;
 }
 
+std::string Utf16LeToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        AppendUtf8(out, static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return out;
+}
+
 }  // namespace brivex

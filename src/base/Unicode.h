@@ -10,7 +10,13 @@ namespace brivex {
 // Decodes one UTF-8 sequence at `i` and moves past it; a malformed byte decodes as itself.
 char32_t NextCodePoint(std::string_view utf8, std::size_t& i);
 void AppendUtf8(std::string& out, char32_t codePoint);
-// UTF-16, little-endian, as bytes: what a wide file or a wide registry value holds.
+// UTF-16, little-endian, as bytes (without a byte-order mark): what a wide
+// file or a wide registry value holds. A character past the 16-bit range
+// becomes a surrogate pair.
 std::string Utf8ToUtf16Le(std::string_view utf8);
+// And back. Every code unit, a lone surrogate too, becomes one character of
+// its own, so that text read and written again keeps exactly its units; an odd
+// last byte is dropped.
+std::string Utf16LeToUtf8(std::string_view bytes);
 
 }  // namespace brivex

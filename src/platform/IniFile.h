@@ -34,9 +34,18 @@ public:
     // section, and a file that cannot be opened, give no lines.
     virtual ProfileString GetSection(const std::string& section, std::uint32_t bufferSize,
                                      const std::string& file) = 0;
+    // GetPrivateProfileSectionNamesA: every section's name followed by a NUL,
+    // then one NUL more, cut as a section is.
+    virtual ProfileString GetSectionNames(std::uint32_t bufferSize, const std::string& file) = 0;
+    // GetPrivateProfileStringA with no key: the names of the section's keys,
+    // laid out and cut as the section names are, or the default when there are none.
+    virtual ProfileString GetKeyNames(const std::string& section, const std::string& defaultValue,
+                                      std::uint32_t bufferSize, const std::string& file) = 0;
     // WritePrivateProfileStringA: no value deletes the key. Non-zero on success.
     virtual std::int32_t WriteString(const std::string& section, const std::string& key,
                                      const std::optional<std::string>& value, const std::string& file) = 0;
+    // WritePrivateProfileStringA with no key: the section goes with all it holds.
+    virtual std::int32_t DeleteSection(const std::string& section, const std::string& file) = 0;
 };
 
 }  // namespace brivex

@@ -56,17 +56,6 @@ bool QuotesHold(std::string_view utf16, const std::u16string& units) {
     return true;
 }
 
-std::string ToUtf8(const std::u16string& units) {
-    std::string out;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        char32_t cp = units[i];
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000)
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (units[++i] - 0xDC00);
-        AppendUtf8(out, cp);
-    }
-    return out;
-}
-
 }  // namespace
 
 RegFileWriter::RegFileWriter() : text_(std::string("Windows Registry Editor Version 5.00") + kLineEnd) {}
@@ -91,7 +80,7 @@ void RegFileWriter::Value(std::string_view name, std::uint32_t type, std::string
     if (type == regtype::String) {
         const std::u16string units = Units(utf16Data);
         if (QuotesHold(utf16Data, units)) {
-            text_ += field + Quoted(ToUtf8(units)) + kLineEnd;
+            text_ += field + Quoted(Utf16LeToUtf8(utf16Data.substr(0, units.size() * 2))) + kLineEnd;
             return;
         }
     }

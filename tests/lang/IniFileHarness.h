@@ -18,6 +18,9 @@ public:
     // Windows folds accented letters too when it compares names; Wine folds
     // only A to Z. The program's own names are plain ASCII.
     virtual bool FoldsAccentedLetters() const = 0;
+    // Wine's kernel32 parts from Windows' in a few more corners of the file
+    // format; each case that meets one is skipped there and names it.
+    virtual bool IsWine() const = 0;
 };
 
 std::unique_ptr<IniFileHarness> MakeIniFileHarness();

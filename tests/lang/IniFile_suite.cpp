@@ -49,6 +49,20 @@ protected:
     ProfileString Section(const std::string& section, std::uint32_t size = 4096) {
         return SectionFrom(file, section, size);
     }
+    ProfileString SectionNames(std::uint32_t size = 4096) {
+        ProfileString got = ini.GetSectionNames(size, ansi.ToAnsi(file));
+        EXPECT_EQ(got.buffer.size(), size);
+        return got;
+    }
+    ProfileString KeyNames(const std::string& section, std::uint32_t size = 4096,
+                           const std::string& defaultValue = "<default>") {
+        ProfileString got = ini.GetKeyNames(ansi.ToAnsi(section), ansi.ToAnsi(defaultValue), size, ansi.ToAnsi(file));
+        EXPECT_EQ(got.buffer.size(), size);
+        return got;
+    }
+    std::int32_t DeleteSectionIn(const std::string& path, const std::string& section) {
+        return ini.DeleteSection(ansi.ToAnsi(section), ansi.ToAnsi(path));
+    }
     void PutFile(const std::string& bytes) { folder.Put(file, bytes); }
     std::string FileBytes() const { return folder.Get(file).value_or("<missing>"); }
 };
@@ -267,6 +281,70 @@ TEST_F(IniFile_Section, NameIgnoresLetterCaseButNotTheBlanksAskedFor) {
     EXPECT_EQ(Section(" FrmHome ").count, 0u);
 }
 
+// A list as the names calls lay it out: the names and their NULs, then the
+// NULs left of the buffer.
+std::string ListIn(std::initializer_list<std::string_view> names, std::size_t size = 4096) {
+    std::string bytes = Lines(names);
+    bytes.resize(size, '\0');
+    return bytes;
+}
+
+using IniFile_Names = IniFileSuite;
+
+TEST_F(IniFile_Names, SectionNamesComeInFileOrderTrimmedEachTime) {
+    PutFile("k=0\r\n[ FrmHome ]\r\na=1\r\n[]\r\nb=2\r\n[MSG]\r\n[frmhome]\r\nc=3\r\n");
+    const ProfileString got = SectionNames();
+    EXPECT_EQ(got.buffer, ListIn({"FrmHome", "MSG", "frmhome"}));
+    EXPECT_EQ(got.count, Lines({"FrmHome", "MSG", "frmhome"}).size());
+}
+
+TEST_F(IniFile_Names, KeyNamesAreTheLinesWithEqualsOfTheFirstSectionOfTheName) {
+    PutFile(
+        "[S]\r\nname1=val1\r\nname2=\r\nname3\r\n;comment=1\r\n  name4 = v \r\nNAME1=again\r\n"
+        "[s]\r\nlate=1\r\n[Empty]\r\n[Lines]\r\nno equals\r\n");
+    const ProfileString got = KeyNames("s");
+    EXPECT_EQ(got.buffer, ListIn({"name1", "name2", "name4", "NAME1"}));
+    EXPECT_EQ(got.count, Lines({"name1", "name2", "name4", "NAME1"}).size());
+    // Unlike a value's default, this one is given as it is, its trailing blanks too.
+    const std::string none = std::string("'none'  ").append(56, '\0');
+    for (const char* section : {"Missing", "Empty", "Lines"}) {
+        const ProfileString got = KeyNames(section, 64, "'none'  ");
+        EXPECT_EQ(got.buffer, none) << section;
+        EXPECT_EQ(got.count, 8u) << section;
+    }
+    EXPECT_EQ(ini.GetKeyNames("S", "'none'  ", 64, ansi.ToAnsi(folder.Path("Lang\\Francais.lng"))).buffer, none);
+}
+
+TEST_F(IniFile_Names, KeyNamesTakeTheSectionNameAsItIs) {
+    PutFile("[FrmHome]\r\nk=1\r\n");
+    EXPECT_EQ(KeyNames("FRMHOME").buffer, ListIn({"k"}));
+    EXPECT_EQ(KeyNames(" FrmHome ").buffer, ListIn({"<default>"}));
+}
+
+TEST_F(IniFile_Names, ListsAreCutTwoBytesShortOfTheBuffer) {
+    PutFile("[section1]\r\nname1=1\r\nname2=2\r\nname4=4\r\n[section2]\r\n[section3]\r\n");
+    struct Case {
+        std::uint32_t size;
+        std::uint32_t count;
+        std::string_view bytes;
+    };
+    const Case sections[] = {
+        {29, 27, std::string_view("section1\0section2\0section3\0\0\0", 29)},
+        {28, 26, std::string_view("section1\0section2\0section3\0\0", 28)},
+        {27, 25, std::string_view("section1\0section2\0section\0\0", 27)},
+        {5, 3, std::string_view("sec\0\0", 5)},
+        {2, 0, std::string_view("\0\0", 2)},
+    };
+    for (const Case& c : sections) {
+        const ProfileString got = SectionNames(c.size);
+        EXPECT_EQ(got.count, c.count) << c.size;
+        EXPECT_EQ(got.buffer, c.bytes) << c.size;
+    }
+    const ProfileString keys = KeyNames("section1", 16);
+    EXPECT_EQ(keys.count, 14u);
+    EXPECT_EQ(keys.buffer, std::string_view("name1\0name2\0na\0\0", 16));
+}
+
 using IniFile_Default = IniFileSuite;
 
 TEST_F(IniFile_Default, LosesItsTrailingSpacesButNeverItsFirstCharacter) {
@@ -359,6 +437,44 @@ TEST_F(IniFile_Write, IntoAFolderWithAnAccentedName) {
     EXPECT_EQ(ReadFrom(path, "MSG", "msg8"), "Optimisation Terminée");
 }
 
+TEST_F(IniFile_Write, DeletingASectionTakesTheFirstOfThatNameWithAllItHolds) {
+    PutFile("[S]\r\na=1\r\n;note\r\n[T]\r\nt=1\r\n[s]\r\nlate=2\r\n");
+    EXPECT_NE(DeleteSectionIn(file, "s"), 0);
+    EXPECT_EQ(FileBytes(), "[T]\r\nt=1\r\n[s]\r\nlate=2\r\n");
+    EXPECT_NE(DeleteSectionIn(file, "Missing"), 0);
+    EXPECT_EQ(FileBytes(), "[T]\r\nt=1\r\n[s]\r\nlate=2\r\n");
+    EXPECT_EQ(Read("S", "late"), "2");
+}
+
+TEST_F(IniFile_Write, DeletingASectionWhereThereIsNoFileCreatesNothing) {
+    EXPECT_NE(DeleteSectionIn(file, "S"), 0);
+    EXPECT_FALSE(folder.Exists(file));
+    EXPECT_EQ(DeleteSectionIn(folder.Path("Lang\\Francais.lng"), "S"), 0);
+    EXPECT_FALSE(folder.Exists(folder.Path("Lang")));
+}
+
+TEST_F(IniFile_Write, NamesToDeleteAreTakenAsTheyAre) {
+    const std::string bytes = "[S]\r\nk=1\r\n[T]\r\nt=1\r\n";
+    PutFile(bytes);
+    EXPECT_NE(Write("S", " k ", std::nullopt), 0);
+    EXPECT_NE(Write(" S", "k", std::nullopt), 0);
+    EXPECT_NE(DeleteSectionIn(file, "T "), 0);
+    EXPECT_EQ(FileBytes(), bytes);
+    EXPECT_NE(Write("s", "K", std::nullopt), 0);
+    EXPECT_NE(DeleteSectionIn(file, "t"), 0);
+    EXPECT_EQ(FileBytes(), "[S]\r\n");
+}
+
+TEST_F(IniFile_Write, DeletingAKeyOnlyALaterSectionOfTheSameNameHoldsChangesNothingOnWindows) {
+    if (harness->IsWine())
+        GTEST_SKIP() << "Wine looks for the key in every section of the name and deletes it from a later one; "
+                        "Windows looks in the first only, as a read does";
+    const std::string bytes = "[S]\r\na=1\r\n[T]\r\nt=1\r\n[s]\r\nlate=2\r\n";
+    PutFile(bytes);
+    EXPECT_NE(Write("S", "late", std::nullopt), 0);
+    EXPECT_EQ(FileBytes(), bytes);
+}
+
 TEST_F(IniFile_Write, TextsReadBackUnchanged) {
     const char* texts[] = {"&Optimiser Windows", "Accélaration des Applications ..", "100 %", "a=b", "x ; y",
                            "« Système »", "Œuvre – été", "C:\\Windows\\Prefetch\\*.pf"};
@@ -366,6 +482,97 @@ TEST_F(IniFile_Write, TextsReadBackUnchanged) {
         EXPECT_NE(Write("S", "k", text), 0);
         EXPECT_EQ(Read("S", "k"), text);
     }
+}
+
+// Text as a file saved as "Unicode" holds it: the byte-order mark, then
+// UTF-16 little-endian.
+std::string Unicode(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+using IniFile_Encoding = IniFileSuite;
+
+TEST_F(IniFile_Encoding, UnicodeFileIsReadInTheAnsiCodePage) {
+    PutFile(Unicode(u"[FrmHome]\r\nForm.Caption=G\u00E9n\u00E9ral \u20AC\r\nLabel1.Caption=\"x\"\r\n[MSG]\r\n"));
+    EXPECT_EQ(Read("FrmHome", "Form.Caption"), "Général €");
+    EXPECT_EQ(Read("frmhome", "Label1.Caption"), "x");
+    EXPECT_EQ(Read("FrmHome", "Form.Caption", "", 4), "Gén");
+    EXPECT_EQ(SectionNames().buffer, ListIn({"FrmHome", "MSG"}));
+    EXPECT_EQ(KeyNames("FrmHome").buffer, ListIn({"Form.Caption", "Label1.Caption"}));
+    EXPECT_EQ(Section("FrmHome").buffer, ListIn({"Form.Caption=G\xE9n\xE9ral \x80", "Label1.Caption=\"x\""}));
+}
+
+TEST_F(IniFile_Encoding, UnicodeFileStaysUnicodeWhenWritten) {
+    PutFile(Unicode(u"[FrmHome]\r\nForm.Caption=Velmora Xp\r\n[MSG]\r\nmsg1=Initialisation ..\r\n"));
+    EXPECT_NE(Write("FrmHome", "Label1.Caption", "Prix : 5 €"), 0);
+    EXPECT_NE(Write("MSG", "msg1", std::nullopt), 0);
+    EXPECT_NE(Write("Nouvelle", "k", "été"), 0);
+    EXPECT_EQ(FileBytes(), Unicode(u"[FrmHome]\r\nForm.Caption=Velmora Xp\r\nLabel1.Caption=Prix : 5 \u20AC\r\n"
+                                   u"[MSG]\r\n[Nouvelle]\r\nk=\u00E9t\u00E9\r\n"));
+    EXPECT_NE(DeleteSectionIn(file, "MSG"), 0);
+    EXPECT_EQ(FileBytes(), Unicode(u"[FrmHome]\r\nForm.Caption=Velmora Xp\r\nLabel1.Caption=Prix : 5 \u20AC\r\n"
+                                   u"[Nouvelle]\r\nk=\u00E9t\u00E9\r\n"));
+}
+
+TEST_F(IniFile_Encoding, UnicodeFileKeepsWhatTheAnsiCodePageLacks) {
+    PutFile(Unicode(u"[Polski]\r\nk=Za\u017C\u00F3\u0142\u0107\r\n"
+                    u"[\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC]\r\nk=\u03B1\r\n"));
+    EXPECT_NE(Write("Polski", "n", "1"), 0);
+    EXPECT_EQ(FileBytes(), Unicode(u"[Polski]\r\nk=Za\u017C\u00F3\u0142\u0107\r\nn=1\r\n"
+                                   u"[\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC]\r\nk=\u03B1\r\n"));
+}
+
+TEST_F(IniFile_Encoding, FileOfNothingButTheUnicodeMarkTakesUnicode) {
+    PutFile("\xFF\xFE");
+    EXPECT_NE(Write("FrmHome", "Form.Caption", "Général"), 0);
+    EXPECT_EQ(FileBytes(), Unicode(u"[FrmHome]\r\nForm.Caption=G\u00E9n\u00E9ral\r\n"));
+}
+
+TEST_F(IniFile_Encoding, Utf8MarkIsAnsiTextOfTheFirstLineOnWindows) {
+    if (harness->IsWine())
+        GTEST_SKIP() << "Wine reads a file with a UTF-8 byte-order mark as UTF-8 and writes it back so; "
+                        "Windows knows no such mark";
+    PutFile("\xEF\xBB\xBF[S]\r\nk=1\r\n[T]\r\nt=\xC3\xA9\r\n");
+    EXPECT_EQ(Read("S", "k"), "<default>");
+    EXPECT_EQ(Read("T", "t"), "Ã©");
+    EXPECT_EQ(SectionNames().buffer, ListIn({"T"}));
+    EXPECT_NE(Write("T", "t", "2"), 0);
+    EXPECT_EQ(FileBytes(), "\xEF\xBB\xBF[S]\r\nk=1\r\n[T]\r\nt=2\r\n");
+}
+
+TEST_F(IniFile_Encoding, NamesAndValuesEndAtANulByte) {
+    PutFile(std::string("[S]\r\nk=a\0b\r\nm\0n=2\r\n\0\r\n[T\0U]\r\nt=\"1\0\"\r\n", 37));
+    EXPECT_EQ(Read("S", "k"), "a");
+    EXPECT_EQ(Read("S", "m"), "2");
+    EXPECT_EQ(Read("T", "t"), "\"1");
+    EXPECT_EQ(SectionNames().buffer, ListIn({"S", "T"}));
+    EXPECT_EQ(KeyNames("S").buffer, ListIn({"k", "m"}));
+    EXPECT_EQ(Section("S").buffer, ListIn({"k=a", "m=2"}));
+}
+
+TEST_F(IniFile_Encoding, NulBytesSurviveARewriteOnWindows) {
+    if (harness->IsWine())
+        GTEST_SKIP() << "Wine cuts every line at its first NUL byte when it rewrites a file; "
+                        "Windows keeps the lines a write does not touch";
+    PutFile(std::string("Data \0 before \0 first \0 section\r\n[section1]\r\nkey1=string1\r\n", 59));
+    EXPECT_NE(Write("section1", "key2", "string2"), 0);
+    EXPECT_EQ(FileBytes(), std::string("Data \0 before \0 first \0 section\r\n[section1]\r\nkey1=string1\r\n"
+                                       "key2=string2\r\n", 73));
+}
+
+TEST_F(IniFile_Section, RunOfLinesStartingWithEqualsIsKeptOnWindows) {
+    if (harness->IsWine())
+        GTEST_SKIP() << "Wine keeps only the first of consecutive lines that start with \"=\"; "
+                        "Windows keeps the lines a write does not touch";
+    PutFile("[S]\r\n=a\r\n=b\r\nk=1\r\n");
+    EXPECT_EQ(Section("S").buffer, ListIn({"=a", "=b", "k=1"}));
+    EXPECT_NE(Write("S", "k", "2"), 0);
+    EXPECT_EQ(FileBytes(), "[S]\r\n=a\r\n=b\r\nk=2\r\n");
 }
 
 }  // namespace

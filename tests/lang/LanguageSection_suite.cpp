@@ -29,9 +29,19 @@ public:
         counts.push_back(got.count);
         return got;
     }
+    ProfileString GetSectionNames(std::uint32_t bufferSize, const std::string& file) override {
+        return ini_.GetSectionNames(bufferSize, file);
+    }
+    ProfileString GetKeyNames(const std::string& section, const std::string& defaultValue, std::uint32_t bufferSize,
+                              const std::string& file) override {
+        return ini_.GetKeyNames(section, defaultValue, bufferSize, file);
+    }
     std::int32_t WriteString(const std::string& section, const std::string& key,
                              const std::optional<std::string>& value, const std::string& file) override {
         return ini_.WriteString(section, key, value, file);
+    }
+    std::int32_t DeleteSection(const std::string& section, const std::string& file) override {
+        return ini_.DeleteSection(section, file);
     }
 
     std::vector<std::uint32_t> sizes;

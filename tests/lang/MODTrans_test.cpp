@@ -211,9 +211,19 @@ public:
         if (!cutEverySection) return engine_.GetSection(section, bufferSize, file);
         return {std::string(bufferSize, '\0'), bufferSize - 2};
     }
+    ProfileString GetSectionNames(std::uint32_t bufferSize, const std::string& file) override {
+        return engine_.GetSectionNames(bufferSize, file);
+    }
+    ProfileString GetKeyNames(const std::string& section, const std::string& defaultValue, std::uint32_t bufferSize,
+                              const std::string& file) override {
+        return engine_.GetKeyNames(section, defaultValue, bufferSize, file);
+    }
     std::int32_t WriteString(const std::string& section, const std::string& key,
                              const std::optional<std::string>& value, const std::string& file) override {
         return engine_.WriteString(section, key, value, file);
+    }
+    std::int32_t DeleteSection(const std::string& section, const std::string& file) override {
+        return engine_.DeleteSection(section, file);
     }
 
     bool cutEverySection = false;
@@ -413,8 +423,21 @@ public:
         files.push_back(file);
         return {std::string(bufferSize, '\0'), 0};
     }
+    ProfileString GetSectionNames(std::uint32_t bufferSize, const std::string& file) override {
+        files.push_back(file);
+        return {std::string(bufferSize, '\0'), 0};
+    }
+    ProfileString GetKeyNames(const std::string&, const std::string&, std::uint32_t,
+                              const std::string& file) override {
+        files.push_back(file);
+        return answer;
+    }
     std::int32_t WriteString(const std::string&, const std::string&, const std::optional<std::string>&,
                              const std::string& file) override {
+        files.push_back(file);
+        return 1;
+    }
+    std::int32_t DeleteSection(const std::string&, const std::string& file) override {
         files.push_back(file);
         return 1;
     }

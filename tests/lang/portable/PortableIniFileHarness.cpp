@@ -11,6 +11,7 @@ public:
     IniFile& Ini() override { return ini_; }
     const AnsiCodec& Ansi() override { return codec_; }
     bool FoldsAccentedLetters() const override { return true; }
+    bool IsWine() const override { return false; }
 
 private:
     PortableIniFile ini_;

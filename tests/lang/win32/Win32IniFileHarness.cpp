@@ -18,6 +18,7 @@ public:
     IniFile& Ini() override { return ini_; }
     const AnsiCodec& Ansi() override { return codec_; }
     bool FoldsAccentedLetters() const override { return !RunningUnderWine(); }
+    bool IsWine() const override { return RunningUnderWine(); }
 
 private:
     Win32IniFile ini_;
