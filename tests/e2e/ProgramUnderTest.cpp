@@ -10,12 +10,6 @@ namespace {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Brivex Doziv";
 
-std::wstring UnixToWindows(const char* unixPath) {
-    std::wstring path = L"Z:";
-    for (const char* p = unixPath; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-    return path;
-}
-
 struct TopLevelSearch {
     DWORD process;
     std::wstring className;
@@ -44,6 +38,12 @@ HWND FindTopLevel(DWORD process, const std::wstring& className, const std::wstri
 }
 
 }  // namespace
+
+std::wstring UnixToWindows(const char* unixPath) {
+    std::wstring path = L"Z:";
+    for (const char* p = unixPath; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
+    return path;
+}
 
 Installation::Installation() {
     static int counter = 0;
