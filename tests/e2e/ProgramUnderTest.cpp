@@ -16,6 +16,8 @@ std::wstring UnixToWindows(const char* unixPath) {
     return path;
 }
 
+constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Brivex Doziv";
+
 struct TopLevelSearch {
     DWORD process;
     std::wstring className;
@@ -72,6 +74,12 @@ void AppendKey(HKEY key, std::string& out) {
 }
 
 }  // namespace
+
+std::wstring UnixToWindows(const char* unixPath) {
+    std::wstring path = L"Z:";
+    for (const char* p = unixPath; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
+    return path;
+}
 
 Installation::Installation() {
     static int counter = 0;

@@ -62,6 +62,9 @@ void ClearSettings();
 void SaveSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value);
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key);
 
+// A path of the build machine as Wine's Z: drive shows it.
+std::wstring UnixToWindows(const char* unixPath);
+
 std::wstring TextOf(HWND window);
 bool IsTopmost(HWND window);
 // The child window whose text is `caption`, or null.

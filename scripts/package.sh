@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The package command: installs what is missing, builds the program into dist/
+# in the release configuration, and writes what users download into
+# build/packages/: the portable zip, the installer, and SHA256SUMS for both.
+# The same commit packaged again gives the same zip, byte for byte.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+scripts/deps.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target brivex_packages
+
+cd build/packages
+while read -r sum name; do
+    printf '%s  %8d bytes  %s\n' "$sum" "$(stat -c %s "$name")" "$(pwd)/$name"
+done <SHA256SUMS

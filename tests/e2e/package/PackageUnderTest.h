@@ -1,0 +1,32 @@
+#pragma once
+// The packages as users download them, from build/packages, and what the
+// checks of both share: the files of a folder, and the program they hold
+// started as a user starts it.
+
+#include <string>
+#include <vector>
+
+namespace brivex::e2e {
+
+// "BrivexDoziv-<version>-x64": the zip's folder and the start of every package's name.
+std::wstring PackageName();
+std::wstring SetupExe();
+// The folder the zip was unpacked into, before the tests ran.
+std::wstring UnpackedZip();
+// The language files the program ships with ("English.lng", ...).
+std::vector<std::wstring> ShippedLanguageFiles();
+
+bool FileExists(const std::wstring& path);
+bool FolderExists(const std::wstring& path);
+// The names in a folder, files and folders, sorted.
+std::vector<std::wstring> EntriesOf(const std::wstring& folder);
+// Every file below a folder, as a path relative to it ("Lang\English.lng"), sorted.
+std::vector<std::wstring> FilesUnder(const std::wstring& folder);
+// Deletes a folder with all it holds.
+void DeleteTree(const std::wstring& folder);
+
+// Starts the program, answers a first start's notices with OK, expects its
+// main window, and quits it through its own button.
+void ExpectStartsToMainWindow(const std::wstring& exe);
+
+}  // namespace brivex::e2e
