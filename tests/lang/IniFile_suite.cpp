@@ -310,6 +310,17 @@ TEST_F(IniFile_Write, CommentsAndOtherSectionsSurvive) {
     EXPECT_EQ(FileBytes(), "; Brivex Doziv\r\n[S]\r\nk=2\r\n;note\r\n[T]\r\nc=3\r\n");
 }
 
+TEST_F(IniFile_Write, SectionWithAnEmptyNameKeepsItsLinesApart) {
+    PutFile("[A]\r\na=1\r\n[]\r\nb=2\r\n[ ]\r\nc=3\r\n");
+    EXPECT_NE(Write("New", "n", "4"), 0);
+    EXPECT_EQ(Read("A", "a"), "1");
+    EXPECT_EQ(Read("A", "b"), "<default>");
+    EXPECT_EQ(Read("A", "c"), "<default>");
+    const ProfileString lines = Section("A");
+    EXPECT_EQ(lines.count, 4u);
+    EXPECT_EQ(lines.buffer.substr(0, 5), Lines({"a=1"}) + '\0');
+}
+
 TEST_F(IniFile_Write, ValueReadsBackTrimmed) {
     EXPECT_NE(Write("S", "k", "  spaced value  "), 0);
     EXPECT_EQ(Read("S", "k"), "spaced value");
