@@ -75,12 +75,10 @@ Profile Parse(std::string_view text) {
     return profile;
 }
 
-// Every section but the leading nameless one keeps its header, an empty "[]"
-// too: without it, its lines would join the section above.
 std::string Serialise(const Profile& profile) {
     std::string text;
     for (const Section& section : profile) {
-        if (&section != &profile.front()) {
+        if (!section.name.empty()) {
             text += '[';
             text += section.name;
             text += "]\r\n";
