@@ -102,8 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto bufferSize = input.ConsumeIntegralInRange<std::uint32_t>(0, 300);
     const std::string content = input.ConsumeRemainingBytesAsString();
 
-    static const bool folderMade = (FuzzFolder().MakeFolder(FuzzFolder().Path("Lang")), true);
-    static_cast<void>(folderMade);
+    FuzzFolder().MakeFolder(FuzzFolder().Path("Lang"));
     const std::string file = FuzzFolder().Path("Lang\\Fuzz.lng");
     PutFile(file, content);
 

@@ -1,6 +1,7 @@
 // The portable initialisation-file engine on a file made of the input: every
 // name the file holds is read back through the string and section calls, then
-// one key is written or deleted, and nothing else the file answers may change.
+// one key is written or deleted, and nothing else the file answers may change
+// (but where the file holds a section with an empty name).
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -119,8 +120,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Answers before = ReadAllBut(ini, outline, file, section, key);
     FUZZ_REQUIRE(ini.WriteString(section, key, value, file) != 0);
     const Answers after = ReadAllBut(ini, outline, file, section, key);
-    FUZZ_REQUIRE(before.sections == after.sections);
-    FUZZ_REQUIRE(before.strings == after.strings);
+    // The system writes no header for a section with an empty name ("[]"), so
+    // any rewrite moves its lines into the section above: the one rule by
+    // which a write changes other answers (the behavioural suite pins it).
+    const std::vector<OutlineSection> whole = OutlineOf(content, content.size());
+    if (std::none_of(whole.begin() + 1, whole.end(), [](const OutlineSection& s) { return s.name.empty(); })) {
+        FUZZ_REQUIRE(before.sections == after.sections);
+        FUZZ_REQUIRE(before.strings == after.strings);
+    }
 
     if (value) {
         // A plain value reads back as written, less its blanks.
