@@ -12,14 +12,6 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 seconds=${1:-300}
 only=${2:-}
 runs=build/fuzz-runs
-mkdir -p build
-log=build/fuzz-build.log
-if ! cmake --preset fuzz -DBRIVEX_WERROR=ON >"$log" 2>&1 || ! cmake --build --preset fuzz -j2 >>"$log" 2>&1; then
-    tail -n 40 "$log"
-    echo "fuzz: BUILD FAILED"
-    exit 1
-fi
-
 targets=()
 for source in tests/fuzz/*_fuzz.cpp; do
     target=$(basename "$source" .cpp)
@@ -28,6 +20,14 @@ for source in tests/fuzz/*_fuzz.cpp; do
 done
 if [ ${#targets[@]} -eq 0 ]; then
     echo "No fuzz target named '$only'; the targets are: $(ls tests/fuzz/*_fuzz.cpp | xargs -n1 basename | sed 's/\.cpp$//' | tr '\n' ' ')" >&2
+    exit 1
+fi
+
+mkdir -p build
+log=build/fuzz-build.log
+if ! cmake --preset fuzz -DBRIVEX_WERROR=ON >"$log" 2>&1 || ! cmake --build --preset fuzz -j2 >>"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "fuzz: BUILD FAILED"
     exit 1
 fi
 
