@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix wine wine64
     xvfb xauth imagemagick python3 nsis
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

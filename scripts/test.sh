@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds the three presets with
 # warnings as errors, runs every native test (plain and under ASan + UBSan) and
-# every Windows test under Wine, and ends with one summary line.
+# every Windows test under Wine, fuzzes the portable logic for half a minute a
+# target (scripts/fuzz.sh), and ends with one summary line.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -42,6 +43,18 @@ run_preset() {
     [ "$bad" -eq 0 ] || failed=1
 }
 
+# Every fuzz target for half a minute, from a copy of its committed corpus.
+run_fuzz() {
+    local log=build/test-fuzz.log line status
+    mkdir -p build
+    scripts/fuzz.sh 30 >"$log" 2>&1
+    status=$?
+    grep -E 'FAILED' "$log" || true
+    line=$(grep -E '^fuzz: ' "$log" | tail -n 1)
+    summary+=("${line:-fuzz: NO RESULT}")
+    [ "$status" -eq 0 ] && [ -n "$line" ] || failed=1
+}
+
 # Under a virtual display the script runs itself again for the Windows preset
 # alone and hands its summary back through a file.
 if [ "${1:-}" = "--windows-only" ]; then
@@ -53,6 +66,7 @@ fi
 
 run_preset native
 run_preset native-sanitize
+run_fuzz
 if [ -n "${DISPLAY:-}" ]; then
     run_preset windows
 else

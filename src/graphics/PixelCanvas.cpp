@@ -108,7 +108,8 @@ PixelCanvas::Span PixelCanvas::Block(int start, int extent, int limit) const {
 void PixelCanvas::FillBlock(int x, int y, int width, int height, ColorRef colour) {
     const Span columns = Block(x, width, width_);
     const Span rows = Block(y, height, height_);
-    if (columns.Empty()) return;
+    // No row, and the first row's address would lie past the pixels, or on none at all.
+    if (columns.Empty() || rows.Empty()) return;
     const std::uint32_t pixel = SwapRedBlue(colour);
     const int count = columns.end - columns.first;
     const int stride = width_;

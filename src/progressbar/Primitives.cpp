@@ -1,5 +1,7 @@
 #include "progressbar/Primitives.h"
 
+#include <algorithm>
+
 #include "base/Numbers.h"
 
 namespace brivex {
@@ -27,6 +29,11 @@ int ChannelAt(float start, float step, int i) {
     return ToInt32(static_cast<double>(start) + static_cast<double>(step) * i).value_or(0);
 }
 
+// No surface the program draws on reaches past the 16-bit coordinates of the
+// oldest GDI, so lines beyond them are never seen. A bar narrower than its
+// frame turns a value far below its range into millions of such lines.
+constexpr long long kLargestCoordinate = 32767;
+
 }  // namespace
 
 void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& hdc, bool vertical) {
@@ -34,7 +41,8 @@ void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h
     const Channels to = SplitChannels(colour2);
     const int n = vertical ? w : h;
     const Channels step = {Step(from.red, to.red, n), Step(from.green, to.green, n), Step(from.blue, to.blue, n)};
-    for (int i = 0; i <= n; ++i) {
+    const long long last = std::min<long long>(n, kLargestCoordinate - (vertical ? x : y));
+    for (int i = 0; i <= last; ++i) {
         const ColorRef colour = static_cast<ColorRef>(ChannelAt(from.red, step.red, i)) +
                                 static_cast<ColorRef>(ChannelAt(from.green, step.green, i)) * 256 +
                                 static_cast<ColorRef>(ChannelAt(from.blue, step.blue, i)) * 65536;

@@ -14,7 +14,8 @@ inline void DrawLine(int x1, int y1, int x2, int y2, Canvas& hdc, ColorRef colou
 // (horizontal) is both the number of steps and the far end of every line:
 // vertical gradients draw columns X to X + W, each from y = Y down to y = H;
 // horizontal ones rows Y to Y + H, each from x = X to x = W. A count of 0 draws
-// one line in colour1, a negative count nothing.
+// one line in colour1, a negative count nothing. Lines past the coordinate
+// 32767 are left out.
 void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& hdc, bool vertical);
 
 // The one-pixel outline of `rect`, in the colour exactly as given.

@@ -55,7 +55,8 @@ void DrawHorizontalXpFill(Canvas& hdc, const BarLook& look, DrawScratch& s) {
         return;
     }
     for (int i = 0; i < 3; ++i) {
-        const int x = Nearest(s.progress.right + (s.chunkGap + 10) * i - (100 - look.percentage) / 100.0 * 45);
+        // In double: the lowest percentages leave no room below them for 100 minus them.
+        const int x = Nearest(s.progress.right + (s.chunkGap + 10) * i - (100.0 - look.percentage) / 100.0 * 45);
         DrawGradient(BlockStart(look, i), BlockEnd(look, i), x, 3, 9, s.client.bottom - 2, hdc, true);
     }
 }

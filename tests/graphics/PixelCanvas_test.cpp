@@ -44,6 +44,26 @@ TEST(PixelCanvas_Blocks, FillsAreClippedToTheSurface) {
               "...#\n");
 }
 
+// A bar in a window with no height yet has such surfaces; the sanitizers see
+// any address taken past their pixels.
+TEST(PixelCanvas_Blocks, SurfacesWithoutPixelsAndBlocksOffTheSurfaceDrawNothing) {
+    for (const Size size : {Size{0, 0}, Size{7, 0}, Size{0, 5}}) {
+        PixelCanvas empty(size.width, size.height);
+        empty.FillRect({0, 0, 7, 5}, kInk);
+        empty.FrameRect({0, 0, 7, 5}, kInk);
+        empty.Line(0, 0, 7, 0, kInk);
+        empty.Line(0, 0, 0, 5, kInk);
+        EXPECT_EQ(empty.Pixel(0, 0), 0xFFFFFFFFu);
+    }
+    PixelCanvas canvas(4, 3);
+    canvas.FillRect({1, 3, 3, 9}, kInk);
+    canvas.Line(1, 5, 4, 5, kInk);
+    EXPECT_EQ(Sketch(canvas),
+              "....\n"
+              "....\n"
+              "....\n");
+}
+
 TEST(PixelCanvas_Frames, OutlineOnlyAndNothingForAnInvertedRectangle) {
     PixelCanvas canvas(6, 5);
     canvas.FrameRect({1, 1, 5, 4}, kInk);

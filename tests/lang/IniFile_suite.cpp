@@ -388,6 +388,20 @@ TEST_F(IniFile_Write, CommentsAndOtherSectionsSurvive) {
     EXPECT_EQ(FileBytes(), "; Brivex Doziv\r\n[S]\r\nk=2\r\n;note\r\n[T]\r\nc=3\r\n");
 }
 
+// "[]" and "[ ]" open a section with an empty name, but a rewrite writes no
+// header for it, so its lines join the section above from then on.
+TEST_F(IniFile_Write, SectionWithAnEmptyNameLosesItsHeaderOnARewrite) {
+    PutFile("[A]\r\na=1\r\n[]\r\nb=2\r\n[ ]\r\nc=3\r\n");
+    EXPECT_EQ(Read("A", "b"), "<default>");
+    EXPECT_EQ(Read("A", "c"), "<default>");
+    EXPECT_NE(Write("New", "n", "4"), 0);
+    EXPECT_EQ(Read("A", "b"), "2");
+    EXPECT_EQ(Read("A", "c"), "3");
+    const ProfileString lines = Section("A");
+    EXPECT_EQ(lines.count, 12u);
+    EXPECT_EQ(lines.buffer.substr(0, 13), Lines({"a=1", "b=2", "c=3"}) + '\0');
+}
+
 TEST_F(IniFile_Write, ValueReadsBackTrimmed) {
     EXPECT_NE(Write("S", "k", "  spaced value  "), 0);
     EXPECT_EQ(Read("S", "k"), "spaced value");

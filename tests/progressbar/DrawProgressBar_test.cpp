@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -135,6 +136,15 @@ TEST(DrawProgressBar_XpStyle, SearchingBlocksSitFortyFivePixelsLeftOfTheProgress
     // At 0 the blocks start 45 pixels left of the stub, outside the frame.
     auto zero = Drawn(StyleSearching, 0);
     EXPECT_TRUE(AllWhite(zero->host.Screen(), {3, 3, 350, 22}));
+}
+
+TEST(DrawProgressBar_XpStyle, SearchingAtTheLowestPercentageDrawsNoBlockInTheFrame) {
+    TestBar t(353, 25);
+    t.bar.SetScrolling(StyleSearching);
+    t.bar.SetMin(std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(t.bar.SetValue(0), ValueWrite::Stored);
+    ASSERT_EQ(StoredPercentage(t.bar), std::numeric_limits<std::int32_t>::min());
+    EXPECT_TRUE(AllWhite(t.host.Screen(), {3, 3, 350, 22}));
 }
 
 TEST(DrawProgressBar_XpStyle, VerticalFillRisesFromTheBottomBetweenSideBands) {

@@ -82,5 +82,31 @@ TEST(Primitives_DrawGradient, ZeroStepsDrawOneLineInTheFirstColourAndNegativeNon
     EXPECT_EQ(Painted(negative), Rect{});
 }
 
+// Counts the lines asked for and keeps the last one's start.
+class CountingCanvas final : public PixelCanvas {
+public:
+    using PixelCanvas::PixelCanvas;
+    void Line(int x1, int y1, int x2, int y2, ColorRef colour) override {
+        ++lines;
+        last = {x1, y1};
+        PixelCanvas::Line(x1, y1, x2, y2, colour);
+    }
+    long long lines = 0;
+    Size last;
+};
+
+TEST(Primitives_DrawGradient, LinesPastTheLargest16BitCoordinateAreLeftOut) {
+    CountingCanvas vertical(8, 8);
+    DrawGradient(0x000000, 0xFFFFFF, 2, 0, 2'000'000, 5, vertical, true);
+    EXPECT_EQ(vertical.lines, 32766);
+    EXPECT_EQ(vertical.last, (Size{32767, 0}));
+    EXPECT_EQ(vertical.Pixel(2, 1), 0x000000u) << "the colours still step over all 2 000 000";
+
+    CountingCanvas horizontal(8, 8);
+    DrawGradient(0x000000, 0xFFFFFF, 0, -3, 6, 1'000'000, horizontal, false);
+    EXPECT_EQ(horizontal.lines, 32771);
+    EXPECT_EQ(horizontal.last, (Size{0, 32767}));
+}
+
 }  // namespace
 }  // namespace brivex
