@@ -35,22 +35,6 @@ RawValue MultiText(const std::wstring& first, const std::wstring& second) {
 }
 const RawValue kEmptyText = Raw(REG_SZ, "");
 
-// The option boxes of the settings window, each with the entry it shows.
-struct Option {
-    const wchar_t* caption;
-    const wchar_t* entry;
-};
-const Option kOptions[] = {
-    {L"Nettoyer le presse papier", L"Press"},
-    {L"Nettoyer les documents r\u00e9cents", L"Doc"},
-    {L"D\u00e9marrer Velmora avec Windows", L"Winstart"},
-    {L"Mettre Velmora au premier plan", L"ontop"},
-    {L"Avant chaque optimisation automatique", L"optistart"},
-    {L"Avant chaque optimisation Brivex Tweak", L"optitweak"},
-};
-
-bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
 class HostileRegistryValuesE2e : public ::testing::Test {
 protected:
     HostileRegistryValuesE2e() {
@@ -135,7 +119,7 @@ TEST_F(HostileRegistryValuesE2e, SettingsOfAnyTextOrTypeAreReadAsTheirDefaultUnl
 
         HWND window = Open(program, main, L"Configuration", L"Configuration");
         ASSERT_NE(window, nullptr);
-        for (const Option& option : kOptions) {
+        for (const SettingsOption& option : kSettingsOptions) {
             HWND box = FindChild(window, option.caption);
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(Checked(box), c.readsAsOne) << Printable(option.entry);
@@ -267,7 +251,7 @@ TEST_F(HostileRegistryValuesE2e, AStartWithWindowsValueOfAnyTypeIsLeftByCancelAn
     Program program(installation.Exe());
     HWND main = ShownMainWindow(program);
     ASSERT_NE(main, nullptr);
-    const std::wstring winStart = kOptions[2].caption;
+    const std::wstring winStart = kSettingsOptions[2].caption;
     for (const RawValue& value : cases) {
         SCOPED_TRACE(value.type);
         WriteRawValue(HKEY_LOCAL_MACHINE, kRunKey, L"Velmora Doziv", value);

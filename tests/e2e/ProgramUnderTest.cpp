@@ -10,14 +10,6 @@ namespace brivex::e2e {
 
 namespace {
 
-std::wstring UnixToWindows(const char* unixPath) {
-    std::wstring path = L"Z:";
-    for (const char* p = unixPath; *p; ++p) path += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
-    return path;
-}
-
-constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Brivex Doziv";
-
 struct TopLevelSearch {
     DWORD process;
     std::wstring className;
@@ -95,8 +87,8 @@ Installation::Installation() {
     CopyFileW((dist + L"\\Lang\\English.lng").c_str(), LangFile(L"English.lng").c_str(), FALSE);
 }
 
-Installation::~Installation() {
-    std::wstring from = folder_;
+void DeleteTree(const std::wstring& folder) {
+    std::wstring from = folder;
     from.push_back(L'\0');  // the shell wants a double-terminated list
     SHFILEOPSTRUCTW operation{};
     operation.wFunc = FO_DELETE;
@@ -104,6 +96,8 @@ Installation::~Installation() {
     operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
     SHFileOperationW(&operation);
 }
+
+Installation::~Installation() { DeleteTree(folder_); }
 
 Program::Program(const std::wstring& exe, const std::wstring& arguments) {
     STARTUPINFOW startup{};

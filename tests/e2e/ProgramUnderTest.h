@@ -56,6 +56,25 @@ private:
 // the next test does not meet the second-instance refusal.
 void EndLeftoverInstances();
 
+// The settings window's six option boxes: the caption in French and once
+// English is chosen, and the entry each is stored in.
+struct SettingsOption {
+    const wchar_t* caption;
+    const wchar_t* english;
+    const wchar_t* entry;
+};
+inline constexpr SettingsOption kSettingsOptions[] = {
+    {L"Nettoyer le presse papier", L"Clean the clipboard", L"Press"},
+    {L"Nettoyer les documents r\u00e9cents", L"Clean the recent documents", L"Doc"},
+    {L"D\u00e9marrer Velmora avec Windows", L"Start Velmora with Windows", L"Winstart"},
+    {L"Mettre Velmora au premier plan", L"Keep Velmora on top", L"ontop"},
+    {L"Avant chaque optimisation automatique", L"Before each automatic optimisation", L"optistart"},
+    {L"Avant chaque optimisation Brivex Tweak", L"Before each Brivex Tweak optimisation", L"optitweak"},
+};
+
+// Removes a folder with all it holds.
+void DeleteTree(const std::wstring& folder);
+
 // The program's settings, as its settings store keeps them for the user.
 inline constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Brivex Doziv";
 void ClearSettings();

@@ -15,20 +15,6 @@ const std::wstring kMainCaption = L"Velmora Xp";
 const std::wstring kSettingsCaption = L"Configuration";
 const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// The six option boxes by caption, with the entry each is stored in.
-struct Option {
-    const wchar_t* caption;
-    const wchar_t* entry;
-};
-const Option kOptions[] = {
-    {L"Nettoyer le presse papier", L"Press"},
-    {L"Nettoyer les documents r\u00e9cents", L"Doc"},
-    {L"D\u00e9marrer Velmora avec Windows", L"Winstart"},
-    {L"Mettre Velmora au premier plan", L"ontop"},
-    {L"Avant chaque optimisation automatique", L"optistart"},
-    {L"Avant chaque optimisation Brivex Tweak", L"optitweak"},
-};
-
 void DeleteRunValue() {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
@@ -76,7 +62,7 @@ TEST_F(SettingsE2e, AppliedOptionsAreStoredShownAgainAndTheRunValueFollowsTheBox
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(Poll(3000, [&] { return IsIconic(main) != FALSE; })) << "the main window is minimised";
 
-    for (const Option& option : kOptions) {
+    for (const SettingsOption& option : kSettingsOptions) {
         HWND box = FindChild(window, option.caption);
         ASSERT_NE(box, nullptr);
         EXPECT_FALSE(Checked(box)) << "a fresh user";
@@ -89,33 +75,33 @@ TEST_F(SettingsE2e, AppliedOptionsAreStoredShownAgainAndTheRunValueFollowsTheBox
               LB_ERR);
 
     // The first, third and fifth boxes ticked.
-    for (int i : {0, 2, 4}) Click(FindChild(window, kOptions[i].caption));
-    ASSERT_TRUE(Poll(3000, [&] { return Checked(FindChild(window, kOptions[4].caption)); }));
+    for (int i : {0, 2, 4}) Click(FindChild(window, kSettingsOptions[i].caption));
+    ASSERT_TRUE(Poll(3000, [&] { return Checked(FindChild(window, kSettingsOptions[4].caption)); }));
     ClickAndWaitForClose(window, L"&Appliquer");
     EXPECT_TRUE(Poll(5000, [&] { return IsIconic(main) == FALSE && IsWindowVisible(main); })) << "restored";
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(ReadSetting(L"config", kOptions[i].entry), i % 2 == 0 ? L"1" : L"0")
-            << std::string(kOptions[i].entry, kOptions[i].entry + wcslen(kOptions[i].entry));
+        EXPECT_EQ(ReadSetting(L"config", kSettingsOptions[i].entry), i % 2 == 0 ? L"1" : L"0")
+            << std::string(kSettingsOptions[i].entry, kSettingsOptions[i].entry + wcslen(kSettingsOptions[i].entry));
     EXPECT_EQ(ReadSetting(L"FILES", L"LNG"), L"<absent>");
     EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kRunKey, L"Velmora Doziv"), L"\"" + installation.Exe() + L"\"");
 
     HWND again = OpenSettings(program, main);
     ASSERT_NE(again, nullptr);
     for (int i = 0; i < 6; ++i) {
-        HWND box = FindChild(again, kOptions[i].caption);
+        HWND box = FindChild(again, kSettingsOptions[i].caption);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(Checked(box), i % 2 == 0) << i;
     }
-    Click(FindChild(again, kOptions[2].caption));
-    ASSERT_TRUE(Poll(3000, [&] { return !Checked(FindChild(again, kOptions[2].caption)); }));
+    Click(FindChild(again, kSettingsOptions[2].caption));
+    ASSERT_TRUE(Poll(3000, [&] { return !Checked(FindChild(again, kSettingsOptions[2].caption)); }));
     ClickAndWaitForClose(again, L"&Appliquer");
     EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kRunKey, L"Velmora Doziv"), std::nullopt);
     EXPECT_EQ(ReadSetting(L"config", L"Winstart"), L"0");
 
     HWND third = OpenSettings(program, main);
     ASSERT_NE(third, nullptr);
-    Click(FindChild(third, kOptions[1].caption));
-    ASSERT_TRUE(Poll(3000, [&] { return Checked(FindChild(third, kOptions[1].caption)); }));
+    Click(FindChild(third, kSettingsOptions[1].caption));
+    ASSERT_TRUE(Poll(3000, [&] { return Checked(FindChild(third, kSettingsOptions[1].caption)); }));
     ClickAndWaitForClose(third, L"Annuler");
     EXPECT_EQ(ReadSetting(L"config", L"Doc"), L"0") << "cancel saves nothing";
     EXPECT_TRUE(Poll(5000, [&] { return IsIconic(main) == FALSE; }));

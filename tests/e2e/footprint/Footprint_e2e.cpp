@@ -37,20 +37,6 @@ const std::wstring kMainCaption = L"Velmora Xp";
 const std::wstring kPanelCaption = L"Personnalisation de Windows  - Velmora Xp";
 const std::wstring kBackupCaption = L"Brivex System Backup";
 
-// The settings window's six option boxes, in French and once English is chosen.
-struct Option {
-    const wchar_t* french;
-    const wchar_t* english;
-};
-const Option kOptions[] = {
-    {L"Nettoyer le presse papier", L"Clean the clipboard"},
-    {L"Nettoyer les documents r\u00e9cents", L"Clean the recent documents"},
-    {L"D\u00e9marrer Velmora avec Windows", L"Start Velmora with Windows"},
-    {L"Mettre Velmora au premier plan", L"Keep Velmora on top"},
-    {L"Avant chaque optimisation automatique", L"Before each automatic optimisation"},
-    {L"Avant chaque optimisation Brivex Tweak", L"Before each Brivex Tweak optimisation"},
-};
-
 std::wstring Wide(std::string_view utf8) {
     const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring text(static_cast<std::size_t>(size), L'\0');
@@ -145,8 +131,8 @@ void ApplySettings(Program& program, HWND main, bool english, bool ticked, const
     HWND window = OpenFromMainWindow(program, main, caption, caption);
     ASSERT_NE(window, nullptr);
     std::vector<HWND> boxes;
-    for (const Option& option : kOptions) {
-        boxes.push_back(FindChild(window, english ? option.english : option.french));
+    for (const SettingsOption& option : kSettingsOptions) {
+        boxes.push_back(FindChild(window, english ? option.english : option.caption));
         ASSERT_NE(boxes.back(), nullptr);
         if (Checked(boxes.back()) != ticked) Click(boxes.back());
     }

@@ -82,16 +82,6 @@ std::vector<std::wstring> FilesUnder(const std::wstring& folder) {
     return files;
 }
 
-void DeleteTree(const std::wstring& folder) {
-    std::wstring from = folder;
-    from.push_back(L'\0');  // the shell wants a double-terminated list
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationW(&operation);
-}
-
 void ExpectStartsToMainWindow(const std::wstring& exe) {
     EndLeftoverInstances();
     Program program(exe);

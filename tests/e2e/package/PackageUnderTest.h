@@ -22,8 +22,6 @@ bool FolderExists(const std::wstring& path);
 std::vector<std::wstring> EntriesOf(const std::wstring& folder);
 // Every file below a folder, as a path relative to it ("Lang\English.lng"), sorted.
 std::vector<std::wstring> FilesUnder(const std::wstring& folder);
-// Deletes a folder with all it holds.
-void DeleteTree(const std::wstring& folder);
 
 // Starts the program, answers a first start's notices with OK, expects its
 // main window, and quits it through its own button.
