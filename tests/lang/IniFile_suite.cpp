@@ -402,6 +402,17 @@ TEST_F(IniFile_Write, SectionWithAnEmptyNameLosesItsHeaderOnARewrite) {
     EXPECT_EQ(lines.buffer.substr(0, 13), Lines({"a=1", "b=2", "c=3"}) + '\0');
 }
 
+TEST_F(IniFile_Write, LinesBeforeTheFirstHeaderAnswerToTheEmptySectionName) {
+    PutFile("top=1\r\n[A]\r\na=1\r\n");
+    EXPECT_EQ(Read("", "top"), "1");
+    EXPECT_EQ(Read("A", "top"), "<default>");
+    const ProfileString lines = Section("");
+    EXPECT_EQ(lines.buffer.substr(0, lines.count), std::string("top=1\0", 6));
+    EXPECT_NE(Write("", "k", "v"), 0);
+    EXPECT_EQ(FileBytes(), "top=1\r\nk=v\r\n[A]\r\na=1\r\n");
+    EXPECT_EQ(Read("", "k"), "v");
+}
+
 TEST_F(IniFile_Write, ValueReadsBackTrimmed) {
     EXPECT_NE(Write("S", "k", "  spaced value  "), 0);
     EXPECT_EQ(Read("S", "k"), "spaced value");

@@ -119,11 +119,10 @@ std::string Serialise(const std::vector<Section>& sections) {
 }
 
 // Stored names lost their surrounding blanks when read. The lines before the
-// first header, and a section whose header names nothing, answer to no name.
+// first header answer to the empty name, as a section whose header names nothing does.
 std::vector<Section>::iterator FindSectionNamed(Profile& profile, std::string_view name) {
-    return std::find_if(profile.sections.begin(), profile.sections.end(), [&](const Section& s) {
-        return !UpToNul(s.name).empty() && SameName(s.name, name);
-    });
+    return std::find_if(profile.sections.begin(), profile.sections.end(),
+                        [&](const Section& s) { return SameName(s.name, name); });
 }
 
 // Names asked for a string lose their surrounding blanks; a name asked for a
