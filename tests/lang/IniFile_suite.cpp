@@ -413,6 +413,16 @@ TEST_F(IniFile_Write, LinesBeforeTheFirstHeaderAnswerToTheEmptySectionName) {
     EXPECT_EQ(Read("", "k"), "v");
 }
 
+// A rewrite drops blank lines, so two bytes that spell the UTF-16 mark on the
+// first line with text become the file's start, and the file reads as UTF-16.
+TEST_F(IniFile_Write, BytesOfTheUnicodeMarkThatARewriteBringsToTheStartMakeTheFileUnicode) {
+    PutFile("\r\n\xFF\xFE" "a=1\r\nb=2\r\n");
+    EXPECT_EQ(Read("", "b"), "2");
+    EXPECT_NE(Write("", "b", "3"), 0);
+    EXPECT_EQ(FileBytes(), "\xFF\xFE" "a=1\r\nb=3\r\n");
+    EXPECT_EQ(Read("", "b"), "<default>");
+}
+
 TEST_F(IniFile_Write, ValueReadsBackTrimmed) {
     EXPECT_NE(Write("S", "k", "  spaced value  "), 0);
     EXPECT_EQ(Read("S", "k"), "spaced value");
