@@ -5,6 +5,7 @@
 # Each run starts from a copy of its committed corpus in build/fuzz-runs/, so
 # the corpus in tests/fuzz/corpus/ only changes by hand; an input that breaks
 # a target is left beside that copy. Ends with "fuzz: N/M targets clean".
+# libFuzzer picks a new seed each run; BRIVEX_FUZZ_SEED fixes it.
 #   scripts/fuzz.sh [seconds] [target]
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -31,6 +32,9 @@ if ! cmake --preset fuzz -DBRIVEX_WERROR=ON >"$log" 2>&1 || ! cmake --build --pr
     exit 1
 fi
 
+seed=()
+[ -z "${BRIVEX_FUZZ_SEED:-}" ] || seed=(-seed="$BRIVEX_FUZZ_SEED")
+
 clean=0
 for target in "${targets[@]}"; do
     scratch="$runs/$target"
@@ -40,7 +44,7 @@ for target in "${targets[@]}"; do
     # The targets' temporary folders go in the scratch folder too, even when a
     # failing input stops a target before it can remove them.
     if TMPDIR="$(pwd)/$scratch/tmp" UBSAN_OPTIONS=print_stacktrace=1 \
-        "build/fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
+        "build/fuzz/tests/fuzz/$target" "${seed[@]}" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
         -artifact_prefix="$scratch/" "$scratch/corpus" >"$scratch/log" 2>&1; then
         executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/log")
         echo "$target: clean, ${executed:-?} inputs in ${seconds} s"
