@@ -46,7 +46,8 @@ struct Row {
 // "NoLowDiskSpaceChecks", "Hidden", "ShowSuperHidden", "AutoReboot" and
 // "EnableUDMA66" once took the same data from both buttons, so neither button
 // could undo the other; each button now writes its own side. The REG_SZ rows
-// stay texts, "0" and "1" included.
+// stay texts, "0" and "1" included. InitialKeyboardIndicators holds 0 for no
+// lock, 2 for Num Lock and 1 for Caps Lock.
 constexpr Row kRows[] = {
     {"ErrorReporting", "Le rapport d'erreur", 1, Sz(HKLM, K1, "AllOrNone", "0", "1")},
     {"", "", 0, Dword(HKLM, K1, "DoReport", 0, 1)},
@@ -67,7 +68,7 @@ constexpr Row kRows[] = {
     {"SearchAssistant", "L'assistant de recherche", 9,
      Sz(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState", "use search asst", "no", "yes")},
     {"NumLock", "La touche  \"Verr Num\"", 12,
-     Sz(HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", "2", "1")},
+     Sz(HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", "0", "2")},
     {"AutoRestartOnCrash", "Redémarrage automatique en cas de plantage", 13,
      Sz(HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl", "AutoReboot", "0", "1")},
     {"UltraSpeedDisks", "Mode \"UltraSpeed\" des disques", 14,

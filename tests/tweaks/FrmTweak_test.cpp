@@ -50,7 +50,7 @@ const ExpectedWrite kExpectedWrites[] = {
      Text("1")},
     {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState", "use search asst", 1, Text("no"),
      Text("yes")},
-    {HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", 1, Text("2"), Text("1")},
+    {HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", 1, Text("0"), Text("2")},
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl", "AutoReboot", 1, Text("0"), Text("1")},
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66", 1,
      Text("0"), Text("1")},

@@ -17,6 +17,7 @@ constexpr RegKey HKLM = regroot::LocalMachine;
 const std::string kErrorReporting = "SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting";
 const std::string kPoliciesAdvanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Advanced";
 const std::string kSecurityService = "SYSTEM\\CurrentControlSet\\Services\\wscsvc";
+const std::string kKeyboard = ".DEFAULT\\Control Panel\\Keyboard";
 
 MemoryRegistry::StoredValue Sz(const std::string& text) { return {regtype::String, {text.begin(), text.end()}}; }
 MemoryRegistry::StoredValue Dword(std::uint32_t v) {
@@ -62,6 +63,9 @@ TEST(TweakState_OneValue, TypeAndDataDecide) {
         {"expandable text", "FileExtensions", kPoliciesAdvanced, "HideFileExt",
          MemoryRegistry::StoredValue{regtype::ExpandString, {'1'}}, "?"},
         {"text with a blank", "FileExtensions", kPoliciesAdvanced, "HideFileExt", Sz("1 "), "?"},
+        {"no lock", "NumLock", kKeyboard, "InitialKeyboardIndicators", Sz("0"), "off"},
+        {"Num Lock", "NumLock", kKeyboard, "InitialKeyboardIndicators", Sz("2"), "on"},
+        {"Caps Lock", "NumLock", kKeyboard, "InitialKeyboardIndicators", Sz("1"), "?"},
     };
     for (const Case& c : cases) {
         MemoryRegistry registry;
