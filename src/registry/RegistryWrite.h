@@ -41,8 +41,6 @@ struct RegistryWrite {
         write.largeMemoryOnly = true;
         return write;
     }
-
-    friend constexpr bool operator==(const RegistryWrite&, const RegistryWrite&) = default;
 };
 
 // The four kinds of row, as the lists spell them.

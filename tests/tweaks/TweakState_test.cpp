@@ -26,10 +26,10 @@ MemoryRegistry::StoredValue Dword(std::uint32_t v) {
              static_cast<std::uint8_t>(v >> 24)}};
 }
 
-const TweakEntry& EntryOf(std::string_view id) {
+const TweakEntry& EntryOf(std::string_view box) {
     for (const TweakEntry& entry : TweakCatalogue())
-        if (entry.id == id) return entry;
-    throw std::logic_error("no such entry");
+        if ("BrivexCB" + std::to_string(entry.box) == box) return entry;
+    throw std::logic_error("no such box");
 }
 
 const char* Name(TweakState state) {
@@ -43,38 +43,38 @@ const char* Name(TweakState state) {
 TEST(TweakState_OneValue, TypeAndDataDecide) {
     struct Case {
         const char* what;
-        const char* entry;
+        const char* box;
         std::string key;
         const char* value;
         std::optional<MemoryRegistry::StoredValue> stored;  // none: the key exists, the value does not
         const char* expected;
     };
     const Case cases[] = {
-        {"DWORD 4", "SecurityCenter", kSecurityService, "Start", Dword(4), "off"},
-        {"DWORD 2", "SecurityCenter", kSecurityService, "Start", Dword(2), "on"},
-        {"DWORD 3, a start mode of neither button", "SecurityCenter", kSecurityService, "Start", Dword(3), "?"},
-        {"the right digit as text", "SecurityCenter", kSecurityService, "Start", Sz("4"), "?"},
-        {"absent value", "SecurityCenter", kSecurityService, "Start", std::nullopt, "?"},
-        {"text 1", "FileExtensions", kPoliciesAdvanced, "HideFileExt", Sz("1"), "off"},
-        {"text 0", "FileExtensions", kPoliciesAdvanced, "HideFileExt", Sz("0"), "on"},
-        {"text stored with its terminator", "FileExtensions", kPoliciesAdvanced, "HideFileExt",
-         Sz(std::string("1\0", 2)), "off"},
-        {"the right number as DWORD", "FileExtensions", kPoliciesAdvanced, "HideFileExt", Dword(1), "?"},
-        {"expandable text", "FileExtensions", kPoliciesAdvanced, "HideFileExt",
+        {"DWORD 4", "BrivexCB18", kSecurityService, "Start", Dword(4), "off"},
+        {"DWORD 2", "BrivexCB18", kSecurityService, "Start", Dword(2), "on"},
+        {"DWORD 3, a start mode of neither button", "BrivexCB18", kSecurityService, "Start", Dword(3), "?"},
+        {"the right digit as text", "BrivexCB18", kSecurityService, "Start", Sz("4"), "?"},
+        {"absent value", "BrivexCB18", kSecurityService, "Start", std::nullopt, "?"},
+        {"text 1", "BrivexCB6", kPoliciesAdvanced, "HideFileExt", Sz("1"), "off"},
+        {"text 0", "BrivexCB6", kPoliciesAdvanced, "HideFileExt", Sz("0"), "on"},
+        {"text stored with its terminator", "BrivexCB6", kPoliciesAdvanced, "HideFileExt", Sz(std::string("1\0", 2)),
+         "off"},
+        {"the right number as DWORD", "BrivexCB6", kPoliciesAdvanced, "HideFileExt", Dword(1), "?"},
+        {"expandable text", "BrivexCB6", kPoliciesAdvanced, "HideFileExt",
          MemoryRegistry::StoredValue{regtype::ExpandString, {'1'}}, "?"},
-        {"text with a blank", "FileExtensions", kPoliciesAdvanced, "HideFileExt", Sz("1 "), "?"},
-        {"no lock", "NumLock", kKeyboard, "InitialKeyboardIndicators", Sz("0"), "off"},
-        {"Num Lock", "NumLock", kKeyboard, "InitialKeyboardIndicators", Sz("2"), "on"},
-        {"Caps Lock", "NumLock", kKeyboard, "InitialKeyboardIndicators", Sz("1"), "?"},
+        {"text with a blank", "BrivexCB6", kPoliciesAdvanced, "HideFileExt", Sz("1 "), "?"},
+        {"no lock", "BrivexCB12", kKeyboard, "InitialKeyboardIndicators", Sz("0"), "off"},
+        {"Num Lock", "BrivexCB12", kKeyboard, "InitialKeyboardIndicators", Sz("2"), "on"},
+        {"Caps Lock", "BrivexCB12", kKeyboard, "InitialKeyboardIndicators", Sz("1"), "?"},
     };
     for (const Case& c : cases) {
         MemoryRegistry registry;
         Cp1252Codec codec;
         Reg reg(registry, codec);
-        const RegKey root = EntryOf(c.entry).off.front().root;
+        const RegKey root = EntryOf(c.box).off.front().root;
         registry.CreateKey(root, c.key);
         if (c.stored) registry.PutValue(root, c.key, c.value, *c.stored);
-        EXPECT_STREQ(Name(ReadTweakState(reg, EntryOf(c.entry))), c.expected) << c.what;
+        EXPECT_STREQ(Name(ReadTweakState(reg, EntryOf(c.box))), c.expected) << c.what;
     }
 }
 
@@ -82,7 +82,7 @@ TEST(TweakState_OneValue, MissingKeyIsUnknown) {
     MemoryRegistry registry;
     Cp1252Codec codec;
     Reg reg(registry, codec);
-    EXPECT_EQ(ReadTweakState(reg, EntryOf("SecurityCenter")), TweakState::Unknown);
+    EXPECT_EQ(ReadTweakState(reg, EntryOf("BrivexCB18")), TweakState::Unknown);
 }
 
 TEST(TweakState_SixValues, EveryValueMustHoldTheSameSide) {
@@ -106,7 +106,7 @@ TEST(TweakState_SixValues, EveryValueMustHoldTheSameSide) {
         Reg reg(registry, codec);
         registry.CreateKey(HKLM, kErrorReporting);
         for (std::size_t i = 0; i < c.values.size(); ++i) registry.PutValue(HKLM, kErrorReporting, names[i], c.values[i]);
-        EXPECT_EQ(ReadTweakState(reg, EntryOf("ErrorReporting")), c.expected) << c.what;
+        EXPECT_EQ(ReadTweakState(reg, EntryOf("BrivexCB1")), c.expected) << c.what;
     }
 }
 
