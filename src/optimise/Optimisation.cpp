@@ -1,8 +1,9 @@
 #include "optimise/Optimisation.h"
 
+#include "optimise/RegistryChangeList.h"
 #include "program/Program.h"
+#include "registry/ApplyWrites.h"
 #include "registry/StartWithWindows.h"
-#include "registry/UndoFile.h"
 #include "restore/RestorePointService.h"
 
 namespace brivex {
@@ -10,13 +11,6 @@ namespace brivex {
 namespace {
 
 constexpr std::int32_t kFinalValue = 100;
-
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 }  // namespace
 
@@ -36,46 +30,19 @@ void Optimisation::Command1_Click() {
     if (!windowsFolder.empty()) program_.platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
 
     program_.loop.DoEvents();
-    SaveUndoFile(largeMemory);
-    WriteChanges(RegistryChangesBeforeCleanUp(), largeMemory, pageLock);
+    // The start-with-Windows value of the run's end goes into the undo file with the rows.
+    static constexpr RegistryValuePath kRunValue[] = {{regroot::LocalMachine, kRunKey, kRunValueName}};
+    ApplyWrites(program_.platform, RegistryChanges(),
+                {.pageLockValue = pageLock,
+                 .largeMemory = largeMemory,
+                 .alsoUndone = kRunValue,
+                 .pauseAt = kRowsBeforeCleanUp,
+                 .pause = [this] { CleanUp(); }});
+}
+
+void Optimisation::CleanUp() {
     if (SettingIsNumber(program_.settings.GetSetting("config", "Doc"), 1)) program_.platform.shell.ClearRecentDocuments();
     if (SettingIsNumber(program_.settings.GetSetting("config", "press"), 1)) program_.platform.shell.EmptyClipboard();
-    WriteChanges(RegistryChangesAfterCleanUp(), largeMemory, pageLock);
-}
-
-void Optimisation::WriteChanges(std::span<const RegistryChange> changes, bool largeMemory,
-                                std::int32_t pageLockValue) {
-    for (const RegistryChange& change : changes) {
-        if (change.largeMemoryOnly && !largeMemory) continue;
-        const std::string key(change.key);
-        const std::string valueName(change.valueName);
-        std::visit(Overloaded{
-                       [&](std::string_view text) {
-                           program_.reg.WriteValue(change.root, key, valueName, std::string(text), change.type);
-                       },
-                       [&](std::int32_t number) { program_.reg.WriteValue(change.root, key, valueName, number, change.type); },
-                       [&](PageLockValue) { program_.reg.WriteValue(change.root, key, valueName, pageLockValue, change.type); },
-                       [&](WholeKey) { program_.reg.DeleteKey(change.root, key); },
-                   },
-                   change.data);
-    }
-}
-
-// Every value the run writes or removes, the start-with-Windows value of its
-// end included, as it is before the first write.
-void Optimisation::SaveUndoFile(bool largeMemory) {
-    UndoFile undo(program_.platform.registry, program_.platform.ansi);
-    for (const auto changes : {RegistryChangesBeforeCleanUp(), RegistryChangesAfterCleanUp()}) {
-        for (const RegistryChange& change : changes) {
-            if (change.largeMemoryOnly && !largeMemory) continue;
-            if (std::holds_alternative<WholeKey>(change.data))
-                undo.RecordKeyRemoval(change.root, std::string(change.key));
-            else
-                undo.RecordValue(change.root, std::string(change.key), std::string(change.valueName));
-        }
-    }
-    undo.RecordValue(regroot::LocalMachine, kRunKey, kRunValueName);
-    undo.Save(program_.platform.userFiles, program_.platform.system.Now());
 }
 
 void Optimisation::Timer1_Timer() {

@@ -5,10 +5,8 @@
 // the start-with-Windows value.
 
 #include <cstdint>
-#include <span>
 #include <string_view>
 
-#include "optimise/RegistryChangeList.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/Picture.h"
@@ -58,8 +56,8 @@ public:
     void Timer1_Timer();
 
 private:
-    void SaveUndoFile(bool largeMemory);
-    void WriteChanges(std::span<const RegistryChange> changes, bool largeMemory, std::int32_t pageLockValue);
+    // The recent documents and the clipboard, as the user's settings ask.
+    void CleanUp();
     void ShowStage(const Stage& stage);
     void Finish();
 

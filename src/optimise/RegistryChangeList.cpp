@@ -15,8 +15,10 @@ using namespace std::string_view_literals;
 
 constexpr RegKey HKCU = regroot::CurrentUser;
 constexpr RegKey HKLM = regroot::LocalMachine;
-constexpr std::int32_t SZ = 1;
-constexpr std::int32_t DWORD = 4;
+using regwrite::Dword;
+using regwrite::KeyRemoval;
+using regwrite::PageLockDword;
+using regwrite::Sz;
 
 constexpr auto kDesktop = "Control Panel\\Desktop"sv;
 constexpr auto kControl = "SYSTEM\\CurrentControlSet\\Control"sv;
@@ -30,81 +32,74 @@ constexpr auto kWindowsNt = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Wi
 
 // The LargeSystemCache values name the Memory Management keys with their blanks: written
 // without them they name keys no Windows has, and the rows would write nothing.
-constexpr std::array<RegistryChange, 56> kChanges = {{
-    {HKCU, kDesktop, "HungAppTimeOut", SZ, "1000"sv},
-    {HKLM, kControl, "HungAppTimeOut", SZ, "1000"sv},
-    {HKLM, kControl, "WaitToKillServiceTimeout", SZ, "1000"sv},
-    {HKCU, kDesktop, "WaitToKillServiceTimeout", SZ, "1000"sv},
-    {HKCU, "Control Panel\\Mouse", "MouseSensitivity", SZ, "16"sv},
-    {HKCU, kDesktop, "WaitToKillAppTimeout", SZ, "1000"sv},
-    {HKLM, kControl, "WaitToKillAppTimeout", SZ, "1000"sv},
-    {HKCU, kDesktop, "ForegroundLockTimeout", DWORD, "00000000"sv},
-    {HKLM, kControl, "ForegroundLockTimeout", DWORD, "00000000"sv},
-    {HKCU, kDesktop, "AutoEndTasks", SZ, "1"sv},
-    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNeverUpload", DWORD, 1},
-    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNoExternalUR", DWORD, 1},
-    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNoFileCollection", DWORD, 1},
-    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNoSecondLevelCollection", DWORD, 1},
-    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Access\\Settings", "ShowWindowsInTaskbar", DWORD, 0},
-    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Excel\\Options", "ShowWindowsInTaskbar", DWORD, 0},
-    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Word\\Options", "CasheSize", DWORD, 40},
-    {HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Word\\Options", "NoLiveScrolling", DWORD, 1},
-    {HKCU, kDesktop, "MenuShowDelay", SZ, "0"sv},
-    {HKLM, kWinlogon, "PowerdownAfterShutdown", SZ, "1"sv},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Update", "UpDateMode", DWORD, "7"sv},
-    {HKLM, kMemoryCurrent, "IoPageLockLimit", DWORD, PageLockValue{}},
-    {HKLM, kMemory001, "IoPageLockLimit", DWORD, PageLockValue{}},
-    {HKLM, kMemory002, "IoPageLockLimit", DWORD, PageLockValue{}},
-    {HKLM, kMemoryCurrent, "DisablePagingExecutive", DWORD, "1"sv, true},
-    {HKLM, kMemoryCurrent, "SecondLevelDataCache", DWORD, 800},
-    {HKLM, kMemory001, "SecondLevelDataCache", DWORD, 800},
-    {HKLM, kMemory002, "SecondLevelDataCache", DWORD, 800},
-    {HKLM, kMemoryCurrent, "LargeSystemCache", DWORD, "0"sv},
-    {HKLM, kMemory002, "LargeSystemCache", DWORD, "0"sv},
-    {HKLM, kMemory001, "LargeSystemCache", DWORD, "0"sv},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\WOW", "DefaultSeparateVDM", SZ, "Yes"sv},
-    {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess", DWORD, "1"sv},
-    {HKLM, "SOFTWARE\\Microsoft\\Dfrg", "BootOptimizeFunction", SZ, "N"sv},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management\\PrefetchParameters",
-     "EnablePrefetcher", SZ, "1"sv},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000",
-     "EnableUDMA66", DWORD, "1"sv},
-    {HKLM, kSessionManager, "NtfsDisableLastAccessUpdate", DWORD, "00000001"sv},
-    {HKLM, kSessionManager, "NtfsDisable8dot3NameCreation", DWORD, 0},
-    {HKLM, kSessionManager, "Win95TruncatedExtensions", DWORD, 0},
-    {HKLM, kSessionManager, "Win31FileSystem", DWORD, 0},
-    {HKLM, kFileSystem, "NtfsDisableLastAccessUpdate", DWORD, 0},
-    {HKLM, kFileSystem, "NtfsDisable8dot3NameCreation", DWORD, 0},
-    {HKLM, kFileSystem, "Win95TruncatedExtensions", DWORD, 0},
-    {HKLM, kFileSystem, "Win31FileSystem", DWORD, 0},
-    {HKLM, "SOFTWARE\\Microsoft\\DrWatson", "NumberOfCrashes", DWORD, 1},
-    {HKLM, "SYSTEM\\ControlSet001\\Control\\PriorityControl", "Win32PrioritySeparation", DWORD, "00000038"sv},
-    {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager", "ProcessorControl", DWORD, 0},
-    {HKLM, "SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", DWORD, "00000002"sv},
-    {HKLM,
-     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace\\"
-     "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}",
-     "", 0, WholeKey{}},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Services\\Messenger", "Start", DWORD, "00000004"sv},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Services\\RemoteRegistry", "Start", DWORD, "00000004"sv},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Services\\W32Time", "Start", DWORD, "00000004"sv},
-    {HKLM, kWinlogon, "PowerdownAfterShutdown", SZ, "1"sv},
-    {HKLM, kWindowsNt, "NoPopUpsOnBoot", DWORD, "1"sv},
-    {HKLM, kWindowsNt, "Error Mode", DWORD, "2"sv},
-    {HKLM, kWinlogon, "UserEnvDebugLevel", DWORD, "2"sv},
-}};
+constexpr std::array kChanges = {
+    Sz(HKCU, kDesktop, "HungAppTimeOut", "1000"),
+    Sz(HKLM, kControl, "HungAppTimeOut", "1000"),
+    Sz(HKLM, kControl, "WaitToKillServiceTimeout", "1000"),
+    Sz(HKCU, kDesktop, "WaitToKillServiceTimeout", "1000"),
+    Sz(HKCU, "Control Panel\\Mouse", "MouseSensitivity", "16"),
+    Sz(HKCU, kDesktop, "WaitToKillAppTimeout", "1000"),
+    Sz(HKLM, kControl, "WaitToKillAppTimeout", "1000"),
+    Dword(HKCU, kDesktop, "ForegroundLockTimeout", 0),
+    Dword(HKLM, kControl, "ForegroundLockTimeout", 0),
+    Sz(HKCU, kDesktop, "AutoEndTasks", "1"),
+    Dword(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNeverUpload", 1),
+    Dword(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNoExternalUR", 1),
+    Dword(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNoFileCollection", 1),
+    Dword(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Common", "DWNoSecondLevelCollection", 1),
+    Dword(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Access\\Settings", "ShowWindowsInTaskbar", 0),
+    Dword(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Excel\\Options", "ShowWindowsInTaskbar", 0),
+    Dword(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Word\\Options", "CasheSize", 40),
+    Dword(HKCU, "SOFTWARE\\Policies\\Microsoft\\Office\\12.0\\Word\\Options", "NoLiveScrolling", 1),
+    Sz(HKCU, kDesktop, "MenuShowDelay", "0"),
+    Sz(HKLM, kWinlogon, "PowerdownAfterShutdown", "1"),
+    Dword(HKLM, "SYSTEM\\CurrentControlSet\\Control\\Update", "UpDateMode", 7),
+    PageLockDword(HKLM, kMemoryCurrent, "IoPageLockLimit"),
+    PageLockDword(HKLM, kMemory001, "IoPageLockLimit"),
+    PageLockDword(HKLM, kMemory002, "IoPageLockLimit"),
+    Dword(HKLM, kMemoryCurrent, "DisablePagingExecutive", 1).OnLargeMemoryOnly(),
+    Dword(HKLM, kMemoryCurrent, "SecondLevelDataCache", 800),
+    Dword(HKLM, kMemory001, "SecondLevelDataCache", 800),
+    Dword(HKLM, kMemory002, "SecondLevelDataCache", 800),
+    Dword(HKLM, kMemoryCurrent, "LargeSystemCache", 0),
+    Dword(HKLM, kMemory002, "LargeSystemCache", 0),
+    Dword(HKLM, kMemory001, "LargeSystemCache", 0),
+    Sz(HKLM, "SYSTEM\\CurrentControlSet\\Control\\WOW", "DefaultSeparateVDM", "Yes"),
+    Dword(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess", 1),
+    Sz(HKLM, "SOFTWARE\\Microsoft\\Dfrg", "BootOptimizeFunction", "N"),
+    Sz(HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management\\PrefetchParameters",
+       "EnablePrefetcher", "1"),
+    Dword(HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000",
+          "EnableUDMA66", 1),
+    Dword(HKLM, kSessionManager, "NtfsDisableLastAccessUpdate", 1),
+    Dword(HKLM, kSessionManager, "NtfsDisable8dot3NameCreation", 0),
+    Dword(HKLM, kSessionManager, "Win95TruncatedExtensions", 0),
+    Dword(HKLM, kSessionManager, "Win31FileSystem", 0),
+    Dword(HKLM, kFileSystem, "NtfsDisableLastAccessUpdate", 0),
+    Dword(HKLM, kFileSystem, "NtfsDisable8dot3NameCreation", 0),
+    Dword(HKLM, kFileSystem, "Win95TruncatedExtensions", 0),
+    Dword(HKLM, kFileSystem, "Win31FileSystem", 0),
+    Dword(HKLM, "SOFTWARE\\Microsoft\\DrWatson", "NumberOfCrashes", 1),
+    Dword(HKLM, "SYSTEM\\ControlSet001\\Control\\PriorityControl", "Win32PrioritySeparation", 38),
+    Dword(HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager", "ProcessorControl", 0),
+    Dword(HKLM, "SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", 2),
+    KeyRemoval(HKLM,
+               "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace\\"
+               "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}"),
+    Dword(HKLM, "SYSTEM\\CurrentControlSet\\Services\\Messenger", "Start", 4),
+    Dword(HKLM, "SYSTEM\\CurrentControlSet\\Services\\RemoteRegistry", "Start", 4),
+    Dword(HKLM, "SYSTEM\\CurrentControlSet\\Services\\W32Time", "Start", 4),
+    Sz(HKLM, kWinlogon, "PowerdownAfterShutdown", "1"),
+    Dword(HKLM, kWindowsNt, "NoPopUpsOnBoot", 1),
+    Dword(HKLM, kWindowsNt, "Error Mode", 2),
+    Dword(HKLM, kWinlogon, "UserEnvDebugLevel", 2),
+};
 
-constexpr std::size_t kRowsAfterCleanUp = 4;
+static_assert(kChanges.size() == kRowsBeforeCleanUp + 4);
 
 }  // namespace
 
-std::span<const RegistryChange> RegistryChangesBeforeCleanUp() {
-    return std::span(kChanges).first(kChanges.size() - kRowsAfterCleanUp);
-}
-
-std::span<const RegistryChange> RegistryChangesAfterCleanUp() {
-    return std::span(kChanges).last(kRowsAfterCleanUp);
-}
+std::span<const RegistryWrite> RegistryChanges() { return kChanges; }
 
 std::int64_t MemoryFigure(std::uint64_t physicalBytes) {
     // Whole megabytes plus one, rounded as the "#0" display pattern rounds; held

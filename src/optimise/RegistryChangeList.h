@@ -4,33 +4,20 @@
 // system, Office error reporting, three services switched off, and one key
 // removed. Rows whose key does not exist on a machine simply write nothing.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string_view>
-#include <variant>
 
-#include "platform/RegistryApi.h"
+#include "registry/RegistryWrite.h"
 
 namespace brivex {
 
-// The memory-dependent value of the page-lock rows, computed when the list runs.
-struct PageLockValue {};
-// The row removes its whole key instead of writing a value.
-struct WholeKey {};
-
-struct RegistryChange {
-    RegKey root;
-    std::string_view key;
-    std::string_view valueName;
-    std::int32_t type;  // 1 text, 4 number; 0 for the key removal
-    std::variant<std::string_view, std::int32_t, PageLockValue, WholeKey> data;
-    bool largeMemoryOnly = false;  // written only on machines with more than 1 GB
-};
-
-// The list, in order, in the two runs the user's clean-up choices (recent documents,
-// clipboard) come between.
-std::span<const RegistryChange> RegistryChangesBeforeCleanUp();
-std::span<const RegistryChange> RegistryChangesAfterCleanUp();
+// The list, in order. The page-lock rows take their number from the memory,
+// and the DisablePagingExecutive row is written only on large memory.
+std::span<const RegistryWrite> RegistryChanges();
+// The user's clean-up choices (recent documents, clipboard) come between this
+// many rows and the last four.
+inline constexpr std::size_t kRowsBeforeCleanUp = 52;
 
 // Page-lock rows from the physical memory in bytes: m = megabytes + 1 (rounded
 // as a whole number); its hexadecimal digits read as a decimal number, times

@@ -1,13 +1,9 @@
 #include "tweaks/FrmTweak.h"
 
-#include <algorithm>
-#include <cassert>
-#include <charconv>
-
 #include "base/Numbers.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
-#include "registry/UndoFile.h"
+#include "registry/ApplyWrites.h"
 #include "restore/RestorePointService.h"
 #include "tweaks/TweakState.h"
 
@@ -16,7 +12,6 @@ namespace brivex {
 namespace {
 
 constexpr char kTweakRestorePoint[] = "Brivex Tweak Optimisation ";
-constexpr std::string_view kBoxPrefix = "BrivexCB";
 
 // Red for off, green for on, grey when the registry says neither. Colours 0x00BBGGRR.
 ui::Appearance StateLook(TweakState state) {
@@ -26,58 +21,26 @@ ui::Appearance StateLook(TweakState state) {
     return look::Text(8.25, true, color);
 }
 
-std::string CaptionOf(std::string_view checkBox) {
-    const auto catalogue = TweakCatalogue();
-    const auto entry = std::find_if(catalogue.begin(), catalogue.end(),
-                                    [&](const TweakEntry& e) { return e.checkBox == checkBox; });
-    assert(entry != catalogue.end() && "every box of the panel is an entry of the catalogue");
-    return std::string(entry->caption);
-}
-
-int BoxNumber(std::string_view checkBox) {
-    int number = 0;
-    const std::string_view digits = checkBox.substr(kBoxPrefix.size());
-    std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    return number;
-}
-
-std::vector<std::unique_ptr<ui::Label>> MakeStateLabels(ui::Form& form) {
-    std::vector<std::unique_ptr<ui::Label>> labels;
-    for (const TweakEntry& entry : TweakCatalogue())
-        labels.push_back(std::make_unique<ui::Label>(form, "LabelState", "", BoxNumber(entry.checkBox)));
-    return labels;
-}
-
-std::array<ui::CheckBox*, kTweakCount> BoxesInCatalogueOrder(const ui::Form& form) {
-    std::array<ui::CheckBox*, kTweakCount> boxes{};
-    const auto catalogue = TweakCatalogue();
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        boxes[i] = dynamic_cast<ui::CheckBox*>(form.FindControl(catalogue[i].checkBox));
-        assert(boxes[i] && "every entry of the catalogue has its box on the panel");
-    }
-    return boxes;
-}
-
 }  // namespace
 
 FrmTweak::FrmTweak(Program& program)
     : Form("FrmTweak", "  Personnalisation de Windows  - Velmora Xp"),
-      BrivexCB1(*this, "BrivexCB1", CaptionOf("BrivexCB1")),
-      BrivexCB2(*this, "BrivexCB2", CaptionOf("BrivexCB2")),
-      BrivexCB3(*this, "BrivexCB3", CaptionOf("BrivexCB3")),
-      BrivexCB4(*this, "BrivexCB4", CaptionOf("BrivexCB4")),
-      BrivexCB5(*this, "BrivexCB5", CaptionOf("BrivexCB5")),
-      BrivexCB6(*this, "BrivexCB6", CaptionOf("BrivexCB6")),
-      BrivexCB7(*this, "BrivexCB7", CaptionOf("BrivexCB7")),
-      BrivexCB8(*this, "BrivexCB8", CaptionOf("BrivexCB8")),
-      BrivexCB9(*this, "BrivexCB9", CaptionOf("BrivexCB9")),
-      BrivexCB12(*this, "BrivexCB12", CaptionOf("BrivexCB12")),
-      BrivexCB13(*this, "BrivexCB13", CaptionOf("BrivexCB13")),
-      BrivexCB14(*this, "BrivexCB14", CaptionOf("BrivexCB14")),
-      BrivexCB15(*this, "BrivexCB15", CaptionOf("BrivexCB15")),
-      BrivexCB16(*this, "BrivexCB16", CaptionOf("BrivexCB16")),
-      BrivexCB17(*this, "BrivexCB17", CaptionOf("BrivexCB17")),
-      BrivexCB18(*this, "BrivexCB18", CaptionOf("BrivexCB18")),
+      BrivexCB1(*this, "BrivexCB1", ""),
+      BrivexCB2(*this, "BrivexCB2", ""),
+      BrivexCB3(*this, "BrivexCB3", ""),
+      BrivexCB4(*this, "BrivexCB4", ""),
+      BrivexCB5(*this, "BrivexCB5", ""),
+      BrivexCB6(*this, "BrivexCB6", ""),
+      BrivexCB7(*this, "BrivexCB7", ""),
+      BrivexCB8(*this, "BrivexCB8", ""),
+      BrivexCB9(*this, "BrivexCB9", ""),
+      BrivexCB12(*this, "BrivexCB12", ""),
+      BrivexCB13(*this, "BrivexCB13", ""),
+      BrivexCB14(*this, "BrivexCB14", ""),
+      BrivexCB15(*this, "BrivexCB15", ""),
+      BrivexCB16(*this, "BrivexCB16", ""),
+      BrivexCB17(*this, "BrivexCB17", ""),
+      BrivexCB18(*this, "BrivexCB18", ""),
       BrivexOpButton1(*this, "BrivexOpButton1", "Cochez tout"),
       BrivexOpButton2(*this, "BrivexOpButton2", "Décochez tout"),
       BrivexCmd1(*this, "BrivexCmd1", "&Désactiver"),
@@ -91,8 +54,7 @@ FrmTweak::FrmTweak(Program& program)
       StateOn(*this, "StateOn", "activé"),
       StateUnknown(*this, "StateUnknown", "?"),
       program_(program),
-      boxes_(BoxesInCatalogueOrder(*this)),
-      stateLabels_(MakeStateLabels(*this)),
+      stateLabels_(CaptionBoxesAndMakeReadouts()),
       designTexts_(*this) {
     Layout();
     OnLoad = [this] { Form_Load(); };
@@ -111,6 +73,18 @@ FrmTweak::FrmTweak(Program& program)
     Timer1.OnTick = [this] { Timer1_Timer(); };
 }
 
+// Each box takes its entry's caption and gets its readout beside it, before the
+// design texts are taken.
+std::vector<std::unique_ptr<ui::Label>> FrmTweak::CaptionBoxesAndMakeReadouts() {
+    std::vector<std::unique_ptr<ui::Label>> labels;
+    const auto catalogue = TweakCatalogue();
+    for (std::size_t i = 0; i < kTweakCount; ++i) {
+        (this->*kBoxes[i]).SetCaption(std::string(catalogue[i].caption));
+        labels.push_back(std::make_unique<ui::Label>(*this, "LabelState", "", catalogue[i].box));
+    }
+    return labels;
+}
+
 void FrmTweak::Layout() {
     using namespace tweakdesign;
     SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "tweak.background");
@@ -122,8 +96,9 @@ void FrmTweak::Layout() {
         const int column = static_cast<int>(i) / kRows;
         const int top = kRowsTop + (static_cast<int>(i) % kRows) * kRowHeight;
         const int left = kColumnLeft[column] + 8;
-        boxes_[i]->SetPosition(look::DesignBounds(left, top, kBoxWidth, 20));
-        boxes_[i]->SetLook(look::Text(8.25, false, look::kInk));
+        ui::CheckBox& box = this->*kBoxes[i];
+        box.SetPosition(look::DesignBounds(left, top, kBoxWidth, 20));
+        box.SetLook(look::Text(8.25, false, look::kInk));
         stateLabels_[i]->SetPosition(look::DesignBounds(left + kBoxWidth + 2, top + 3, kColumnWidth - kBoxWidth - 12, 16));
         stateLabels_[i]->SetLook(StateLook(TweakState::Unknown));
     }
@@ -184,7 +159,7 @@ void FrmTweak::Form_Unload() {
 }
 
 void FrmTweak::SetAllBoxes(int value) {
-    for (ui::CheckBox* box : boxes_) box->SetValue(value);
+    for (ui::CheckBox FrmTweak::*box : kBoxes) (this->*box).SetValue(value);
 }
 
 void FrmTweak::ApplyTicked(TweakSwitch which) {
@@ -196,31 +171,16 @@ void FrmTweak::ApplyTicked(TweakSwitch which) {
     // Before the first write: a restore point made after the writes could not undo them.
     if (SettingIsNumber(program_.settings.GetSetting("config", "optitweak", "0"), 1))
         MakeRestorePoint(program_.platform.management, kTweakRestorePoint, restorepointtype::ModifySettings);
-    SaveUndoFile();
 
-    bool wrote = false;
+    std::vector<RegistryWrite> writes;
     const auto catalogue = TweakCatalogue();
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        if (boxes_[i]->Value() != 1) continue;
-        for (const TweakWrite& write : catalogue[i].writes)
-            program_.reg.WriteValue(write.root, std::string(write.key), std::string(write.valueName),
-                                    std::string(write.DataFor(which)), write.type);
-        wrote = true;
+    for (std::size_t i = 0; i < kTweakCount; ++i) {
+        if ((this->*kBoxes[i]).Value() != 1) continue;
+        const auto entryWrites = catalogue[i].WritesFor(which);
+        writes.insert(writes.end(), entryWrites.begin(), entryWrites.end());
     }
-    if (wrote) program_.platform.shell.AnnounceSettingsChanged();
+    if (ApplyWrites(program_.platform, writes)) program_.platform.shell.AnnounceSettingsChanged();
     ShowStates();
-}
-
-// The values the ticked behaviours are about to take, as they are now.
-void FrmTweak::SaveUndoFile() {
-    UndoFile undo(program_.platform.registry, program_.platform.ansi);
-    const auto catalogue = TweakCatalogue();
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        if (boxes_[i]->Value() != 1) continue;
-        for (const TweakWrite& write : catalogue[i].writes)
-            undo.RecordValue(write.root, std::string(write.key), std::string(write.valueName));
-    }
-    undo.Save(program_.platform.userFiles, program_.platform.system.Now());
 }
 
 void FrmTweak::Timer1_Timer() {

@@ -56,6 +56,14 @@ public:
     ui::Label StateOn;
     ui::Label StateUnknown;
 
+    // The check boxes, in catalogue order.
+    static constexpr std::array<ui::CheckBox FrmTweak::*, kTweakCount> kBoxes = {
+        &FrmTweak::BrivexCB1,  &FrmTweak::BrivexCB2,  &FrmTweak::BrivexCB3,  &FrmTweak::BrivexCB4,
+        &FrmTweak::BrivexCB5,  &FrmTweak::BrivexCB6,  &FrmTweak::BrivexCB7,  &FrmTweak::BrivexCB8,
+        &FrmTweak::BrivexCB9,  &FrmTweak::BrivexCB12, &FrmTweak::BrivexCB13, &FrmTweak::BrivexCB14,
+        &FrmTweak::BrivexCB15, &FrmTweak::BrivexCB16, &FrmTweak::BrivexCB17, &FrmTweak::BrivexCB18,
+    };
+
     // The readout beside the check box of the catalogue's entry `entry`: the
     // members of the control array LabelState, indexed by the box's number.
     ui::Label& StateLabel(std::size_t entry) { return *stateLabels_[entry]; }
@@ -63,8 +71,8 @@ public:
 private:
     void Form_Load();
     void Form_Unload();
+    std::vector<std::unique_ptr<ui::Label>> CaptionBoxesAndMakeReadouts();
     void ApplyTicked(TweakSwitch which);
-    void SaveUndoFile();
     void Timer1_Timer();
     void SetAllBoxes(int value);
     void ShowStates();
@@ -72,8 +80,6 @@ private:
     void Layout();
 
     Program& program_;
-    // In catalogue order.
-    std::array<ui::CheckBox*, kTweakCount> boxes_;
     std::vector<std::unique_ptr<ui::Label>> stateLabels_;
     // Last: taken once every control exists.
     DesignTexts designTexts_;

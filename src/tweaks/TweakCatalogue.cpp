@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace brivex {
 
@@ -12,63 +13,96 @@ using namespace std::string_view_literals;
 constexpr RegKey HKCU = regroot::CurrentUser;
 constexpr RegKey HKLM = regroot::LocalMachine;
 constexpr RegKey HKU = regroot::Users;
-constexpr std::int32_t SZ = 1;
-constexpr std::int32_t DWORD = 4;
 
 constexpr auto K1 = "SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting"sv;
 constexpr auto K2 = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"sv;
 constexpr auto K3 = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Advanced"sv;
 constexpr auto K4 = "SOFTWARE\\Microsoft\\Security Center"sv;
 
+// A value of an entry, with what each button puts there.
+struct Switched {
+    RegistryWrite off;
+    RegistryWrite on;
+};
+
+constexpr Switched Sz(RegKey root, std::string_view key, std::string_view name, std::string_view off,
+                      std::string_view on) {
+    return {regwrite::Sz(root, key, name, off), regwrite::Sz(root, key, name, on)};
+}
+
+constexpr Switched Dword(RegKey root, std::string_view key, std::string_view name, std::int32_t off,
+                         std::int32_t on) {
+    return {regwrite::Dword(root, key, name, off), regwrite::Dword(root, key, name, on)};
+}
+
+struct Row {
+    std::string_view id;  // empty: the row belongs to the entry above it
+    std::string_view caption;
+    int box;
+    Switched value;
+};
+
 // The check box numbers skip 10 and 11. Captions keep their doubled blanks.
 // "NoLowDiskSpaceChecks", "Hidden", "ShowSuperHidden", "AutoReboot" and
 // "EnableUDMA66" once took the same data from both buttons, so neither button
 // could undo the other; each button now writes its own side. The REG_SZ rows
-// stay texts, "0" and "1" included.
-constexpr TweakWrite kRows[] = {
-    {"BrivexCB1", "Le rapport d'erreur", HKLM, K1, "AllOrNone", SZ, "0", "1"},
-    {"", "", HKLM, K1, "DoReport", DWORD, "00000000", "1"},
-    {"", "", HKLM, K1, "IncludeKernelFaults", SZ, "0", "1"},
-    {"", "", HKLM, K1, "IncludeMicrosoftApps", SZ, "0", "1"},
-    {"", "", HKLM, K1, "IncludeWindowsApps", SZ, "0", "1"},
-    {"", "", HKLM, K1, "ShowUI", SZ, "0", "1"},
-    {"BrivexCB2", "Gestion des processus", HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer",
-     "DesktopProcess", DWORD, "0", "1"},
-    {"BrivexCB3", "Le  service de gravure de Windows", HKLM, K2, "NoCDBurning", SZ, "1", "0"},
-    {"BrivexCB4", "Les DLL inutilisées de la mémoire", HKLM, K2, "AlwaysUnloadDll", SZ, "1", "0"},
-    {"BrivexCB5", "La notification \" Espace insuffisant\"", HKLM, K2, "NoLowDiskSpaceChecks", SZ, "1", "0"},
-    {"BrivexCB6", "L'extension des fichiers", HKLM, K3, "HideFileExt", SZ, "1", "0"},
-    {"BrivexCB7", "Les fichiers cachés", HKLM, K3, "Hidden", SZ, "2", "1"},
-    {"BrivexCB8", "Les fichiers systèmes", HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
-     "ShowSuperHidden", SZ, "0", "1"},
-    {"BrivexCB9", "L'assistant de recherche", HKCU,
-     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState", "use search asst", SZ, "no", "yes"},
-    {"BrivexCB12", "La touche  \"Verr Num\"", HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators",
-     SZ, "2", "1"},
-    {"BrivexCB13", "Redémarrage automatique en cas de plantage", HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl",
-     "AutoReboot", SZ, "0", "1"},
-    {"BrivexCB14", "Mode \"UltraSpeed\" des disques", HKLM,
-     "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66", SZ,
-     "0", "1"},
-    {"BrivexCB15", "Notification d'Antivirus", HKLM, K4, "AntiVirusDisableNotify", DWORD, "1", "0"},
-    {"BrivexCB16", "Notification du Pare Feu", HKLM, K4, "FirewallDisableNotify", DWORD, "1", "0"},
-    {"BrivexCB17", "Notification des Mises à jour", HKLM, K4, "UpdatesDisableNotify", DWORD, "1", "0"},
-    {"BrivexCB18", "Centre de Sécurité", HKLM, "SYSTEM\\CurrentControlSet\\Services\\wscsvc", "Start", DWORD,
-     "00000004", "00000002"},
+// stay texts, "0" and "1" included. InitialKeyboardIndicators holds 0 for no
+// lock, 2 for Num Lock and 1 for Caps Lock.
+constexpr Row kRows[] = {
+    {"ErrorReporting", "Le rapport d'erreur", 1, Sz(HKLM, K1, "AllOrNone", "0", "1")},
+    {"", "", 0, Dword(HKLM, K1, "DoReport", 0, 1)},
+    {"", "", 0, Sz(HKLM, K1, "IncludeKernelFaults", "0", "1")},
+    {"", "", 0, Sz(HKLM, K1, "IncludeMicrosoftApps", "0", "1")},
+    {"", "", 0, Sz(HKLM, K1, "IncludeWindowsApps", "0", "1")},
+    {"", "", 0, Sz(HKLM, K1, "ShowUI", "0", "1")},
+    {"DesktopProcess", "Gestion des processus", 2,
+     Dword(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess", 0, 1)},
+    {"CdBurning", "Le  service de gravure de Windows", 3, Sz(HKLM, K2, "NoCDBurning", "1", "0")},
+    {"UnusedDllsInMemory", "Les DLL inutilisées de la mémoire", 4, Sz(HKLM, K2, "AlwaysUnloadDll", "1", "0")},
+    {"LowDiskSpaceNotification", "La notification \" Espace insuffisant\"", 5,
+     Sz(HKLM, K2, "NoLowDiskSpaceChecks", "1", "0")},
+    {"FileExtensions", "L'extension des fichiers", 6, Sz(HKLM, K3, "HideFileExt", "1", "0")},
+    {"HiddenFiles", "Les fichiers cachés", 7, Sz(HKLM, K3, "Hidden", "2", "1")},
+    {"SystemFiles", "Les fichiers systèmes", 8,
+     Sz(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowSuperHidden", "0", "1")},
+    {"SearchAssistant", "L'assistant de recherche", 9,
+     Sz(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState", "use search asst", "no", "yes")},
+    {"NumLock", "La touche  \"Verr Num\"", 12,
+     Sz(HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", "0", "2")},
+    {"AutoRestartOnCrash", "Redémarrage automatique en cas de plantage", 13,
+     Sz(HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl", "AutoReboot", "0", "1")},
+    {"UltraSpeedDisks", "Mode \"UltraSpeed\" des disques", 14,
+     Sz(HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66",
+        "0", "1")},
+    {"AntivirusNotification", "Notification d'Antivirus", 15, Dword(HKLM, K4, "AntiVirusDisableNotify", 1, 0)},
+    {"FirewallNotification", "Notification du Pare Feu", 16, Dword(HKLM, K4, "FirewallDisableNotify", 1, 0)},
+    {"UpdatesNotification", "Notification des Mises à jour", 17, Dword(HKLM, K4, "UpdatesDisableNotify", 1, 0)},
+    {"SecurityCenter", "Centre de Sécurité", 18,
+     Dword(HKLM, "SYSTEM\\CurrentControlSet\\Services\\wscsvc", "Start", 4, 2)},
 };
 
-static_assert(std::ranges::count_if(kRows, [](const TweakWrite& row) { return !row.checkBox.empty(); }) ==
-              kTweakCount);
+constexpr std::size_t kRowCount = std::size(kRows);
+static_assert(std::ranges::count_if(kRows, [](const Row& row) { return !row.id.empty(); }) == kTweakCount);
+
+constexpr std::array<RegistryWrite, kRowCount> Side(TweakSwitch which) {
+    std::array<RegistryWrite, kRowCount> writes{};
+    for (std::size_t row = 0; row < kRowCount; ++row)
+        writes[row] = which == TweakSwitch::Off ? kRows[row].value.off : kRows[row].value.on;
+    return writes;
+}
+
+constexpr std::array<RegistryWrite, kRowCount> kOff = Side(TweakSwitch::Off);
+constexpr std::array<RegistryWrite, kRowCount> kOn = Side(TweakSwitch::On);
 
 constexpr std::array<TweakEntry, kTweakCount> GroupByEntry() {
     std::array<TweakEntry, kTweakCount> entries{};
     std::size_t count = 0;
-    const std::span<const TweakWrite> rows(kRows);
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        if (rows[row].checkBox.empty()) continue;
+    for (std::size_t row = 0; row < kRowCount; ++row) {
+        if (kRows[row].id.empty()) continue;
         std::size_t end = row + 1;
-        while (end < rows.size() && rows[end].checkBox.empty()) ++end;
-        entries[count++] = {rows[row].checkBox, rows[row].caption, rows.subspan(row, end - row)};
+        while (end < kRowCount && kRows[end].id.empty()) ++end;
+        entries[count++] = {kRows[row].id, kRows[row].caption, kRows[row].box,
+                            std::span(kOff).subspan(row, end - row), std::span(kOn).subspan(row, end - row)};
     }
     return entries;
 }

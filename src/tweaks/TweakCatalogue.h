@@ -1,42 +1,29 @@
 #pragma once
 // The sixteen system behaviours the tweak panel switches, in the order the
-// panel applies them: for each, its check box, its caption as designed, and
-// the registry writes each of the panel's two buttons makes. Every write goes
-// through the registry module, so a key missing on the running system simply
-// takes nothing.
+// panel applies them: for each, the name scripts know it by, its caption as
+// designed, the number of its check box, and the registry writes each of the
+// panel's two buttons makes. Every write goes through the registry module, so
+// a key missing on the running system simply takes nothing.
 
-#include <cstdint>
 #include <span>
 #include <string_view>
 
-#include "platform/RegistryApi.h"
+#include "registry/RegistryWrite.h"
 
 namespace brivex {
 
 // The panel's two buttons: "&Désactiver" switches the behaviours off, "&Activer" on.
 enum class TweakSwitch { Off, On };
 
-// One row of the catalogue: a registry write under the check box of its entry.
-// The data are texts as the registry module takes them; for REG_DWORD it reads
-// them as decimal numbers ("00000004" is 4).
-struct TweakWrite {
-    std::string_view checkBox;  // empty: the row belongs to the entry above it
-    std::string_view caption;
-    RegKey root;
-    std::string_view key;
-    std::string_view valueName;
-    std::int32_t type;  // 1 REG_SZ, 4 REG_DWORD
-    std::string_view switchOffData;
-    std::string_view switchOnData;
-
-    std::string_view DataFor(TweakSwitch which) const { return which == TweakSwitch::Off ? switchOffData : switchOnData; }
-};
-
-// One behaviour: its check box and caption, and its writes in the order they are made.
+// One behaviour. Its two lists name the same values in the same order.
 struct TweakEntry {
-    std::string_view checkBox;
+    std::string_view id;
     std::string_view caption;
-    std::span<const TweakWrite> writes;
+    int box;  // BrivexCB<box>, and the index of its readout in the LabelState array
+    std::span<const RegistryWrite> off;
+    std::span<const RegistryWrite> on;
+
+    std::span<const RegistryWrite> WritesFor(TweakSwitch which) const { return which == TweakSwitch::Off ? off : on; }
 };
 
 inline constexpr std::size_t kTweakCount = 16;

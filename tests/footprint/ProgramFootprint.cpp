@@ -1,7 +1,6 @@
 #include "footprint/ProgramFootprint.h"
 
 #include <algorithm>
-#include <variant>
 
 #include "optimise/RegistryChangeList.h"
 #include "platform/SettingsStore.h"
@@ -39,18 +38,18 @@ std::string_view GroupName(Group group) {
 
 ProgramFootprint::ProgramFootprint()
     : settingsKey_(RegistryPath(regroot::CurrentUser, std::string(kSettingsStoreKey) + "\\" + std::string(kAppTitle))) {
-    for (const auto changes : {RegistryChangesBeforeCleanUp(), RegistryChangesAfterCleanUp()})
-        for (const RegistryChange& change : changes) {
-            if (std::holds_alternative<WholeKey>(change.data))
-                removedKeys_.push_back(RegistryPath(change.root, change.key));
-            else
-                values_.push_back({Group::Optimisation, RegistryPath(change.root, change.key),
-                                   std::string(change.valueName), static_cast<std::uint32_t>(change.type)});
-        }
+    for (const RegistryWrite& write : RegistryChanges()) {
+        if (write.RemovesKey())
+            removedKeys_.push_back(RegistryPath(write.root, write.key));
+        else
+            values_.push_back(
+                {Group::Optimisation, RegistryPath(write.root, write.key), std::string(write.valueName), write.Type()});
+    }
     for (const TweakEntry& entry : TweakCatalogue())
-        for (const TweakWrite& write : entry.writes)
-            values_.push_back({Group::Tweaks, RegistryPath(write.root, write.key), std::string(write.valueName),
-                               static_cast<std::uint32_t>(write.type)});
+        for (const TweakSwitch which : {TweakSwitch::Off, TweakSwitch::On})
+            for (const RegistryWrite& write : entry.WritesFor(which))
+                values_.push_back(
+                    {Group::Tweaks, RegistryPath(write.root, write.key), std::string(write.valueName), write.Type()});
     values_.push_back(
         {Group::StartWithWindows, RegistryPath(regroot::LocalMachine, kRunKey), kRunValueName, regtype::String});
 }

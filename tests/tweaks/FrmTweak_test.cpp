@@ -50,7 +50,7 @@ const ExpectedWrite kExpectedWrites[] = {
      Text("1")},
     {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState", "use search asst", 1, Text("no"),
      Text("yes")},
-    {HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", 1, Text("2"), Text("1")},
+    {HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", 1, Text("0"), Text("2")},
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl", "AutoReboot", 1, Text("0"), Text("1")},
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66", 1,
      Text("0"), Text("1")},
@@ -86,14 +86,9 @@ protected:
         for (std::size_t i = 0; i < kTweakCount; ++i) states.push_back(panel.StateLabel(i).Caption());
         return states;
     }
-    static std::vector<ui::CheckBox*> Boxes(FrmTweak& p) {
-        return {&p.BrivexCB1,  &p.BrivexCB2,  &p.BrivexCB3,  &p.BrivexCB4,  &p.BrivexCB5,  &p.BrivexCB6,
-                &p.BrivexCB7,  &p.BrivexCB8,  &p.BrivexCB9,  &p.BrivexCB12, &p.BrivexCB13, &p.BrivexCB14,
-                &p.BrivexCB15, &p.BrivexCB16, &p.BrivexCB17, &p.BrivexCB18};
-    }
     static int Ticked(FrmTweak& p) {
-        const auto boxes = Boxes(p);
-        return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [](ui::CheckBox* b) { return b->Value() == 1; }));
+        return static_cast<int>(std::count_if(FrmTweak::kBoxes.begin(), FrmTweak::kBoxes.end(),
+                                              [&](ui::CheckBox FrmTweak::*box) { return (p.*box).Value() == 1; }));
     }
     std::vector<std::string> RestorePoints() const {
         std::vector<std::string> points;
@@ -319,6 +314,17 @@ TEST_F(TweakPanel_RestorePoint, AFailureChangesNothingOfTheRun) {
 }
 
 using TweakPanel_Opening = Tweak;
+
+TEST_F(TweakPanel_Opening, EachEntryHasItsOwnBoxCaptionAndReadout) {
+    FrmTweak& panel = app().Tweak();
+    const auto catalogue = TweakCatalogue();
+    for (std::size_t i = 0; i < kTweakCount; ++i) {
+        const ui::CheckBox& box = panel.*FrmTweak::kBoxes[i];
+        EXPECT_EQ(box.Name(), "BrivexCB" + std::to_string(catalogue[i].box)) << catalogue[i].id;
+        EXPECT_EQ(box.Caption(), catalogue[i].caption) << catalogue[i].id;
+        EXPECT_EQ(panel.StateLabel(i).Index(), catalogue[i].box) << catalogue[i].id;
+    }
+}
 
 TEST_F(TweakPanel_Opening, BothTweakerButtonsShowTheOneInstanceAndMinimiseTheMainWindow) {
     FrmTweak& panel = Open();

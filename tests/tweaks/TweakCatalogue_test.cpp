@@ -3,49 +3,57 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace brivex {
 namespace {
 
-TEST(TweakCatalogue_Entries, SixteenBoxesInPanelOrderWithTheirCaptionsAndWriteCounts) {
+TEST(TweakCatalogue_Entries, SixteenInPanelOrderWithTheirNamesCaptionsBoxesAndWriteCounts) {
     struct Expected {
-        const char* box;
+        const char* id;
         const char* caption;
+        int box;
         std::size_t writes;
     };
     const Expected expected[] = {
-        {"BrivexCB1", "Le rapport d'erreur", 6},
-        {"BrivexCB2", "Gestion des processus", 1},
-        {"BrivexCB3", "Le  service de gravure de Windows", 1},
-        {"BrivexCB4", "Les DLL inutilisées de la mémoire", 1},
-        {"BrivexCB5", "La notification \" Espace insuffisant\"", 1},
-        {"BrivexCB6", "L'extension des fichiers", 1},
-        {"BrivexCB7", "Les fichiers cachés", 1},
-        {"BrivexCB8", "Les fichiers systèmes", 1},
-        {"BrivexCB9", "L'assistant de recherche", 1},
-        {"BrivexCB12", "La touche  \"Verr Num\"", 1},
-        {"BrivexCB13", "Redémarrage automatique en cas de plantage", 1},
-        {"BrivexCB14", "Mode \"UltraSpeed\" des disques", 1},
-        {"BrivexCB15", "Notification d'Antivirus", 1},
-        {"BrivexCB16", "Notification du Pare Feu", 1},
-        {"BrivexCB17", "Notification des Mises à jour", 1},
-        {"BrivexCB18", "Centre de Sécurité", 1},
+        {"ErrorReporting", "Le rapport d'erreur", 1, 6},
+        {"DesktopProcess", "Gestion des processus", 2, 1},
+        {"CdBurning", "Le  service de gravure de Windows", 3, 1},
+        {"UnusedDllsInMemory", "Les DLL inutilisées de la mémoire", 4, 1},
+        {"LowDiskSpaceNotification", "La notification \" Espace insuffisant\"", 5, 1},
+        {"FileExtensions", "L'extension des fichiers", 6, 1},
+        {"HiddenFiles", "Les fichiers cachés", 7, 1},
+        {"SystemFiles", "Les fichiers systèmes", 8, 1},
+        {"SearchAssistant", "L'assistant de recherche", 9, 1},
+        {"NumLock", "La touche  \"Verr Num\"", 12, 1},
+        {"AutoRestartOnCrash", "Redémarrage automatique en cas de plantage", 13, 1},
+        {"UltraSpeedDisks", "Mode \"UltraSpeed\" des disques", 14, 1},
+        {"AntivirusNotification", "Notification d'Antivirus", 15, 1},
+        {"FirewallNotification", "Notification du Pare Feu", 16, 1},
+        {"UpdatesNotification", "Notification des Mises à jour", 17, 1},
+        {"SecurityCenter", "Centre de Sécurité", 18, 1},
     };
     const auto catalogue = TweakCatalogue();
     ASSERT_EQ(catalogue.size(), std::size(expected));
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        EXPECT_EQ(catalogue[i].checkBox, expected[i].box) << i;
+        EXPECT_EQ(catalogue[i].id, expected[i].id) << i;
         EXPECT_EQ(catalogue[i].caption, expected[i].caption) << i;
-        EXPECT_EQ(catalogue[i].writes.size(), expected[i].writes) << expected[i].box;
+        EXPECT_EQ(catalogue[i].box, expected[i].box) << i;
+        EXPECT_EQ(catalogue[i].off.size(), expected[i].writes) << expected[i].id;
+        EXPECT_EQ(catalogue[i].on.size(), expected[i].writes) << expected[i].id;
     }
 }
 
-TEST(TweakCatalogue_Entries, EveryWriteTellsTheTwoButtonsApart) {
+TEST(TweakCatalogue_Entries, BothButtonsWriteTheSameValuesWithDifferentData) {
     // Five entries once wrote the same data for both buttons; none may again.
     for (const TweakEntry& entry : TweakCatalogue())
-        for (const TweakWrite& write : entry.writes)
-            EXPECT_NE(write.DataFor(TweakSwitch::Off), write.DataFor(TweakSwitch::On))
-                << entry.checkBox << " " << write.valueName;
+        for (std::size_t i = 0; i < entry.off.size(); ++i) {
+            const RegistryWrite& off = entry.off[i];
+            const RegistryWrite& on = entry.on[i];
+            EXPECT_EQ(std::tie(off.root, off.key, off.valueName), std::tie(on.root, on.key, on.valueName)) << entry.id;
+            EXPECT_EQ(off.Type(), on.Type()) << entry.id << " " << off.valueName;
+            EXPECT_NE(off.data, on.data) << entry.id << " " << off.valueName;
+        }
 }
 
 }  // namespace

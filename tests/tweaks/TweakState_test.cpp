@@ -17,6 +17,7 @@ constexpr RegKey HKLM = regroot::LocalMachine;
 const std::string kErrorReporting = "SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting";
 const std::string kPoliciesAdvanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Advanced";
 const std::string kSecurityService = "SYSTEM\\CurrentControlSet\\Services\\wscsvc";
+const std::string kKeyboard = ".DEFAULT\\Control Panel\\Keyboard";
 
 MemoryRegistry::StoredValue Sz(const std::string& text) { return {regtype::String, {text.begin(), text.end()}}; }
 MemoryRegistry::StoredValue Dword(std::uint32_t v) {
@@ -27,7 +28,7 @@ MemoryRegistry::StoredValue Dword(std::uint32_t v) {
 
 const TweakEntry& EntryOf(std::string_view box) {
     for (const TweakEntry& entry : TweakCatalogue())
-        if (entry.checkBox == box) return entry;
+        if ("BrivexCB" + std::to_string(entry.box) == box) return entry;
     throw std::logic_error("no such box");
 }
 
@@ -62,13 +63,17 @@ TEST(TweakState_OneValue, TypeAndDataDecide) {
         {"expandable text", "BrivexCB6", kPoliciesAdvanced, "HideFileExt",
          MemoryRegistry::StoredValue{regtype::ExpandString, {'1'}}, "?"},
         {"text with a blank", "BrivexCB6", kPoliciesAdvanced, "HideFileExt", Sz("1 "), "?"},
+        {"no lock", "BrivexCB12", kKeyboard, "InitialKeyboardIndicators", Sz("0"), "off"},
+        {"Num Lock", "BrivexCB12", kKeyboard, "InitialKeyboardIndicators", Sz("2"), "on"},
+        {"Caps Lock", "BrivexCB12", kKeyboard, "InitialKeyboardIndicators", Sz("1"), "?"},
     };
     for (const Case& c : cases) {
         MemoryRegistry registry;
         Cp1252Codec codec;
         Reg reg(registry, codec);
-        registry.CreateKey(HKLM, c.key);
-        if (c.stored) registry.PutValue(HKLM, c.key, c.value, *c.stored);
+        const RegKey root = EntryOf(c.box).off.front().root;
+        registry.CreateKey(root, c.key);
+        if (c.stored) registry.PutValue(root, c.key, c.value, *c.stored);
         EXPECT_STREQ(Name(ReadTweakState(reg, EntryOf(c.box))), c.expected) << c.what;
     }
 }

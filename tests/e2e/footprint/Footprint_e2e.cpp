@@ -10,7 +10,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "e2e/ProgramUnderTest.h"
@@ -62,10 +61,9 @@ void MakeKey(RegKey root, std::string_view path) {
 // that a missing key is not created.
 void MakeTheKeysTheProgramWritesInto() {
     for (const TweakEntry& entry : TweakCatalogue())
-        for (const TweakWrite& write : entry.writes) MakeKey(write.root, write.key);
-    for (const auto changes : {RegistryChangesBeforeCleanUp(), RegistryChangesAfterCleanUp()})
-        for (const RegistryChange& change : changes)
-            if (std::holds_alternative<WholeKey>(change.data)) MakeKey(change.root, change.key);
+        for (const RegistryWrite& write : entry.off) MakeKey(write.root, write.key);
+    for (const RegistryWrite& write : RegistryChanges())
+        if (write.RemovesKey()) MakeKey(write.root, write.key);
 }
 
 // Every difference is the program's by its tables, or Wine's own; any other
@@ -308,7 +306,7 @@ TEST_F(FootprintE2e, EveryWindowWorkedTheProgramChangesOnlyTheValuesOfItsTables)
     // The run did write: every row of the tweak panel, whose keys were made
     // empty for it, and the start-with-Windows value the last settings asked for.
     for (const TweakEntry& entry : TweakCatalogue())
-        for (const TweakWrite& write : entry.writes)
+        for (const RegistryWrite& write : entry.on)
             EXPECT_NE(after.Value(footprint::RegistryPath(write.root, write.key), write.valueName), nullptr)
                 << write.key << " " << write.valueName;
     EXPECT_NE(after.Value(footprint::RegistryPath(regroot::LocalMachine, kRunKey), kRunValueName), nullptr);

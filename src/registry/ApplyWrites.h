@@ -1,0 +1,40 @@
+#pragma once
+// Applying a fixed list of registry writes, the same with a window or without:
+// first the undo file of everything the list is about to change, then the
+// writes in order through the registry module, which says nothing of a key
+// that is missing or forbidden. A restore point, when one is asked for, is the
+// caller's, before this.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string_view>
+
+#include "platform/Platform.h"
+#include "registry/RegistryWrite.h"
+
+namespace brivex {
+
+// A value the caller writes itself, after the list, that the undo file brings back too.
+struct RegistryValuePath {
+    RegKey root = 0;
+    std::string_view key;
+    std::string_view valueName;
+};
+
+struct ApplyOptions {
+    // What the rows that depend on the machine take.
+    std::int32_t pageLockValue = 0;
+    bool largeMemory = false;
+    std::span<const RegistryValuePath> alsoUndone;
+    // A step of the caller's own, run once between the writes before `pauseAt` and the others.
+    std::size_t pauseAt = 0;
+    std::function<void()> pause;
+};
+
+// Whether the list made any write: every row it did not skip counts, a write
+// into a missing key too, as the registry module does not tell them apart.
+bool ApplyWrites(const Platform& platform, std::span<const RegistryWrite> writes, const ApplyOptions& options = {});
+
+}  // namespace brivex
