@@ -49,7 +49,9 @@ struct SystemRestoreInstance {
 
 // A property of an instance as the program reads it: null (also what a
 // property the instance does not have, or cannot give, reads as), a text, a
-// Boolean, a whole number, or an array of numbers or of texts.
+// Boolean, a whole number, or an array of numbers or of texts. An element that
+// cannot be converted adds nothing to an array of numbers and an empty text
+// to an array of texts.
 using ManagementValue =
     std::variant<std::monostate, std::string, bool, std::int64_t, std::vector<std::int64_t>, std::vector<std::string>>;
 
