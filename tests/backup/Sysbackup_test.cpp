@@ -21,8 +21,10 @@ public:
         if (window) pointerDuringRequest = window->Pointer();
         return inner_.CreateRestorePoint(description, type, eventType);
     }
-    ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override {
-        return inner_.InstancesOfSystemRestore();
+    ManagementResult<std::vector<ManagementInstance>> InstancesOf(const std::string& moniker,
+                                                                  const std::string& className,
+                                                                  const std::vector<std::string>& properties) override {
+        return inner_.InstancesOf(moniker, className, properties);
     }
     ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
                                                                 const std::vector<std::string>& properties) override {
@@ -168,7 +170,7 @@ TEST_F(Backup_Apply, TheListIsNotRefreshedAfterARestorePointIsMade) {
     Type(window, "Pilote");
     window.Combo1.UserSelected(2);
     window.Command2.Click();
-    EXPECT_EQ(management.ListingRequests(), 1);
+    EXPECT_EQ(management.ListingRequests().size(), 1u);
     EXPECT_EQ(window.List1.Items(), (std::vector<std::string>{"RP:1  Avant (20250101120000.000000-000)"}));
     EXPECT_FALSE(ListViewShown(window));
 }
@@ -191,7 +193,7 @@ TEST_F(Backup_List, AfficherFillsTheListInTheServicesOrderAndRetourKeepsIt) {
     EXPECT_EQ(window.List1.Items(), rows);
     window.Command1.Click();
     EXPECT_EQ(window.List1.Items(), rows) << "cleared before it is filled again";
-    EXPECT_EQ(management.ListingRequests(), 2);
+    EXPECT_EQ(management.ListingRequests().size(), 2u);
     EXPECT_TRUE(dialogs.Calls().empty());
 }
 
