@@ -11,7 +11,8 @@ constexpr char kCreated[] = "La création du point de restauration a été effec
 constexpr char kNotCreated[] = "La Restauration système est désactivée. Impossible de créer un point de restauration.";
 using Request = ScriptedManagementService::CreateRequest;
 
-// Notes the window's mouse pointer when the service is asked for a restore point.
+// Notes the window's mouse pointer when the service is asked for a restore
+// point, and runs what a test queued to happen while the request blocks.
 class PointerProbe final : public ManagementService {
 public:
     explicit PointerProbe(ManagementService& inner) : inner_(inner) {}
@@ -19,6 +20,7 @@ public:
     ManagementResult<std::int32_t> CreateRestorePoint(const std::string& description, std::int32_t type,
                                                       std::int16_t eventType) override {
         if (window) pointerDuringRequest = window->Pointer();
+        if (whileRequested) std::exchange(whileRequested, nullptr)();
         return inner_.CreateRestorePoint(description, type, eventType);
     }
     ManagementResult<std::vector<ManagementInstance>> InstancesOf(const std::string& moniker,
@@ -33,6 +35,7 @@ public:
 
     const ui::Form* window = nullptr;
     std::optional<ui::MousePointer> pointerDuringRequest;
+    std::function<void()> whileRequested;
 
 private:
     ManagementService& inner_;
@@ -122,8 +125,14 @@ TEST_F(Backup_Apply, EachCaseGivesItsMessageAndExactlyItsRequest) {
         caseProbe.window = &window;
         Type(window, c.name);
         if (c.entry >= 0) window.Combo1.UserSelected(c.entry);
+        // The second half of a double click, run while the request or the message holds the window.
+        caseProbe.whileRequested = [&] { window.Command2.Click(); };
+        caseDialogs.WhileOpen = [&, clicked = false](const ui::ScriptedDialogs::Call&) mutable {
+            if (!std::exchange(clicked, true)) window.Command2.Click();
+        };
         window.Command2.Click();
 
+        EXPECT_TRUE(window.Command2.Enabled());
         ASSERT_EQ(caseDialogs.Calls().size(), 1u);
         EXPECT_EQ(caseDialogs.Calls()[0].text, c.message);
         EXPECT_EQ(caseDialogs.Calls()[0].flags, ui::mb::Information);
