@@ -242,6 +242,8 @@ TEST_F(InfoSys_Rows, MemoryRefreshComputesAndFormatsEveryFigure) {
          "50. %", 50},
         // All free and none free: the separator alone shows 0 %.
         {',', 4095, 1000, 3000, 3000, 2000, 0, "4096 Mo", "3096 Mo", "1000,0 Mo", 24, "100, %", 100, ", %", 0},
+        // 1536.7 + 1 is no tie: it rounds up to 1538, where cutting the fraction gives 1537.
+        {',', 1536.7, 1000, 3000, 3000, 2000, 0, "1538 Mo", "538 Mo", "1000,0 Mo", 65, "100, %", 100, ", %", 0},
     };
     for (const MemoryCase& c : cases) {
         system.decimalSeparator = c.separator;
