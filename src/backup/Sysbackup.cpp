@@ -123,6 +123,14 @@ void Sysbackup::Form_Load() {
 void Sysbackup::Form_Unload() { program_.MainWindow().SetWindowState(ui::WindowState::Normal); }
 
 void Sysbackup::Command2_Click() {
+    // The request blocks the window: a second click, queued meanwhile, would
+    // otherwise ask for a second restore point once it runs.
+    Command2.SetEnabled(false);
+    Apply();
+    Command2.SetEnabled(true);
+}
+
+void Sysbackup::Apply() {
     // Only the empty name is refused: blanks are a name the service takes as it is.
     if (Text1.Text().empty()) {
         program_.dialogs.MsgBox(kNameMissing, ui::mb::Information, "");

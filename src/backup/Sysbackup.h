@@ -43,6 +43,7 @@ private:
     void Form_Load();
     void Form_Unload();
     void Command2_Click();
+    void Apply();
     void Command1_Click();
     void ShowCreationView();
     void Layout();

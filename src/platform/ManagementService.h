@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -37,19 +36,11 @@ private:
     std::variant<T, ManagementFailure> outcome_;
 };
 
-// One "SystemRestore" instance, its properties in the order they are read; a
-// property that is null has no value. Numbers arrive as their decimal text.
-struct SystemRestoreInstance {
-    std::optional<std::string> SequenceNumber;
-    std::optional<std::string> Description;
-    std::optional<std::string> CreationTime;
-
-    friend bool operator==(const SystemRestoreInstance&, const SystemRestoreInstance&) = default;
-};
-
 // A property of an instance as the program reads it: null (also what a
 // property the instance does not have, or cannot give, reads as), a text, a
-// Boolean, a whole number, or an array of numbers or of texts.
+// Boolean, a whole number, or an array of numbers or of texts. An element that
+// cannot be converted adds nothing to an array of numbers and an empty text
+// to an array of texts.
 using ManagementValue =
     std::variant<std::monostate, std::string, bool, std::int64_t, std::vector<std::int64_t>, std::vector<std::string>>;
 
@@ -66,12 +57,14 @@ public:
                                                               std::int32_t restorePointType,
                                                               std::int16_t eventType) = 0;
 
-    // "InstancesOf" "SystemRestore" in root/default, in the service's order.
-    virtual ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() = 0;
+    // "InstancesOf" with `className` on the object the moniker `moniker` names,
+    // then for each instance, in the service's order, the properties
+    // `properties`. Only the connection, the request and the walk over its
+    // answer can fail: one property that cannot be read spoils no instance.
+    virtual ManagementResult<std::vector<ManagementInstance>> InstancesOf(
+        const std::string& moniker, const std::string& className, const std::vector<std::string>& properties) = 0;
 
-    // "ExecQuery" with `query` on the object the moniker `moniker` names, then
-    // for each instance, in the service's order, the properties `properties`.
-    // Only the connection, the query and the walk over its answer can fail.
+    // "ExecQuery" with `query`, read as InstancesOf reads its answer.
     virtual ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker,
                                                                         const std::string& query,
                                                                         const std::vector<std::string>& properties) = 0;

@@ -5,8 +5,9 @@
 namespace brivex {
 
 // One existing restore point as the restore service enumerates it. Every field
-// is the service's own text, unconverted; a value the service left null is
-// empty here, since nothing distinguishes the two on screen.
+// is the service's own text, unconverted, or its number in decimal digits; a
+// value the service left null, or could not give, is empty here, since nothing
+// distinguishes them on screen.
 struct RestorePointRecord {
     std::string SequenceNumber;
     std::string Description;

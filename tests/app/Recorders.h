@@ -68,8 +68,10 @@ public:
         log_.push_back("restore point " + description);
         return inner_.CreateRestorePoint(description, type, eventType);
     }
-    ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override {
-        return inner_.InstancesOfSystemRestore();
+    ManagementResult<std::vector<ManagementInstance>> InstancesOf(const std::string& moniker,
+                                                                  const std::string& className,
+                                                                  const std::vector<std::string>& properties) override {
+        return inner_.InstancesOf(moniker, className, properties);
     }
     ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
                                                                 const std::vector<std::string>& properties) override {

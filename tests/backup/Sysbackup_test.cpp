@@ -11,7 +11,8 @@ constexpr char kCreated[] = "La création du point de restauration a été effec
 constexpr char kNotCreated[] = "La Restauration système est désactivée. Impossible de créer un point de restauration.";
 using Request = ScriptedManagementService::CreateRequest;
 
-// Notes the window's mouse pointer when the service is asked for a restore point.
+// Notes the window's mouse pointer when the service is asked for a restore
+// point, and runs what a test queued to happen while the request blocks.
 class PointerProbe final : public ManagementService {
 public:
     explicit PointerProbe(ManagementService& inner) : inner_(inner) {}
@@ -19,10 +20,13 @@ public:
     ManagementResult<std::int32_t> CreateRestorePoint(const std::string& description, std::int32_t type,
                                                       std::int16_t eventType) override {
         if (window) pointerDuringRequest = window->Pointer();
+        if (whileRequested) std::exchange(whileRequested, nullptr)();
         return inner_.CreateRestorePoint(description, type, eventType);
     }
-    ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override {
-        return inner_.InstancesOfSystemRestore();
+    ManagementResult<std::vector<ManagementInstance>> InstancesOf(const std::string& moniker,
+                                                                  const std::string& className,
+                                                                  const std::vector<std::string>& properties) override {
+        return inner_.InstancesOf(moniker, className, properties);
     }
     ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
                                                                 const std::vector<std::string>& properties) override {
@@ -31,6 +35,7 @@ public:
 
     const ui::Form* window = nullptr;
     std::optional<ui::MousePointer> pointerDuringRequest;
+    std::function<void()> whileRequested;
 
 private:
     ManagementService& inner_;
@@ -120,8 +125,14 @@ TEST_F(Backup_Apply, EachCaseGivesItsMessageAndExactlyItsRequest) {
         caseProbe.window = &window;
         Type(window, c.name);
         if (c.entry >= 0) window.Combo1.UserSelected(c.entry);
+        // The second half of a double click, run while the request or the message holds the window.
+        caseProbe.whileRequested = [&] { window.Command2.Click(); };
+        caseDialogs.WhileOpen = [&, clicked = false](const ui::ScriptedDialogs::Call&) mutable {
+            if (!std::exchange(clicked, true)) window.Command2.Click();
+        };
         window.Command2.Click();
 
+        EXPECT_TRUE(window.Command2.Enabled());
         ASSERT_EQ(caseDialogs.Calls().size(), 1u);
         EXPECT_EQ(caseDialogs.Calls()[0].text, c.message);
         EXPECT_EQ(caseDialogs.Calls()[0].flags, ui::mb::Information);
@@ -168,7 +179,7 @@ TEST_F(Backup_Apply, TheListIsNotRefreshedAfterARestorePointIsMade) {
     Type(window, "Pilote");
     window.Combo1.UserSelected(2);
     window.Command2.Click();
-    EXPECT_EQ(management.ListingRequests(), 1);
+    EXPECT_EQ(management.ListingRequests().size(), 1u);
     EXPECT_EQ(window.List1.Items(), (std::vector<std::string>{"RP:1  Avant (20250101120000.000000-000)"}));
     EXPECT_FALSE(ListViewShown(window));
 }
@@ -191,7 +202,7 @@ TEST_F(Backup_List, AfficherFillsTheListInTheServicesOrderAndRetourKeepsIt) {
     EXPECT_EQ(window.List1.Items(), rows);
     window.Command1.Click();
     EXPECT_EQ(window.List1.Items(), rows) << "cleared before it is filled again";
-    EXPECT_EQ(management.ListingRequests(), 2);
+    EXPECT_EQ(management.ListingRequests().size(), 2u);
     EXPECT_TRUE(dialogs.Calls().empty());
 }
 

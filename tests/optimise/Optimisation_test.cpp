@@ -180,6 +180,7 @@ TEST(Optimisation_PageLock, FromPhysicalMemory) {
     EXPECT_EQ(MemoryFigure(65536 * MB), 65537) << "no 16-bit overflow at 64 GB";
     EXPECT_EQ(PageLockValueFor(65536 * MB), 640064) << "digits 10001";
     EXPECT_EQ(MemoryFigure(512 * MB + MB / 2), 514) << "half a megabyte rounds up";
+    EXPECT_EQ(MemoryFigure(1536 * MB + MB * 7 / 10), 1538) << "1537.7 rounds up too";
     EXPECT_EQ(PageLockValueFor(994 * MB), 0) << "m = 995, digits 3E3: E is a letter, not an exponent";
     EXPECT_EQ(PageLockValueFor(7680 * MB), 0) << "m = 7681, digits 1E01";
 }

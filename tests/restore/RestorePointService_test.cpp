@@ -80,7 +80,7 @@ TEST(MakeRestorePoint_Request, DescriptionIsPassedOnUnchanged) {
 TEST(MakeRestorePoint_Request, ListsNothing) {
     ScriptedManagementService management;
     MakeRestorePoint(management, "Nom", restorepointtype::ApplicationInstall);
-    EXPECT_EQ(management.ListingRequests(), 0);
+    EXPECT_TRUE(management.ListingRequests().empty());
 }
 
 TEST(ListRestorePoints_Records, KeepTheServiceOrder) {
@@ -100,12 +100,12 @@ TEST(ListRestorePoints_Records, KeepTheServiceOrder) {
     EXPECT_EQ(listed.Value(), expected);
 }
 
-TEST(ListRestorePoints_Records, NullValuesBecomeEmptyAndDropOutOfTheRow) {
+TEST(ListRestorePoints_Records, NullsAndValuesThatAreNoTextOrNumberBecomeEmptyAndDropOutOfTheRow) {
     ScriptedManagementService management;
-    management.AnswerListing({
-        {"3", std::nullopt, "t"},
-        {std::nullopt, "Nom", std::nullopt},
-        {std::nullopt, std::nullopt, std::nullopt},
+    management.AnswerInstances({
+        {{"SequenceNumber", std::int64_t{3}}, {"CreationTime", std::string("t")}},
+        {{"SequenceNumber", true}, {"Description", std::string("Nom")}, {"CreationTime", std::vector<std::int64_t>{1}}},
+        {{"Description", std::vector<std::string>{"?"}}},
     });
     const auto listed = ListRestorePoints(management);
     ASSERT_TRUE(listed);
@@ -113,6 +113,9 @@ TEST(ListRestorePoints_Records, NullValuesBecomeEmptyAndDropOutOfTheRow) {
     EXPECT_EQ(FormatRestorePointRow(listed.Value()[0]), "RP:3   (t)");
     EXPECT_EQ(FormatRestorePointRow(listed.Value()[1]), "RP:  Nom ()");
     EXPECT_EQ(FormatRestorePointRow(listed.Value()[2]), "RP:   ()");
+    const std::vector<ScriptedManagementService::QueryRequest> asked = {
+        {"winmgmts:root/default", "SystemRestore", {"SequenceNumber", "Description", "CreationTime"}}};
+    EXPECT_EQ(management.ListingRequests(), asked);
 }
 
 TEST(ListRestorePoints_Records, NoRestorePointsGiveAnEmptyList) {
@@ -128,7 +131,7 @@ TEST(ListRestorePoints_Records, EachListingAsksTheServiceAgain) {
     ASSERT_EQ(ListRestorePoints(management).Value().size(), 1u);
     management.AnswerListing({{"1", "Un", "t"}, {"2", "Deux", "t"}});
     EXPECT_EQ(ListRestorePoints(management).Value().size(), 2u);
-    EXPECT_EQ(management.ListingRequests(), 2);
+    EXPECT_EQ(management.ListingRequests().size(), 2u);
     EXPECT_TRUE(management.CreateRequests().empty());
 }
 

@@ -27,7 +27,6 @@ class InfoSys : public AppFixture {
 protected:
     InfoSys() {
         settings.SaveSetting("Brivex Doziv", "config", "first", "1");
-        drives.list = {"c: [System]", "d:"};
         drives.facts['c'] = {"System", "NTFS", "1A2B-3C4D", 400.0, 100.0, 3};
         drives.facts['d'] = {"", "", "", 0.0, 0.0, 5};
         system.applicationFolder = folder.Path();
@@ -243,6 +242,8 @@ TEST_F(InfoSys_Rows, MemoryRefreshComputesAndFormatsEveryFigure) {
          "50. %", 50},
         // All free and none free: the separator alone shows 0 %.
         {',', 4095, 1000, 3000, 3000, 2000, 0, "4096 Mo", "3096 Mo", "1000,0 Mo", 24, "100, %", 100, ", %", 0},
+        // 1536.7 + 1 is no tie: it rounds up to 1538, where cutting the fraction gives 1537.
+        {',', 1536.7, 1000, 3000, 3000, 2000, 0, "1538 Mo", "538 Mo", "1000,0 Mo", 65, "100, %", 100, ", %", 0},
     };
     for (const MemoryCase& c : cases) {
         system.decimalSeparator = c.separator;
@@ -331,17 +332,24 @@ TEST_F(InfoSys_Drives, RowsTypeTextsAndGaugeFollowTheChosenDrive) {
               (std::vector<std::string>{"DATA", "FAT32", "0000-1111", "123456789012", "2,5"}));
 }
 
-TEST_F(InfoSys_Drives, TheListHoldsTheMachinesDrivesAndTheLoadShowsTheChosenOnesFacts) {
-    drives.list = {"c: [System]", "d:"};
-    drives.facts['c'] = {"System", "NTFS", "1A2B-3C4D", 400.0, 100.0, 3};
+TEST_F(InfoSys_Drives, TheListNamesEveryDriveButReadsOnlyLocalDisksAndTheLoadOnlyTheChosenDrive) {
+    drives.facts['e'] = {"", "NTFS", "", 0, 0, 3};
+    drives.facts['n'] = {"Partage", "NTFS", "0000-1111", 800.0, 80.0, 4};  // its server is gone
+    drives.remoteNames['n'] = "\\\\serveur\\partage";
+    drives.facts['p'] = {"Perdu", "NTFS", "", 0, 0, 4};  // a mapping the system does not remember
+    drives.facts['r'] = {"RAM", "FAT", "", 0, 0, 6};
     FrmInfoSys& window = Open();
-    EXPECT_EQ(window.Drive1.Items(), drives.list);
+    EXPECT_EQ(window.Drive1.Items(),
+              (std::vector<std::string>{"c: [System]", "d:", "e:", "n: [\\\\serveur\\partage]", "p:", "r: [RAM]"}));
     EXPECT_EQ(window.Drive1.Drive(), "c: [System]");
     EXPECT_EQ(window.Label44.Caption(), "Lecteur Fixe");
     EXPECT_EQ(window.BrivexPBar3.Value(), 25);
-    const int requests = drives.factsRequests;
+    const std::map<char, int> reads = {{'c', 2}, {'e', 1}, {'r', 1}};  // the labels, then c's facts
+    EXPECT_EQ(drives.mediaReads, reads) << "a network drive whose server is gone would hold the window";
     window.BrivexCmd1.Click();
-    EXPECT_EQ(drives.factsRequests, requests) << "Info Disque only brings the panel to the front";
+    EXPECT_EQ(drives.mediaReads, reads) << "Info Disque only brings the panel to the front";
+    window.Drive1.UserSelected(3);
+    EXPECT_EQ(window.Label43.Caption(), "Partage") << "chosen, the network drive is read";
 }
 
 using InfoSys_Bios = InfoSys;

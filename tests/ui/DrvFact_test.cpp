@@ -21,7 +21,7 @@ TEST(DrvFact_Reads, ReflectTheDriveLastNamedAndStayTheSameUntilTheNext) {
     drives.facts['c'].freeSpace = 50.0;  // the disk fills between two reads
     for (int i = 0; i < 5; ++i) EXPECT_EQ(fact.DriveType(), 3);
     EXPECT_EQ(fact.FreeSpace(), 25.0) << "reads give the same value until the drive is named again";
-    EXPECT_EQ(drives.factsRequests, 1);
+    EXPECT_EQ(drives.mediaReads['c'], 1);
 
     fact.SetDrive("D:");
     EXPECT_EQ(fact.DriveType(), 5);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,16 @@ public:
     void AnswerCreation(std::int32_t status);
     // An error raised on the way, `hresult` being what the failing step gave.
     void FailCreation(std::int32_t hresult);
-    void AnswerListing(std::vector<SystemRestoreInstance> instances);
+
+    // A restore point as a test writes it; a field without a value is null.
+    struct RestorePoint {
+        std::optional<std::string> SequenceNumber;
+        std::optional<std::string> Description;
+        std::optional<std::string> CreationTime;
+    };
+    // What every InstancesOf answers, whatever class it names.
+    void AnswerListing(const std::vector<RestorePoint>& points);
+    void AnswerInstances(std::vector<ManagementInstance> instances);
     void FailListing(std::int32_t hresult);
     // Every query that binds "Winmgmts:" fails too, once this is called.
     void FailToBind();
@@ -40,25 +50,29 @@ public:
 
     struct QueryRequest {
         std::string moniker;
-        std::string query;
+        std::string query;  // or the class of an InstancesOf
         std::vector<std::string> properties;
+
+        friend bool operator==(const QueryRequest&, const QueryRequest&) = default;
     };
     const std::vector<QueryRequest>& QueryRequests() const { return queryRequests_; }
+    const std::vector<QueryRequest>& ListingRequests() const { return listingRequests_; }
 
     const std::vector<CreateRequest>& CreateRequests() const { return createRequests_; }
-    int ListingRequests() const { return listingRequests_; }
 
     ManagementResult<std::int32_t> CreateRestorePoint(const std::string& description, std::int32_t restorePointType,
                                                       std::int16_t eventType) override;
-    ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override;
+    ManagementResult<std::vector<ManagementInstance>> InstancesOf(const std::string& moniker,
+                                                                  const std::string& className,
+                                                                  const std::vector<std::string>& properties) override;
     ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
                                                                 const std::vector<std::string>& properties) override;
 
 private:
     ManagementResult<std::int32_t> creation_{0};
-    ManagementResult<std::vector<SystemRestoreInstance>> listing_{std::vector<SystemRestoreInstance>{}};
+    ManagementResult<std::vector<ManagementInstance>> listing_{std::vector<ManagementInstance>{}};
     std::vector<CreateRequest> createRequests_;
-    int listingRequests_ = 0;
+    std::vector<QueryRequest> listingRequests_;
     std::map<std::string, ManagementResult<std::vector<ManagementInstance>>> queries_;
     bool bindFails_ = false;
     std::vector<QueryRequest> queryRequests_;

@@ -145,54 +145,61 @@ ManagementResult<std::int64_t> VariantNumber(const VARIANT& value) {
     return static_cast<std::int64_t>(number.Get().llVal);
 }
 
-// Each element of a one-dimensional array, as a VARIANT of its own.
-template <class Read>
-ManagementResult<bool> EachElement(SAFEARRAY& array, VARTYPE elementType, Read read) {
+// Each element of a one-dimensional array as a VARIANT of its own; one that
+// cannot be read is empty.
+ManagementResult<std::vector<Variant>> Elements(SAFEARRAY& array, VARTYPE elementType) {
     if (SafeArrayGetDim(&array) != 1) return FailureOf(DISP_E_TYPEMISMATCH);
     LONG lower = 0;
     LONG upper = -1;
     SafeArrayGetLBound(&array, 1, &lower);
     SafeArrayGetUBound(&array, 1, &upper);
+    std::vector<Variant> elements;
     for (LONG i = lower; i <= upper; ++i) {
-        Variant element;
-        VARIANT* slot = element.Receive();
-        HRESULT status = S_OK;
+        VARIANT* slot = elements.emplace_back().Receive();
         if (elementType == VT_VARIANT) {
-            status = SafeArrayGetElement(&array, &i, slot);
-        } else {
-            slot->vt = elementType;
-            status = SafeArrayGetElement(&array, &i, &slot->llVal);
-            if (FAILED(status)) slot->vt = VT_EMPTY;
+            SafeArrayGetElement(&array, &i, slot);
+            continue;
         }
-        if (FAILED(status)) return FailureOf(status);
-        if (ManagementResult<bool> done = read(element.Get()); !done) return done;
+        slot->vt = elementType;
+        if (FAILED(SafeArrayGetElement(&array, &i, &slot->llVal))) slot->vt = VT_EMPTY;
     }
-    return true;
+    return elements;
 }
 
+// An array of variants holds numbers when it holds a whole number and no text,
+// whatever else it holds.
+bool HoldsNumbers(VARTYPE elementType, const std::vector<Variant>& elements) {
+    if (elementType != VT_VARIANT) return IsWholeNumber(elementType);
+    bool number = false;
+    for (const Variant& element : elements) {
+        if (element.Get().vt == VT_BSTR) return false;
+        number = number || IsWholeNumber(element.Get().vt);
+    }
+    return number;
+}
+
+// An element that cannot be converted adds nothing: a list of numbers goes
+// without it, a list of texts keeps an empty text in its place.
 ManagementResult<ManagementValue> ArrayValue(const VARIANT& value) {
     SAFEARRAY* array = (value.vt & VT_BYREF) ? *value.pparray : value.parray;
     if (!array) return ManagementValue{};
     const VARTYPE elementType = value.vt & VT_TYPEMASK;
-    if (IsWholeNumber(elementType)) {
+    const ManagementResult<std::vector<Variant>> elements = Elements(*array, elementType);
+    if (!elements) return elements.Failure();
+    if (HoldsNumbers(elementType, elements.Value())) {
         std::vector<std::int64_t> numbers;
-        ManagementResult<bool> read = EachElement(*array, elementType, [&](const VARIANT& element) -> ManagementResult<bool> {
-            ManagementResult<std::int64_t> number = VariantNumber(element);
-            if (!number) return number.Failure();
-            numbers.push_back(number.Value());
-            return true;
-        });
-        if (!read) return read.Failure();
+        for (const Variant& element : elements.Value()) {
+            if (!IsWholeNumber(element.Get().vt)) continue;
+            if (const ManagementResult<std::int64_t> number = VariantNumber(element.Get()))
+                numbers.push_back(number.Value());
+        }
         return ManagementValue{std::move(numbers)};
     }
     std::vector<std::string> texts;
-    ManagementResult<bool> read = EachElement(*array, elementType, [&](const VARIANT& element) -> ManagementResult<bool> {
-        ManagementResult<std::optional<std::string>> text = VariantText(element);
-        if (!text) return text.Failure();
-        texts.push_back(text.Value().value_or(std::string{}));
-        return true;
-    });
-    if (!read) return read.Failure();
+    for (const Variant& element : elements.Value()) {
+        const ManagementResult<std::optional<std::string>> text = VariantText(element.Get());
+        texts.push_back(text ? text.Value().value_or(std::string{}) : std::string{});
+    }
     return ManagementValue{std::move(texts)};
 }
 

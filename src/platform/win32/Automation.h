@@ -40,8 +40,9 @@ ManagementResult<std::vector<ComPtr<IDispatch>>> CollectionItems(const VARIANT& 
 ManagementResult<std::optional<std::string>> VariantText(const VARIANT& value);
 
 // A value as the program reads properties: Booleans and whole numbers as
-// such, arrays of numbers or of anything else (as texts), everything else as
-// text. Null and empty are the empty value.
+// such, arrays of numbers (so declared, or variants holding numbers and no
+// text) or of anything else (as texts), everything else as text. Null and
+// empty are the empty value.
 ManagementResult<ManagementValue> VariantValue(const VARIANT& value);
 
 // A numeric status, whether it arrives signed or unsigned, as its 32 bits.

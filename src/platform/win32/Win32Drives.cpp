@@ -11,33 +11,48 @@ namespace brivex {
 
 namespace {
 
-std::wstring RootOf(wchar_t letter) { return std::wstring(1, letter) + L":\\"; }
+wchar_t LetterOf(char letter) { return static_cast<wchar_t>(std::towlower(static_cast<unsigned char>(letter))); }
 
-// Removable and optical drives are not read to list them: an empty drive
-// would make the list wait, or the system ask for a disk.
-bool ListLabel(UINT type) { return type == DRIVE_FIXED || type == DRIVE_RAMDISK || type == DRIVE_REMOTE; }
+std::wstring RootOf(char letter) { return std::wstring(1, LetterOf(letter)) + L":\\"; }
 
 }  // namespace
 
-std::vector<std::string> Win32Drives::DriveList() {
-    std::vector<std::string> drives;
+std::vector<char> Win32Drives::Letters() {
+    std::vector<char> letters;
     const DWORD mask = GetLogicalDrives();
-    for (int i = 0; i < 26; ++i) {
-        if (!(mask & (1u << i))) continue;
-        const wchar_t letter = static_cast<wchar_t>(L'a' + i);
-        std::string entry = Narrow(std::wstring(1, letter) + L":");
-        wchar_t label[MAX_PATH + 1] = {};
-        if (ListLabel(GetDriveTypeW(RootOf(letter).c_str())) &&
-            GetVolumeInformationW(RootOf(letter).c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0) &&
-            label[0])
-            entry += " [" + Narrow(label) + "]";
-        drives.push_back(entry);
-    }
-    return drives;
+    for (int i = 0; i < 26; ++i)
+        if (mask & (1u << i)) letters.push_back(static_cast<char>('a' + i));
+    return letters;
+}
+
+// The system answers from the drive's entry in its own table of devices, without reading the medium.
+int Win32Drives::DriveType(char letter) { return static_cast<int>(GetDriveTypeW(RootOf(letter).c_str())); }
+
+std::string Win32Drives::VolumeLabel(char letter) {
+    wchar_t label[MAX_PATH + 1] = {};
+    if (!GetVolumeInformationW(RootOf(letter).c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0))
+        return {};
+    return Narrow(label);
+}
+
+// The user's remembered mapping, which the system keeps in the user's own
+// registry: a local read, where asking the network providers could wait on the
+// server. A mapping made for the session only is not remembered there.
+std::string Win32Drives::RemoteName(char letter) {
+    const std::wstring key = L"Network\\" + std::wstring(1, LetterOf(letter));
+    HKEY mapping = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &mapping) != ERROR_SUCCESS) return {};
+    wchar_t path[MAX_PATH + 1] = {};
+    DWORD type = 0;
+    DWORD size = sizeof path - sizeof path[0];  // room for the terminator a stored text may lack
+    const LONG status = RegQueryValueExW(mapping, L"RemotePath", nullptr, &type, reinterpret_cast<BYTE*>(path), &size);
+    RegCloseKey(mapping);
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
+    return Narrow(path);
 }
 
 DriveFacts Win32Drives::Facts(char letter) {
-    const std::wstring root = RootOf(static_cast<wchar_t>(std::towlower(static_cast<wint_t>(letter))));
+    const std::wstring root = RootOf(letter);
     DriveFacts facts;
     facts.driveType = static_cast<int>(GetDriveTypeW(root.c_str()));
     const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);  // an empty drive answers, it does not ask

@@ -1,7 +1,5 @@
 #include "platform/win32/WmiManagementService.h"
 
-#include <utility>
-
 #include "platform/win32/Automation.h"
 #include "platform/win32/Win32AnsiCodec.h"
 
@@ -9,28 +7,8 @@ namespace brivex {
 
 namespace {
 
-// The creation moniker names the class object itself and asks for
-// impersonation; the listing one is the bare namespace, default impersonation.
+// The creation moniker names the class object itself and asks for impersonation.
 constexpr wchar_t kRestoreClassMoniker[] = L"winmgmts:{impersonationLevel=impersonate}!root/default:SystemRestore";
-constexpr wchar_t kRestoreNamespaceMoniker[] = L"winmgmts:root/default";
-
-ManagementResult<SystemRestoreInstance> ReadInstance(IDispatch& object) {
-    using Field = std::optional<std::string> SystemRestoreInstance::*;
-    static constexpr std::pair<const wchar_t*, Field> kProperties[] = {
-        {L"SequenceNumber", &SystemRestoreInstance::SequenceNumber},
-        {L"Description", &SystemRestoreInstance::Description},
-        {L"CreationTime", &SystemRestoreInstance::CreationTime},
-    };
-    SystemRestoreInstance instance;
-    for (const auto& [name, field] : kProperties) {
-        ManagementResult<Variant> value = CallMember(object, name);
-        if (!value) return value.Failure();
-        ManagementResult<std::optional<std::string>> text = VariantText(value.Value().Get());
-        if (!text) return text.Failure();
-        instance.*field = std::move(text.Value());
-    }
-    return instance;
-}
 
 // A property the object does not know, or whose value cannot be read or
 // converted, reads as null: the caller shows nothing for it and goes on.
@@ -39,6 +17,26 @@ ManagementValue PropertyValue(IDispatch& object, const std::string& name) {
     if (!value) return {};
     ManagementResult<ManagementValue> converted = VariantValue(value.Value().Get());
     return converted ? converted.Value() : ManagementValue{};
+}
+
+// Binds `moniker`, calls its `method` with the one text `argument`, and reads
+// `properties` of every item of the collection the call answers.
+ManagementResult<std::vector<ManagementInstance>> Instances(const std::string& moniker, const wchar_t* method,
+                                                            const std::string& argument,
+                                                            const std::vector<std::string>& properties) {
+    ManagementResult<ComPtr<IDispatch>> services = BindMoniker(Widen(moniker).c_str());
+    if (!services) return services.Failure();
+    const Bstr argumentText(Widen(argument));
+    ManagementResult<Variant> collection = CallMember(*services.Value(), method, {ByValue(argumentText)});
+    if (!collection) return collection.Failure();
+    ManagementResult<std::vector<ComPtr<IDispatch>>> items = CollectionItems(collection.Value().Get());
+    if (!items) return items.Failure();
+    std::vector<ManagementInstance> instances;
+    for (const ComPtr<IDispatch>& item : items.Value()) {
+        ManagementInstance& instance = instances.emplace_back();
+        for (const std::string& property : properties) instance[property] = PropertyValue(*item, property);
+    }
+    return instances;
 }
 
 }  // namespace
@@ -58,40 +56,16 @@ ManagementResult<std::int32_t> WmiManagementService::CreateRestorePoint(const st
     return VariantStatus(answer.Value().Get());
 }
 
-ManagementResult<std::vector<SystemRestoreInstance>> WmiManagementService::InstancesOfSystemRestore() {
+ManagementResult<std::vector<ManagementInstance>> WmiManagementService::InstancesOf(
+    const std::string& moniker, const std::string& className, const std::vector<std::string>& properties) {
     EnterApartment();
-    ManagementResult<ComPtr<IDispatch>> services = BindMoniker(kRestoreNamespaceMoniker);
-    if (!services) return services.Failure();
-    const Bstr className(L"SystemRestore");
-    ManagementResult<Variant> collection = CallMember(*services.Value(), L"InstancesOf", {ByValue(className)});
-    if (!collection) return collection.Failure();
-    ManagementResult<std::vector<ComPtr<IDispatch>>> items = CollectionItems(collection.Value().Get());
-    if (!items) return items.Failure();
-    std::vector<SystemRestoreInstance> instances;
-    for (const ComPtr<IDispatch>& item : items.Value()) {
-        ManagementResult<SystemRestoreInstance> instance = ReadInstance(*item);
-        if (!instance) return instance.Failure();
-        instances.push_back(std::move(instance.Value()));
-    }
-    return instances;
+    return Instances(moniker, L"InstancesOf", className, properties);
 }
 
 ManagementResult<std::vector<ManagementInstance>> WmiManagementService::ExecQuery(
     const std::string& moniker, const std::string& query, const std::vector<std::string>& properties) {
     EnterApartment();
-    ManagementResult<ComPtr<IDispatch>> services = BindMoniker(Widen(moniker).c_str());
-    if (!services) return services.Failure();
-    const Bstr queryText(Widen(query));
-    ManagementResult<Variant> collection = CallMember(*services.Value(), L"ExecQuery", {ByValue(queryText)});
-    if (!collection) return collection.Failure();
-    ManagementResult<std::vector<ComPtr<IDispatch>>> items = CollectionItems(collection.Value().Get());
-    if (!items) return items.Failure();
-    std::vector<ManagementInstance> instances;
-    for (const ComPtr<IDispatch>& item : items.Value()) {
-        ManagementInstance& instance = instances.emplace_back();
-        for (const std::string& property : properties) instance[property] = PropertyValue(*item, property);
-    }
-    return instances;
+    return Instances(moniker, L"ExecQuery", query, properties);
 }
 
 void WmiManagementService::EnterApartment() {

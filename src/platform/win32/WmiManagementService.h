@@ -15,7 +15,9 @@ class WmiManagementService final : public ManagementService {
 public:
     ManagementResult<std::int32_t> CreateRestorePoint(const std::string& description, std::int32_t restorePointType,
                                                       std::int16_t eventType) override;
-    ManagementResult<std::vector<SystemRestoreInstance>> InstancesOfSystemRestore() override;
+    ManagementResult<std::vector<ManagementInstance>> InstancesOf(const std::string& moniker,
+                                                                  const std::string& className,
+                                                                  const std::vector<std::string>& properties) override;
     ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
                                                                 const std::vector<std::string>& properties) override;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 
@@ -36,6 +37,17 @@ TEST(Win32Drives_Facts, AMissingDriveHasNoFacts) {
     EXPECT_EQ(facts.driveType, 1) << "no root directory";
     EXPECT_EQ(facts.totalSpace, 0.0);
     EXPECT_EQ(facts.volumeName, "");
+}
+
+TEST(Win32Drives_RemoteName, TheUsersRememberedMappingAndNothingForAnUnmappedLetter) {
+    const std::wstring share = L"\\\\serveur\\partag\u00e9";
+    ASSERT_EQ(SHSetValueW(HKEY_CURRENT_USER, L"Network\\Q", L"RemotePath", REG_SZ, share.c_str(),
+                          static_cast<DWORD>((share.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    Win32Drives drives;
+    EXPECT_EQ(drives.RemoteName('q'), "\\\\serveur\\partag\u00e9");
+    EXPECT_EQ(drives.RemoteName('R'), "");
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Network\\Q");
 }
 
 TEST(Win32FileFinder_FindFiles, NamesOfMatchingFilesOnly) {

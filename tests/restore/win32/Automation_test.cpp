@@ -283,6 +283,36 @@ TEST(Automation_VariantText, AnArrayHasNoTextAndIsAFailure) {
     EXPECT_EQ(text.Failure(), FailureOf(DISP_E_TYPEMISMATCH));
 }
 
+// A one-dimensional array of variants holding copies of `elements`.
+Variant VariantArray(std::vector<VARIANT> elements) {
+    Variant array;
+    VARIANT* value = array.Receive();
+    value->vt = VT_ARRAY | VT_VARIANT;
+    value->parray = SafeArrayCreateVector(VT_VARIANT, 0, static_cast<ULONG>(elements.size()));
+    for (LONG i = 0; i < static_cast<LONG>(elements.size()); ++i) SafeArrayPutElement(value->parray, &i, &elements[i]);
+    return array;
+}
+
+TEST(Automation_VariantValue, ArraysOfVariantsKeepTheirNumbersAndAnUnusableElementAddsNothing) {
+    VARIANT small{}, byte{}, error{}, text{};
+    small.vt = VT_I2;
+    small.iVal = 7;
+    byte.vt = VT_UI1;
+    byte.bVal = 9;
+    error.vt = VT_ERROR;
+    const Bstr language(L"fr|FR|iso8859-1");
+    text.vt = VT_BSTR;
+    text.bstrVal = language.Get();
+    ScriptedObject object;
+    EXPECT_EQ(VariantValue(VariantArray({NumberValue(4), small, byte}).Get()).Value(),
+              ManagementValue(std::vector<std::int64_t>{4, 7, 9}));
+    EXPECT_EQ(VariantValue(VariantArray({NumberValue(4), ObjectValue(&object), error, NumberValue(40)}).Get()).Value(),
+              ManagementValue(std::vector<std::int64_t>{4, 40}));
+    EXPECT_EQ(VariantValue(VariantArray({text, error, text}).Get()).Value(),
+              ManagementValue(std::vector<std::string>{"fr|FR|iso8859-1", "", "fr|FR|iso8859-1"}));
+    EXPECT_EQ(object.References(), 1u);
+}
+
 TEST(Automation_VariantStatus, SignedAndUnsignedKeepTheirBits) {
     EXPECT_EQ(VariantStatus(NumberValue(0)).Value(), 0);
     EXPECT_EQ(VariantStatus(NumberValue(1058)).Value(), 1058);

@@ -33,17 +33,19 @@ TEST_F(WmiManagementService_UnderWine, CreationReachesTheMethodAndIsRefusedAsNot
     EXPECT_EQ(answer.Failure().status, kNotFound);
 }
 
-TEST_F(WmiManagementService_UnderWine, ListingYieldsTheOneInstanceWithOnlyItsSequenceNumber) {
-    const auto instances = management.InstancesOfSystemRestore();
+TEST_F(WmiManagementService_UnderWine, ListingYieldsTheOneInstanceAndAPropertyThatCannotBeReadSpoilsNothing) {
+    const auto instances = management.InstancesOf("winmgmts:root/default", "SystemRestore",
+                                                  {"Description", "NoSuchProperty", "SequenceNumber"});
     ASSERT_TRUE(instances) << std::hex << instances.Failure().status;
-    const std::vector<SystemRestoreInstance> expected = {{"0", std::nullopt, std::nullopt}};
+    const std::vector<ManagementInstance> expected = {
+        {{"Description", {}}, {"NoSuchProperty", {}}, {"SequenceNumber", std::int64_t{0}}}};
     EXPECT_EQ(instances.Value(), expected);
 }
 
 TEST_F(WmiManagementService_UnderWine, RequestsCanBeRepeated) {
     for (int round = 0; round < 3; ++round) {
         EXPECT_EQ(management.CreateRestorePoint("Nom", 0, 100).Failure().status, kNotFound);
-        EXPECT_EQ(management.InstancesOfSystemRestore().Value().size(), 1u);
+        EXPECT_EQ(ListRestorePoints(management).Value().size(), 1u);
     }
 }
 
@@ -64,7 +66,7 @@ TEST(WmiManagementService_Apartment, TheFirstRequestEntersOneAndTheServiceLeaves
             ASSERT_FALSE(created);
             EXPECT_NE(created.Failure().status, static_cast<std::int32_t>(CO_E_NOTINITIALIZED));
             EXPECT_EQ(ApartmentProbe(), S_FALSE);
-            const auto listed = management.InstancesOfSystemRestore();
+            const auto listed = ListRestorePoints(management);
             ASSERT_TRUE(listed);
             EXPECT_EQ(listed.Value().size(), 1u);
         }
