@@ -1,5 +1,6 @@
 #include "backup/Sysbackup.h"
 
+#include "graphics/Marks.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
 #include "restore/RestorePointService.h"
@@ -69,6 +70,8 @@ void Sysbackup::Layout() {
     SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "backup.background");
     TopButtons_XP1.SetPosition(look::DesignBounds(kWidth - 44, 10, 28, 24));
     TopButtons_XP1.SetLook(look::Text(11, true, 0, ui::Appearance::Align::Center));
+    // Drawn rather than written, as the information window's close button, so the two look alike.
+    TopButtons_XP1.SetPicture(kCloseMarkPicture);
     for (ui::Label* text : {&NoRestorePoint, &ListingFailed}) text->SetVisible(false);
 
     for (ui::FramePlus* frame : {&FramePlus1, &FramePlus2})

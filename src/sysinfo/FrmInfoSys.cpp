@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 
+#include "graphics/Marks.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
 #include "sysinfo/DrivePanel.h"
@@ -348,6 +349,8 @@ void FrmInfoSys::Layout() {
     SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "infosys.background");
 
     TopButtons_XP1.SetPosition(look::DesignBounds(kWidth - 44, 10, 26, 24));
+    // The cross the backup window's close button has; the caption stays empty, as designed.
+    TopButtons_XP1.SetPicture(kCloseMarkPicture);
     Label15.SetPosition(look::DesignBounds(kWidth - 112, 14, 62, 16));
     Label15.SetLook(look::Text(8.25, true, look::kWhite, ui::Appearance::Align::Right));
 
