@@ -369,11 +369,14 @@ void FrmInfoSys::Layout() {
     const ui::Appearance valueLook = look::Text(8.25, true, look::kInk);
 
     // Drives: the list, six rows, the gauge.
+    // A caption beside a box or a list shares its row and its baseline.
+    ui::Appearance besideBox = captionLook;
+    besideBox.middle = true;
     Label4.PlaceIn(lec);
-    Label4.SetPosition(look::DesignBounds(14, 38, 100, 18));
-    Label4.SetLook(captionLook);
+    Label4.SetPosition(look::DesignBounds(14, 34, 100, 24));
+    Label4.SetLook(besideBox);
     Drive1.PlaceIn(lec);
-    Drive1.SetPosition(look::DesignBounds(170, 34, 200, 200));
+    Drive1.SetPosition(look::DesignBounds(170, 34, 200, 24));
     ui::Label* driveValues[] = {&Label43, &Label44, &Label45, &Label46, &Label47, &Label48};
     for (std::size_t i = 0; i < 6; ++i) {
         const int y = 80 + static_cast<int>(i) * 28;
@@ -390,8 +393,8 @@ void FrmInfoSys::Layout() {
     for (std::size_t i = 0; i < kRowCount; ++i) {
         const int y = 36 + static_cast<int>(i) * 42;
         for (auto* captions : {&windowsCaptions_, &pcCaptions_}) {
-            (*captions)[i]->SetPosition(look::DesignBounds(14, y + 4, 206, 18));
-            (*captions)[i]->SetLook(captionLook);
+            (*captions)[i]->SetPosition(look::DesignBounds(14, y, 206, 24));
+            (*captions)[i]->SetLook(besideBox);
         }
         for (auto* rows : {&windowsRows_, &pcRows_}) {
             (*rows)[i]->SetPosition(look::DesignBounds(222, y, 220, 24));

@@ -3,6 +3,8 @@
 // and fire its handler once, and what the program sets fires nothing.
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "lang/TempFolder.h"
 #include "platform/win32/Win32AnsiCodec.h"
@@ -10,6 +12,7 @@
 #include "platform/win32/Win32FileFinder.h"
 #include "ui/DriveList.h"
 #include "ui/FileList.h"
+#include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/TextBox.h"
 #include "ui/win32/FormTesting.h"
@@ -20,7 +23,9 @@ namespace {
 struct ListsForm : Form {
     explicit ListsForm(FileFinder& files) : Form("FrmLists", "Listes"), files_(files) {
         SetDesign(9000, 6000, "");
-        Text1.SetPosition({150, 150, 3000, 300});
+        Label1.SetPosition({150, 150, 1500, 360});
+        Label1.SetLook(beside);
+        Text1.SetPosition({1800, 150, 1500, 360});
         List1.SetPosition({150, 600, 3000, 1500});
         Combo1.SetPosition({150, 2300, 3000, 315});
         Drive1.SetPosition({3450, 150, 3000, 315});
@@ -38,6 +43,12 @@ struct ListsForm : Form {
     int comboClicks = 0;
     int driveChanges = 0;
     int fileClicks = 0;
+    Appearance beside = [] {
+        Appearance look;
+        look.middle = true;
+        return look;
+    }();
+    Label Label1{*this, "Label1", "Mon point"};
     TextBox Text1{*this, "Text1", "Mon point"};
     ListBox List1{*this, "List1"};
     ComboBox Combo1{*this, "Combo1"};
@@ -78,6 +89,45 @@ void ClickItem(HWND list, int index) {
     RECT item{};
     SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     ClickAt(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+}
+
+int Height(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r.bottom - r.top;
+}
+
+// The first and the last row of the screen, within a window inset by `inset`
+// pixels, that hold dark pixels: the top and the foot of the text it shows.
+std::pair<int, int> InkRows(HWND window, int inset) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    InflateRect(&r, -inset, -inset);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, previous);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    std::pair<int, int> rows{-1, -1};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const DWORD c = pixels[static_cast<std::size_t>(y) * width + x];
+            if ((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF) >= 300) continue;
+            if (rows.first < 0) rows.first = r.top + y;
+            rows.second = r.top + y;
+            break;
+        }
+    return rows;
 }
 
 class ListsTest : public FormTest {
@@ -151,6 +201,19 @@ TEST_F(ListsTest, ComboBoxIsADropDownListWhoseChoiceReachesTheModel) {
     RECT dropped{};
     SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_GT(dropped.bottom - dropped.top, 3 * (closed.bottom - closed.top)) << "the dropped list shows several items";
+}
+
+TEST_F(ListsTest, AOneLineBoxCentresItsLineOnTheRowOfTheCaptionBesideIt) {
+    HWND caption = WindowOf(form.Label1);
+    HWND box = WindowOf(form.Text1);
+    SetFocus(WindowOf(form.List1));  // a box with the focus shows its text chosen, in reverse
+    RedrawWindow(WindowOf(form), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    // The same words in both: their letters start and end on the same rows of the screen.
+    const std::pair<int, int> captionRows = InkRows(caption, 0);
+    EXPECT_GE(captionRows.first, 0) << "the caption is drawn";
+    EXPECT_EQ(InkRows(box, GetSystemMetrics(SM_CYEDGE) + 1), captionRows);
+    EXPECT_EQ(Height(box), Height(caption)) << "the box keeps its designed height";
 }
 
 TEST_F(ListsTest, DriveListShowsTheMachinesDrivesAndTheUsersChoiceFiresChange) {
