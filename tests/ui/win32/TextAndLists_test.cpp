@@ -27,7 +27,7 @@ struct ListsForm : Form {
         Label1.SetLook(beside);
         Text1.SetPosition({1800, 150, 1500, 360});
         List1.SetPosition({150, 600, 3000, 1500});
-        Combo1.SetPosition({150, 2300, 3000, 315});
+        Combo1.SetPosition({150, 2300, 3000, 360});
         Drive1.SetPosition({3450, 150, 3000, 315});
         File1.SetPosition({3450, 600, 3000, 1500});
         Text1.OnChange = [this] { ++changes; };
@@ -95,6 +95,16 @@ int Height(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return r.bottom - r.top;
+}
+
+int LineHeight(HWND window) {
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return metrics.tmHeight;
 }
 
 // The first and the last row of the screen, within a window inset by `inset`
@@ -214,6 +224,22 @@ TEST_F(ListsTest, AOneLineBoxCentresItsLineOnTheRowOfTheCaptionBesideIt) {
     EXPECT_GE(captionRows.first, 0) << "the caption is drawn";
     EXPECT_EQ(InkRows(box, GetSystemMetrics(SM_CYEDGE) + 1), captionRows);
     EXPECT_EQ(Height(box), Height(caption)) << "the box keeps its designed height";
+}
+
+TEST_F(ListsTest, AComboBoxIsAsHighAsATextBoxAndItsListLinesKeepAMarginRoundTheirText) {
+    HWND combo = WindowOf(form.Combo1);
+    for (const char* item : {"Optimisation Velmora", "Application setup", "Hardware setup"}) form.Combo1.AddItem(item);
+    EXPECT_EQ(Height(combo), Height(WindowOf(form.Text1))) << "closed, at the height of its design";
+    const int line = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_GE(line, LineHeight(combo) + 4) << "two pixels above and below the text, descenders included";
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &parts));
+    RECT list{};
+    GetClientRect(parts.hwndList, &list);
+    EXPECT_GE(list.bottom, 3 * line) << "every item shows whole";
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 TEST_F(ListsTest, DriveListShowsTheMachinesDrivesAndTheUsersChoiceFiresChange) {
