@@ -133,16 +133,6 @@ TEST(Controls_Frame, APressOnThePanelIsAPressOnTheWindowUnlessTheWindowIsDisable
     EXPECT_EQ(presses, 1);
 }
 
-TEST(Controls_ButtonPlus, ANameForScreenReadersFromTheCaptionOrWithoutOneFromTheTip) {
-    Panel form;
-    form.Command1.SetToolTipText("Lance l'optimisation");
-    EXPECT_EQ(form.Command1.AccessibleName(), "&Optimiser Windows");
-    form.Command1.SetCaption("");
-    EXPECT_EQ(form.Command1.AccessibleName(), "Lance l'optimisation");
-    form.Command1.SetToolTipText("");
-    EXPECT_EQ(form.Command1.AccessibleName(), "");
-}
-
 TEST(Controls_OptionButton, TheFirstOfEachContainerStartsAGroup) {
     Panel form;
     EXPECT_TRUE(form.Option1.StartsGroup());

@@ -84,26 +84,19 @@ TEST_F(KeyboardTest, TheFocusComesBackToItsControlWhenTheWindowIsActiveAgain) {
     EXPECT_EQ(GetFocus(), WindowOf(form.List1));
 }
 
-// The Ctrl key held down for one test, as the thread's keyboard state tells it.
-class ControlHeld {
-public:
-    ControlHeld() { Hold(0x80); }
-    ~ControlHeld() { Hold(0); }
-
-private:
-    static void Hold(BYTE state) {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = state;
-        SetKeyboardState(keys);
-    }
-};
+// The Ctrl key down (or up) as the thread's keyboard state tells it.
+void HoldControl(bool down) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
 
 TEST_F(KeyboardTest, CtrlCAsksTheWindowToCopyOncePerPressNotOncePerRepeat) {
     int copies = 0;
     form.OnCopy = [&] { ++copies; };
     SetFocus(WindowOf(form.Command1));
-    ControlHeld control;
+    HoldControl(true);
     constexpr LPARAM kRepeat = 1 << 30;
     for (const LPARAM state : {LPARAM{1}, 1 | kRepeat, 1 | kRepeat, 1 | kRepeat})
         PostMessageW(GetFocus(), WM_KEYDOWN, 'C', state);
@@ -111,6 +104,7 @@ TEST_F(KeyboardTest, CtrlCAsksTheWindowToCopyOncePerPressNotOncePerRepeat) {
     Pump();
     EXPECT_EQ(copies, 1) << "held down: one copy";
     Press('C');
+    HoldControl(false);
     EXPECT_EQ(copies, 2) << "pressed again";
 }
 

@@ -24,7 +24,7 @@ struct ListsForm : Form {
     explicit ListsForm(FileFinder& files) : Form("FrmLists", "Listes"), files_(files) {
         SetDesign(9000, 6000, "");
         Label1.SetPosition({150, 150, 1500, 360});
-        Label1.SetLook(beside);
+        Label1.SetLook(Appearance{.middle = true});
         Text1.SetPosition({1800, 150, 1500, 360});
         List1.SetPosition({150, 600, 3000, 1500});
         Combo1.SetPosition({150, 2300, 3000, 360});
@@ -43,11 +43,6 @@ struct ListsForm : Form {
     int comboClicks = 0;
     int driveChanges = 0;
     int fileClicks = 0;
-    Appearance beside = [] {
-        Appearance look;
-        look.middle = true;
-        return look;
-    }();
     Label Label1{*this, "Label1", "Mon point"};
     TextBox Text1{*this, "Text1", "Mon point"};
     ListBox List1{*this, "List1"};
@@ -113,30 +108,16 @@ std::pair<int, int> InkRows(HWND window, int inset) {
     RECT r{};
     GetWindowRect(window, &r);
     InflateRect(&r, -inset, -inset);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, previous);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     std::pair<int, int> rows{-1, -1};
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const DWORD c = pixels[static_cast<std::size_t>(y) * width + x];
-            if ((c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF) >= 300) continue;
-            if (rows.first < 0) rows.first = r.top + y;
-            rows.second = r.top + y;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const COLORREF c = GetPixel(screen, x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) >= 300) continue;
+            rows = {rows.first < 0 ? y : rows.first, y};
             break;
         }
+    ReleaseDC(nullptr, screen);
     return rows;
 }
 
