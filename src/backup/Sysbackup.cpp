@@ -1,5 +1,6 @@
 #include "backup/Sysbackup.h"
 
+#include "graphics/Marks.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
 #include "restore/RestorePointService.h"
@@ -69,6 +70,8 @@ void Sysbackup::Layout() {
     SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "backup.background");
     TopButtons_XP1.SetPosition(look::DesignBounds(kWidth - 44, 10, 28, 24));
     TopButtons_XP1.SetLook(look::Text(11, true, 0, ui::Appearance::Align::Center));
+    // Drawn rather than written, as the information window's close button, so the two look alike.
+    TopButtons_XP1.SetPicture(kCloseMarkPicture);
     for (ui::Label* text : {&NoRestorePoint, &ListingFailed}) text->SetVisible(false);
 
     for (ui::FramePlus* frame : {&FramePlus1, &FramePlus2})
@@ -81,11 +84,14 @@ void Sysbackup::Layout() {
         control->PlaceIn(FramePlus1);
     Label1.SetPosition(look::DesignBounds(14, 28, inner, 68));
     Label1.SetLook(look::Text(9, false, look::kInk));
-    Label2.SetPosition(look::DesignBounds(14, 114, 200, 18));
+    // Each caption shares its row and its baseline with the box beside it; the two boxes are of one height.
+    Label2.SetPosition(look::DesignBounds(14, 110, 200, 22));
     Text1.SetPosition(look::DesignBounds(222, 110, inner - 208, 22));
-    Label3.SetPosition(look::DesignBounds(14, 152, 200, 18));
+    Label3.SetPosition(look::DesignBounds(14, 148, 200, 22));
     Combo1.SetPosition(look::DesignBounds(222, 148, inner - 208, 22));
-    for (ui::Label* label : {&Label2, &Label3}) label->SetLook(look::Text(8.25, true, look::kInk));
+    ui::Appearance besideBox = look::Text(8.25, true, look::kInk);
+    besideBox.middle = true;
+    for (ui::Label* label : {&Label2, &Label3}) label->SetLook(besideBox);
     Command2.SetPosition(look::DesignBounds(14, buttonsTop, 130, 34));
     BrivexCmd1.SetPosition(look::DesignBounds(156, buttonsTop, 130, 34));
     Command1.SetPosition(look::DesignBounds(14 + inner - 130, buttonsTop, 130, 34));

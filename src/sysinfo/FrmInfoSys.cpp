@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 
+#include "graphics/Marks.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
 #include "sysinfo/DrivePanel.h"
@@ -348,6 +349,8 @@ void FrmInfoSys::Layout() {
     SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "infosys.background");
 
     TopButtons_XP1.SetPosition(look::DesignBounds(kWidth - 44, 10, 26, 24));
+    // The cross the backup window's close button has; the caption stays empty, as designed.
+    TopButtons_XP1.SetPicture(kCloseMarkPicture);
     Label15.SetPosition(look::DesignBounds(kWidth - 112, 14, 62, 16));
     Label15.SetLook(look::Text(8.25, true, look::kWhite, ui::Appearance::Align::Right));
 
@@ -366,11 +369,14 @@ void FrmInfoSys::Layout() {
     const ui::Appearance valueLook = look::Text(8.25, true, look::kInk);
 
     // Drives: the list, six rows, the gauge.
+    // A caption beside a box or a list shares its row and its baseline.
+    ui::Appearance besideBox = captionLook;
+    besideBox.middle = true;
     Label4.PlaceIn(lec);
-    Label4.SetPosition(look::DesignBounds(14, 38, 100, 18));
-    Label4.SetLook(captionLook);
+    Label4.SetPosition(look::DesignBounds(14, 34, 100, 24));
+    Label4.SetLook(besideBox);
     Drive1.PlaceIn(lec);
-    Drive1.SetPosition(look::DesignBounds(170, 34, 200, 200));
+    Drive1.SetPosition(look::DesignBounds(170, 34, 200, 24));
     ui::Label* driveValues[] = {&Label43, &Label44, &Label45, &Label46, &Label47, &Label48};
     for (std::size_t i = 0; i < 6; ++i) {
         const int y = 80 + static_cast<int>(i) * 28;
@@ -387,8 +393,8 @@ void FrmInfoSys::Layout() {
     for (std::size_t i = 0; i < kRowCount; ++i) {
         const int y = 36 + static_cast<int>(i) * 42;
         for (auto* captions : {&windowsCaptions_, &pcCaptions_}) {
-            (*captions)[i]->SetPosition(look::DesignBounds(14, y + 4, 206, 18));
-            (*captions)[i]->SetLook(captionLook);
+            (*captions)[i]->SetPosition(look::DesignBounds(14, y, 206, 24));
+            (*captions)[i]->SetLook(besideBox);
         }
         for (auto* rows : {&windowsRows_, &pcRows_}) {
             (*rows)[i]->SetPosition(look::DesignBounds(222, y, 220, 24));

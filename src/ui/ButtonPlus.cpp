@@ -9,4 +9,9 @@ void ButtonPlus::Click() {
     if (OnClick) OnClick();
 }
 
+std::string ButtonPlus::AccessibleName() const {
+    std::string caption = Caption();
+    return caption.empty() ? ToolTipText() : caption;
+}
+
 }  // namespace brivex::ui

@@ -33,7 +33,17 @@ struct Appearance {
     bool bold = false;
     std::uint32_t foreColor = 0x000000;
     Align align = Align::Left;
+    // The text centred on the control's height rather than set at its top: a
+    // caption so placed beside a one-line box shares the box's baseline.
+    bool middle = false;
 };
+
+// Where a line of text (or a block of lines) centred on a height starts: the
+// one rule a centred caption and a one-line box both follow, so that their
+// texts meet at every resolution. Text taller than the height starts at the top.
+constexpr int CentredLineTop(int height, int lineHeight) {
+    return height > lineHeight ? (height - lineHeight) / 2 : 0;
+}
 
 class Control {
 public:

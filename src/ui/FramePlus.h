@@ -11,6 +11,11 @@ class FramePlus final : public PeeredControl<ControlPeer> {
 public:
     FramePlus(Form& form, std::string name, std::string caption, std::optional<int> index = std::nullopt)
         : PeeredControl(form, std::move(name), index, {{"Caption", std::move(caption)}, {"ToolTipText", {}}}) {}
+
+    // User input from the peer: a mouse button pressed on the panel itself, not
+    // on a control in it. The panel is part of the window's background, so the
+    // window takes the press as its own (and lets the user drag it by it).
+    void PressedOnBackground();
 };
 
 }  // namespace brivex::ui

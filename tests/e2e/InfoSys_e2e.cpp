@@ -108,7 +108,15 @@ TEST_F(InfoSysE2e, PanelsShowWinesRegistryMemoryAndBiosThenCloseBackToTheMainWin
     EXPECT_NE(copied.find(L"Syst\u00e8me d'exploitation :\t" + product.value_or(L"") + L"\r\n"), std::wstring::npos)
         << std::string(copied.begin(), copied.end());
 
-    PostMessageW(window, WM_CLOSE, 0, 0);
+    // The close button shows a drawn cross and no caption: a screen reader finds it by the name its tip gives it.
+    HWND close = nullptr;
+    for (HWND child : Children(window)) {
+        wchar_t className[16] = {};
+        GetClassNameW(child, className, 16);
+        if (TextOf(child) == L"Quitter" && lstrcmpiW(className, L"Button") == 0) close = child;
+    }
+    ASSERT_NE(close, nullptr) << "a button named Quitter";
+    Click(close);
     EXPECT_TRUE(Poll(5000, [&] { return !IsWindow(window) || !IsWindowVisible(window); }));
     EXPECT_TRUE(Poll(5000, [&] { return IsIconic(main) == FALSE && IsWindowVisible(main); })) << "restored";
     Click(FindChild(main, L"Quitter"));

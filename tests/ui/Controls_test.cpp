@@ -122,6 +122,17 @@ TEST(Controls_Handlers, DisabledControlOrWindowIgnoresTheUser) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(Controls_Frame, APressOnThePanelIsAPressOnTheWindowUnlessTheWindowIsDisabled) {
+    Panel form;
+    int presses = 0;
+    form.OnMouseDown = [&] { ++presses; };
+    form.Frame1.PressedOnBackground();
+    EXPECT_EQ(presses, 1);
+    form.SetEnabled(false);
+    form.Frame1.PressedOnBackground();
+    EXPECT_EQ(presses, 1);
+}
+
 TEST(Controls_OptionButton, TheFirstOfEachContainerStartsAGroup) {
     Panel form;
     EXPECT_TRUE(form.Option1.StartsGroup());

@@ -9,6 +9,7 @@
 #include "app/FrmHome.h"
 #include "base/Units.h"
 #include "graphics/win32/ArtTools.h"
+#include "graphics/win32/MarkArt.h"
 #include "backup/win32/BackupArt.h"
 #include "optimise/win32/RebootArt.h"
 #include "settings/win32/SettingsArt.h"
@@ -64,15 +65,19 @@ void StagePicture(HDC dc, const RECT& area, int stage) {
         }
     }
     Disc(dc, cx, cy, r / 2, kWhite, kPale);
-    const std::wstring label = stage == 8 ? L"\u2713" : std::to_wstring(stage);
-    Text(dc, label.c_str(), RECT{cx - r / 2, cy - r / 2, cx + r / 2, cy + r / 2}, r / 2 + 4, FW_BOLD, kNavy,
-         DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (stage == 8) {
+        DrawMark(dc, CheckMark(CentredSquare({cx - r / 2, cy - r / 2, cx + r / 2, cy + r / 2}, 64)), kNavy);
+        return;
+    }
+    Text(dc, std::to_wstring(stage).c_str(), RECT{cx - r / 2, cy - r / 2, cx + r / 2, cy + r / 2}, r / 2 + 4, FW_BOLD,
+         kNavy, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 }  // namespace
 
 void RegisterProgramArt() {
     ui::RegisterArt("home.background", &HomeBackground);
+    RegisterMarkArt();
     for (int stage = 0; stage <= 8; ++stage)
         ui::RegisterArt("stage." + std::to_string(stage),
                         [stage](HDC dc, const RECT& area) { StagePicture(dc, area, stage); });

@@ -1,6 +1,7 @@
 #include "ui/win32/ButtonPlusPainter.h"
 
 #include "base/Units.h"
+#include "ui/win32/Art.h"
 #include "ui/win32/Gdi.h"
 
 namespace brivex::ui {
@@ -51,7 +52,7 @@ int Px(HDC dc, int designPixels) { return ScaleDesignPixels(designPixels, GetDev
 
 }  // namespace
 
-void PaintButtonPlus(HDC dc, const RECT& area, const std::wstring& caption, HFONT font, ButtonPlusState state) {
+void PaintButtonPlus(HDC dc, const RECT& area, const ButtonPlusFace& face, HFONT font, ButtonPlusState state) {
     const Palette& palette = state.disabled ? kDisabled : state.pressed ? kPressed : state.hover ? kHover : kNormal;
     RECT plate = area;
     InflateRect(&plate, -1, -1);
@@ -62,7 +63,8 @@ void PaintButtonPlus(HDC dc, const RECT& area, const std::wstring& caption, HFON
     Selected selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, palette.text);
-    DrawTextW(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (face.picture.empty() || !PaintArt(face.picture, dc, text))
+        DrawTextW(dc, face.caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (state.focused) {
         RECT focus = plate;
         InflateRect(&focus, -Px(dc, 3), -Px(dc, 3));

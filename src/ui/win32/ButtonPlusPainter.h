@@ -13,8 +13,15 @@ struct ButtonPlusState {
     bool hover = false;
 };
 
+// What a button shows on its plate: its caption, or a picture of the
+// program's own in its place, drawn in the caption's colour.
+struct ButtonPlusFace {
+    std::wstring caption;
+    std::string picture;
+};
+
 // The face of the program's push buttons: a rounded, softly shaded plate.
-void PaintButtonPlus(HDC dc, const RECT& area, const std::wstring& caption, HFONT font, ButtonPlusState state);
+void PaintButtonPlus(HDC dc, const RECT& area, const ButtonPlusFace& face, HFONT font, ButtonPlusState state);
 
 // A captioned panel: a translucent-looking rounded plate with its title on top.
 void PaintFramePanel(HDC dc, const RECT& area, const std::wstring& caption, HFONT font);

@@ -25,6 +25,20 @@ ButtonPlusPeer::~ButtonPlusPeer() {
     if (Handle()) RemoveWindowSubclass(Handle(), &ButtonPlusPeer::SubclassProc, kSubclassId);
 }
 
+void ButtonPlusPeer::SetText(const std::string&) { ShowName(); }
+
+void ButtonPlusPeer::SetToolTip(const std::string& text) {
+    ShowToolTip(text);
+    ShowName();
+}
+
+void ButtonPlusPeer::ShowName() {
+    const std::string name = button_.AccessibleName();
+    if (name_ == name) return;
+    name_ = name;
+    ShowText(name);
+}
+
 void ButtonPlusPeer::Command(int code) {
     if (code == BN_CLICKED) button_.Click();
 }
@@ -40,7 +54,8 @@ bool ButtonPlusPeer::DrawItem(const DRAWITEMSTRUCT& item) {
     state.disabled = item.itemState & ODS_DISABLED;
     state.focused = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT);
     state.hover = hover_;
-    PaintButtonPlus(buffer.Get(), RECT{0, 0, width, height}, Widen(button_.Caption()), Font(), state);
+    PaintButtonPlus(buffer.Get(), RECT{0, 0, width, height}, {Widen(button_.Caption()), button_.PictureName()}, Font(),
+                    state);
     BitBlt(item.hDC, client.left, client.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
     return true;
 }

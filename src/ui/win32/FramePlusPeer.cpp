@@ -59,6 +59,11 @@ LRESULT FramePlusPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             backdrop_.CopyBehind(reinterpret_cast<HDC>(wParam), client);
             return 0;
         }
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            frame_.PressedOnBackground();
+            return 0;
         case WM_COMMAND:
         case WM_DRAWITEM:
         case WM_CTLCOLORSTATIC:

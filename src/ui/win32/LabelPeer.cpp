@@ -85,8 +85,13 @@ void LabelPeer::Paint() {
         SetTextColor(buffer.Get(), IsWindowEnabled(Handle()) ? label_.Look().foreColor : GetSysColor(COLOR_GRAYTEXT));
         RECT area = client;
         const std::wstring text = Widen(label_.Caption());
-        DrawTextW(buffer.Get(), text.c_str(), -1, &area,
-                  DT_WORDBREAK | DT_NOPREFIX | TextAlignment(label_.Look().align));
+        const UINT format = DT_WORDBREAK | DT_NOPREFIX | TextAlignment(label_.Look().align);
+        if (label_.Look().middle) {
+            RECT needed = client;
+            DrawTextW(buffer.Get(), text.c_str(), -1, &needed, format | DT_CALCRECT);
+            area.top += CentredLineTop(client.bottom, needed.bottom - needed.top);
+        }
+        DrawTextW(buffer.Get(), text.c_str(), -1, &area, format);
     }
     BitBlt(dc, 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
     EndPaint(Handle(), &paint);

@@ -19,10 +19,12 @@ bool HoldsSelection(HWND window) {
 }
 
 // Ctrl+C copies the selected text, as everywhere; with none selected, the
-// window itself is asked to copy (WM_COPY), and may copy what it shows.
+// window itself is asked to copy (WM_COPY), and may copy what it shows. Once
+// per press: the keys held down repeat, and a window's copy may be slow to make.
 bool IsWindowCopy(const MSG& message) {
-    return message.message == WM_KEYDOWN && message.wParam == 'C' && (GetKeyState(VK_CONTROL) & 0x8000) &&
-           !(GetKeyState(VK_MENU) & 0x8000) && !HoldsSelection(message.hwnd);
+    constexpr LPARAM kRepeated = 1 << 30;  // the key was already down
+    return message.message == WM_KEYDOWN && message.wParam == 'C' && !(message.lParam & kRepeated) &&
+           (GetKeyState(VK_CONTROL) & 0x8000) && !(GetKeyState(VK_MENU) & 0x8000) && !HoldsSelection(message.hwnd);
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 // Wine: what the user does reaches the model and fires the handler once; what
 // the program sets fires nothing.
 
+#include <vector>
+
 #include "ui/ButtonPlus.h"
 #include "ui/CheckBox.h"
 #include "ui/FramePlus.h"
 #include "ui/OptionButton.h"
+#include "ui/win32/Art.h"
 #include "ui/win32/FormTesting.h"
 
 namespace brivex::ui::testing {
@@ -24,6 +27,9 @@ struct ButtonsForm : Form {
         Option2.SetPosition({150, 700, 2400, 300});
         Option3.SetPosition({150, 1100, 2400, 300});
         Option4.SetPosition({150, 1500, 2400, 300});
+        Close1.SetPosition({5700, 150, 390, 360});
+        Close1.SetToolTipText("Quitter");
+        Close1.SetPicture("test.cross");
         Option1.SetValue(true);
         for (Control* counted : Controls()) clicks[counted] = 0;
         const auto count = [this](Control& control) { return [this, &control] { ++clicks[&control]; }; };
@@ -49,6 +55,7 @@ struct ButtonsForm : Form {
     OptionButton Option2{*this, "Option2", "English"};
     OptionButton Option3{*this, "Option3", "Deutsch"};
     OptionButton Option4{*this, "Option4", "Ailleurs"};
+    ButtonPlus Close1{*this, "Close1", ""};
 };
 
 class ButtonsTest : public FormTest {
@@ -78,6 +85,22 @@ TEST_F(ButtonsTest, EachIsANamedChildWindowOfItsContainer) {
     }
     form.Check1.SetCaption("Lancer au d\u00e9marrage");
     EXPECT_EQ(TextOf(WindowOf(form.Check1)), L"Lancer au d\u00e9marrage");
+}
+
+TEST_F(ButtonsTest, ButtonPlusWithoutACaptionIsNamedByItsTipAndShowsItsPictureInstead) {
+    HWND button = WindowOf(form.Close1);
+    EXPECT_EQ(TextOf(button), L"Quitter");
+    form.Close1.SetToolTipText("Quit");
+    EXPECT_EQ(TextOf(button), L"Quit") << "translated with its tip";
+    form.Close1.SetCaption("Fermer");
+    EXPECT_EQ(TextOf(button), L"Fermer") << "a caption is the name";
+    form.Close1.SetCaption("");
+    EXPECT_EQ(TextOf(button), L"Quit");
+
+    std::vector<RECT> painted;
+    RegisterArt("test.cross", [&](HDC, const RECT& area) { painted.push_back(area); });
+    RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(painted.size(), 1u);
 }
 
 TEST_F(ButtonsTest, ButtonPlusIsPressedByTheMouseTheSpaceBarAndEnter) {

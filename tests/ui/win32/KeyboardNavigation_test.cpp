@@ -84,5 +84,29 @@ TEST_F(KeyboardTest, TheFocusComesBackToItsControlWhenTheWindowIsActiveAgain) {
     EXPECT_EQ(GetFocus(), WindowOf(form.List1));
 }
 
+// The Ctrl key down (or up) as the thread's keyboard state tells it.
+void HoldControl(bool down) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+TEST_F(KeyboardTest, CtrlCAsksTheWindowToCopyOncePerPressNotOncePerRepeat) {
+    int copies = 0;
+    form.OnCopy = [&] { ++copies; };
+    SetFocus(WindowOf(form.Command1));
+    HoldControl(true);
+    constexpr LPARAM kRepeat = 1 << 30;
+    for (const LPARAM state : {LPARAM{1}, 1 | kRepeat, 1 | kRepeat, 1 | kRepeat})
+        PostMessageW(GetFocus(), WM_KEYDOWN, 'C', state);
+    PostMessageW(GetFocus(), WM_KEYUP, 'C', 0xC0000001);
+    Pump();
+    EXPECT_EQ(copies, 1) << "held down: one copy";
+    Press('C');
+    HoldControl(false);
+    EXPECT_EQ(copies, 2) << "pressed again";
+}
+
 }  // namespace
 }  // namespace brivex::ui::testing

@@ -62,6 +62,17 @@ TEST_F(PanelsTest, HidingAPanelHidesWhatIsInItAndTheClicksOfItsControlsStillArri
     EXPECT_TRUE(IsWindowVisible(WindowOf(form.Check1)));
 }
 
+TEST_F(PanelsTest, APressOnAPanelIsAPressOnTheWindowButAPressOnItsControlsIsNot) {
+    int presses = 0;
+    form.OnMouseDown = [&] { ++presses; };
+    for (const UINT button : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN})
+        SendMessageW(WindowOf(form.Inner), button, 0, Point(4, 4));
+    EXPECT_EQ(presses, 3) << "a panel inside a panel too";
+    Click(WindowOf(form.Check1));
+    Click(WindowOf(form.Label1));
+    EXPECT_EQ(presses, 3);
+}
+
 TEST_F(PanelsTest, APicturePaintsTheDrawingItsModelNames) {
     std::vector<RECT> painted;
     RegisterArt("test.square", [&](HDC dc, const RECT& area) {

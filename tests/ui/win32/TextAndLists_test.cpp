@@ -3,6 +3,8 @@
 // and fire its handler once, and what the program sets fires nothing.
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "lang/TempFolder.h"
 #include "platform/win32/Win32AnsiCodec.h"
@@ -10,6 +12,7 @@
 #include "platform/win32/Win32FileFinder.h"
 #include "ui/DriveList.h"
 #include "ui/FileList.h"
+#include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/TextBox.h"
 #include "ui/win32/FormTesting.h"
@@ -20,9 +23,11 @@ namespace {
 struct ListsForm : Form {
     explicit ListsForm(FileFinder& files) : Form("FrmLists", "Listes"), files_(files) {
         SetDesign(9000, 6000, "");
-        Text1.SetPosition({150, 150, 3000, 300});
+        Label1.SetPosition({150, 150, 1500, 360});
+        Label1.SetLook(Appearance{.middle = true});
+        Text1.SetPosition({1800, 150, 1500, 360});
         List1.SetPosition({150, 600, 3000, 1500});
-        Combo1.SetPosition({150, 2300, 3000, 315});
+        Combo1.SetPosition({150, 2300, 3000, 360});
         Drive1.SetPosition({3450, 150, 3000, 315});
         File1.SetPosition({3450, 600, 3000, 1500});
         Text1.OnChange = [this] { ++changes; };
@@ -38,6 +43,7 @@ struct ListsForm : Form {
     int comboClicks = 0;
     int driveChanges = 0;
     int fileClicks = 0;
+    Label Label1{*this, "Label1", "Mon point"};
     TextBox Text1{*this, "Text1", "Mon point"};
     ListBox List1{*this, "List1"};
     ComboBox Combo1{*this, "Combo1"};
@@ -78,6 +84,41 @@ void ClickItem(HWND list, int index) {
     RECT item{};
     SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     ClickAt(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+}
+
+int Height(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r.bottom - r.top;
+}
+
+int LineHeight(HWND window) {
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return metrics.tmHeight;
+}
+
+// The first and the last row of the screen, within a window inset by `inset`
+// pixels, that hold dark pixels: the top and the foot of the text it shows.
+std::pair<int, int> InkRows(HWND window, int inset) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    InflateRect(&r, -inset, -inset);
+    HDC screen = GetDC(nullptr);
+    std::pair<int, int> rows{-1, -1};
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const COLORREF c = GetPixel(screen, x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) >= 300) continue;
+            rows = {rows.first < 0 ? y : rows.first, y};
+            break;
+        }
+    ReleaseDC(nullptr, screen);
+    return rows;
 }
 
 class ListsTest : public FormTest {
@@ -151,6 +192,35 @@ TEST_F(ListsTest, ComboBoxIsADropDownListWhoseChoiceReachesTheModel) {
     RECT dropped{};
     SendMessageW(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_GT(dropped.bottom - dropped.top, 3 * (closed.bottom - closed.top)) << "the dropped list shows several items";
+}
+
+TEST_F(ListsTest, AOneLineBoxCentresItsLineOnTheRowOfTheCaptionBesideIt) {
+    HWND caption = WindowOf(form.Label1);
+    HWND box = WindowOf(form.Text1);
+    SetFocus(WindowOf(form.List1));  // a box with the focus shows its text chosen, in reverse
+    RedrawWindow(WindowOf(form), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    // The same words in both: their letters start and end on the same rows of the screen.
+    const std::pair<int, int> captionRows = InkRows(caption, 0);
+    EXPECT_GE(captionRows.first, 0) << "the caption is drawn";
+    EXPECT_EQ(InkRows(box, GetSystemMetrics(SM_CYEDGE) + 1), captionRows);
+    EXPECT_EQ(Height(box), Height(caption)) << "the box keeps its designed height";
+}
+
+TEST_F(ListsTest, AComboBoxIsAsHighAsATextBoxAndItsListLinesKeepAMarginRoundTheirText) {
+    HWND combo = WindowOf(form.Combo1);
+    for (const char* item : {"Optimisation Velmora", "Application setup", "Hardware setup"}) form.Combo1.AddItem(item);
+    EXPECT_EQ(Height(combo), Height(WindowOf(form.Text1))) << "closed, at the height of its design";
+    const int line = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_GE(line, LineHeight(combo) + 4) << "two pixels above and below the text, descenders included";
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &parts));
+    RECT list{};
+    GetClientRect(parts.hwndList, &list);
+    EXPECT_GE(list.bottom, 3 * line) << "every item shows whole";
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 TEST_F(ListsTest, DriveListShowsTheMachinesDrivesAndTheUsersChoiceFiresChange) {
