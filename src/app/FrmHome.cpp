@@ -90,8 +90,8 @@ FrmHome::FrmHome(Program& program)
 }
 
 void FrmHome::OpenTool(WindowKind kind) {
-    program_.Open(kind);
-    SetWindowState(ui::WindowState::Minimized);
+    // A window that could not be made, or is still loading, leaves the main window as it was.
+    if (program_.Open(kind)) SetWindowState(ui::WindowState::Minimized);
 }
 
 void FrmHome::Layout() {

@@ -282,7 +282,7 @@ TEST_F(Backup_Opening, ASecondPressBringsTheSameWindowBackAndMinimisesTheMainWin
     Home().ButtonPlus6.Click();
     EXPECT_EQ(&Watched().Backup(), &window);
     EXPECT_EQ(Home().State(), ui::WindowState::Minimized);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load Sysbackup"), 1);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "create Sysbackup"), 1);
 }
 
 }  // namespace

@@ -293,7 +293,7 @@ TEST_F(SettingsWindow_Opening, TwoPressesOfConfigurationLeaveOneWindowAndMinimis
     Home().cmd.Click();
     EXPECT_EQ(&Watched().Settings(), &window);
     EXPECT_EQ(Home().State(), ui::WindowState::Minimized);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmSettings"), 1);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "create FrmSettings"), 1);
     EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "show FrmSettings"), 2);
     EXPECT_TRUE(forms.IsShown(Home())) << "modeless: the main window stays";
 }

@@ -96,7 +96,7 @@ TEST_F(InfoSys_Window, InfoSystemeShowsTheOneInstanceModelessAndMinimisesTheMain
     home.WindowStateChangedByUser(ui::WindowState::Normal);
     EXPECT_EQ(&Open(), &window);
     EXPECT_EQ(home.State(), ui::WindowState::Minimized);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmInfoSys"), 1);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "create FrmInfoSys"), 1);
     EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "show FrmInfoSys"), 2);
 }
 

@@ -330,7 +330,7 @@ TEST_F(TweakPanel_Opening, BothTweakerButtonsShowTheOneInstanceAndMinimiseTheMai
     home.ButtonPlus3.Click();
     EXPECT_EQ(&app().Tweak(), &panel);
     EXPECT_EQ(home.State(), ui::WindowState::Minimized);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmTweak"), 1);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "create FrmTweak"), 1);
     EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "show FrmTweak"), 2);
 }
 
@@ -351,7 +351,7 @@ TEST_F(TweakPanel_Opening, EveryOpeningStartsAsDesignedWithNoBoxTicked) {
     loop.AdvanceBy(500);
     panel.ReyCommand1.Click();
     Open();
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmTweak"), 2);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "create FrmTweak"), 2);
     EXPECT_EQ(Ticked(panel), 0);
     EXPECT_FALSE(panel.BrivexOpButton1.Value());
     EXPECT_FALSE(panel.BrivexPBar1.Visible());
