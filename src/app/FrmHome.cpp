@@ -5,6 +5,7 @@
 #include "app/HomeTexts.h"
 #include "base/Paths.h"
 #include "program/Program.h"
+#include "program/WindowLoad.h"
 #include "program/WindowLook.h"
 #include "restore/RestorePointService.h"
 
@@ -146,7 +147,7 @@ void FrmHome::Form_Load() {
 
     if (program_.settings.GetSetting("config", "first", "0") == "0") FirstRun();
 
-    if (SettingIsNumber(program_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
+    MakeTopmostIfAsked(program_, *this);
 
     ApplyLanguage();
     Timer2.SetEnabled(true);
@@ -163,22 +164,16 @@ void FrmHome::FirstRun() {
     SetMousePointer(ui::MousePointer::Default);
 }
 
+// The French file always carries the French stage texts too.
 void FrmHome::ApplyLanguage() {
-    const std::string frenchFile = FrenchReferenceFile(program_.AppFolder());
-    program_.trans.WriteFormTexts(*this, frenchFile);
-    program_.loop.DoEvents();
-    program_.language.ProgressMessages = FrenchProgressMessages();
-    program_.trans.WriteMessages(frenchFile);
-    program_.loop.DoEvents();
-    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", frenchFile);
-    program_.loop.DoEvents();
-    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
+    TranslateOnLoad(program_, *this, [this](const std::string& frenchFile) {
+        program_.language.ProgressMessages = FrenchProgressMessages();
+        program_.trans.WriteMessages(frenchFile);
+    });
 }
 
 void FrmHome::Form_Activate() {
-    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", FrenchReferenceFile(program_.AppFolder()));
-    program_.loop.DoEvents();
-    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
+    TranslateFromChosenLanguage(program_, *this);
     const LocalTime now = program_.platform.system.Now();
     Label4.SetCaption(DateText(now.day, now.month, now.year));
 }
