@@ -145,7 +145,7 @@ void FrmHome::Form_Load() {
     Timer1.SetEnabled(false);
     OptimisationDone = false;
 
-    if (program_.settings.GetSetting("config", "first", "0") == "0") FirstRun();
+    if (program_.settings.Get(setting::First) == "0") FirstRun();
 
     MakeTopmostIfAsked(program_, *this);
 
@@ -160,7 +160,7 @@ void FrmHome::FirstRun() {
                                        restorepointtype::ApplicationInstall);
     program_.dialogs.MsgBox(made ? hometexts::kRestorePointMade : hometexts::kRestoreDisabled, ui::mb::Information, "");
     // Set whatever the outcome: the first-run restore point is attempted once per user.
-    program_.settings.SaveSetting("config", "first", "1");
+    program_.settings.Save(setting::First, "1");
     SetMousePointer(ui::MousePointer::Default);
 }
 

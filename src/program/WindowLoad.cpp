@@ -5,7 +5,7 @@
 namespace brivex {
 
 void MakeTopmostIfAsked(Program& program, ui::Form& window) {
-    if (SettingIsNumber(program.settings.GetSetting("config", "ontop", "0"), 1)) window.MakeTopmost();
+    if (program.settings.ReadsAs(setting::OnTop, 1)) window.MakeTopmost();
 }
 
 void TranslateOnLoad(Program& program, ui::Form& window,
@@ -22,7 +22,7 @@ void TranslateOnLoad(Program& program, ui::Form& window,
 
 void TranslateFromChosenLanguage(Program& program, ui::Form& window) {
     program.language.CurrentLanguageFile =
-        program.settings.GetSetting("FILES", "LNG", FrenchReferenceFile(program.AppFolder()));
+        program.settings.Get(setting::LanguageFile, FrenchReferenceFile(program.AppFolder()));
     program.loop.DoEvents();
     program.trans.TranslateForm(window, program.language.CurrentLanguageFile);
 }

@@ -14,14 +14,15 @@ ui::FileList::Finder FinderOf(Program& program) {
     return [&files = program.platform.files](const std::string& wildcardPath) { return files.FindFiles(wildcardPath); };
 }
 
-// The six options: each box and its entry in "config", in the order they are loaded and saved.
+// The six options: each box and its entry, in the order they are loaded and saved.
 struct Option {
     ui::CheckBox FrmSettings::*box;
-    const char* key;
+    Setting entry;
 };
 constexpr Option kOptions[] = {
-    {&FrmSettings::Doc, "Doc"},          {&FrmSettings::press, "Press"},      {&FrmSettings::Ontop, "ontop"},
-    {&FrmSettings::WinStart, "Winstart"}, {&FrmSettings::Check2, "optistart"}, {&FrmSettings::Check3, "optitweak"},
+    {&FrmSettings::Doc, setting::Doc},          {&FrmSettings::press, setting::Press},
+    {&FrmSettings::Ontop, setting::OnTop},      {&FrmSettings::WinStart, setting::WinStart},
+    {&FrmSettings::Check2, setting::OptiStart}, {&FrmSettings::Check3, setting::OptiTweak},
 };
 
 }  // namespace
@@ -93,7 +94,7 @@ void FrmSettings::ReturnToDesignState() {
 
 void FrmSettings::AfterTranslation() {
     for (const Option& option : kOptions)
-        (this->*option.box).SetValue(CheckBoxValueFromSetting(program_.settings.GetSetting("config", option.key, "0")));
+        (this->*option.box).SetValue(CheckBoxValueFromSetting(program_.settings.Get(option.entry)));
     MakeTopmostIfAsked(program_, *this);
 
     // A missing folder lists nothing; nothing is said about it.
@@ -114,13 +115,13 @@ void FrmSettings::Apply() {
         program_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
 
     for (const Option& option : kOptions)
-        program_.settings.SaveSetting("config", option.key, std::to_string((this->*option.box).Value()));
+        program_.settings.Save(option.entry, std::to_string((this->*option.box).Value()));
 
     // Without a file chosen the language stays: the folder alone would name no
     // file, and every text of every window would fall back to its design.
     if (Check1.Value() == 1 && File1.ListIndex() >= 0) {
         program_.language.CurrentLanguageFile = JoinPath(JoinPath(program_.AppFolder(), "Lang"), File1.SelectedText());
-        program_.settings.SaveSetting("FILES", "LNG", program_.language.CurrentLanguageFile);
+        program_.settings.Save(setting::LanguageFile, program_.language.CurrentLanguageFile);
         program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
     }
     // The main window comes back and relabels itself.

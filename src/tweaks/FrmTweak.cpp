@@ -172,7 +172,7 @@ void FrmTweak::ApplyTicked(TweakSwitch which) {
     Timer1.SetEnabled(true);
 
     // Before the first write: a restore point made after the writes could not undo them.
-    if (SettingIsNumber(program_.settings.GetSetting("config", "optitweak", "0"), 1))
+    if (program_.settings.ReadsAs(setting::OptiTweak, 1))
         MakeRestorePoint(program_.platform.management, kTweakRestorePoint, restorepointtype::ModifySettings);
     SaveUndoFile();
 
