@@ -111,7 +111,8 @@ void FrmSettings::Apply() {
     if (WinStart.Value() == 1)
         program_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, RunValueData(program_.AppFolder()),
                                 regtype::String);
-    else
+    // A restart still pending needs the entry: it brings the finishing window up.
+    else if (program_.settings.Get(setting::Reboot) != "ok")
         program_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
 
     for (const Option& option : kOptions)

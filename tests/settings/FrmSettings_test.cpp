@@ -283,5 +283,14 @@ TEST_F(SettingsWindow_Apply, TheFirstFileOfTheListCanBeChosen) {
     EXPECT_EQ(Stored("FILES", "LNG"), folder.Path("Lang\\Deutsch.lng"));
 }
 
+TEST_F(SettingsWindow_Apply, ARestartPendingWhenTheUserAppliesKeepsTheRunValueTheUntickedBoxWouldDelete) {
+    registry.PutValue(regroot::LocalMachine, kRun, "Velmora Doziv", {regtype::String, {'x'}});
+    FrmSettings& window = Open();
+    settings.SaveSetting("Brivex Doziv", "config", "reboot", "ok");  // an optimisation finished meanwhile
+    window.BrivexCmd6.Click();
+    EXPECT_TRUE(registry.FindValue(regroot::LocalMachine, kRun, "Velmora Doziv"));
+    EXPECT_EQ(Saves(), SixSaved("000000")) << "the rest of the apply as ever";
+}
+
 }  // namespace
 }  // namespace brivex::testing
