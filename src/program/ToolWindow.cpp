@@ -10,6 +10,7 @@ ToolWindow::ToolWindow(Program& program, std::string name, std::string caption, 
     OnLoad = [this] { Form_Load(); };
     OnUnload = [this] { Form_Unload(); };
     OnMouseDown = [this] { BeginDrag(); };
+    OnCancel = [this] { Close(); };
 }
 
 void ToolWindow::Close() { program_.forms.Unload(*this); }

@@ -19,14 +19,14 @@ class Program;
 // when the window follows "ontop" and the settings ask for it, the
 // translation protocol, then the window's own last steps.
 // Unload (by any means): the window's own stop, then the main window back to
-// its normal state.
+// its normal state. Escape closes the window as its close commands do.
 class ToolWindow : public ui::Form {
 protected:
     enum class StaysOnTop { AsTheSettingsSay, Never };
 
     ToolWindow(Program& program, std::string name, std::string caption, StaysOnTop onTop);
 
-    // Unloads the window, which brings the main window back: its close commands do this.
+    // Unloads the window, which brings the main window back.
     void Close();
 
     Program& program_;

@@ -69,6 +69,8 @@ public:
     std::function<void()> OnMouseDown;
     // The user pressed Ctrl+C with no text selected in a box of the window.
     std::function<void()> OnCopy;
+    // The user pressed Escape in the window.
+    std::function<void()> OnCancel;
 
     // Kept by the form host. A form is loaded once its Load event has
     // returned; loading lasts from the window's making to then. Unloading

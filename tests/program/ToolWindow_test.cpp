@@ -95,14 +95,18 @@ TEST_F(ToolWindows, TopmostWhenOntopReadsOneForTheThreeThatFollowIt) {
     }
 }
 
-TEST_F(ToolWindows, ItsCloseCommandUnloadsItAndBringsTheMainWindowBack) {
+TEST_F(ToolWindows, ItsCloseCommandAndEscapeEachUnloadItAndBringTheMainWindowBack) {
     for (const Tool& tool : kTools) {
-        ui::Form& window = Press(tool, tool.firstPress);
-        Close(window, tool);
-        EXPECT_FALSE(forms.IsShown(window) || window.Loaded()) << window.Name();
-        EXPECT_EQ(Home().State(), ui::WindowState::Normal) << window.Name();
+        for (const bool escape : {false, true}) {
+            ui::Form& window = Press(tool, tool.firstPress);
+            if (escape) window.OnCancel();
+            else Close(window, tool);
+            EXPECT_FALSE(forms.IsShown(window) || window.Loaded()) << window.Name() << escape;
+            EXPECT_EQ(Home().State(), ui::WindowState::Normal) << window.Name() << escape;
+        }
     }
     EXPECT_FALSE(forms.Ending());
+    EXPECT_FALSE(Home().OnCancel || app().Reboot().OnCancel) << "Escape neither quits nor cuts the finishing short";
 }
 
 TEST_F(ToolWindows, EveryOpeningWritesTheDesignCaptionsAndTooltipsNotTheLastLanguagesOnes) {

@@ -257,12 +257,12 @@ TEST_F(SettingsWindow_Apply, TheLanguageStaysUnlessChangerIsTickedAndAFileChosen
     }
 }
 
-TEST_F(SettingsWindow_Apply, AnnulerSavesNothingAndRestoresTheMainWindow) {
+TEST_F(SettingsWindow_Apply, EscapeIsAnnulerItSavesNothingAndRestoresTheMainWindow) {
     FrmSettings& window = Open();
     for (const Option& option : kOptions) Box(window, option.box).Click();
     window.Check1.Click();
     Choose(window, "Deutsch.lng");
-    window.BrivexCmd1.Click();
+    window.OnCancel();
     for (const std::string& e : events) EXPECT_EQ(e.rfind("read ", 0), 0u) << e;
     EXPECT_FALSE(forms.IsShown(window));
     EXPECT_EQ(Home().State(), ui::WindowState::Normal);
