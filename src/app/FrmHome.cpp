@@ -5,6 +5,7 @@
 #include "app/HomeTexts.h"
 #include "base/Paths.h"
 #include "program/Program.h"
+#include "program/WindowLoad.h"
 #include "program/WindowLook.h"
 #include "restore/RestorePointService.h"
 
@@ -90,8 +91,8 @@ FrmHome::FrmHome(Program& program)
 }
 
 void FrmHome::OpenTool(WindowKind kind) {
-    program_.Open(kind);
-    SetWindowState(ui::WindowState::Minimized);
+    // A window that could not be made, or is still loading, leaves the main window as it was.
+    if (program_.Open(kind)) SetWindowState(ui::WindowState::Minimized);
 }
 
 void FrmHome::Layout() {
@@ -144,9 +145,9 @@ void FrmHome::Form_Load() {
     Timer1.SetEnabled(false);
     OptimisationDone = false;
 
-    if (program_.settings.GetSetting("config", "first", "0") == "0") FirstRun();
+    if (program_.settings.Get(setting::First) == "0") FirstRun();
 
-    if (SettingIsNumber(program_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
+    MakeTopmostIfAsked(program_, *this);
 
     ApplyLanguage();
     Timer2.SetEnabled(true);
@@ -159,26 +160,20 @@ void FrmHome::FirstRun() {
                                        restorepointtype::ApplicationInstall);
     program_.dialogs.MsgBox(made ? hometexts::kRestorePointMade : hometexts::kRestoreDisabled, ui::mb::Information, "");
     // Set whatever the outcome: the first-run restore point is attempted once per user.
-    program_.settings.SaveSetting("config", "first", "1");
+    program_.settings.Save(setting::First, "1");
     SetMousePointer(ui::MousePointer::Default);
 }
 
+// The French file always carries the French stage texts too.
 void FrmHome::ApplyLanguage() {
-    const std::string frenchFile = FrenchReferenceFile(program_.AppFolder());
-    program_.trans.WriteFormTexts(*this, frenchFile);
-    program_.loop.DoEvents();
-    program_.language.ProgressMessages = FrenchProgressMessages();
-    program_.trans.WriteMessages(frenchFile);
-    program_.loop.DoEvents();
-    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", frenchFile);
-    program_.loop.DoEvents();
-    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
+    TranslateOnLoad(program_, *this, [this](const std::string& frenchFile) {
+        program_.language.ProgressMessages = FrenchProgressMessages();
+        program_.trans.WriteMessages(frenchFile);
+    });
 }
 
 void FrmHome::Form_Activate() {
-    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", FrenchReferenceFile(program_.AppFolder()));
-    program_.loop.DoEvents();
-    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
+    TranslateFromChosenLanguage(program_, *this);
     const LocalTime now = program_.platform.system.Now();
     Label4.SetCaption(DateText(now.day, now.month, now.year));
 }

@@ -15,7 +15,7 @@ bool Main(Program& program) {
     if (*platformId != 2) return false;
 
     // Case matters: only the marker the optimisation itself wrote counts.
-    program.Open(program.settings.GetSetting("config", "reboot") == "ok" ? WindowKind::Reboot : WindowKind::Home);
+    program.Open(program.settings.Get(setting::Reboot) == "ok" ? WindowKind::Reboot : WindowKind::Home);
     return !program.forms.Ending();
 }
 

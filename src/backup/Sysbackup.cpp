@@ -25,7 +25,7 @@ std::optional<std::int32_t> RestorePointTypeOfEntry(int listIndex) {
 }
 
 Sysbackup::Sysbackup(Program& program)
-    : Form("Sysbackup", "Brivex System Backup"),
+    : ToolWindow(program, "Sysbackup", "Brivex System Backup", StaysOnTop::Never),
       FramePlus1(*this, "FramePlus1", "Sauvgarde des paramettres système :"),
       Label1(*this, "Label1",
              "     Brivex System Backup vous permet de créer facilement des points de restauration système sous "
@@ -43,26 +43,16 @@ Sysbackup::Sysbackup(Program& program)
       ButtonPlus1(*this, "ButtonPlus1", "&Retour"),
       TopButtons_XP1(*this, "TopButtons_XP1", "×"),
       NoRestorePoint(*this, "NoRestorePoint", "Aucun point de restauration."),
-      ListingFailed(*this, "ListingFailed", "Impossible d'obtenir la liste des points de restauration."),
-      program_(program),
-      designTexts_(FinishDesign()) {
-    Layout();
-    OnLoad = [this] { Form_Load(); };
-    OnUnload = [this] { Form_Unload(); };
-    OnMouseDown = [this] { BeginDrag(); };
-    Command2.OnClick = [this] { Command2_Click(); };
-    Command1.OnClick = [this] { Command1_Click(); };
-    ButtonPlus1.OnClick = [this] { ShowCreationView(); };
-    // Its unload restores the main window.
-    BrivexCmd1.OnClick = [this] { program_.forms.Unload(*this); };
-    TopButtons_XP1.OnClick = [this] { program_.forms.Unload(*this); };
-}
-
-DesignTexts Sysbackup::FinishDesign() {
+      ListingFailed(*this, "ListingFailed", "Impossible d'obtenir la liste des points de restauration.") {
     TopButtons_XP1.SetToolTipText("Quitter");
     // Fixed at design: the program never adds, removes or translates an entry.
     for (const char* entry : {"Optimisation Velmora", "Application setup", "Hardware setup"}) Combo1.AddItem(entry);
-    return DesignTexts(*this);
+    Layout();
+    Command2.OnClick = [this] { Command2_Click(); };
+    Command1.OnClick = [this] { Command1_Click(); };
+    ButtonPlus1.OnClick = [this] { ShowCreationView(); };
+    BrivexCmd1.OnClick = [this] { Close(); };
+    TopButtons_XP1.OnClick = [this] { Close(); };
 }
 
 void Sysbackup::Layout() {
@@ -108,25 +98,14 @@ void Sysbackup::ShowCreationView() {
     FramePlus1.SetVisible(true);
 }
 
-void Sysbackup::Form_Load() {
-    // The window was perhaps open before: it starts again as opened the first time.
-    designTexts_.Restore(*this);
+// The window was perhaps open before: it starts again as opened the first time.
+void Sysbackup::ReturnToDesignState() {
     Text1.SetText("");
     Combo1.SetListIndex(-1);
     List1.Clear();
     ShowCreationView();
     SetMousePointer(ui::MousePointer::Default);
-
-    ApplyRoundedShape();
-    const std::string frenchFile = FrenchReferenceFile(program_.AppFolder());
-    program_.trans.WriteFormTexts(*this, frenchFile);
-    program_.loop.DoEvents();
-    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", frenchFile);
-    program_.loop.DoEvents();
-    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
 }
-
-void Sysbackup::Form_Unload() { program_.MainWindow().SetWindowState(ui::WindowState::Normal); }
 
 void Sysbackup::Command2_Click() {
     // The request blocks the window: a second click, queued meanwhile, would

@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "program/DesignTexts.h"
+#include "program/ToolWindow.h"
 #include "ui/ButtonPlus.h"
-#include "ui/Form.h"
 #include "ui/FramePlus.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
@@ -13,12 +12,10 @@
 
 namespace brivex {
 
-class Program;
-
 // The system backup window: a restore point made under a name and type of the
 // user's choice, and the list of the existing ones. Two views share one place:
 // the creation view in front, the list behind it until "A&fficher".
-class Sysbackup final : public ui::Form {
+class Sysbackup final : public ToolWindow {
 public:
     explicit Sysbackup(Program& program);
 
@@ -40,18 +37,12 @@ public:
     ui::Label ListingFailed;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void ReturnToDesignState() override;
     void Command2_Click();
     void Apply();
     void Command1_Click();
     void ShowCreationView();
     void Layout();
-    DesignTexts FinishDesign();
-
-    Program& program_;
-    // Last: taken once every control exists.
-    DesignTexts designTexts_;
 };
 
 // The restore point type of an entry of the type list; none for no entry.

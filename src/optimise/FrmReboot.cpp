@@ -79,10 +79,10 @@ void FrmReboot::Timer1_Timer() {
 }
 
 void FrmReboot::Finish() {
-    program_.settings.SaveSetting("config", "reboot", "no");
+    program_.settings.Save(setting::Reboot, "no");
     // Only a text reading as 0 removes the entry; a text that is no number
     // leaves it, as nothing says the user wanted it gone.
-    if (SettingIsNumber(program_.settings.GetSetting("config", "Winstart", "0"), 0))
+    if (program_.settings.ReadsAs(setting::WinStart, 0))
         program_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
     program_.dialogs.RestartPrompt(*this);
     program_.forms.Unload(*this);

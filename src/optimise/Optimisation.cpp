@@ -18,7 +18,7 @@ void Optimisation::Command1_Click() {
     home_.window.SetMousePointer(ui::MousePointer::Hourglass);
     home_.window.SetEnabled(false);
     // Before any change, so the restore point can undo them all.
-    if (SettingIsNumber(program_.settings.GetSetting("config", "optistart", "0"), 1))
+    if (program_.settings.ReadsAs(setting::OptiStart, 1))
         MakeRestorePoint(program_.platform.management, kAutoRestorePoint, restorepointtype::ModifySettings);
     home_.Timer1.SetEnabled(true);
 
@@ -41,8 +41,8 @@ void Optimisation::Command1_Click() {
 }
 
 void Optimisation::CleanUp() {
-    if (SettingIsNumber(program_.settings.GetSetting("config", "Doc"), 1)) program_.platform.shell.ClearRecentDocuments();
-    if (SettingIsNumber(program_.settings.GetSetting("config", "press"), 1)) program_.platform.shell.EmptyClipboard();
+    if (program_.settings.ReadsAs(setting::DocAtRun, 1)) program_.platform.shell.ClearRecentDocuments();
+    if (program_.settings.ReadsAs(setting::PressAtRun, 1)) program_.platform.shell.EmptyClipboard();
 }
 
 void Optimisation::Timer1_Timer() {
@@ -67,7 +67,7 @@ void Optimisation::ShowStage(const Stage& stage) {
 void Optimisation::Finish() {
     home_.window.SetMousePointer(ui::MousePointer::Default);
     home_.OptimisationDone = true;
-    program_.settings.SaveSetting("config", "reboot", "ok");
+    program_.settings.Save(setting::Reboot, "ok");
     program_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, RunValueData(program_.AppFolder()),
                         regtype::String);
     home_.window.SetEnabled(true);

@@ -55,8 +55,8 @@ public:
     // The window's single instance, made on first use.
     ui::Form& Window(WindowKind kind);
     ui::Form& MainWindow() { return Window(WindowKind::Home); }
-    // Shows the window; the first time, it loads.
-    void Open(WindowKind kind) { forms.Show(Window(kind)); }
+    // Shows the window; the first time, it loads. True when it is on screen then.
+    bool Open(WindowKind kind) { return forms.Show(Window(kind)); }
 
 private:
     std::string appFolder_;

@@ -11,6 +11,8 @@ bool SettingIsNumber(std::string_view text, double number) {
     return value && *value == number;
 }
 
+bool Settings::ReadsAs(const Setting& setting, double number) { return SettingIsNumber(Get(setting), number); }
+
 int CheckBoxValueFromSetting(std::string_view text) {
     // The value goes through a 16-bit integer (ties to even) as a check box takes it,
     // so "1.4" ticks; "2" would be the grey state, which these boxes never use.

@@ -8,22 +8,27 @@
 #include <string_view>
 
 #include "platform/SettingsStore.h"
+#include "registry/SettingKeys.h"
 
 namespace brivex {
 
 inline constexpr std::string_view kAppTitle = "Brivex Doziv";
 
-// GetSetting and SaveSetting under the application title.
+// The entries of SettingKeys.h under the application title.
 class Settings {
 public:
     explicit Settings(SettingsStore& store) : store_(store) {}
 
-    std::string GetSetting(std::string_view section, std::string_view key, std::string_view defaultValue = {}) {
-        return store_.GetSetting(kAppTitle, section, key, defaultValue);
+    std::string Get(const Setting& setting) { return Get(setting, setting.defaultValue); }
+    // An entry whose default is known only at run time: the language file's.
+    std::string Get(const Setting& setting, std::string_view defaultValue) {
+        return store_.GetSetting(kAppTitle, setting.section, setting.key, defaultValue);
     }
-    void SaveSetting(std::string_view section, std::string_view key, std::string_view value) {
-        store_.SaveSetting(kAppTitle, section, key, value);
+    void Save(const Setting& setting, std::string_view value) {
+        store_.SaveSetting(kAppTitle, setting.section, setting.key, value);
     }
+    // The numeric test of an entry: true when its text reads as `number`.
+    bool ReadsAs(const Setting& setting, double number);
 
 private:
     SettingsStore& store_;

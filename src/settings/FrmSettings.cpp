@@ -2,6 +2,7 @@
 
 #include "base/Paths.h"
 #include "program/Program.h"
+#include "program/WindowLoad.h"
 #include "program/WindowLook.h"
 #include "registry/StartWithWindows.h"
 
@@ -13,10 +14,21 @@ ui::FileList::Finder FinderOf(Program& program) {
     return [&files = program.platform.files](const std::string& wildcardPath) { return files.FindFiles(wildcardPath); };
 }
 
+// The six options: each box and its entry, in the order they are loaded and saved.
+struct Option {
+    ui::CheckBox FrmSettings::*box;
+    Setting entry;
+};
+constexpr Option kOptions[] = {
+    {&FrmSettings::Doc, setting::Doc},          {&FrmSettings::press, setting::Press},
+    {&FrmSettings::Ontop, setting::OnTop},      {&FrmSettings::WinStart, setting::WinStart},
+    {&FrmSettings::Check2, setting::OptiStart}, {&FrmSettings::Check3, setting::OptiTweak},
+};
+
 }  // namespace
 
 FrmSettings::FrmSettings(Program& program)
-    : Form("FrmSettings", "Configuration"),
+    : ToolWindow(program, "FrmSettings", "Configuration", StaysOnTop::AsTheSettingsSay),
       Frame1(*this, "Frame1", "Les Langues"),
       Check1(*this, "Check1", "Changer"),
       File1(*this, "File1", "*.lng", FinderOf(program)),
@@ -29,22 +41,12 @@ FrmSettings::FrmSettings(Program& program)
       Check2(*this, "Check2", "Avant chaque optimisation automatique"),
       Check3(*this, "Check3", "Avant chaque optimisation Brivex Tweak"),
       BrivexCmd6(*this, "BrivexCmd6", "&Appliquer"),
-      BrivexCmd1(*this, "BrivexCmd1", "Annuler"),
-      program_(program),
-      designTexts_(FinishDesign()) {
+      BrivexCmd1(*this, "BrivexCmd1", "Annuler") {
+    File1.SetToolTipText("You can translate the lang files to others languages and send it to the author.");
     Layout();
-    OnLoad = [this] { Form_Load(); };
-    OnUnload = [this] { Form_Unload(); };
-    OnMouseDown = [this] { BeginDrag(); };
     Check1.OnClick = [this] { Check1_Click(); };
     BrivexCmd6.OnClick = [this] { Apply(); };
-    // Its unload restores the main window.
-    BrivexCmd1.OnClick = [this] { program_.forms.Unload(*this); };
-}
-
-DesignTexts FrmSettings::FinishDesign() {
-    File1.SetToolTipText("You can translate the lang files to others languages and send it to the author.");
-    return DesignTexts(*this);
+    BrivexCmd1.OnClick = [this] { Close(); };
 }
 
 void FrmSettings::Layout() {
@@ -84,42 +86,20 @@ void FrmSettings::Layout() {
     for (ui::ButtonPlus* button : {&BrivexCmd6, &BrivexCmd1}) button->SetLook(look::Text(9, true, 0));
 }
 
-void FrmSettings::MakeTopmostIfAsked() {
-    if (SettingIsNumber(program_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
-}
-
-void FrmSettings::Form_Load() {
-    // The window was perhaps open before: it starts again as designed.
-    designTexts_.Restore(*this);
+// The window was perhaps open before: it starts again as designed.
+void FrmSettings::ReturnToDesignState() {
     Check1.SetValue(0);
     File1.SetEnabled(false);
+}
 
-    ApplyRoundedShape();
-    MakeTopmostIfAsked();
-
-    const std::string frenchFile = FrenchReferenceFile(program_.AppFolder());
-    program_.trans.WriteFormTexts(*this, frenchFile);
-    program_.loop.DoEvents();
-    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", frenchFile);
-    program_.loop.DoEvents();
-    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
-
-    const auto load = [this](ui::CheckBox& box, std::string_view key) {
-        box.SetValue(CheckBoxValueFromSetting(program_.settings.GetSetting("config", key, "0")));
-    };
-    load(Doc, "Doc");
-    load(press, "Press");
-    load(Ontop, "ontop");
-    load(WinStart, "Winstart");
-    load(Check2, "optistart");
-    load(Check3, "optitweak");
-    MakeTopmostIfAsked();
+void FrmSettings::AfterTranslation() {
+    for (const Option& option : kOptions)
+        (this->*option.box).SetValue(CheckBoxValueFromSetting(program_.settings.Get(option.entry)));
+    MakeTopmostIfAsked(program_, *this);
 
     // A missing folder lists nothing; nothing is said about it.
     File1.SetPath(JoinPath(program_.AppFolder(), "Lang"));
 }
-
-void FrmSettings::Form_Unload() { program_.MainWindow().SetWindowState(ui::WindowState::Normal); }
 
 void FrmSettings::Check1_Click() {
     File1.SetEnabled(Check1.Value() == 1);
@@ -131,28 +111,22 @@ void FrmSettings::Apply() {
     if (WinStart.Value() == 1)
         program_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, RunValueData(program_.AppFolder()),
                                 regtype::String);
-    else
+    // A restart still pending needs the entry: it brings the finishing window up.
+    else if (program_.settings.Get(setting::Reboot) != "ok")
         program_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
 
-    const auto save = [this](std::string_view key, const ui::CheckBox& box) {
-        program_.settings.SaveSetting("config", key, std::to_string(box.Value()));
-    };
-    save("Doc", Doc);
-    save("Press", press);
-    save("ontop", Ontop);
-    save("Winstart", WinStart);
-    save("optistart", Check2);
-    save("optitweak", Check3);
+    for (const Option& option : kOptions)
+        program_.settings.Save(option.entry, std::to_string((this->*option.box).Value()));
 
     // Without a file chosen the language stays: the folder alone would name no
     // file, and every text of every window would fall back to its design.
     if (Check1.Value() == 1 && File1.ListIndex() >= 0) {
         program_.language.CurrentLanguageFile = JoinPath(JoinPath(program_.AppFolder(), "Lang"), File1.SelectedText());
-        program_.settings.SaveSetting("FILES", "LNG", program_.language.CurrentLanguageFile);
+        program_.settings.Save(setting::LanguageFile, program_.language.CurrentLanguageFile);
         program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
     }
-    // Its unload restores the main window, which relabels itself as it comes back.
-    program_.forms.Unload(*this);
+    // The main window comes back and relabels itself.
+    Close();
 }
 
 }  // namespace brivex

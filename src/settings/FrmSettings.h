@@ -1,20 +1,17 @@
 #pragma once
 
-#include "program/DesignTexts.h"
+#include "program/ToolWindow.h"
 #include "ui/ButtonPlus.h"
 #include "ui/CheckBox.h"
 #include "ui/FileList.h"
-#include "ui/Form.h"
 #include "ui/FramePlus.h"
 
 namespace brivex {
 
-class Program;
-
 // The settings window: the interface language and the program's options.
 // Each opening shows what the settings store holds; nothing is stored until
 // "&Appliquer", and "Annuler" stores nothing.
-class FrmSettings final : public ui::Form {
+class FrmSettings final : public ToolWindow {
 public:
     explicit FrmSettings(Program& program);
 
@@ -33,18 +30,11 @@ public:
     ui::ButtonPlus BrivexCmd1;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void ReturnToDesignState() override;
+    void AfterTranslation() override;
     void Check1_Click();
     void Apply();
-    void MakeTopmostIfAsked();
     void Layout();
-    // The texts a control kind takes no constructor argument for, then the whole design kept.
-    DesignTexts FinishDesign();
-
-    Program& program_;
-    // Last: taken once every control exists.
-    DesignTexts designTexts_;
 };
 
 // The window's design, in pixels at 96 dots per inch, which the art drawn behind it follows.

@@ -77,7 +77,7 @@ std::string AsShown(const std::string& text) {
 }  // namespace
 
 FrmInfoSys::FrmInfoSys(Program& program)
-    : Form("FrmInfoSys", "Brivex Information Sytème - Velmora Xp"),
+    : ToolWindow(program, "FrmInfoSys", "Brivex Information Sytème - Velmora Xp", StaysOnTop::AsTheSettingsSay),
       lec(*this, "lec", "Informations sur les Lecteurs :"),
       win(*this, "win", "Information Windows :"),
       mem(*this, "mem", "Information Mémoire :"),
@@ -123,32 +123,24 @@ FrmInfoSys::FrmInfoSys(Program& program)
       Text1(*this, "Text1", kBiosHelp),
       List1(*this, "List1"),
       BiosHelp(*this, "BiosHelp", kBiosHelp),
-      program_(program),
       driveCaptions_(MakeArray<ui::Label>(*this, "LabelLec", lec, kDriveCaptions)),
       windowsCaptions_(MakeArray<ui::Label>(*this, "LabelWin", win, Captions(kWindowsRows))),
       windowsRows_(MakeArray<ui::TextBox>(*this, "TextWin", win, DesignTextsOf(kWindowsRows))),
       memoryCaptions_(MakeArray<ui::Label>(*this, "LabelMem", mem, kMemoryCaptions)),
       pcCaptions_(MakeArray<ui::Label>(*this, "LabelPc", pc, Captions(kPcRows))),
-      pcRows_(MakeArray<ui::TextBox>(*this, "TextPc", pc, DesignTextsOf(kPcRows))),
-      designTexts_(*this) {
+      pcRows_(MakeArray<ui::TextBox>(*this, "TextPc", pc, DesignTextsOf(kPcRows))) {
     TopButtons_XP1.SetToolTipText("Quitter");
     Command1.SetToolTipText(kNetTip);
     BrivexCmd9.SetToolTipText(kNetTip);
     BrivexCmd10.SetToolTipText(kNetTip);
-    // The tooltips are design texts too.
-    designTexts_ = DesignTexts(*this);
     Layout();
-    OnLoad = [this] { Form_Load(); };
-    OnUnload = [this] { Form_Unload(); };
-    OnMouseDown = [this] { BeginDrag(); };
     OnCopy = [this] { program_.platform.shell.CopyText(MachineReport()); };
     BrivexCmd1.OnClick = [this] { ShowPanel(lec); };
     BrivexCmd4.OnClick = [this] { ShowPanel(mem); };
     BrivexCmd3.OnClick = [this] { ShowPanel(bios); };
     BrivexCmd2.OnClick = [this] { FillWindows(); };
     BrivexCmd5.OnClick = [this] { FillPc(); };
-    // Its unload restores the main window.
-    TopButtons_XP1.OnClick = [this] { program_.forms.Unload(*this); };
+    TopButtons_XP1.OnClick = [this] { Close(); };
     Drive1.OnChange = [this] { RefreshDriveFacts(); };
     Timer1.OnTick = [this] { RefreshMemory(); };
     Command1.OnClick = [this] { ReleaseMemory(); };
@@ -165,8 +157,8 @@ ui::Label& FrmInfoSys::Caption(const ui::FramePlus& panel, std::size_t row) {
     return *captions[row];
 }
 
+// The window was perhaps open before: it starts again as designed.
 void FrmInfoSys::ReturnToDesignState() {
-    designTexts_.Restore(*this);
     for (std::size_t i = 0; i < kRowCount; ++i) {
         windowsRows_[i]->SetText(std::string(kWindowsRows[i].designText));
         pcRows_[i]->SetText(std::string(kPcRows[i].designText));
@@ -179,32 +171,21 @@ void FrmInfoSys::ReturnToDesignState() {
     List1.Clear();
     List1.SetVisible(false);
     Text1.SetVisible(true);
+    // The memory refresh starts with the window.
+    Timer1.SetEnabled(true);
 }
 
-void FrmInfoSys::Form_Load() {
-    // The window was perhaps open before: it starts again as designed.
-    ReturnToDesignState();
-    Timer1.SetEnabled(true);
-    ApplyRoundedShape();
+void FrmInfoSys::AfterTranslation() {
+    // After the translation: the facts of this machine are no design texts
+    // and must not reach the language files.
     Drive1.Fill(program_.platform.drives.DriveList(), program_.AppFolder());
     RefreshDriveFacts();
-    if (SettingIsNumber(program_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
-
-    const std::string frenchFile = FrenchReferenceFile(program_.AppFolder());
-    program_.trans.WriteFormTexts(*this, frenchFile);
-    program_.loop.DoEvents();
-    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", frenchFile);
-    program_.loop.DoEvents();
-    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
     characteristicTexts_ = BiosCharacteristicTexts();
     Text1.SetText(BiosHelp.Caption());
 }
 
-void FrmInfoSys::Form_Unload() {
-    // The memory refresh goes with the window.
-    Timer1.SetEnabled(false);
-    program_.MainWindow().SetWindowState(ui::WindowState::Normal);
-}
+// The memory refresh goes with the window.
+void FrmInfoSys::StopOnUnload() { Timer1.SetEnabled(false); }
 
 void FrmInfoSys::ShowPanel(const ui::FramePlus& chosen) {
     for (ui::FramePlus* panel : {&pc, &win, &bios, &lec, &mem}) panel->SetVisible(panel == &chosen);

@@ -4,13 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "program/DesignTexts.h"
+#include "program/ToolWindow.h"
 #include "progressbar/BarControl.h"
 #include "sysinfo/BiosReport.h"
 #include "ui/ButtonPlus.h"
 #include "ui/DriveList.h"
 #include "ui/DrvFact.h"
-#include "ui/Form.h"
 #include "ui/FramePlus.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
@@ -19,13 +18,11 @@
 
 namespace brivex {
 
-class Program;
-
 // The system information window: five panels stacked at one place (drives,
 // Windows, memory, BIOS, PC), one brought to the front by each button of the
 // left column. The memory figures refresh twice a second for as long as the
 // window is open; the other panels are read when their button is pressed.
-class FrmInfoSys final : public ui::Form {
+class FrmInfoSys final : public ToolWindow {
 public:
     explicit FrmInfoSys(Program& program);
 
@@ -99,8 +96,9 @@ public:
     std::string MachineReport();
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void ReturnToDesignState() override;
+    void AfterTranslation() override;
+    void StopOnUnload() override;
     void ShowPanel(const ui::FramePlus& chosen);
     void FillWindows();
     void FillPc();
@@ -110,10 +108,8 @@ private:
     void ShowBiosReport();
     void ShowBiosCharacteristics();
     void ReportServiceDown();
-    void ReturnToDesignState();
     void Layout();
 
-    Program& program_;
     std::vector<std::unique_ptr<ui::Label>> driveCaptions_;
     std::vector<std::unique_ptr<ui::Label>> windowsCaptions_;
     std::vector<std::unique_ptr<ui::TextBox>> windowsRows_;
@@ -122,8 +118,6 @@ private:
     std::vector<std::unique_ptr<ui::TextBox>> pcRows_;
     float totalPhysical_ = 0;
     CharacteristicTexts characteristicTexts_;
-    // Last: taken once every control exists.
-    DesignTexts designTexts_;
 };
 
 // The window's design, in pixels at 96 dots per inch, which the art drawn behind it follows.

@@ -24,7 +24,7 @@ ui::Appearance StateLook(TweakState state) {
 }  // namespace
 
 FrmTweak::FrmTweak(Program& program)
-    : Form("FrmTweak", "  Personnalisation de Windows  - Velmora Xp"),
+    : ToolWindow(program, "FrmTweak", "  Personnalisation de Windows  - Velmora Xp", StaysOnTop::AsTheSettingsSay),
       BrivexCB1(*this, "BrivexCB1", ""),
       BrivexCB2(*this, "BrivexCB2", ""),
       BrivexCB3(*this, "BrivexCB3", ""),
@@ -53,13 +53,8 @@ FrmTweak::FrmTweak(Program& program)
       StateOff(*this, "StateOff", "désactivé"),
       StateOn(*this, "StateOn", "activé"),
       StateUnknown(*this, "StateUnknown", "?"),
-      program_(program),
-      stateLabels_(CaptionBoxesAndMakeReadouts()),
-      designTexts_(*this) {
+      stateLabels_(CaptionBoxesAndMakeReadouts()) {
     Layout();
-    OnLoad = [this] { Form_Load(); };
-    OnUnload = [this] { Form_Unload(); };
-    OnMouseDown = [this] { BeginDrag(); };
     BrivexOpButton1.OnClick = [this] {
         if (BrivexOpButton1.Value()) SetAllBoxes(1);
     };
@@ -68,8 +63,7 @@ FrmTweak::FrmTweak(Program& program)
     };
     BrivexCmd1.OnClick = [this] { ApplyTicked(TweakSwitch::Off); };
     BrivexCmd6.OnClick = [this] { ApplyTicked(TweakSwitch::On); };
-    // Its unload restores the main window.
-    ReyCommand1.OnClick = [this] { program_.forms.Unload(*this); };
+    ReyCommand1.OnClick = [this] { Close(); };
     Timer1.OnTick = [this] { Timer1_Timer(); };
 }
 
@@ -126,8 +120,8 @@ void FrmTweak::Layout() {
     for (ui::ButtonPlus* button : {&BrivexCmd1, &BrivexCmd6, &ReyCommand1}) button->SetLook(look::Text(9, true, 0));
 }
 
+// The panel was perhaps open before: it starts again as designed, boxes unticked.
 void FrmTweak::ReturnToDesignState() {
-    designTexts_.Restore(*this);
     SetAllBoxes(0);
     BrivexOpButton1.SetValue(false);
     BrivexOpButton2.SetValue(false);
@@ -137,26 +131,10 @@ void FrmTweak::ReturnToDesignState() {
     Label23.SetVisible(false);
 }
 
-void FrmTweak::Form_Load() {
-    // The panel was perhaps open before: it starts again as designed, boxes unticked.
-    ReturnToDesignState();
-    ApplyRoundedShape();
-    if (SettingIsNumber(program_.settings.GetSetting("config", "ontop", "0"), 1)) MakeTopmost();
+void FrmTweak::AfterTranslation() { ShowStates(); }
 
-    const std::string frenchFile = FrenchReferenceFile(program_.AppFolder());
-    program_.trans.WriteFormTexts(*this, frenchFile);
-    program_.loop.DoEvents();
-    program_.language.CurrentLanguageFile = program_.settings.GetSetting("FILES", "LNG", frenchFile);
-    program_.loop.DoEvents();
-    program_.trans.TranslateForm(*this, program_.language.CurrentLanguageFile);
-    ShowStates();
-}
-
-void FrmTweak::Form_Unload() {
-    // The animation goes with the window.
-    Timer1.SetEnabled(false);
-    program_.MainWindow().SetWindowState(ui::WindowState::Normal);
-}
+// The animation goes with the window.
+void FrmTweak::StopOnUnload() { Timer1.SetEnabled(false); }
 
 void FrmTweak::SetAllBoxes(int value) {
     for (ui::CheckBox FrmTweak::*box : kBoxes) (this->*box).SetValue(value);
@@ -169,7 +147,7 @@ void FrmTweak::ApplyTicked(TweakSwitch which) {
     Timer1.SetEnabled(true);
 
     // Before the first write: a restore point made after the writes could not undo them.
-    if (SettingIsNumber(program_.settings.GetSetting("config", "optitweak", "0"), 1))
+    if (program_.settings.ReadsAs(setting::OptiTweak, 1))
         MakeRestorePoint(program_.platform.management, kTweakRestorePoint, restorepointtype::ModifySettings);
 
     std::vector<RegistryWrite> writes;

@@ -4,25 +4,22 @@
 #include <memory>
 #include <vector>
 
-#include "program/DesignTexts.h"
+#include "program/ToolWindow.h"
 #include "progressbar/BarControl.h"
 #include "tweaks/TweakCatalogue.h"
 #include "ui/ButtonPlus.h"
 #include "ui/CheckBox.h"
-#include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/OptionButton.h"
 #include "ui/Timer.h"
 
 namespace brivex {
 
-class Program;
-
 // The tweak panel: the user ticks behaviours of the catalogue and switches
 // every ticked one off or on with one button, while a short animation runs.
 // Nothing of it is kept: every opening starts with all boxes unticked. Beside
 // each box stands the behaviour's state as the registry holds it now.
-class FrmTweak final : public ui::Form {
+class FrmTweak final : public ToolWindow {
 public:
     explicit FrmTweak(Program& program);
 
@@ -69,20 +66,17 @@ public:
     ui::Label& StateLabel(std::size_t entry) { return *stateLabels_[entry]; }
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void ReturnToDesignState() override;
+    void AfterTranslation() override;
+    void StopOnUnload() override;
     std::vector<std::unique_ptr<ui::Label>> CaptionBoxesAndMakeReadouts();
     void ApplyTicked(TweakSwitch which);
     void Timer1_Timer();
     void SetAllBoxes(int value);
     void ShowStates();
-    void ReturnToDesignState();
     void Layout();
 
-    Program& program_;
     std::vector<std::unique_ptr<ui::Label>> stateLabels_;
-    // Last: taken once every control exists.
-    DesignTexts designTexts_;
 };
 
 // The window's design, in pixels at 96 dots per inch, which the art drawn behind it follows.

@@ -69,11 +69,17 @@ public:
     std::function<void()> OnMouseDown;
     // The user pressed Ctrl+C with no text selected in a box of the window.
     std::function<void()> OnCopy;
+    // The user pressed Escape in the window.
+    std::function<void()> OnCancel;
 
-    // Kept by the form host. Unloading lasts from the start of the Unload
-    // event to the window's end, so a second close meanwhile does nothing.
+    // Kept by the form host. A form is loaded once its Load event has
+    // returned; loading lasts from the window's making to then. Unloading
+    // lasts from the start of the Unload event to the window's end, so a
+    // second close meanwhile does nothing.
     bool Loaded() const { return loaded_; }
     void SetLoaded(bool loaded) { loaded_ = loaded; }
+    bool Loading() const { return loading_; }
+    void SetLoading(bool loading) { loading_ = loading; }
     bool Unloading() const { return unloading_; }
     void SetUnloading(bool unloading) { unloading_ = unloading; }
     // The user minimised or restored the window: the model follows, the window is not told again.
@@ -97,6 +103,7 @@ private:
     bool topmost_ = false;
     bool rounded_ = false;
     bool loaded_ = false;
+    bool loading_ = false;
     bool unloading_ = false;
     FormPeer* peer_ = nullptr;
 };

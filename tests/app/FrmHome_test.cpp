@@ -32,6 +32,12 @@ protected:
         Main(app().program);
         return app().Home();
     }
+    // The user comes back to the main window from a tool window.
+    void ComeBack(FrmHome& home) {
+        home.ButtonPlus6.Click();
+        forms.Unload(app().Backup());
+        forms.Activate(home);
+    }
 };
 
 using Startup_Main = Home;
@@ -244,7 +250,7 @@ TEST_F(Home_Language, ActivationRelabelsFromTheLanguageChosenMeanwhile) {
     WriteIni(english, "FrmHome", "Command1.Caption", "&Optimise Windows");
     WriteIni(english, "FrmHome", "Form.Caption", "Velmora Xp");
     settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
-    forms.Activate(home);
+    ComeBack(home);
     EXPECT_EQ(home.Command1.Caption(), "&Optimise Windows");
     EXPECT_EQ(app().program.language.CurrentLanguageFile, english);
 }
@@ -264,7 +270,7 @@ TEST_F(Home_Language, ActivationWritesTodaysDateWithoutLeadingZeros) {
     FrmHome& home = Start();
     EXPECT_EQ(home.Label4.Caption(), "6/12/2026");
     system.now = {2027, 1, 15, 0, 0, 0};
-    forms.Activate(home);
+    ComeBack(home);
     EXPECT_EQ(home.Label4.Caption(), "15/1/2027");
 }
 
@@ -407,6 +413,15 @@ TEST_F(Home_Commands, PerformanceNoteCarriesItsFiguresUnderItsTitle) {
                              "Athlon64-Windows Longhorn", "DuoCore-Windows Doziv", "moyens 85,5 à 109,6 %",
                              "moyens 25,3 à 69,1 %", "moyens 73 à 89,7 %"})
         EXPECT_NE(call.text.find(part), std::string::npos) << part;
+}
+
+TEST_F(Home_Commands, AToolWindowThatCannotBeMadeLeavesTheMainWindowAsItWas) {
+    NotFirstRun();
+    FrmHome& home = Start();
+    forms.RefuseWindow(app().Tweak());
+    home.BrivexCmd1.Click();
+    EXPECT_EQ(home.State(), ui::WindowState::Normal);
+    EXPECT_FALSE(app().Tweak().Loaded() || forms.Ending());
 }
 
 TEST_F(Home_Commands, WhileOptimisingNoCommandAnswers) {

@@ -102,7 +102,9 @@ TEST_F(SettingsE2e, AppliedOptionsAreStoredShownAgainAndTheRunValueFollowsTheBox
     ASSERT_NE(third, nullptr);
     Click(FindChild(third, kSettingsOptions[1].caption));
     ASSERT_TRUE(Poll(3000, [&] { return Checked(FindChild(third, kSettingsOptions[1].caption)); }));
-    ClickAndWaitForClose(third, L"Annuler");
+    // Escape, as the keyboard gives it to the box, is "Annuler".
+    PostMessageW(FindChild(third, kSettingsOptions[1].caption), WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(Poll(5000, [&] { return !IsWindow(third); }));
     EXPECT_EQ(ReadSetting(L"config", L"Doc"), L"0") << "cancel saves nothing";
     EXPECT_TRUE(Poll(5000, [&] { return IsIconic(main) == FALSE; }));
     Quit(program, main);

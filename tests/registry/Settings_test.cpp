@@ -7,13 +7,16 @@
 namespace brivex {
 namespace {
 
-TEST(Settings_Application, EntriesLiveUnderTheApplicationTitle) {
+TEST(Settings_Application, EntriesLiveUnderTheApplicationTitleAndAnswerTheirDefaultWhileAbsent) {
     MemorySettingsStore store;
     Settings settings(store);
-    settings.SaveSetting("config", "Press", "1");
-    EXPECT_EQ(store.GetSetting("Brivex Doziv", "config", "press", ""), "1");
-    EXPECT_EQ(settings.GetSetting("config", "reboot"), "") << "no default: the empty text";
-    EXPECT_EQ(settings.GetSetting("config", "first", "0"), "0");
+    EXPECT_EQ(settings.Get(setting::Reboot), "") << "no default: the empty text";
+    EXPECT_EQ(settings.Get(setting::First), "0");
+    EXPECT_EQ(settings.Get(setting::PressAtRun), "");
+    EXPECT_EQ(settings.Get(setting::LanguageFile, "C:\\Lang\\Francais.lng"), "C:\\Lang\\Francais.lng");
+    settings.Save(setting::Press, "1");
+    EXPECT_EQ(store.GetSetting("Brivex Doziv", "config", "Press", ""), "1");
+    EXPECT_TRUE(settings.ReadsAs(setting::PressAtRun, 1)) << "the optimisation's \"press\" is the window's \"Press\"";
 }
 
 TEST(Settings_NumericTest, OnlyNumbersCompareEqual) {

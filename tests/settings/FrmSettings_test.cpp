@@ -109,9 +109,6 @@ TEST_F(SettingsWindow_Load, AFreshUserSeesEveryBoxUntickedAndTheLanguageListDisa
     EXPECT_EQ(window.File1.Pattern(), "*.lng");
     EXPECT_EQ(window.File1.Items(), (std::vector<std::string>{"Deutsch.lng", "English.lng", "Francais.lng"}));
     EXPECT_EQ(window.File1.ListIndex(), -1);
-    EXPECT_TRUE(window.RoundedShape());
-    EXPECT_FALSE(window.Topmost());
-    EXPECT_EQ(Home().State(), ui::WindowState::Minimized);
 }
 
 TEST_F(SettingsWindow_Load, ReadsInItsOrderTheSixBoxesBetweenTheTwoOntopReads) {
@@ -140,13 +137,6 @@ TEST_F(SettingsWindow_Load, EachBoxShowsItsOwnEntryWhateverTheLetterCase) {
             EXPECT_EQ(Box(window, other.box).Value(), &other == &option ? 1 : 0) << other.box;
         window.BrivexCmd1.Click();
     }
-}
-
-TEST_F(SettingsWindow_Load, OntopOneMakesTheWindowTopmost) {
-    settings.SaveSetting("Brivex Doziv", "config", "ontop", "1");
-    FrmSettings& window = Open();
-    EXPECT_TRUE(window.Topmost());
-    EXPECT_EQ(window.Ontop.Value(), 1);
 }
 
 TEST_F(SettingsWindow_Load, WithoutTheLangFolderTheListIsEmptyAndNothingIsSaid) {
@@ -267,12 +257,12 @@ TEST_F(SettingsWindow_Apply, TheLanguageStaysUnlessChangerIsTickedAndAFileChosen
     }
 }
 
-TEST_F(SettingsWindow_Apply, AnnulerSavesNothingAndRestoresTheMainWindow) {
+TEST_F(SettingsWindow_Apply, EscapeIsAnnulerItSavesNothingAndRestoresTheMainWindow) {
     FrmSettings& window = Open();
     for (const Option& option : kOptions) Box(window, option.box).Click();
     window.Check1.Click();
     Choose(window, "Deutsch.lng");
-    window.BrivexCmd1.Click();
+    window.OnCancel();
     for (const std::string& e : events) EXPECT_EQ(e.rfind("read ", 0), 0u) << e;
     EXPECT_FALSE(forms.IsShown(window));
     EXPECT_EQ(Home().State(), ui::WindowState::Normal);
@@ -285,55 +275,21 @@ TEST_F(SettingsWindow_Apply, AnnulerSavesNothingAndRestoresTheMainWindow) {
     EXPECT_FALSE(again.File1.Enabled());
 }
 
-using SettingsWindow_Opening = SettingsWindow;
-
-TEST_F(SettingsWindow_Opening, TwoPressesOfConfigurationLeaveOneWindowAndMinimiseTheMainWindowEachTime) {
+TEST_F(SettingsWindow_Apply, TheFirstFileOfTheListCanBeChosen) {
     FrmSettings& window = Open();
-    Home().WindowStateChangedByUser(ui::WindowState::Normal);  // restored from the taskbar
-    Home().cmd.Click();
-    EXPECT_EQ(&Watched().Settings(), &window);
-    EXPECT_EQ(Home().State(), ui::WindowState::Minimized);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmSettings"), 1);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "show FrmSettings"), 2);
-    EXPECT_TRUE(forms.IsShown(Home())) << "modeless: the main window stays";
+    window.Check1.Click();
+    window.File1.UserSelected(0);
+    window.BrivexCmd6.Click();
+    EXPECT_EQ(Stored("FILES", "LNG"), folder.Path("Lang\\Deutsch.lng"));
 }
 
-TEST_F(SettingsWindow_Opening, TheReferenceFileGetsTheDesignTextsEvenAfterAnEnglishOpening) {
-    settings.SaveSetting("Brivex Doziv", "FILES", "LNG", English());
-    Open().BrivexCmd1.Click();
-    Open();
-    struct Key {
-        const char* key;
-        const char* text;
-    };
-    for (const Key k : {Key{"Form.Caption", "Configuration"}, Key{"Frame1.Caption", "Les Langues"},
-                        Key{"Check1.Caption", "Changer"},
-                        Key{"File1.ToolTipText",
-                            "You can translate the lang files to others languages and send it to the author."},
-                        Key{"Doc.Caption", "Nettoyer les documents récents"},
-                        Key{"WinStart.Caption", "Démarrer Velmora avec Windows"},
-                        Key{"FramePlus2.Caption", "Sauvgarde du système :"},
-                        Key{"BrivexCmd6.Caption", "&Appliquer"}, Key{"File1.Caption", "<absent>"}})
-        EXPECT_EQ(ReadIni(FrenchFile(), "FrmSettings", k.key), k.text) << k.key;
-    EXPECT_EQ(Watched().Settings().BrivexCmd6.Caption(), "&Apply");
-}
-
-TEST_F(SettingsWindow_Opening, ShippedEnglishFileTranslatesEveryTextOfTheSettingsAndBackupWindows) {
-    const std::string shipped = std::string(BRIVEX_SOURCE_DIR) + "/../res/Lang/English.lng";
-    Open().BrivexCmd1.Click();
-    Home().ButtonPlus6.Click();
-    int keys = 0;
-    for (ui::Form* form : {static_cast<ui::Form*>(&Watched().Settings()), static_cast<ui::Form*>(&Watched().Backup())}) {
-        std::vector<std::string> names = {"Form.Caption"};
-        for (const ui::Control* control : form->Controls())
-            for (const char* property : {".Caption", ".ToolTipText"}) names.push_back(control->Name() + property);
-        for (const std::string& key : names) {
-            if (ReadIni(FrenchFile(), form->Name(), key) == "<absent>") continue;
-            ++keys;
-            EXPECT_NE(ReadIni(shipped, form->Name(), key), "<absent>") << form->Name() << " " << key;
-        }
-    }
-    EXPECT_EQ(keys, 14 + 14);
+TEST_F(SettingsWindow_Apply, ARestartPendingWhenTheUserAppliesKeepsTheRunValueTheUntickedBoxWouldDelete) {
+    registry.PutValue(regroot::LocalMachine, kRun, "Velmora Doziv", {regtype::String, {'x'}});
+    FrmSettings& window = Open();
+    settings.SaveSetting("Brivex Doziv", "config", "reboot", "ok");  // an optimisation finished meanwhile
+    window.BrivexCmd6.Click();
+    EXPECT_TRUE(registry.FindValue(regroot::LocalMachine, kRun, "Velmora Doziv"));
+    EXPECT_EQ(Saves(), SixSaved("000000")) << "the rest of the apply as ever";
 }
 
 }  // namespace

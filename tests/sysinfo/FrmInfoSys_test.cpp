@@ -86,29 +86,12 @@ ManagementInstance WineLikeBios() {
 
 using InfoSys_Window = InfoSys;
 
-TEST_F(InfoSys_Window, InfoSystemeShowsTheOneInstanceModelessAndMinimisesTheMainWindowEachTime) {
+TEST_F(InfoSys_Window, LoadFillsTheDrivePanelAfterTheTranslationSoNoDriveFactReachesTheLanguageFiles) {
     FrmInfoSys& window = Open();
-    FrmHome& home = app().Home();
-    EXPECT_TRUE(forms.IsShown(window));
-    EXPECT_TRUE(forms.IsShown(home));
-    EXPECT_EQ(home.State(), ui::WindowState::Minimized);
-    home.WindowStateChangedByUser(ui::WindowState::Normal);
-    EXPECT_EQ(&Open(), &window);
-    EXPECT_EQ(home.State(), ui::WindowState::Minimized);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmInfoSys"), 1);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "show FrmInfoSys"), 2);
-}
-
-TEST_F(InfoSys_Window, LoadShapesFillsTheDrivePanelAndOntopOneMakesItTopmost) {
-    FrmInfoSys& window = Open();
-    EXPECT_TRUE(window.RoundedShape());
-    EXPECT_FALSE(window.Topmost());
+    EXPECT_EQ(ReadIni(FrenchFile(), "FrmInfoSys", "Label43.Caption"), "<absent>");
     EXPECT_EQ(window.Label43.Caption(), "System");
     EXPECT_EQ(Visible(window), (std::vector<bool>{true, true, true, true, true})) << "all five at load, drives in front";
     EXPECT_TRUE(window.Timer1.Enabled());
-    window.TopButtons_XP1.Click();
-    settings.SaveSetting("Brivex Doziv", "config", "ontop", "1");
-    EXPECT_TRUE(Open().Topmost());
 }
 
 TEST_F(InfoSys_Window, EachPanelButtonShowsItsPanelAlone) {
@@ -127,13 +110,10 @@ TEST_F(InfoSys_Window, EachPanelButtonShowsItsPanelAlone) {
     }
 }
 
-TEST_F(InfoSys_Window, CloseUnloadsStopsTheRefreshAndRestoresTheMainWindow) {
+TEST_F(InfoSys_Window, CloseStopsTheRefresh) {
     FrmInfoSys& window = Open();
     window.TopButtons_XP1.Click();
-    EXPECT_FALSE(forms.IsShown(window));
-    EXPECT_EQ(app().Home().State(), ui::WindowState::Normal);
     EXPECT_FALSE(window.Timer1.Enabled());
-    EXPECT_FALSE(forms.Ending());
 }
 
 TEST_F(InfoSys_Window, AReopenedWindowStartsAsDesigned) {
@@ -152,25 +132,6 @@ TEST_F(InfoSys_Window, AReopenedWindowStartsAsDesigned) {
     EXPECT_FALSE(window.List1.Visible());
     EXPECT_EQ(Visible(window), (std::vector<bool>{true, true, true, true, true}));
     EXPECT_NE(window.Text1.Text().find("Information BIOS"), std::string::npos) << "the help is back";
-}
-
-TEST_F(InfoSys_Window, TheFrenchReferenceFileGetsTheWindowsTexts) {
-    Open();
-    struct Key {
-        const char* key;
-        const char* text;
-    };
-    for (const Key k : {Key{"Form.Caption", "Brivex Information Sytème - Velmora Xp"},
-                        Key{"pc.Caption", "Information PC  :"},
-                        Key{"BrivexCmd2.Caption", "Info Windows"},
-                        Key{"TopButtons_XP1.ToolTipText", "Quitter"},
-                        Key{"Command1.ToolTipText", "Velmora Xp sur le Net"},
-                        Key{"LabelWin(3).Caption", "Clé de Windows :"},
-                        Key{"LabelPc(7).Caption", "Fréquence du Processeur en MHz :"},
-                        Key{"LabelMem(9).Caption", "dont libres :"},
-                        Key{"BrivexCmd10.Caption", "Technologies supportée"},
-                        Key{"TextWin(0).Text", "<absent>"}})
-        EXPECT_EQ(ReadIni(FrenchFile(), "FrmInfoSys", k.key), k.text) << k.key;
 }
 
 using InfoSys_Rows = InfoSys;

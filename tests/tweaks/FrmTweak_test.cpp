@@ -326,29 +326,6 @@ TEST_F(TweakPanel_Opening, EachEntryHasItsOwnBoxCaptionAndReadout) {
     }
 }
 
-TEST_F(TweakPanel_Opening, BothTweakerButtonsShowTheOneInstanceAndMinimiseTheMainWindow) {
-    FrmTweak& panel = Open();
-    FrmHome& home = app().Home();
-    EXPECT_TRUE(forms.IsShown(panel));
-    EXPECT_EQ(home.State(), ui::WindowState::Minimized);
-    EXPECT_TRUE(forms.IsShown(home)) << "modeless: the main window stays";
-    home.WindowStateChangedByUser(ui::WindowState::Normal);  // restored from the taskbar
-    home.ButtonPlus3.Click();
-    EXPECT_EQ(&app().Tweak(), &panel);
-    EXPECT_EQ(home.State(), ui::WindowState::Minimized);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmTweak"), 1);
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "show FrmTweak"), 2);
-}
-
-TEST_F(TweakPanel_Opening, LoadShapesTheWindowAndOntopOneMakesItTopmost) {
-    FrmTweak& panel = Open();
-    EXPECT_TRUE(panel.RoundedShape());
-    EXPECT_FALSE(panel.Topmost());
-    panel.ReyCommand1.Click();
-    settings.SaveSetting("Brivex Doziv", "config", "ontop", "1");
-    EXPECT_TRUE(Open().Topmost());
-}
-
 TEST_F(TweakPanel_Opening, EveryOpeningStartsAsDesignedWithNoBoxTicked) {
     FrmTweak& panel = Open();
     EXPECT_EQ(Ticked(panel), 0);
@@ -357,7 +334,7 @@ TEST_F(TweakPanel_Opening, EveryOpeningStartsAsDesignedWithNoBoxTicked) {
     loop.AdvanceBy(500);
     panel.ReyCommand1.Click();
     Open();
-    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "load FrmTweak"), 2);
+    EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "create FrmTweak"), 2);
     EXPECT_EQ(Ticked(panel), 0);
     EXPECT_FALSE(panel.BrivexOpButton1.Value());
     EXPECT_FALSE(panel.BrivexPBar1.Visible());
@@ -367,15 +344,6 @@ TEST_F(TweakPanel_Opening, EveryOpeningStartsAsDesignedWithNoBoxTicked) {
 }
 
 using TweakPanel_Closing = Tweak;
-
-TEST_F(TweakPanel_Closing, FermerUnloadsThePanelAndRestoresTheMainWindow) {
-    FrmTweak& panel = Open();
-    panel.ReyCommand1.Click();
-    EXPECT_FALSE(forms.IsShown(panel));
-    EXPECT_FALSE(panel.Loaded());
-    EXPECT_EQ(app().Home().State(), ui::WindowState::Normal);
-    EXPECT_FALSE(forms.Ending()) << "the program goes on";
-}
 
 TEST_F(TweakPanel_Closing, AnyCloseDuringARunRestoresTheMainWindowAndStopsTheAnimation) {
     FrmTweak& panel = Open();
@@ -391,35 +359,6 @@ TEST_F(TweakPanel_Closing, AnyCloseDuringARunRestoresTheMainWindowAndStopsTheAni
 
 using TweakPanel_Language = Tweak;
 
-TEST_F(TweakPanel_Language, ReferenceFileGetsTheFrenchTextsBeforeTheFirstYield) {
-    std::string seenAtFirstYield;
-    Main(app().program);
-    loop.Queue([&] { seenAtFirstYield = ReadIni(FrenchFile(), "FrmTweak", "BrivexCmd6.Caption"); });
-    Open();
-    EXPECT_EQ(seenAtFirstYield, "&Activer");
-    struct Key {
-        const char* key;
-        const char* text;
-    };
-    for (const Key k : {Key{"Form.Caption", "Personnalisation de Windows  - Velmora Xp"},
-                        Key{"BrivexCB3.Caption", "Le  service de gravure de Windows"},
-                        Key{"BrivexCB5.Caption", "La notification \" Espace insuffisant\""},
-                        Key{"BrivexCB12.Caption", "La touche  \"Verr Num\""},
-                        Key{"BrivexOpButton1.Caption", "Cochez tout"},
-                        Key{"BrivexOpButton2.Caption", "Décochez tout"},
-                        Key{"BrivexCmd1.Caption", "&Désactiver"},
-                        Key{"ReyCommand1.Caption", "&Fermer"},
-                        Key{"Label23.Caption", "Optimisation en cours .."},
-                        Key{"Label2.Caption",
-                            "cocher les options à changer puis cliquer sur les bouttons activer ou désactiver"},
-                        Key{"StateOff.Caption", "désactivé"},
-                        Key{"StateOn.Caption", "activé"},
-                        Key{"StateUnknown.Caption", "?"},
-                        Key{"LabelState(1).Caption", "<absent>"},
-                        Key{"Timer1.Caption", "<absent>"}})
-        EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", k.key), k.text) << k.key;
-}
-
 TEST_F(TweakPanel_Language, AFileWithOneKeyChangesOneCaption) {
     const std::string english = folder.Path("Lang\\English.lng");
     WriteIni(english, "FrmTweak", "BrivexCmd6.Caption", "&Apply");
@@ -429,43 +368,6 @@ TEST_F(TweakPanel_Language, AFileWithOneKeyChangesOneCaption) {
     EXPECT_EQ(panel.BrivexCmd1.Caption(), "&Désactiver");
     EXPECT_EQ(panel.Caption(), "  Personnalisation de Windows  - Velmora Xp");
     EXPECT_EQ(app().program.language.CurrentLanguageFile, english);
-}
-
-TEST_F(TweakPanel_Language, ReopeningWritesFrenchAgainNotTheLastLanguage) {
-    const std::string english = folder.Path("Lang\\English.lng");
-    WriteIni(english, "FrmTweak", "BrivexCmd1.Caption", "&Switch off");
-    WriteIni(english, "FrmTweak", "Form.Caption", "Windows Customisation");
-    WriteIni(english, "FrmTweak", "StateUnknown.Caption", "unknown");
-    settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
-    FrmTweak& panel = Open();
-    panel.ReyCommand1.Click();
-    Open();
-    EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", "BrivexCmd1.Caption"), "&Désactiver");
-    EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", "Form.Caption"), "Personnalisation de Windows  - Velmora Xp");
-    EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", "StateUnknown.Caption"), "?");
-    EXPECT_EQ(ReadIni(FrenchFile(), "FrmTweak", "LabelState(1).Caption"), "<absent>") << "no readout of the last opening";
-    EXPECT_EQ(panel.BrivexCmd1.Caption(), "&Switch off");
-    EXPECT_EQ(panel.Caption(), "Windows Customisation");
-    EXPECT_EQ(panel.StateLabel(0).Caption(), "unknown");
-}
-
-TEST_F(TweakPanel_Language, ShippedEnglishFileTranslatesEveryTextOfTheMainWindowAndThePanel) {
-    const std::string shipped = std::string(BRIVEX_SOURCE_DIR) + "/../res/Lang/English.lng";
-    Open();
-    int keys = 0;
-    for (ui::Form* form : {static_cast<ui::Form*>(&app().Home()), static_cast<ui::Form*>(&app().Tweak())}) {
-        std::vector<std::string> names = {"Form.Caption"};
-        for (const ui::Control* control : form->Controls())
-            names.push_back(control->Name() +
-                            (control->Index() ? "(" + std::to_string(*control->Index()) + ")" : "") + ".Caption");
-        for (const std::string& key : names) {
-            // The keys of the reference file are the texts to translate.
-            if (ReadIni(FrenchFile(), form->Name(), key) == "<absent>") continue;
-            ++keys;
-            EXPECT_NE(ReadIni(shipped, form->Name(), key), "<absent>") << form->Name() << " " << key;
-        }
-    }
-    EXPECT_EQ(keys, 19 + 27);
 }
 
 using TweakPanel_State = Tweak;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -8,27 +9,33 @@
 
 namespace brivex::ui {
 
-// Shows forms without a screen: Load, then visible, then Activate, as a window
-// would go through them; records the order for the tests.
+// Forms without a screen: a form's window is a record. A window shown
+// becomes the active one, as the system makes it; the log keeps what
+// happened to the windows, in order, for the tests.
 class HeadlessFormHost final : public FormHost {
 public:
-    explicit HeadlessFormHost(EventLoop& loop) : loop_(loop) {}
-
-    void Show(Form& form) override;
-    void Unload(Form& form) override;
-    void EndProgram() override;
-    bool Ending() const override { return ending_; }
+    explicit HeadlessFormHost(EventLoop& loop) : FormHost(loop) {}
 
     // The user comes back to a form from another window of the program.
     void Activate(Form& form);
-    bool IsShown(const Form& form) const;
+    bool IsShown(const Form& form) const { return shown_.count(&form) > 0; }
+    // The next windows of this form cannot be made, as when the system refuses one.
+    void RefuseWindow(const Form& form) { refused_.insert(&form); }
+    // "create", "show" and "destroy", each followed by the form's name.
     const std::vector<std::string>& Log() const { return log_; }
 
+protected:
+    bool MakeWindowOf(Form& form) override;
+    void ShowWindowOf(Form& form) override;
+    void DestroyWindowOf(Form& form) override;
+    void RunHandler(const std::function<void()>& handler) override {
+        if (handler) handler();
+    }
+
 private:
-    EventLoop& loop_;
-    std::vector<Form*> shown_;
+    std::set<const Form*> refused_;
+    std::set<const Form*> shown_;
     std::vector<std::string> log_;
-    bool ending_ = false;
 };
 
 }  // namespace brivex::ui

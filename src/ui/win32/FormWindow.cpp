@@ -284,6 +284,11 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 peer->Command(HIWORD(wParam));
                 return 0;
             }
+            // Escape, as the dialog keys pass it on: no control has the cancel identifier.
+            if (LOWORD(wParam) == IDCANCEL && !lParam) {
+                if (form_.OnCancel) form_.OnCancel();
+                return 0;
+            }
             break;
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);

@@ -11,29 +11,22 @@ namespace brivex::ui {
 
 // Shows forms in windows. A window that cannot be made is refused with a
 // message, and its form is not loaded; no event handler's exception leaves.
+// A form's window tells the host when it becomes the active one.
 class Win32FormHost final : public FormHost {
 public:
     explicit Win32FormHost(EventLoop& loop);
     ~Win32FormHost() override;
 
-    void Show(Form& form) override;
-    void Unload(Form& form) override;
-    void EndProgram() override;
-    bool Ending() const override { return ending_; }
-
-    // A form's window became the active one, in front of the user. The form's
-    // Activate runs when the program's active form changes: at its first
-    // showing and when the user comes back to it from another form, not when
-    // they come back from a message box or from another program.
-    void Activated(Form& form);
+protected:
+    bool MakeWindowOf(Form& form) override;
+    void ShowWindowOf(Form& form) override;
+    void DestroyWindowOf(Form& form) override;
+    void RunHandler(const std::function<void()>& handler) override;
 
 private:
-    bool AnyLoaded() const;
-
-    EventLoop& loop_;
+    // A window outlives its destruction until the form is loaded again: it
+    // may be destroyed from inside its own window procedure.
     std::map<Form*, std::unique_ptr<FormWindow>> windows_;
-    const Form* activeForm_ = nullptr;
-    bool ending_ = false;
 };
 
 }  // namespace brivex::ui

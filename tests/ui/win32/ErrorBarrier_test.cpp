@@ -127,7 +127,7 @@ protected:
 
 TEST_F(RefusedWindowTest, AWindowThatCannotBeMadeIsRefusedWithAMessageAndNotLoaded) {
     host.Show(main);
-    host.Show(refused);
+    EXPECT_FALSE(host.Show(refused));
     EXPECT_EQ(errors.texts,
               std::vector<std::string>{"La fen\u00eatre \u00ab Brivex Tweaker \u00bb n'a pas pu \u00eatre cr\u00e9\u00e9e."});
     EXPECT_EQ(loads, 0);

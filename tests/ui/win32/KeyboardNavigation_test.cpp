@@ -73,6 +73,14 @@ TEST_F(KeyboardTest, TabSkipsDisabledAndHiddenControls) {
     EXPECT_EQ(GetFocus(), WindowOf(form.List1));
 }
 
+TEST_F(KeyboardTest, EscapeAsksTheFormToCancel) {
+    int cancels = 0;
+    form.OnCancel = [&] { ++cancels; };
+    SetFocus(WindowOf(form.List1));
+    Press(VK_ESCAPE);
+    EXPECT_EQ(cancels, 1);
+}
+
 TEST_F(KeyboardTest, TheFocusComesBackToItsControlWhenTheWindowIsActiveAgain) {
     SetFocus(WindowOf(form.List1));
     host.Show(other);
