@@ -24,6 +24,11 @@ std::map<const Form*, FormWindow*>& Windows() {
     return windows;
 }
 
+HICON ProgramIcon(int widthMetric, int heightMetric) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
 }  // namespace
 
 bool FormWindow::RegisterClass() {
@@ -32,7 +37,9 @@ bool FormWindow::RegisterClass() {
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = &FormWindow::Proc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
+    // The program's icon, at the sizes the system shows a window's large and small icons.
+    windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.lpszClassName = kClassName;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
