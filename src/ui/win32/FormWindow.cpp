@@ -37,9 +37,6 @@ bool FormWindow::RegisterClass() {
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = &FormWindow::Proc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    // The program's icon, at the sizes the system shows a window's large and small icons.
-    windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
-    windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.lpszClassName = kClassName;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -79,6 +76,9 @@ bool FormWindow::Create() {
                               WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, left, top, width, height,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) return false;
+    // The program's icon, large for Alt+Tab and small for the title and the taskbar, at the system's sizes.
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON, SM_CYICON)));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON, SM_CYSMICON)));
     Windows()[&form_] = this;
     PaintBackdrop();
     for (Control* control : form_.Controls()) {
