@@ -15,7 +15,8 @@ constexpr ColorRef kWhite = 0xFFFFFF;
 constexpr ColorRef kNavy = 0x934F1C;
 constexpr ColorRef kBlue = 0xC8782F;
 constexpr ColorRef kGold = 0x3CC8FF;
-// No colour of the mark: what keeps it is the ground around the mark.
+// The ground the mark is drawn on, in a colour the mark never uses: samples
+// left in it are not covered.
 constexpr ColorRef kGround = 0xFF00FF;
 
 // The mark was first drawn with its outer edge 29.5 pixels from its centre;

@@ -31,6 +31,7 @@ void PaintWelcomePicture(PixelCanvas& canvas) {
     const int height = canvas.Height();
     for (int y = 0; y < height; ++y) canvas.FillRect({0, y, width, y + 1}, Mix(kNavy, kBlue, y, height - 1));
 
+    // The mark in the upper part, a gold rule below it as below the windows' headers.
     const int left = (width - kMarkSize) / 2;
     const int top = left + 24;
     const std::vector<std::uint32_t> mark = DrawEmblem(kMarkSize);
