@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The package command: installs what is missing, builds the program into dist/
 # in the release configuration, and writes what users download into
-# build/packages/: the portable zip, the installer, and SHA256SUMS for both.
-# The same commit packaged again gives the same zip, byte for byte.
+# build/packages/: the portable zip, the installer, the Windows Installer package
+# and SHA256SUMS for all three.
+# The same commit packaged again gives the same files, byte for byte.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 

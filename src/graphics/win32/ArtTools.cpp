@@ -1,8 +1,10 @@
 #include "graphics/win32/ArtTools.h"
 
-#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "base/Units.h"
+#include "graphics/Emblem.h"
 #include "ui/win32/FontRequest.h"
 
 namespace brivex::art {
@@ -81,12 +83,27 @@ void ToolWindowGround(HDC dc, const RECT& area, int dpi, int band, const wchar_t
 }
 
 void Emblem(HDC dc, int cx, int cy, int r) {
-    // Proportions of the mark as drawn with a radius of 28 pixels, so it looks the same at any size.
-    const auto part = [r](int atDesign) { return std::max(1, (r * atDesign + 14) / 28); };
-    Disc(dc, cx, cy, r, kWhite, RGB(0x9C, 0xC6, 0xF2), part(3));
-    Disc(dc, cx, cy, r - part(6), kBlue, kNavy);
-    Line(dc, cx, cy, cx + r * 45 / 100, cy - r * 45 / 100, kGold, part(3));
-    Disc(dc, cx, cy, part(4), kGold, kGold);
+    // The mark as the program's icon has it, blended by its coverage over what is already drawn.
+    const int size = 2 * r + 1;
+    const std::vector<std::uint32_t> mark = DrawEmblem(size);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    GdiObject<HBITMAP> bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) return;
+    // Blending asks for colours already multiplied by their alpha.
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < mark.size(); ++i) {
+        const std::uint32_t alpha = mark[i] >> 24;
+        const auto channel = [&](int shift) { return (((mark[i] >> shift) & 0xFF) * alpha + 127) / 255 << shift; };
+        pixels[i] = (alpha << 24) | channel(16) | channel(8) | channel(0);
+    }
+    HDC memory = CreateCompatibleDC(dc);
+    {
+        Selected in(memory, bitmap.Get());
+        GdiAlphaBlend(dc, cx - r, cy - r, size, size, memory, 0, 0, size, size, {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
+    }
+    DeleteDC(memory);
 }
 
 }  // namespace brivex::art

@@ -24,6 +24,11 @@ std::map<const Form*, FormWindow*>& Windows() {
     return windows;
 }
 
+HICON ProgramIcon(int widthMetric, int heightMetric) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_SHARED));
+}
+
 }  // namespace
 
 bool FormWindow::RegisterClass() {
@@ -32,7 +37,6 @@ bool FormWindow::RegisterClass() {
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = &FormWindow::Proc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.lpszClassName = kClassName;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -72,6 +76,9 @@ bool FormWindow::Create() {
                               WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, left, top, width, height,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) return false;
+    // The program's icon, large for Alt+Tab and small for the title and the taskbar, at the system's sizes.
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON, SM_CYICON)));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON, SM_CYSMICON)));
     Windows()[&form_] = this;
     PaintBackdrop();
     for (Control* control : form_.Controls()) {

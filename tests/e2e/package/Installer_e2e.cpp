@@ -1,6 +1,9 @@
-// The installer as an administrator meets it: a silent install on a machine
-// that has never seen the program, the program started from Program Files, and
-// a silent uninstall that takes away all of it but what belongs to the user.
+// The installers as an administrator meets them, the NSIS installer and the
+// Windows Installer package alike: a silent install on a machine that has
+// never seen the program, the program started from Program Files, and a silent
+// uninstall that takes away all of it but what belongs to the user. Then what
+// each does on its own: the NSIS installer's pages and its care for a running
+// copy, the package's upgrades.
 
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -9,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cwchar>
+#include <map>
 #include <vector>
 
 #include "e2e/ProgramUnderTest.h"
@@ -18,9 +22,10 @@
 namespace brivex::e2e {
 namespace {
 
-constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brivex Doziv";
-constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Brivex Doziv";
+constexpr wchar_t kUninstallKeys[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr DWORD kInstallerTimeout = 60000;
+
+enum class Package { Nsis, Msi };
 
 std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
@@ -33,7 +38,15 @@ std::wstring KnownFolder(int csidl) {
 std::wstring InstallFolder() { return KnownFolder(CSIDL_PROGRAM_FILES) + L"\\Brivex Doziv"; }
 std::wstring InstalledExe() { return InstallFolder() + L"\\Brivex Doziv.exe"; }
 std::wstring Uninstaller() { return InstallFolder() + L"\\Uninstall.exe"; }
-std::wstring Shortcut() { return KnownFolder(CSIDL_COMMON_PROGRAMS) + L"\\Brivex Doziv.lnk"; }
+std::wstring MsiExec() { return KnownFolder(CSIDL_SYSTEM) + L"\\msiexec.exe"; }
+
+// Wine's Windows Installer puts a machine-wide package's shortcuts in the
+// user's Programs folder (Windows puts them in the one of all users).
+std::wstring Shortcut(Package package) {
+    const std::wstring common = KnownFolder(CSIDL_COMMON_PROGRAMS) + L"\\Brivex Doziv.lnk";
+    if (package == Package::Nsis || GetFileAttributesW(common.c_str()) != INVALID_FILE_ATTRIBUTES) return common;
+    return KnownFolder(CSIDL_PROGRAMS) + L"\\Brivex Doziv.lnk";
+}
 
 std::wstring ShortcutTarget(const std::wstring& shortcut) {
     wchar_t target[MAX_PATH] = {};
@@ -68,10 +81,42 @@ std::wstring VersionText(const std::wstring& exe, const std::wstring& name) {
     return text;
 }
 
+// The keys of the program's entries in Programs and Features.
+std::vector<std::wstring> Entries() {
+    std::vector<std::wstring> entries;
+    HKEY keys = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKeys, 0, KEY_READ, &keys) != ERROR_SUCCESS) return entries;
+    wchar_t name[256];
+    for (DWORD i = 0, length = 256; RegEnumKeyExW(keys, i, name, &length, nullptr, nullptr, nullptr, nullptr) ==
+                                    ERROR_SUCCESS;
+         ++i, length = 256) {
+        const std::wstring key = std::wstring(kUninstallKeys) + L"\\" + name;
+        if (TextValue(HKEY_LOCAL_MACHINE, key.c_str(), L"DisplayName") == L"Brivex Doziv") entries.push_back(key);
+    }
+    RegCloseKey(keys);
+    return entries;
+}
+
+std::optional<std::wstring> EntryText(const wchar_t* name) {
+    const std::vector<std::wstring> entries = Entries();
+    return entries.size() == 1 ? TextValue(HKEY_LOCAL_MACHINE, entries[0].c_str(), name) : std::nullopt;
+}
+
 std::uint64_t FileSize(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
     return (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
+// Every file under the folder with the time it was last written.
+std::map<std::wstring, std::uint64_t> WriteTimes(const std::wstring& folder) {
+    std::map<std::wstring, std::uint64_t> times;
+    for (const std::wstring& file : FilesUnder(folder)) {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        GetFileAttributesExW((folder + L"\\" + file).c_str(), GetFileExInfoStandard, &data);
+        times[file] = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+    }
+    return times;
 }
 
 void WriteRunValue(const std::wstring& data) {
@@ -92,52 +137,73 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     CloseHandle(file);
 }
 
-class Installer : public ::testing::Test {
+DWORD ExitCodeOf(const std::wstring& exe, const std::wstring& arguments) {
+    Program program(exe, arguments);
+    EXPECT_TRUE(program.WaitForExit(kInstallerTimeout)) << Printable(exe + L" " + arguments);
+    return program.ExitCode();
+}
+
+DWORD Msi(const wchar_t* action, const std::wstring& package) {
+    return ExitCodeOf(MsiExec(), std::wstring(action) + L" \"" + package + L"\" /qn");
+}
+
+class PackageTest : public ::testing::Test {
 protected:
     // Each test starts from a machine without the program, whatever an earlier one left.
-    Installer() {
+    PackageTest() {
         CoInitialize(nullptr);
         EndLeftoverInstances();
         DeleteTree(InstallFolder());
     }
-    ~Installer() override { CoUninitialize(); }
+    ~PackageTest() override { CoUninitialize(); }
 
-    static void InstallSilently() {
-        Program setup(SetupExe(), L"/S");
-        ASSERT_TRUE(setup.WaitForExit(kInstallerTimeout));
-        ASSERT_EQ(setup.ExitCode(), 0u);
+    static void Install(Package package) {
+        ASSERT_EQ(package == Package::Nsis ? ExitCodeOf(SetupExe(), L"/S") : Msi(L"/i", MsiPackage()), 0u);
         ASSERT_TRUE(FileExists(InstalledExe()));
     }
 
-    // The uninstaller hands over to a copy of itself in the temporary folder
-    // and returns at once: done is when its entry and its own file are gone.
-    static void UninstallSilently() {
-        Program uninstaller(Uninstaller(), L"/S");
-        ASSERT_TRUE(uninstaller.WaitForExit(kInstallerTimeout));
-        ASSERT_TRUE(Poll(kInstallerTimeout, [] {
-            return !KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey) && !FileExists(Uninstaller());
-        })) << "the uninstaller did not finish";
+    // The NSIS uninstaller hands over to a copy of itself in the temporary
+    // folder and returns at once: done is when its entry and its own file are gone.
+    static void Uninstall(Package package) {
+        if (package == Package::Msi) {
+            ASSERT_EQ(Msi(L"/x", MsiPackage()), 0u);
+            return;
+        }
+        ExitCodeOf(Uninstaller(), L"/S");
+        ASSERT_TRUE(Poll(kInstallerTimeout, [] { return Entries().empty() && !FileExists(Uninstaller()); }))
+            << "the uninstaller did not finish";
+    }
+
+    static std::vector<std::wstring> ProgramFiles(Package package) {
+        std::vector<std::wstring> files = {L"Brivex Doziv.exe", L"bye.wav"};
+        if (package == Package::Nsis) files.push_back(L"Uninstall.exe");
+        for (const std::wstring& language : ShippedLanguageFiles()) files.push_back(L"Lang\\" + language);
+        std::sort(files.begin(), files.end());
+        return files;
     }
 };
 
-TEST_F(Installer, InstallsForEveryUserStartsFromProgramFilesAndUninstallsAllButTheSettings) {
-    InstallSilently();
-    std::vector<std::wstring> expected = {L"Brivex Doziv.exe", L"Uninstall.exe", L"bye.wav"};
-    for (const std::wstring& language : ShippedLanguageFiles()) expected.push_back(L"Lang\\" + language);
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(FilesUnder(InstallFolder()), expected);
-    EXPECT_EQ(ShortcutTarget(Shortcut()), InstalledExe());
+class Installers : public PackageTest, public ::testing::WithParamInterface<Package> {};
 
-    const auto version = TextValue(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayVersion");
-    ASSERT_TRUE(version);
-    EXPECT_EQ(*version, VersionText(InstalledExe(), L"ProductVersion"));
-    EXPECT_EQ(PackageName(), L"BrivexDoziv-" + *version + L"-x64") << "the packages are named after the version";
-    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kUninstallKey, L"DisplayName"), L"Brivex Doziv");
-    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kUninstallKey, L"Publisher"), VersionText(InstalledExe(), L"CompanyName"));
-    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kUninstallKey, L"UninstallString"), L"\"" + Uninstaller() + L"\"");
-    EXPECT_GE(DwordValue(HKEY_LOCAL_MACHINE, kUninstallKey, L"EstimatedSize").value_or(0),
-              FileSize(InstalledExe()) / 1024)
-        << "in kilobytes";
+TEST_P(Installers, InstallForEveryUserStartFromProgramFilesAndUninstallAllButTheSettings) {
+    const Package package = GetParam();
+    Install(package);
+    EXPECT_EQ(FilesUnder(InstallFolder()), ProgramFiles(package));
+    EXPECT_EQ(ShortcutTarget(Shortcut(package)), InstalledExe());
+
+    ASSERT_EQ(Entries().size(), 1u);
+    EXPECT_EQ(EntryText(L"DisplayVersion"), VersionText(InstalledExe(), L"ProductVersion"));
+    EXPECT_EQ(EntryText(L"DisplayVersion"), Version());
+    EXPECT_EQ(PackageName(), L"BrivexDoziv-" + Version() + L"-x64") << "the packages are named after the version";
+    EXPECT_EQ(EntryText(L"Publisher"), VersionText(InstalledExe(), L"CompanyName"));
+    EXPECT_EQ(EntryText(L"DisplayIcon"), L"\"" + InstalledExe() + L"\"");
+    if (package == Package::Nsis) {
+        EXPECT_EQ(EntryText(L"UninstallString"), L"\"" + Uninstaller() + L"\"");
+        EXPECT_GE(DwordValue(HKEY_LOCAL_MACHINE, Entries()[0].c_str(), L"EstimatedSize").value_or(0),
+                  FileSize(InstalledExe()) / 1024)
+            << "in kilobytes";
+        EXPECT_TRUE(IconPictures(Uninstaller()) == IconPictures(InstalledExe())) << "the uninstaller shows the program's icon";
+    }
 
     ExpectStartsToMainWindow(InstalledExe());
     // What the program added to its folder is the program's too.
@@ -146,24 +212,78 @@ TEST_F(Installer, InstallsForEveryUserStartsFromProgramFilesAndUninstallsAllButT
     const std::wstring folder = InstallFolder();
     WriteRunValue(Widen(RunValueData(std::string(folder.begin(), folder.end()))));
 
-    UninstallSilently();
-    for (const std::wstring& file : installed) EXPECT_FALSE(FileExists(InstallFolder() + L"\\" + file)) << file.c_str();
+    Uninstall(package);
+    for (const std::wstring& file : installed) EXPECT_FALSE(FileExists(InstallFolder() + L"\\" + file)) << Printable(file);
     EXPECT_FALSE(FolderExists(InstallFolder()));
-    EXPECT_FALSE(FileExists(Shortcut()));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+    EXPECT_FALSE(FileExists(Shortcut(package)));
+    EXPECT_TRUE(Entries().empty());
     EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, Widen(kRunKey).c_str(), Widen(kRunValueName).c_str()), std::nullopt);
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kSettingsKey));
 }
 
-TEST_F(Installer, UninstallKeepsALanguageFileTheUserAdded) {
-    InstallSilently();
+TEST_P(Installers, UninstallKeepsALanguageFileTheUserAdded) {
+    Install(GetParam());
     const std::string german = "[FrmHome]\r\nCommand2=Beenden\r\n";
     WriteFileBytes(InstallFolder() + L"\\Lang\\Deutsch.lng", german);
 
-    UninstallSilently();
+    Uninstall(GetParam());
     EXPECT_EQ(FilesUnder(InstallFolder()), std::vector<std::wstring>{L"Lang\\Deutsch.lng"});
     EXPECT_EQ(ReadFileBytes(InstallFolder() + L"\\Lang\\Deutsch.lng"), german);
     DeleteTree(InstallFolder());
+}
+
+INSTANTIATE_TEST_SUITE_P(Packages, Installers, ::testing::Values(Package::Nsis, Package::Msi),
+                         [](const auto& info) { return info.param == Package::Nsis ? "Nsis" : "Msi"; });
+
+using NsisInstaller = PackageTest;
+
+TEST_F(NsisInstaller, OpensOnAWelcomePageThatNamesWhatItInstallsUnderThePlainTitle) {
+    Program setup(SetupExe());
+    const std::wstring title = L"Brivex Doziv " + Version() + L" Setup";
+    HWND wizard = nullptr;
+    Poll(kInstallerTimeout, [&] { return (wizard = FindWindowW(L"#32770", title.c_str())) != nullptr; });
+    ASSERT_NE(wizard, nullptr) << "no window titled \"" << Printable(title) << "\"";
+    // Each page sets the window's title as it opens.
+    const auto shows = [&](const std::wstring& text) {
+        return Poll(10000, [&] { return FindChild(wizard, text) != nullptr && TextOf(wizard) == title; });
+    };
+    EXPECT_TRUE(shows(L"Welcome to " + title)) << "the welcome page first";
+    Click(FindChild(wizard, L"&Next >"));
+    EXPECT_TRUE(shows(L"Destination Folder")) << "then the folder page";
+}
+
+TEST_F(NsisInstaller, ARunningCopyEndsSilentInstallAndUninstallWithExitCodeTwoAndChangesNothing) {
+    Install(Package::Nsis);
+    Program running(InstalledExe());
+    HWND main = WaitForMainWindow(running);
+    ASSERT_NE(main, nullptr);
+    const auto before = WriteTimes(InstallFolder());
+
+    EXPECT_EQ(ExitCodeOf(SetupExe(), L"/S"), 2u);
+    // Told the folder, the uninstaller runs where it is and its exit code is its own.
+    EXPECT_EQ(ExitCodeOf(Uninstaller(), L"/S _?=" + InstallFolder()), 2u);
+    EXPECT_EQ(WriteTimes(InstallFolder()), before);
+    EXPECT_EQ(Entries().size(), 1u);
+
+    EXPECT_TRUE(QuitCleanly(running, main));
+    Uninstall(Package::Nsis);
+}
+
+using WindowsInstaller = PackageTest;
+
+TEST_F(WindowsInstaller, TheSameVersionAgainOrALaterOneLeavesOneEntry) {
+    Install(Package::Msi);
+    EXPECT_EQ(Msi(L"/i", MsiPackage()), 0u);
+    EXPECT_EQ(Entries().size(), 1u);
+
+    EXPECT_EQ(Msi(L"/i", LaterMsiPackage()), 0u);
+    EXPECT_EQ(Entries().size(), 1u);
+    EXPECT_EQ(EntryText(L"DisplayVersion"), LaterVersion());
+    EXPECT_EQ(FilesUnder(InstallFolder()), ProgramFiles(Package::Msi));
+
+    EXPECT_EQ(Msi(L"/x", LaterMsiPackage()), 0u);
+    EXPECT_TRUE(Entries().empty());
+    EXPECT_FALSE(FolderExists(InstallFolder()));
 }
 
 }  // namespace

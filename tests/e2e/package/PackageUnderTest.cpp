@@ -36,7 +36,15 @@ void CollectFiles(const std::wstring& root, const std::wstring& relative, std::v
 
 std::wstring PackageName() { return Widen(BRIVEX_PACKAGE_NAME); }
 
+std::wstring Version() { return Widen(BRIVEX_VERSION); }
+
+std::wstring LaterVersion() { return Widen(BRIVEX_LATER_VERSION); }
+
 std::wstring SetupExe() { return UnixToWindows(BRIVEX_PACKAGE_DIR_UNIX) + L"\\" + PackageName() + L"-setup.exe"; }
+
+std::wstring MsiPackage() { return UnixToWindows(BRIVEX_PACKAGE_DIR_UNIX) + L"\\" + PackageName() + L".msi"; }
+
+std::wstring LaterMsiPackage() { return UnixToWindows(BRIVEX_LATER_MSI_UNIX); }
 
 std::wstring UnpackedZip() { return UnixToWindows(BRIVEX_UNPACKED_ZIP_UNIX); }
 
@@ -82,9 +90,36 @@ std::vector<std::wstring> FilesUnder(const std::wstring& folder) {
     return files;
 }
 
-void ExpectStartsToMainWindow(const std::wstring& exe) {
-    EndLeftoverInstances();
-    Program program(exe);
+std::map<int, std::string> IconPictures(const std::wstring& exe) {
+    std::map<int, std::string> pictures;
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return pictures;
+    const auto bytes = [module](LPCWSTR name, LPCWSTR type) {
+        HRSRC found = FindResourceW(module, name, type);
+        const auto* data = found ? static_cast<const char*>(LockResource(LoadResource(module, found))) : nullptr;
+        return data ? std::string(data, SizeofResource(module, found)) : std::string();
+    };
+    LPWSTR first = nullptr;
+    EnumResourceNamesW(
+        module, RT_GROUP_ICON,
+        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
+            *reinterpret_cast<LPWSTR*>(found) = name;
+            return FALSE;
+        },
+        reinterpret_cast<LONG_PTR>(&first));
+    // The group: a 6-byte header, then 14 bytes an entry: width (0 for 256) first, the picture's id last.
+    const std::string group = first ? bytes(first, RT_GROUP_ICON) : std::string();
+    for (std::size_t at = 6; at + 14 <= group.size(); at += 14) {
+        const int width = static_cast<unsigned char>(group[at]);
+        const WORD id = static_cast<WORD>(static_cast<unsigned char>(group[at + 12]) |
+                                          static_cast<unsigned char>(group[at + 13]) << 8);
+        pictures[width ? width : 256] = bytes(MAKEINTRESOURCEW(id), RT_ICON);
+    }
+    FreeLibrary(module);
+    return pictures;
+}
+
+HWND WaitForMainWindow(Program& program) {
     HWND main = nullptr;
     Poll(kWindowTimeout, [&] {
         if (auto notice = program.CurrentMessageBox()) {
@@ -94,6 +129,13 @@ void ExpectStartsToMainWindow(const std::wstring& exe) {
         main = program.WaitForWindow(L"Velmora Xp", 0);
         return main != nullptr || !program.Running();
     });
+    return main;
+}
+
+void ExpectStartsToMainWindow(const std::wstring& exe) {
+    EndLeftoverInstances();
+    Program program(exe);
+    HWND main = WaitForMainWindow(program);
     ASSERT_NE(main, nullptr) << "no main window from " << std::string(exe.begin(), exe.end());
     HWND quit = FindChild(main, L"Quitter");
     ASSERT_NE(quit, nullptr);

@@ -97,6 +97,23 @@ TEST_F(Win32FormTest, ControlsAreChildWindowsNamedByTheirCaptions) {
     host.EndProgram();
 }
 
+// This test program carries the program's icon as the program does (tests/CMakeLists.txt).
+TEST_F(Win32FormTest, TheWindowShowsTheProgramsIconLargeAndSmallAtTheSystemsSizes) {
+    host.Show(form);
+    for (const auto& [size, width] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        auto icon = reinterpret_cast<HICON>(SendMessageW(FormWindow::HandleOf(form), WM_GETICON, size, 0));
+        ASSERT_NE(icon, nullptr) << (size == ICON_BIG ? "large" : "small");
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP picture{};
+        GetObjectW(info.hbmColor, sizeof picture, &picture);
+        EXPECT_EQ(picture.bmWidth, GetSystemMetrics(width));
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+    host.EndProgram();
+}
+
 TEST_F(Win32FormTest, ButtonNotificationReachesTheHandlerThroughTheModel) {
     int clicks = 0;
     form.Command1.OnClick = [&] { ++clicks; };
