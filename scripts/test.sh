@@ -4,12 +4,13 @@
 # under Wine, fuzzes the portable logic for half a minute a target
 # (scripts/fuzz.sh), and ends with one summary line.
 #
-# The Windows tests spend their time waiting on Wine and on windows rather than
-# computing, so the Linux side (the sanitizer build and its tests, the fuzz
-# build and its runs) goes on meanwhile at a low priority, and the Windows tests
-# run in two groups side by side, each on a virtual display and in Wine
-# prefixes of its own, so that neither takes the other's focus or registry.
-# Each stage's time is kept in build/test-times.log and printed at the end.
+# The Windows build comes first. The Windows tests spend their time waiting on
+# Wine and on windows rather than computing, so the fuzz runs go beside them,
+# and the Linux builds and the native tests go on all along at a low priority,
+# on the processor time the Windows side leaves. The Windows tests run in two
+# groups side by side, each on a virtual display and in Wine prefixes of its
+# own, so that neither takes the other's focus or registry. Each stage's time
+# is kept in build/test-times.log and printed at the end.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -31,11 +32,14 @@ timed() {
     { time "$@" 2>&3; } 3>&2 2>>"$times"
 }
 
-# Configures and builds a preset with warnings as errors; on failure the stage's
-# result says so.
+# Configures and builds a preset with warnings as errors, with the given
+# command before the build's (nice, to build at a low priority); on failure the
+# stage's result says so.
 build_preset() {
     local preset=$1 label=$2 log="build/test-$1.log"
-    if cmake --preset "$preset" -DBRIVEX_WERROR=ON >"$log" 2>&1 && cmake --build --preset "$preset" >>"$log" 2>&1; then
+    shift 2
+    if cmake --preset "$preset" -DBRIVEX_WERROR=ON >"$log" 2>&1 &&
+        "$@" cmake --build --preset "$preset" >>"$log" 2>&1; then
         return 0
     fi
     tail -n 40 "$log"
@@ -63,7 +67,7 @@ record() {
 
 run_native_tests() {
     local label="native (ASan+UBSan)" log=build/test-native-sanitize.log counts
-    ctest --preset native-sanitize --timeout 300 >>"$log" 2>&1
+    nice -n 15 ctest --preset native-sanitize --timeout 300 >>"$log" 2>&1
     if counts=$(ctest_counts "$log"); then
         record "$label" $counts
     else
@@ -82,10 +86,17 @@ run_fuzz() {
     echo "${line:-fuzz: NO RESULT}" >"$results/fuzz"
 }
 
-linux_side() {
-    timed "native-sanitize build" build_preset native-sanitize "native (ASan+UBSan)" &&
+native_side() {
+    timed "native-sanitize build" build_preset native-sanitize "native (ASan+UBSan)" nice -n 15 &&
         timed "native-sanitize tests" run_native_tests
-    timed "fuzz build" build_preset fuzz fuzz && timed "fuzz runs" run_fuzz
+}
+
+# The fuzz runs last a fixed time: at the usual priority, after the Windows
+# build, they get a processor of their own.
+fuzz_side() {
+    timed "fuzz build" build_preset fuzz fuzz nice -n 15 || return
+    while [ ! -e "$results/.windows-built" ]; do sleep 1; done
+    timed "fuzz runs" run_fuzz
 }
 
 # Starts a virtual display of its own: sets display (its number, once it
@@ -147,15 +158,15 @@ windows_tests() {
     record windows "$passed" "$total"
 }
 
-# The Linux side at a low priority, on the processor time the Windows side leaves.
-(
-    renice -n 15 -p "$BASHPID" >/dev/null
-    linux_side
-) &
-linux_pid=$!
-
-timed "windows build" build_preset windows windows && timed "windows tests" windows_tests
-wait "$linux_pid"
+native_side &
+native_pid=$!
+fuzz_side &
+fuzz_pid=$!
+timed "windows build" build_preset windows windows
+windows_built=$?
+touch "$results/.windows-built"
+[ "$windows_built" -ne 0 ] || timed "windows tests" windows_tests
+wait "$native_pid" "$fuzz_pid"
 
 echo "Times (build/test-times.log):"
 sed 's/^/  /' "$times"
