@@ -99,30 +99,32 @@ fuzz_side() {
     timed "fuzz runs" run_fuzz
 }
 
-# Starts a virtual display of its own: sets display (its number, once it
-# answers) and display_pid.
+# Starts a virtual display: sets display (its number, once it answers) and
+# display_pid. What the server says goes to a log of its own, so that a display
+# that went away can be told from a failing test.
 start_display() {
-    local number_file
+    local name=$1 number_file
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >"build/xvfb-$name.log" 2>&1 &
     display_pid=$!
+    display=
     for _ in $(seq 300); do
-        [ -s "$number_file" ] && break
+        [ -s "$number_file" ] && [ -S "/tmp/.X11-unix/X$(cat "$number_file")" ] && break
         sleep 0.1
     done
-    display=$(cat "$number_file")
+    [ -S "/tmp/.X11-unix/X$(cat "$number_file")" ] && display=$(cat "$number_file")
     rm -f "$number_file"
 }
 
-# Runs the Windows tests CTest selects with the given arguments on a display of
-# their own, with WINEPREFIX as the prefix of the tests that do not name one.
+# Runs the Windows tests CTest selects with the given arguments on the given
+# display, with WINEPREFIX as the prefix of the tests that do not name one.
 run_wine_group() {
-    local name=$1 prefix=$2
-    shift 2
-    local log="build/test-windows-$name.log" display display_pid
-    start_display
-    [ -n "$display" ] || echo "Xvfb did not start: the $name tests have no display" >&2
+    local name=$1 prefix=$2 display=$3 display_pid=$4
+    shift 4
+    local log="build/test-windows-$name.log"
     DISPLAY=":$display" WINEPREFIX="$prefix" ctest --preset windows --timeout 300 "$@" >"$log" 2>&1
+    kill -0 "$display_pid" 2>/dev/null ||
+        echo "The virtual display of the $name tests ended during the run (build/xvfb-$name.log)" | tee -a "$log" >&2
     kill "$display_pid" 2>/dev/null
 }
 
@@ -138,11 +140,24 @@ end_wine() {
 windows_tests() {
     local unit_prefix="$WINEPREFIX" e2e_prefix="$(pwd)/build/e2e-prefix"
     # The end-to-end tests meet the program as a new user does: in a new prefix.
-    end_wine "$e2e_prefix"
+    # No Wine server of the build's (test discovery runs without a display) is
+    # left for the tests to join.
+    end_wine "$unit_prefix" "$e2e_prefix"
     rm -rf "$e2e_prefix"
-    run_wine_group unit "$unit_prefix" -R '^wine\.' &
+    # One display after the other, each group on its own: two servers looking
+    # for a free display number at the same moment can both pick the same one.
+    local display display_pid unit_display unit_display_pid
+    start_display unit
+    unit_display=$display unit_display_pid=$display_pid
+    start_display program
+    if [ -z "$unit_display" ] || [ -z "$display" ]; then
+        echo "windows: NO RESULT (Xvfb did not start; build/xvfb-*.log)" >"$results/windows"
+        kill "$unit_display_pid" "$display_pid" 2>/dev/null
+        return
+    fi
+    run_wine_group unit "$unit_prefix" "$unit_display" "$unit_display_pid" -R '^wine\.' &
     local unit_pid=$!
-    run_wine_group program "$e2e_prefix" -E '^wine\.'
+    run_wine_group program "$e2e_prefix" "$display" "$display_pid" -E '^wine\.'
     wait "$unit_pid"
     end_wine "$unit_prefix" "$e2e_prefix" "$(pwd)/build/footprint-prefix" "$(pwd)/build/package-prefix"
     local passed=0 total=0 counts group
