@@ -6,16 +6,15 @@
 #include <cmath>
 #include <string>
 
-#include "app/FrmHome.h"
+#include "backup/win32/BackupArt.h"
 #include "base/Units.h"
+#include "graphics/win32/Art.h"
 #include "graphics/win32/ArtTools.h"
 #include "graphics/win32/MarkArt.h"
-#include "backup/win32/BackupArt.h"
 #include "optimise/win32/RebootArt.h"
 #include "settings/win32/SettingsArt.h"
 #include "sysinfo/win32/InfoSysArt.h"
 #include "tweaks/win32/TweakArt.h"
-#include "ui/win32/Art.h"
 
 namespace brivex {
 
@@ -23,9 +22,8 @@ namespace {
 
 using namespace art;
 
-void HomeBackground(HDC dc, const RECT& area) {
-    // Drawn in pixels at 96 dots per inch and scaled, with the controls, to the screen's.
-    const int dpi = AreaDpi(area, homedesign::kWidth);
+void HomeBackground(HDC dc, const RECT& area, int dpi) {
+    // Drawn in pixels at 96 dots per inch and scaled, with the controls, to the window's.
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
     const int band = px(74);
@@ -76,11 +74,11 @@ void StagePicture(HDC dc, const RECT& area, int stage) {
 }  // namespace
 
 void RegisterProgramArt() {
-    ui::RegisterArt("home.background", &HomeBackground);
+    art::RegisterArt("home.background", &HomeBackground);
     RegisterMarkArt();
     for (int stage = 0; stage <= 8; ++stage)
-        ui::RegisterArt("stage." + std::to_string(stage),
-                        [stage](HDC dc, const RECT& area) { StagePicture(dc, area, stage); });
+        art::RegisterArt("stage." + std::to_string(stage),
+                        [stage](HDC dc, const RECT& area, int) { StagePicture(dc, area, stage); });
     RegisterRebootArt();
     RegisterTweakArt();
     RegisterSettingsArt();

@@ -5,17 +5,9 @@
 
 #include "base/Units.h"
 #include "graphics/Emblem.h"
-#include "ui/win32/FontRequest.h"
+#include "graphics/win32/FontRequest.h"
 
 namespace brivex::art {
-
-using ui::GdiObject;
-using ui::Selected;
-
-int AreaDpi(const RECT& area, int designWidthTwips) {
-    const long long width = area.right - area.left;
-    return static_cast<int>((width * kTwipsPerInch + designWidthTwips / 2) / designWidthTwips);
-}
 
 COLORREF Mix(COLORREF a, COLORREF b, double t) {
     const auto channel = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
@@ -63,7 +55,7 @@ void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width) {
 }
 
 void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORREF color, UINT format) {
-    GdiObject<HFONT> font(ui::MakeFont({"Tahoma", -height, weight}));
+    GdiObject<HFONT> font(MakeFont({"Tahoma", -height, weight}));
     Selected in(dc, font.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);

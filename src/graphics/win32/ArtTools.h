@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "ui/win32/Gdi.h"
+#include "graphics/win32/Gdi.h"
 
 namespace brivex::art {
 
@@ -15,11 +15,6 @@ inline constexpr COLORREF kGold = RGB(0xFF, 0xC8, 0x3C);
 inline constexpr COLORREF kGreen = RGB(0x3C, 0xB0, 0x5A);
 inline constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 inline constexpr COLORREF kNone = 0xFFFFFFFF;  // not a colour: the shape goes without that fill or outline
-
-// The dots per inch a window's drawing area is laid out at: its width in
-// pixels against the window's design width in twips. Backgrounds place their
-// parts with the same conversions as the window's controls at that resolution.
-int AreaDpi(const RECT& area, int designWidthTwips);
 
 COLORREF Mix(COLORREF a, COLORREF b, double t);
 void FillSolid(HDC dc, const RECT& area, COLORREF color);
@@ -32,10 +27,10 @@ public:
     Ink(HDC dc, COLORREF fill, COLORREF outline, int width = 1);
 
 private:
-    ui::GdiObject<HBRUSH> brush_;
-    ui::GdiObject<HPEN> pen_;
-    ui::Selected brushIn_;
-    ui::Selected penIn_;
+    GdiObject<HBRUSH> brush_;
+    GdiObject<HPEN> pen_;
+    Selected brushIn_;
+    Selected penIn_;
 };
 
 void Disc(HDC dc, int cx, int cy, int r, COLORREF fill, COLORREF outline, int width = 1);

@@ -1,8 +1,8 @@
-#include "ui/win32/FontRequest.h"
+#include "graphics/win32/FontRequest.h"
 
 #include "platform/win32/Win32AnsiCodec.h"
 
-namespace brivex::ui {
+namespace brivex {
 
 int FontHeight(double points, int dotsPerInch) {
     return -MulDiv(static_cast<int>(points * 100 + 0.5), dotsPerInch, 7200);
@@ -28,4 +28,4 @@ HFONT MakeFont(const FontRequest& request) {
     return CreateFontIndirectW(&description);
 }
 
-}  // namespace brivex::ui
+}  // namespace brivex
