@@ -18,7 +18,10 @@ HFONT MakeFont(const FontRequest& request) {
     description.lfCharSet = DEFAULT_CHARSET;
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = CLEARTYPE_QUALITY;
+    // Smoothed as the user's system smooths text, by the system's one rule at
+    // every size and resolution; a quality forced here would override a user
+    // who turned smoothing off.
+    description.lfQuality = DEFAULT_QUALITY;
     // Where the face is missing, a fixed-pitch face must replace a fixed-pitch
     // one, or text laid out in columns falls apart.
     const bool fixedPitch = request.face.find("Courier") != std::string::npos;
