@@ -25,13 +25,7 @@ using namespace art;
 void HomeBackground(HDC dc, const RECT& area, int dpi) {
     // Drawn in pixels at 96 dots per inch and scaled, with the controls, to the window's.
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
-    const int width = area.right - area.left;
-    const int band = px(74);
-    Gradient(dc, RECT{0, 0, width, band}, kNavy, kBlue);
-    Gradient(dc, RECT{0, band, width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
-    FillSolid(dc, RECT{0, band, width, band + px(3)}, kGold);
-    Emblem(dc, px(50), px(38), px(28));
-    Text(dc, L"Velmora Doziv", RECT{px(94), px(10), px(420), px(44)}, px(24), FW_BOLD, kWhite, DT_LEFT | DT_SINGLELINE);
+    DrawGround(dc, MainWindowGround(area.right - area.left, area.bottom, dpi), L"Velmora Doziv");
     // The left column stands on a quiet panel.
     Box(dc, RECT{px(8), px(84), px(200), area.bottom - px(12)}, px(14), RGB(0xE2, 0xEC, 0xF9), kPale, px(1));
     Text(dc, L"Velmora Doziv v3.0", RECT{px(214), area.bottom - px(26), area.right - px(16), area.bottom - px(8)},

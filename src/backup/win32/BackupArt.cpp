@@ -19,7 +19,7 @@ void BackupBackground(HDC dc, const RECT& area, int dpi) {
     using namespace backupdesign;
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
-    ToolWindowGround(dc, area, dpi, kBand, L"System Backup", 120);
+    DrawGround(dc, ToolWindowGround(width, area.bottom, dpi, kBand, 120), L"System Backup");
 
     const int right = width - px(60);
     for (int i = 2; i >= 0; --i) {

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "base/Units.h"
 #include "graphics/Emblem.h"
 #include "graphics/win32/FontRequest.h"
 
@@ -62,16 +61,14 @@ void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORR
     DrawTextW(dc, text, -1, &area, format);
 }
 
-void ToolWindowGround(HDC dc, const RECT& area, int dpi, int band, const wchar_t* title, int titleMargin) {
-    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
-    const int width = area.right - area.left;
-    const int bottom = px(band);
-    Gradient(dc, RECT{0, 0, width, bottom}, kNavy, kBlue);
-    FillSolid(dc, RECT{0, bottom, width, bottom + px(3)}, kGold);
-    Gradient(dc, RECT{0, bottom + px(3), width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
-    Emblem(dc, px(26), bottom / 2, px(17));
-    Text(dc, title, RECT{px(52), 0, width - px(titleMargin), bottom}, px(18), FW_BOLD, kWhite,
-         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+void DrawGround(HDC dc, const Ground& ground, const wchar_t* title) {
+    const auto rect = [](const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };
+    Gradient(dc, rect(ground.band), kNavy, kBlue);
+    Gradient(dc, rect(ground.sheet), RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
+    FillSolid(dc, rect(ground.rule), kGold);
+    Emblem(dc, ground.mark.x, ground.mark.y, ground.mark.radius);
+    Text(dc, title, rect(ground.title), ground.titleHeight, FW_BOLD, kWhite,
+         DT_LEFT | DT_SINGLELINE | (ground.titleCentred ? DT_VCENTER : 0));
 }
 
 void Emblem(HDC dc, int cx, int cy, int r) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "graphics/Ground.h"
 #include "graphics/win32/Gdi.h"
 
 namespace brivex::art {
@@ -38,11 +39,9 @@ void Box(HDC dc, const RECT& area, int corner, COLORREF fill, COLORREF outline, 
 void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width);
 void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORREF color, UINT format);
 
-// The ground every tool window stands on, at `dpi`: a header band `band` design
-// pixels high with the mark and the window's title (ending `titleMargin`
-// design pixels short of the right edge, where the window's own sign goes), a
-// gold rule, and a light sheet below.
-void ToolWindowGround(HDC dc, const RECT& area, int dpi, int band, const wchar_t* title, int titleMargin);
+// A window's ground as laid out (graphics/Ground.h): the band from navy to
+// blue with the mark and the title in white, the light sheet, the gold rule.
+void DrawGround(HDC dc, const Ground& ground, const wchar_t* title);
 
 // The program's mark: a gauge in a ring.
 void Emblem(HDC dc, int cx, int cy, int r);

@@ -33,13 +33,7 @@ void Tick(HDC dc, int cx, int cy, int r) {
 void RebootBackground(HDC dc, const RECT& area, int dpi) {
     const auto twips = [dpi](int value) { return TwipsToPixels(value, dpi); };
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
-    const int band = px(44);
-    Gradient(dc, RECT{0, 0, area.right, band}, kNavy, kBlue);
-    FillSolid(dc, RECT{0, band, area.right, band + px(3)}, kGold);
-    Gradient(dc, RECT{0, band + px(3), area.right, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
-    Emblem(dc, px(26), band / 2, px(17));
-    Text(dc, L"Brivex Doziv", RECT{px(52), 0, area.right - px(12), band}, px(18), FW_BOLD, kWhite,
-         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawGround(dc, ToolWindowGround(area.right, area.bottom, dpi, 44, 12), L"Brivex Doziv");
 
     const int margin = px(8);
     const ui::Bounds& report = rebootdesign::kReport;

@@ -35,7 +35,7 @@ void SettingsBackground(HDC dc, const RECT& area, int dpi) {
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
     const int band = px(kBand);
-    ToolWindowGround(dc, area, dpi, kBand, L"Configuration", 80);
+    DrawGround(dc, ToolWindowGround(width, area.bottom, dpi, kBand, 80), L"Configuration");
     Cog(dc, width - px(34), band / 2, px(13));
 }
 

@@ -19,7 +19,7 @@ void InfoSysBackground(HDC dc, const RECT& area, int dpi) {
     using namespace infosysdesign;
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
-    ToolWindowGround(dc, area, dpi, kBand, L"Brivex Information Syst\u00e8me", 150);
+    DrawGround(dc, ToolWindowGround(width, area.bottom, dpi, kBand, 150), L"Brivex Information Syst\u00e8me");
 
     // A chip with its pins: the window's own sign, left of the close button.
     const int chipLeft = width - px(168);

@@ -19,7 +19,7 @@ void TweakBackground(HDC dc, const RECT& area, int dpi) {
     using namespace tweakdesign;
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
-    ToolWindowGround(dc, area, dpi, kBand, L"Brivex Tweaker", 140);
+    DrawGround(dc, ToolWindowGround(width, area.bottom, dpi, kBand, 140), L"Brivex Tweaker");
 
     // Three sliders at the band's right end: the panel's own sign.
     const int knobs[] = {62, 30, 78};
