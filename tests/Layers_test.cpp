@@ -19,14 +19,15 @@ namespace {
 
 // From the top down; the folders of one row are at one level. A folder's
 // win32/, portable/, headless/ and controls/ subfolders belong to it. The
-// software canvas sits under the services, since the progress bar draws on it.
+// forms runtime stands on the drawing: its controls paint with the canvas's
+// GDI owners, fonts and pictures.
 const std::vector<std::vector<std::string_view>> kLayers = {
     {"app"},
     {"optimise", "tweaks", "settings", "sysinfo", "backup"},
     {"program"},
     {"lang", "restore", "registry", "progressbar"},
-    {"graphics"},
     {"ui"},
+    {"graphics"},
     {"platform"},
     {"base"},
 };
@@ -112,6 +113,9 @@ TEST(Layers_Rule, EachIncludeAgainstTheTable) {
         {"program/Program.h", "lang/MODTrans.h", ""},
         {"lang/MODTrans.h", "ui/Form.h", ""},
         {"ui/Form.h", "platform/Canvas.h", ""},
+        {"ui/win32/FormWindow.cpp", "graphics/win32/Art.h", ""},
+        {"graphics/win32/GdiText.cpp", "ui/win32/Gdi.h",
+         "graphics/win32/GdiText.cpp:1 includes \"ui/win32/Gdi.h\": ui/ is above graphics/"},
         {"platform/portable/PixelCanvas.cpp", "base/Numbers.h", ""},
         {"ui/headless/HeadlessLoop.cpp", "ui/EventLoop.h", ""},
         {"app/win32/HomeArt.cpp", "optimise/win32/RebootArt.h", ""},

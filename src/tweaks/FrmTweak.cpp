@@ -178,10 +178,8 @@ void FrmTweak::ShowStates() {
         const ui::Label& word = state == TweakState::SwitchedOff  ? StateOff
                                 : state == TweakState::SwitchedOn ? StateOn
                                                                   : StateUnknown;
-        ui::Label& label = *stateLabels_[i];
-        // The colour first: the label is drawn again when its text changes.
-        label.SetLook(StateLook(state));
-        label.SetCaption(word.Caption());
+        stateLabels_[i]->SetCaption(word.Caption());
+        stateLabels_[i]->SetLook(StateLook(state));
     }
 }
 

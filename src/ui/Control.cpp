@@ -39,6 +39,12 @@ void Control::SetPosition(Bounds bounds) {
     if (peer_) peer_->SetBounds(bounds_);
 }
 
+void Control::SetLook(Appearance look) {
+    if (look == look_) return;
+    look_ = std::move(look);
+    if (peer_) peer_->Invalidate();
+}
+
 void Control::SetVisible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;

@@ -36,6 +36,7 @@ struct Appearance {
     // The text centred on the control's height rather than set at its top: a
     // caption so placed beside a one-line box shares the box's baseline.
     bool middle = false;
+    friend bool operator==(const Appearance&, const Appearance&) = default;
 };
 
 // Where a line of text (or a block of lines) centred on a height starts: the
@@ -80,7 +81,8 @@ public:
     const Bounds& Position() const { return bounds_; }
     void SetPosition(Bounds bounds);
     const ui::Appearance& Look() const { return look_; }
-    void SetLook(ui::Appearance look) { look_ = std::move(look); }
+    // A new look draws the control again, in its new font and colour.
+    void SetLook(ui::Appearance look);
 
     // The common part of the peer, whatever the kind. Each kind attaches its
     // own peer type (see PeeredControl); detaching is the same for all.

@@ -20,6 +20,7 @@ public:
     virtual void SetVisible(bool visible) = 0;
     virtual void SetEnabled(bool enabled) = 0;
     virtual void SetBounds(const Bounds& twips) = 0;
+    // The control's look changed: drawn again, in the font and colour it now has.
     virtual void Invalidate() = 0;
 };
 

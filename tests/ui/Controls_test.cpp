@@ -166,6 +166,34 @@ TEST(Controls_Peer, GetsTheWholeStateOnAttachThenOnlyChanges) {
     EXPECT_EQ(peer.log, (std::vector<std::string>{"text 09:05:07", "tip Heure", "height 855"}));
 }
 
+// A new look draws the control again by itself; the look it has draws nothing.
+TEST(Controls_Peer, EachRealChangeOfTheLookRepaintsOnce) {
+    struct Case {
+        const char* change;
+        void (*apply)(Appearance&);
+        int invalidations;
+    };
+    const Case cases[] = {
+        {"colour", [](Appearance& a) { a.foreColor = 0x0000FF; }, 1},
+        {"face", [](Appearance& a) { a.fontName = "Arial"; }, 1},
+        {"size", [](Appearance& a) { a.fontPoints = 9; }, 1},
+        {"weight", [](Appearance& a) { a.bold = true; }, 1},
+        {"alignment", [](Appearance& a) { a.align = Appearance::Align::Right; }, 1},
+    };
+    for (const Case& c : cases) {
+        Panel form;
+        RecordingPeer peer;
+        form.Label1.AttachPeer(&peer);
+        peer.log.clear();
+        Appearance look = form.Label1.Look();
+        c.apply(look);
+        form.Label1.SetLook(look);
+        form.Label1.SetLook(look);
+        EXPECT_EQ(peer.log, std::vector<std::string>(c.invalidations, "invalidate")) << c.change;
+        EXPECT_EQ(form.Label1.Look(), look) << c.change;
+    }
+}
+
 TEST(Controls_TextBox, TypingUpdatesTheModelWithoutEchoingToThePeer) {
     Panel form;
     RecordingText peer;

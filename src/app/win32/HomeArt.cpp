@@ -6,16 +6,15 @@
 #include <cmath>
 #include <string>
 
-#include "app/FrmHome.h"
+#include "backup/win32/BackupArt.h"
 #include "base/Units.h"
+#include "graphics/win32/Art.h"
 #include "graphics/win32/ArtTools.h"
 #include "graphics/win32/MarkArt.h"
-#include "backup/win32/BackupArt.h"
 #include "optimise/win32/RebootArt.h"
 #include "settings/win32/SettingsArt.h"
 #include "sysinfo/win32/InfoSysArt.h"
 #include "tweaks/win32/TweakArt.h"
-#include "ui/win32/Art.h"
 
 namespace brivex {
 
@@ -23,17 +22,10 @@ namespace {
 
 using namespace art;
 
-void HomeBackground(HDC dc, const RECT& area) {
-    // Drawn in pixels at 96 dots per inch and scaled, with the controls, to the screen's.
-    const int dpi = AreaDpi(area, homedesign::kWidth);
+void HomeBackground(HDC dc, const RECT& area, int dpi) {
+    // Drawn in pixels at 96 dots per inch and scaled, with the controls, to the window's.
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
-    const int width = area.right - area.left;
-    const int band = px(74);
-    Gradient(dc, RECT{0, 0, width, band}, kNavy, kBlue);
-    Gradient(dc, RECT{0, band, width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
-    FillSolid(dc, RECT{0, band, width, band + px(3)}, kGold);
-    Emblem(dc, px(50), px(38), px(28));
-    Text(dc, L"Velmora Doziv", RECT{px(94), px(10), px(420), px(44)}, px(24), FW_BOLD, kWhite, DT_LEFT | DT_SINGLELINE);
+    DrawGround(dc, MainWindowGround(area.right - area.left, area.bottom, dpi), L"Velmora Doziv");
     // The left column stands on a quiet panel.
     Box(dc, RECT{px(8), px(84), px(200), area.bottom - px(12)}, px(14), RGB(0xE2, 0xEC, 0xF9), kPale, px(1));
     Text(dc, L"Velmora Doziv v3.0", RECT{px(214), area.bottom - px(26), area.right - px(16), area.bottom - px(8)},
@@ -76,11 +68,11 @@ void StagePicture(HDC dc, const RECT& area, int stage) {
 }  // namespace
 
 void RegisterProgramArt() {
-    ui::RegisterArt("home.background", &HomeBackground);
+    art::RegisterArt("home.background", &HomeBackground);
     RegisterMarkArt();
     for (int stage = 0; stage <= 8; ++stage)
-        ui::RegisterArt("stage." + std::to_string(stage),
-                        [stage](HDC dc, const RECT& area) { StagePicture(dc, area, stage); });
+        art::RegisterArt("stage." + std::to_string(stage),
+                        [stage](HDC dc, const RECT& area, int) { StagePicture(dc, area, stage); });
     RegisterRebootArt();
     RegisterTweakArt();
     RegisterSettingsArt();

@@ -4,8 +4,8 @@
 
 #include "backup/Sysbackup.h"
 #include "base/Units.h"
+#include "graphics/win32/Art.h"
 #include "graphics/win32/ArtTools.h"
-#include "ui/win32/Art.h"
 
 namespace brivex {
 
@@ -15,12 +15,11 @@ using namespace art;
 
 // A header band with the mark and a stack of saved copies, the window's sign,
 // left of the close button; the panels of both views sit on the sheet below.
-void BackupBackground(HDC dc, const RECT& area) {
+void BackupBackground(HDC dc, const RECT& area, int dpi) {
     using namespace backupdesign;
-    const int dpi = AreaDpi(area, DesignPixelsToTwips(kWidth));
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
-    ToolWindowGround(dc, area, dpi, kBand, L"System Backup", 120);
+    DrawGround(dc, ToolWindowGround(width, area.bottom, dpi, kBand, 120), L"System Backup");
 
     const int right = width - px(60);
     for (int i = 2; i >= 0; --i) {
@@ -33,6 +32,6 @@ void BackupBackground(HDC dc, const RECT& area) {
 
 }  // namespace
 
-void RegisterBackupArt() { ui::RegisterArt("backup.background", &BackupBackground); }
+void RegisterBackupArt() { art::RegisterArt("backup.background", &BackupBackground); }
 
 }  // namespace brivex

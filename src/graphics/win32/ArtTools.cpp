@@ -3,19 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "base/Units.h"
 #include "graphics/Emblem.h"
-#include "ui/win32/FontRequest.h"
+#include "graphics/win32/FontRequest.h"
 
 namespace brivex::art {
-
-using ui::GdiObject;
-using ui::Selected;
-
-int AreaDpi(const RECT& area, int designWidthTwips) {
-    const long long width = area.right - area.left;
-    return static_cast<int>((width * kTwipsPerInch + designWidthTwips / 2) / designWidthTwips);
-}
 
 COLORREF Mix(COLORREF a, COLORREF b, double t) {
     const auto channel = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
@@ -63,23 +54,21 @@ void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width) {
 }
 
 void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORREF color, UINT format) {
-    GdiObject<HFONT> font(ui::MakeFont({"Tahoma", -height, weight}));
+    GdiObject<HFONT> font(MakeFont({"Tahoma", -height, weight}));
     Selected in(dc, font.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, color);
     DrawTextW(dc, text, -1, &area, format);
 }
 
-void ToolWindowGround(HDC dc, const RECT& area, int dpi, int band, const wchar_t* title, int titleMargin) {
-    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
-    const int width = area.right - area.left;
-    const int bottom = px(band);
-    Gradient(dc, RECT{0, 0, width, bottom}, kNavy, kBlue);
-    FillSolid(dc, RECT{0, bottom, width, bottom + px(3)}, kGold);
-    Gradient(dc, RECT{0, bottom + px(3), width, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
-    Emblem(dc, px(26), bottom / 2, px(17));
-    Text(dc, title, RECT{px(52), 0, width - px(titleMargin), bottom}, px(18), FW_BOLD, kWhite,
-         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+void DrawGround(HDC dc, const Ground& ground, const wchar_t* title) {
+    const auto rect = [](const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };
+    Gradient(dc, rect(ground.band), kNavy, kBlue);
+    Gradient(dc, rect(ground.sheet), RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
+    FillSolid(dc, rect(ground.rule), kGold);
+    Emblem(dc, ground.mark.x, ground.mark.y, ground.mark.radius);
+    Text(dc, title, rect(ground.title), ground.titleHeight, FW_BOLD, kWhite,
+         DT_LEFT | DT_SINGLELINE | (ground.titleCentred ? DT_VCENTER : 0));
 }
 
 void Emblem(HDC dc, int cx, int cy, int r) {

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-#include "ui/win32/Gdi.h"
+#include "graphics/Ground.h"
+#include "graphics/win32/Gdi.h"
 
 namespace brivex::art {
 
@@ -15,11 +16,6 @@ inline constexpr COLORREF kGold = RGB(0xFF, 0xC8, 0x3C);
 inline constexpr COLORREF kGreen = RGB(0x3C, 0xB0, 0x5A);
 inline constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 inline constexpr COLORREF kNone = 0xFFFFFFFF;  // not a colour: the shape goes without that fill or outline
-
-// The dots per inch a window's drawing area is laid out at: its width in
-// pixels against the window's design width in twips. Backgrounds place their
-// parts with the same conversions as the window's controls at that resolution.
-int AreaDpi(const RECT& area, int designWidthTwips);
 
 COLORREF Mix(COLORREF a, COLORREF b, double t);
 void FillSolid(HDC dc, const RECT& area, COLORREF color);
@@ -32,10 +28,10 @@ public:
     Ink(HDC dc, COLORREF fill, COLORREF outline, int width = 1);
 
 private:
-    ui::GdiObject<HBRUSH> brush_;
-    ui::GdiObject<HPEN> pen_;
-    ui::Selected brushIn_;
-    ui::Selected penIn_;
+    GdiObject<HBRUSH> brush_;
+    GdiObject<HPEN> pen_;
+    Selected brushIn_;
+    Selected penIn_;
 };
 
 void Disc(HDC dc, int cx, int cy, int r, COLORREF fill, COLORREF outline, int width = 1);
@@ -43,11 +39,9 @@ void Box(HDC dc, const RECT& area, int corner, COLORREF fill, COLORREF outline, 
 void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width);
 void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORREF color, UINT format);
 
-// The ground every tool window stands on, at `dpi`: a header band `band` design
-// pixels high with the mark and the window's title (ending `titleMargin`
-// design pixels short of the right edge, where the window's own sign goes), a
-// gold rule, and a light sheet below.
-void ToolWindowGround(HDC dc, const RECT& area, int dpi, int band, const wchar_t* title, int titleMargin);
+// A window's ground as laid out (graphics/Ground.h): the band from navy to
+// blue with the mark and the title in white, the light sheet, the gold rule.
+void DrawGround(HDC dc, const Ground& ground, const wchar_t* title);
 
 // The program's mark: a gauge in a ring.
 void Emblem(HDC dc, int cx, int cy, int r);

@@ -13,7 +13,7 @@ EdgeShades SystemShades() {
 
 }  // namespace
 
-std::unique_ptr<DibCanvas> DibCanvas::Create(int width, int height) {
+std::unique_ptr<DibCanvas> DibCanvas::Create(int width, int height, int dpi) {
     if (width <= 0 || height <= 0) return nullptr;
     HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     if (!display) return nullptr;
@@ -34,11 +34,12 @@ std::unique_ptr<DibCanvas> DibCanvas::Create(int width, int height) {
         if (memory) DeleteDC(memory);
         return nullptr;
     }
-    return std::unique_ptr<DibCanvas>(new DibCanvas(width, height, bits, memory, bitmap, previous));
+    return std::unique_ptr<DibCanvas>(new DibCanvas(width, height, dpi, bits, memory, bitmap, previous));
 }
 
-DibCanvas::DibCanvas(int width, int height, void* bits, HDC dc, HBITMAP bitmap, HGDIOBJ previous)
+DibCanvas::DibCanvas(int width, int height, int dpi, void* bits, HDC dc, HBITMAP bitmap, HGDIOBJ previous)
     : PixelCanvas(width, height, static_cast<std::uint32_t*>(bits), SystemShades()),
+      dpi_(dpi),
       dc_(dc),
       bitmap_(bitmap),
       previous_(previous) {}
@@ -49,10 +50,12 @@ DibCanvas::~DibCanvas() {
     DeleteDC(dc_);
 }
 
-Size DibCanvas::MeasureText(std::string_view text, const TextFont& font) { return MeasureTextGdi(dc_, text, font); }
+Size DibCanvas::MeasureText(std::string_view text, const TextFont& font) {
+    return MeasureTextGdi(dc_, text, font, dpi_);
+}
 
 void DibCanvas::DrawText(const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour) {
-    DrawTextGdi(dc_, rect, text, font, colour);
+    DrawTextGdi(dc_, rect, text, font, colour, dpi_);
     // GDI may hold the text back in its batch; the software drawing that
     // follows must find it in the pixels.
     GdiFlush();

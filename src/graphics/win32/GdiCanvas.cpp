@@ -2,16 +2,13 @@
 
 #include <vector>
 
+#include "graphics/win32/Gdi.h"
 #include "graphics/win32/GdiText.h"
 #include "graphics/win32/Present.h"
-#include "ui/win32/Gdi.h"
 
 namespace brivex {
 
 namespace {
-
-using ui::GdiObject;
-using ui::Selected;
 
 RECT ToRect(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
@@ -78,10 +75,12 @@ void GdiCanvas::DrawEdge(const Rect& rect, int edgeKind) {
     ::DrawEdge(dc_, &area, static_cast<UINT>(edgeKind), BF_RECT);
 }
 
-Size GdiCanvas::MeasureText(std::string_view text, const TextFont& font) { return MeasureTextGdi(dc_, text, font); }
+Size GdiCanvas::MeasureText(std::string_view text, const TextFont& font) {
+    return MeasureTextGdi(dc_, text, font, dpi_);
+}
 
 void GdiCanvas::DrawText(const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour) {
-    DrawTextGdi(dc_, rect, text, font, colour);
+    DrawTextGdi(dc_, rect, text, font, colour, dpi_);
 }
 
 void GdiCanvas::CopyFrom(const PixelCanvas& source, int xSrc, int ySrc, int width, int height, int xDst, int yDst) {

@@ -8,10 +8,10 @@ namespace brivex {
 
 // A device context drawn on through GDI itself: a window's own surface. Each
 // operation makes the pen or brush it needs and frees it before returning;
-// the context is not owned.
+// the context is not owned. Text is set at the `dpi` of the window drawn on.
 class GdiCanvas final : public Canvas {
 public:
-    explicit GdiCanvas(HDC dc) : dc_(dc) {}
+    GdiCanvas(HDC dc, int dpi) : dc_(dc), dpi_(dpi) {}
 
     void SetPixel(int x, int y, ColorRef colour) override;
     void Line(int x1, int y1, int x2, int y2, ColorRef colour) override;
@@ -26,6 +26,7 @@ public:
 
 private:
     HDC dc_;
+    int dpi_;
 };
 
 }  // namespace brivex

@@ -2,35 +2,34 @@
 
 #include <string>
 
+#include "graphics/win32/FontRequest.h"
+#include "graphics/win32/Gdi.h"
 #include "platform/win32/Win32AnsiCodec.h"
-#include "ui/win32/FontRequest.h"
-#include "ui/win32/Gdi.h"
 
 namespace brivex {
 
 namespace {
 
-// The font for one call, at the surface's own resolution.
-ui::GdiObject<HFONT> FontOn(HDC dc, const TextFont& font) {
-    return ui::GdiObject<HFONT>(ui::MakeFont({font.face, ui::FontHeight(font.points, GetDeviceCaps(dc, LOGPIXELSY)),
-                                              font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
-                                              font.strikethrough}));
+// The font for one call, at the resolution of the window the text goes to.
+GdiObject<HFONT> FontAt(int dpi, const TextFont& font) {
+    return GdiObject<HFONT>(MakeFont({font.face, FontHeight(font.points, dpi), font.bold ? FW_BOLD : FW_NORMAL,
+                                      font.italic, font.underline, font.strikethrough}));
 }
 
 }  // namespace
 
-Size MeasureTextGdi(HDC dc, std::string_view text, const TextFont& font) {
-    const ui::GdiObject<HFONT> made = FontOn(dc, font);
-    const ui::Selected selected(dc, made.Get());
+Size MeasureTextGdi(HDC dc, std::string_view text, const TextFont& font, int dpi) {
+    const GdiObject<HFONT> made = FontAt(dpi, font);
+    const Selected selected(dc, made.Get());
     const std::wstring wide = Widen(text);
     RECT bounds = {0, 0, 0, 0};
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &bounds, DT_SINGLELINE | DT_CALCRECT);
     return {bounds.right - bounds.left, bounds.bottom - bounds.top};
 }
 
-void DrawTextGdi(HDC dc, const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour) {
-    const ui::GdiObject<HFONT> made = FontOn(dc, font);
-    const ui::Selected selected(dc, made.Get());
+void DrawTextGdi(HDC dc, const Rect& rect, std::string_view text, const TextFont& font, ColorRef colour, int dpi) {
+    const GdiObject<HFONT> made = FontAt(dpi, font);
+    const Selected selected(dc, made.Get());
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF previousColour = SetTextColor(dc, colour);
     const std::wstring wide = Widen(text);

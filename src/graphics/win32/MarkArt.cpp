@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "ui/win32/Art.h"
-#include "ui/win32/Gdi.h"
+#include "graphics/win32/Art.h"
+#include "graphics/win32/Gdi.h"
 
 namespace brivex::art {
 
@@ -16,9 +16,9 @@ constexpr int kCloseMarkPercent = 40;
 
 void DrawMark(HDC dc, const StrokedMark& mark, COLORREF color) {
     const LOGBRUSH ink{BS_SOLID, color, 0};
-    ui::GdiObject<HPEN> pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+    GdiObject<HPEN> pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
                                          static_cast<DWORD>(mark.penWidth), &ink, 0, nullptr));
-    ui::Selected in(dc, pen.Get());
+    Selected in(dc, pen.Get());
     for (const std::vector<MarkPoint>& stroke : mark.strokes) {
         std::vector<POINT> points;
         for (const MarkPoint& p : stroke) points.push_back({p.x, p.y});
@@ -27,7 +27,7 @@ void DrawMark(HDC dc, const StrokedMark& mark, COLORREF color) {
 }
 
 void RegisterMarkArt() {
-    ui::RegisterArt(kCloseMarkPicture, [](HDC dc, const RECT& area) {
+    art::RegisterArt(kCloseMarkPicture, [](HDC dc, const RECT& area, int) {
         const Rect box = CentredSquare({area.left, area.top, area.right, area.bottom}, kCloseMarkPercent);
         DrawMark(dc, CloseMark(box), GetTextColor(dc));
     });

@@ -5,17 +5,14 @@
 #include <algorithm>
 
 #include "base/Units.h"
+#include "graphics/win32/Art.h"
 #include "graphics/win32/ArtTools.h"
+#include "graphics/win32/Gdi.h"
 #include "optimise/FrmReboot.h"
-#include "ui/win32/Art.h"
-#include "ui/win32/Gdi.h"
 
 namespace brivex {
 
 namespace {
-
-using ui::GdiObject;
-using ui::Selected;
 
 using namespace art;
 
@@ -33,17 +30,10 @@ void Tick(HDC dc, int cx, int cy, int r) {
 
 // A header band with the mark, a quiet column for the pictures, and a white
 // sheet under the report that it covers once fully revealed.
-void RebootBackground(HDC dc, const RECT& area) {
-    const int dpi = AreaDpi(area, rebootdesign::kWidth);
+void RebootBackground(HDC dc, const RECT& area, int dpi) {
     const auto twips = [dpi](int value) { return TwipsToPixels(value, dpi); };
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
-    const int band = px(44);
-    Gradient(dc, RECT{0, 0, area.right, band}, kNavy, kBlue);
-    FillSolid(dc, RECT{0, band, area.right, band + px(3)}, kGold);
-    Gradient(dc, RECT{0, band + px(3), area.right, area.bottom}, RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
-    Emblem(dc, px(26), band / 2, px(17));
-    Text(dc, L"Brivex Doziv", RECT{px(52), 0, area.right - px(12), band}, px(18), FW_BOLD, kWhite,
-         DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawGround(dc, ToolWindowGround(area.right, area.bottom, dpi, 44, 12), L"Brivex Doziv");
 
     const int margin = px(8);
     const ui::Bounds& report = rebootdesign::kReport;
@@ -55,7 +45,7 @@ void RebootBackground(HDC dc, const RECT& area) {
 }
 
 // The optimised machine: a screen showing a green tick.
-void DonePicture(HDC dc, const RECT& area) {
+void DonePicture(HDC dc, const RECT& area, int) {
     const int size = std::min(area.right - area.left, area.bottom - area.top);
     const int x = area.left;
     const int y = area.top;
@@ -75,7 +65,7 @@ void DonePicture(HDC dc, const RECT& area) {
 }
 
 // Boot: the power symbol on a round button.
-void BootPicture(HDC dc, const RECT& area) {
+void BootPicture(HDC dc, const RECT& area, int) {
     const int size = std::min(area.right - area.left, area.bottom - area.top);
     const int cx = area.left + size / 2;
     const int cy = area.top + size / 2;
@@ -92,7 +82,7 @@ void BootPicture(HDC dc, const RECT& area) {
 }
 
 // The processor: a chip with its pins.
-void ProcessorPicture(HDC dc, const RECT& area) {
+void ProcessorPicture(HDC dc, const RECT& area, int) {
     const int size = std::min(area.right - area.left, area.bottom - area.top);
     const int x = area.left;
     const int y = area.top;
@@ -109,7 +99,7 @@ void ProcessorPicture(HDC dc, const RECT& area) {
 }
 
 // The disk: a drive with its platter and a green light.
-void DiskPicture(HDC dc, const RECT& area) {
+void DiskPicture(HDC dc, const RECT& area, int) {
     const int size = std::min(area.right - area.left, area.bottom - area.top);
     const int x = area.left;
     const int y = area.top;
@@ -124,11 +114,11 @@ void DiskPicture(HDC dc, const RECT& area) {
 }  // namespace
 
 void RegisterRebootArt() {
-    ui::RegisterArt("reboot.background", &RebootBackground);
-    ui::RegisterArt("reboot.done", &DonePicture);
-    ui::RegisterArt("reboot.boot", &BootPicture);
-    ui::RegisterArt("reboot.processor", &ProcessorPicture);
-    ui::RegisterArt("reboot.disk", &DiskPicture);
+    art::RegisterArt("reboot.background", &RebootBackground);
+    art::RegisterArt("reboot.done", &DonePicture);
+    art::RegisterArt("reboot.boot", &BootPicture);
+    art::RegisterArt("reboot.processor", &ProcessorPicture);
+    art::RegisterArt("reboot.disk", &DiskPicture);
 }
 
 }  // namespace brivex

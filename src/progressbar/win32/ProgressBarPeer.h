@@ -18,11 +18,14 @@ public:
 
     // The window places the bar; its size stays the design's.
     void SetBounds(const ui::Bounds& twips) override;
+    // The design's size at the window's new resolution, and the bar drawn again at it.
+    void Rescale() override;
 
     // Makes the form windows build bars through this peer.
     static void Register();
 
 private:
+    const BarControl& bar_;
     Size size_;
     std::unique_ptr<ProgressBarWindow> window_;
 };

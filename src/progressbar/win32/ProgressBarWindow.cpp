@@ -27,10 +27,10 @@ bool ProgressBarWindow::RegisterWindowClass() {
 }
 
 std::unique_ptr<ProgressBarWindow> ProgressBarWindow::Create(HWND parent, const RECT& bounds, XpProgressBar& bar,
-                                                             int id) {
+                                                             int dpi, int id) {
     static const bool registered = RegisterWindowClass();
     if (!registered) return nullptr;
-    std::unique_ptr<ProgressBarWindow> control(new ProgressBarWindow(bar));
+    std::unique_ptr<ProgressBarWindow> control(new ProgressBarWindow(bar, dpi));
     HWND window = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
                                   bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
@@ -41,6 +41,14 @@ std::unique_ptr<ProgressBarWindow> ProgressBarWindow::Create(HWND parent, const 
 
 ProgressBarWindow::~ProgressBarWindow() {
     if (window_) DestroyWindow(window_);
+}
+
+void ProgressBarWindow::SetDpi(int dpi) {
+    if (dpi == dpi_ || !window_) return;
+    dpi_ = dpi;
+    ownSurface_ = std::make_unique<GdiCanvas>(GetDC(window_), dpi_);
+    // Taken in again, the bar drops its buffer, whose text was set at the old resolution, and draws anew.
+    bar_->SetHost(*this);
 }
 
 LRESULT CALLBACK ProgressBarWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -62,7 +70,7 @@ LRESULT CALLBACK ProgressBarWindow::WindowProc(HWND window, UINT message, WPARAM
 LRESULT ProgressBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            ownSurface_ = std::make_unique<GdiCanvas>(GetDC(window_));
+            ownSurface_ = std::make_unique<GdiCanvas>(GetDC(window_), dpi_);
             bar_->SetHost(*this);
             return 0;
         case WM_PAINT: {
@@ -96,7 +104,7 @@ LRESULT ProgressBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 
 void ProgressBarWindow::PrintClient(HDC dc) {
     bar_->DrawProgressBar();
-    GdiCanvas target(dc);
+    GdiCanvas target(dc, dpi_);
     const Rect inner = InnerArea();
     bar_->pDraw(target, 0, 0, inner.Width(), inner.Height(), inner.left, inner.top);
 }
@@ -112,7 +120,7 @@ Rect ProgressBarWindow::ClientRect(WindowHandle window) const {
 Rect ProgressBarWindow::InnerArea() const { return ClientRect(OwnWindow()); }
 
 std::unique_ptr<PixelCanvas> ProgressBarWindow::CreateBuffer(int width, int height) {
-    return DibCanvas::Create(width, height);
+    return DibCanvas::Create(width, height, dpi_);
 }
 
 ColorRef ProgressBarWindow::SystemColor(int index) const { return GetSysColor(index); }

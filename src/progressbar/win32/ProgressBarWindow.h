@@ -27,14 +27,18 @@ public:
 
     // Nothing when the window cannot be made, and `bar` stays where it was. A
     // parent of HWND_MESSAGE gives a window that is never shown, which needs
-    // no display. The bar's host must outlive the window.
-    static std::unique_ptr<ProgressBarWindow> Create(HWND parent, const RECT& bounds, XpProgressBar& bar, int id = 0);
+    // no display. The bar's host must outlive the window. Its text is set at
+    // `dpi`, the resolution of the window it is in.
+    static std::unique_ptr<ProgressBarWindow> Create(HWND parent, const RECT& bounds, XpProgressBar& bar, int dpi,
+                                                     int id = 0);
     ProgressBarWindow(const ProgressBarWindow&) = delete;
     ProgressBarWindow& operator=(const ProgressBarWindow&) = delete;
     ~ProgressBarWindow() override;
 
     HWND Handle() const { return window_; }
     XpProgressBar& Bar() { return *bar_; }
+    // The window it is in moved to a monitor of another resolution: the bar is drawn again at it.
+    void SetDpi(int dpi);
 
     // Told the name of each persisted property a write changed.
     std::function<void(std::string_view)> OnPropertyChanged;
@@ -48,7 +52,7 @@ public:
     void PropertyChanged(std::string_view name) override;
 
 private:
-    explicit ProgressBarWindow(XpProgressBar& bar) : bar_(&bar), home_(&bar.Host()) {}
+    ProgressBarWindow(XpProgressBar& bar, int dpi) : bar_(&bar), home_(&bar.Host()), dpi_(dpi) {}
     static bool RegisterWindowClass();
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -58,6 +62,7 @@ private:
     std::unique_ptr<GdiCanvas> ownSurface_;
     XpProgressBar* bar_;
     ProgressBarHost* home_;  // where the bar goes back to
+    int dpi_;
 };
 
 }  // namespace brivex

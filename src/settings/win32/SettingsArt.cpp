@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "base/Units.h"
+#include "graphics/win32/Art.h"
 #include "graphics/win32/ArtTools.h"
 #include "settings/FrmSettings.h"
-#include "ui/win32/Art.h"
 
 namespace brivex {
 
@@ -30,18 +30,17 @@ void Cog(HDC dc, int cx, int cy, int r) {
 }
 
 // A header band with the mark and a cog, and a quiet sheet under the panels.
-void SettingsBackground(HDC dc, const RECT& area) {
+void SettingsBackground(HDC dc, const RECT& area, int dpi) {
     using namespace settingsdesign;
-    const int dpi = AreaDpi(area, DesignPixelsToTwips(kWidth));
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
     const int band = px(kBand);
-    ToolWindowGround(dc, area, dpi, kBand, L"Configuration", 80);
+    DrawGround(dc, ToolWindowGround(width, area.bottom, dpi, kBand, 80), L"Configuration");
     Cog(dc, width - px(34), band / 2, px(13));
 }
 
 }  // namespace
 
-void RegisterSettingsArt() { ui::RegisterArt("settings.background", &SettingsBackground); }
+void RegisterSettingsArt() { art::RegisterArt("settings.background", &SettingsBackground); }
 
 }  // namespace brivex

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "base/Units.h"
+#include "graphics/win32/Art.h"
 #include "graphics/win32/ArtTools.h"
 #include "sysinfo/FrmInfoSys.h"
-#include "ui/win32/Art.h"
 
 namespace brivex {
 
@@ -15,12 +15,11 @@ using namespace art;
 
 // A header band with the mark and a small chip, a rail behind the panel
 // buttons, and a quiet sheet where the panels stand.
-void InfoSysBackground(HDC dc, const RECT& area) {
+void InfoSysBackground(HDC dc, const RECT& area, int dpi) {
     using namespace infosysdesign;
-    const int dpi = AreaDpi(area, DesignPixelsToTwips(kWidth));
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
-    ToolWindowGround(dc, area, dpi, kBand, L"Brivex Information Syst\u00e8me", 150);
+    DrawGround(dc, ToolWindowGround(width, area.bottom, dpi, kBand, 150), L"Brivex Information Syst\u00e8me");
 
     // A chip with its pins: the window's own sign, left of the close button.
     const int chipLeft = width - px(168);
@@ -43,6 +42,6 @@ void InfoSysBackground(HDC dc, const RECT& area) {
 
 }  // namespace
 
-void RegisterInfoSysArt() { ui::RegisterArt("infosys.background", &InfoSysBackground); }
+void RegisterInfoSysArt() { art::RegisterArt("infosys.background", &InfoSysBackground); }
 
 }  // namespace brivex

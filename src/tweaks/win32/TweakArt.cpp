@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "base/Units.h"
+#include "graphics/win32/Art.h"
 #include "graphics/win32/ArtTools.h"
 #include "tweaks/FrmTweak.h"
-#include "ui/win32/Art.h"
 
 namespace brivex {
 
@@ -15,12 +15,11 @@ using namespace art;
 
 // A header band with the mark and a few sliders, and under it one quiet sheet
 // per column of boxes, ruled between the rows so each box meets its state.
-void TweakBackground(HDC dc, const RECT& area) {
+void TweakBackground(HDC dc, const RECT& area, int dpi) {
     using namespace tweakdesign;
-    const int dpi = AreaDpi(area, DesignPixelsToTwips(kWidth));
     const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const int width = area.right - area.left;
-    ToolWindowGround(dc, area, dpi, kBand, L"Brivex Tweaker", 140);
+    DrawGround(dc, ToolWindowGround(width, area.bottom, dpi, kBand, 140), L"Brivex Tweaker");
 
     // Three sliders at the band's right end: the panel's own sign.
     const int knobs[] = {62, 30, 78};
@@ -45,6 +44,6 @@ void TweakBackground(HDC dc, const RECT& area) {
 
 }  // namespace
 
-void RegisterTweakArt() { ui::RegisterArt("tweak.background", &TweakBackground); }
+void RegisterTweakArt() { art::RegisterArt("tweak.background", &TweakBackground); }
 
 }  // namespace brivex

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/win32/Gdi.h"
+#include "graphics/win32/Gdi.h"
 
 namespace brivex::ui {
 

@@ -1,8 +1,8 @@
 #include "ui/win32/ButtonPlusPainter.h"
 
 #include "base/Units.h"
-#include "ui/win32/Art.h"
-#include "ui/win32/Gdi.h"
+#include "graphics/win32/Art.h"
+#include "graphics/win32/Gdi.h"
 
 namespace brivex::ui {
 
@@ -47,46 +47,45 @@ void RoundedGradient(HDC dc, const RECT& area, int radius, COLORREF top, COLORRE
     RoundRect(dc, area.left, area.top, area.right, area.bottom, radius, radius);
 }
 
-// Corners and margins are designed in pixels at 96 dots per inch and follow the screen's.
-int Px(HDC dc, int designPixels) { return ScaleDesignPixels(designPixels, GetDeviceCaps(dc, LOGPIXELSX)); }
-
 }  // namespace
 
-void PaintButtonPlus(HDC dc, const RECT& area, const ButtonPlusFace& face, HFONT font, ButtonPlusState state) {
+void PaintButtonPlus(HDC dc, const RECT& area, const ButtonPlusFace& face, HFONT font, ButtonPlusState state, int dpi) {
+    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     const Palette& palette = state.disabled ? kDisabled : state.pressed ? kPressed : state.hover ? kHover : kNormal;
     RECT plate = area;
     InflateRect(&plate, -1, -1);
-    RoundedGradient(dc, plate, Px(dc, 8), palette.top, palette.bottom, palette.border);
+    RoundedGradient(dc, plate, px(8), palette.top, palette.bottom, palette.border);
 
     RECT text = plate;
     if (state.pressed) OffsetRect(&text, 1, 1);
     Selected selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, palette.text);
-    if (face.picture.empty() || !PaintArt(face.picture, dc, text))
+    if (face.picture.empty() || !art::PaintArt(face.picture, dc, text, dpi))
         DrawTextW(dc, face.caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (state.focused) {
         RECT focus = plate;
-        InflateRect(&focus, -Px(dc, 3), -Px(dc, 3));
+        InflateRect(&focus, -px(3), -px(3));
         SetTextColor(dc, RGB(0, 0, 0));
         DrawFocusRect(dc, &focus);
     }
 }
 
-void PaintFramePanel(HDC dc, const RECT& area, const std::wstring& caption, HFONT font) {
+void PaintFramePanel(HDC dc, const RECT& area, const std::wstring& caption, HFONT font, int dpi) {
+    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
     RECT plate = area;
-    plate.top += Px(dc, 8);
+    plate.top += px(8);
     InflateRect(&plate, -1, 0);
     plate.bottom -= 1;
-    RoundedGradient(dc, plate, Px(dc, 12), RGB(0xF7, 0xFA, 0xFE), RGB(0xE4, 0xEE, 0xFA), RGB(0x7F, 0xA3, 0xD1));
+    RoundedGradient(dc, plate, px(12), RGB(0xF7, 0xFA, 0xFE), RGB(0xE4, 0xEE, 0xFA), RGB(0x7F, 0xA3, 0xD1));
     if (caption.empty()) return;
 
     Selected selectedFont(dc, font);
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-    const int indent = Px(dc, 10);
-    RECT tab{area.left + indent, area.top, area.left + indent + extent.cx + Px(dc, 14), area.top + extent.cy + Px(dc, 4)};
-    RoundedGradient(dc, tab, Px(dc, 8), RGB(0x4F, 0x86, 0xC6), RGB(0x2C, 0x5F, 0xA0), RGB(0x24, 0x4F, 0x86));
+    const int indent = px(10);
+    RECT tab{area.left + indent, area.top, area.left + indent + extent.cx + px(14), area.top + extent.cy + px(4)};
+    RoundedGradient(dc, tab, px(8), RGB(0x4F, 0x86, 0xC6), RGB(0x2C, 0x5F, 0xA0), RGB(0x24, 0x4F, 0x86));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
     DrawTextW(dc, caption.c_str(), -1, &tab, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -20,10 +20,13 @@ struct ButtonPlusFace {
     std::string picture;
 };
 
+// Corners and margins are designed in pixels at 96 dots per inch and drawn at
+// the `dpi` of the window the control is in.
+
 // The face of the program's push buttons: a rounded, softly shaded plate.
-void PaintButtonPlus(HDC dc, const RECT& area, const ButtonPlusFace& face, HFONT font, ButtonPlusState state);
+void PaintButtonPlus(HDC dc, const RECT& area, const ButtonPlusFace& face, HFONT font, ButtonPlusState state, int dpi);
 
 // A captioned panel: a translucent-looking rounded plate with its title on top.
-void PaintFramePanel(HDC dc, const RECT& area, const std::wstring& caption, HFONT font);
+void PaintFramePanel(HDC dc, const RECT& area, const std::wstring& caption, HFONT font, int dpi);
 
 }  // namespace brivex::ui

@@ -2,11 +2,11 @@
 
 #include <commctrl.h>
 
+#include "graphics/win32/Gdi.h"
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/win32/Backdrop.h"
 #include "ui/win32/ButtonPlusPainter.h"
 #include "ui/win32/ErrorBarrier.h"
-#include "ui/win32/Gdi.h"
 
 namespace brivex::ui {
 
@@ -55,7 +55,7 @@ bool ButtonPlusPeer::DrawItem(const DRAWITEMSTRUCT& item) {
     state.focused = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT);
     state.hover = hover_;
     PaintButtonPlus(buffer.Get(), RECT{0, 0, width, height}, {Widen(button_.Caption()), button_.PictureName()}, Font(),
-                    state);
+                    state, Site().Dpi());
     BitBlt(item.hDC, client.left, client.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
     return true;
 }

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "graphics/win32/Gdi.h"
 #include "platform/win32/Win32AnsiCodec.h"
-#include "ui/win32/Gdi.h"
 
 namespace brivex::ui {
 
@@ -26,8 +26,13 @@ ComboBoxPeer::ComboBoxPeer(ListControl& list, PeerSite& site) : PeerWindow(list,
 
 void ComboBoxPeer::SetBounds(const Bounds& twips) {
     MoveTo(twips);
+    Refresh();
+}
+
+void ComboBoxPeer::Refresh() {
     FitHeights();
     OpenHeight();
+    Repaint();
 }
 
 void ComboBoxPeer::FitHeights() {

@@ -25,6 +25,8 @@ public:
     bool DrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
+    // The heights follow the font: a new one fits them again.
+    void Refresh() override;
     // The closed box at its design height, the list's lines with their margins.
     void FitHeights();
     // The window's height includes the dropped list; the design gives the closed box.

@@ -74,6 +74,8 @@ LRESULT CALLBACK ControlWindow::OwnClassProc(HWND window, UINT message, WPARAM w
 }
 
 LRESULT ControlWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The font it draws in, as a system control tells it, for automation and accessibility tools.
+    if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(font_);
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
@@ -111,5 +113,20 @@ void ControlWindow::MoveTo(const Bounds& twips) {
 }
 
 void ControlWindow::Repaint() { InvalidateRect(window_, nullptr, FALSE); }
+
+void ControlWindow::Restyle() {
+    if (HFONT font = site_.Font(control_.Look()); font != font_) {
+        font_ = font;
+        SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    Refresh();
+}
+
+void ControlWindow::Refresh() { Repaint(); }
+
+void ControlWindow::Rescale() {
+    MoveTo(control_.Position());
+    Restyle();
+}
 
 }  // namespace brivex::ui

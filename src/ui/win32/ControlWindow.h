@@ -31,6 +31,9 @@ public:
     // to leave the system's colours. By default the text is drawn in the
     // control's colour straight over what lies behind it.
     virtual std::optional<LRESULT> Colors(HDC dc);
+    // The form's window moved to a monitor of another resolution: the window
+    // goes to the control's design place at it, with a font made at it.
+    virtual void Rescale();
 
 protected:
     ControlWindow(const Control& control, PeerSite& site);
@@ -53,6 +56,12 @@ protected:
     void ShowEnabled(bool enabled);
     void MoveTo(const Bounds& twips);
     void Repaint();
+    // The control's look (or the form's resolution) changed: the window takes
+    // the font its look now asks for and is drawn again.
+    void Restyle();
+    // Draws the control again; a kind that keeps a drawing of its own (a
+    // panel's plate) makes it again first.
+    virtual void Refresh();
 
     HFONT Font() const { return font_; }
     PeerSite& Site() const { return site_; }
@@ -81,7 +90,7 @@ public:
     void SetVisible(bool visible) override { ShowVisible(visible); }
     void SetEnabled(bool enabled) override { ShowEnabled(enabled); }
     void SetBounds(const Bounds& twips) override { MoveTo(twips); }
-    void Invalidate() override { Repaint(); }
+    void Invalidate() override { Restyle(); }
 
 protected:
     PeerWindow(const Control& control, PeerSite& site) : ControlWindow(control, site) {}

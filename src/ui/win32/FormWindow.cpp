@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 
-#include "base/Units.h"
+#include <utility>
+
+#include "graphics/win32/Art.h"
+#include "graphics/win32/FontRequest.h"
+#include "graphics/win32/WindowDpi.h"
 #include "platform/win32/Win32AnsiCodec.h"
-#include "ui/win32/Art.h"
 #include "ui/win32/ErrorBarrier.h"
-#include "ui/win32/FontRequest.h"
 #include "ui/win32/PeerFactory.h"
 #include "ui/win32/Win32FormHost.h"
 
@@ -18,6 +20,9 @@ constexpr wchar_t kClassName[] = L"BrivexDozivForm";
 // Control identifiers start above the dialog keys' IDOK and IDCANCEL, so that
 // Enter and Escape press no control by accident.
 constexpr int kFirstControlId = 100;
+// Sent when the window goes to a monitor of another resolution (Windows 8.1
+// and later); the XP headers do not have it.
+constexpr UINT kDpiChanged = 0x02E0;
 
 std::map<const Form*, FormWindow*>& Windows() {
     static std::map<const Form*, FormWindow*> windows;
@@ -63,19 +68,19 @@ HWND FormWindow::HandleOf(const Control& control) {
 
 bool FormWindow::Create() {
     if (!RegisterClass()) return false;
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-
-    const int width = Pixels(form_.Design().width);
-    const int height = Pixels(form_.Design().height);
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    // Made at the screen's centre, then sized at the dots per inch of the monitor it is on.
+    const int centreX = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int centreY = GetSystemMetrics(SM_CYSCREEN) / 2;
     // WS_EX_CONTROLPARENT: the dialog keys move through the controls, into panels too.
     window_ = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName, Widen(form_.Caption()).c_str(),
-                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, left, top, width, height,
+                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, centreX, centreY, 0, 0,
                               nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) return false;
+    dpi_ = WindowDpi(window_);
+    const int width = Pixels(form_.Design().width);
+    const int height = Pixels(form_.Design().height);
+    SetWindowPos(window_, nullptr, centreX - width / 2, centreY - height / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     // The program's icon, large for Alt+Tab and small for the title and the taskbar, at the system's sizes.
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON, SM_CYICON)));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON, SM_CYSMICON)));
@@ -139,27 +144,35 @@ int FormWindow::IdFor(const Control& control) const {
     return 0;
 }
 
-int FormWindow::Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
-
 void FormWindow::PaintBackdrop() {
     RECT client;
     GetClientRect(window_, &client);
     HDC dc = GetDC(window_);
     backdrop_.Resize(dc, client.right, client.bottom);
     ReleaseDC(window_, dc);
-    if (!PaintArt(form_.Background(), backdrop_.Dc(), client))
+    if (!art::PaintArt(form_.Background(), backdrop_.Dc(), client, dpi_))
         FillRect(backdrop_.Dc(), &client, GetSysColorBrush(COLOR_BTNFACE));
     Backdrop::Attach(window_, &backdrop_);
+}
+
+void FormWindow::ChangeDpi(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (form_.RoundedShape()) ApplyRoundedShape();
+    PaintBackdrop();
+    // The fonts made at the old resolution go once no control uses them.
+    const auto oldFonts = std::exchange(fonts_, {});
+    for (const auto& peer : peers_) peer->Rescale();
+    for (const auto& [key, font] : oldFonts) DeleteObject(font);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 HFONT FormWindow::Font(const Appearance& look) {
     const int hundredths = static_cast<int>(look.fontPoints * 100 + 0.5);
     const auto key = std::make_tuple(look.fontName, hundredths, look.bold);
     if (const auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-    HDC screen = GetDC(nullptr);
-    const int height = FontHeight(look.fontPoints, GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
-    HFONT font = MakeFont({look.fontName, height, look.bold ? FW_BOLD : FW_NORMAL});
+    HFONT font = MakeFont({look.fontName, FontHeight(look.fontPoints, dpi_), look.bold ? FW_BOLD : FW_NORMAL});
     fonts_[key] = font;
     return font;
 }
@@ -307,6 +320,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (ControlWindow* peer = ControlWindow::Of(reinterpret_cast<HWND>(lParam)))
                 if (const auto brush = peer->Colors(reinterpret_cast<HDC>(wParam))) return *brush;
             break;
+        case kDpiChanged:
+            ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_NEXTDLGCTL:
             MoveFocus(wParam, lParam);
             return 0;

@@ -39,7 +39,7 @@ public:
     // PeerSite
     HWND ParentFor(const Control& control) const override;
     int IdFor(const Control& control) const override;
-    int Pixels(int twips) const override;
+    int Dpi() const override { return dpi_; }
     HFONT Font(const Appearance& look) override;
     void SetToolTip(HWND control, const std::string& text) override;
 
@@ -58,6 +58,9 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintBackdrop();
+    // The window moved to a monitor of `dpi`: it takes the suggested place and
+    // draws everything in it again at that resolution, as if made there.
+    void ChangeDpi(int dpi, const RECT& suggested);
     bool CreatePeer(Control& control);
     void MoveFocus(WPARAM wParam, LPARAM lParam);
     void CreateToolTips();

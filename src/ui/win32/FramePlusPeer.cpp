@@ -25,8 +25,13 @@ FramePlusPeer::~FramePlusPeer() {
 
 void FramePlusPeer::SetText(const std::string& text) {
     ShowText(text);
+    Refresh();
+}
+
+void FramePlusPeer::Refresh() {
     RebuildBackdrop();
-    Repaint();
+    // What stands on the plate copies its part of it.
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void FramePlusPeer::RebuildBackdrop() {
@@ -36,7 +41,7 @@ void FramePlusPeer::RebuildBackdrop() {
     backdrop_.Resize(screen, client.right, client.bottom);
     ReleaseDC(Handle(), screen);
     Backdrop::PaintBehind(Handle(), backdrop_.Dc());
-    PaintFramePanel(backdrop_.Dc(), client, Widen(frame_.Caption()), Font());
+    PaintFramePanel(backdrop_.Dc(), client, Widen(frame_.Caption()), Font(), Site().Dpi());
 }
 
 LRESULT FramePlusPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

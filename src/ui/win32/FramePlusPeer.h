@@ -23,6 +23,7 @@ public:
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Refresh() override;
     void RebuildBackdrop();
 
     FramePlus& frame_;

@@ -2,9 +2,9 @@
 
 #include <windowsx.h>
 
+#include "graphics/win32/Gdi.h"
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/win32/Backdrop.h"
-#include "ui/win32/Gdi.h"
 
 namespace brivex::ui {
 

@@ -1,8 +1,8 @@
 #include "ui/win32/PicturePeer.h"
 
-#include "ui/win32/Art.h"
+#include "graphics/win32/Art.h"
+#include "graphics/win32/Gdi.h"
 #include "ui/win32/Backdrop.h"
-#include "ui/win32/Gdi.h"
 
 namespace brivex::ui {
 
@@ -32,7 +32,7 @@ LRESULT PicturePeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             GetClientRect(Handle(), &client);
             OffscreenDc buffer(dc, client.right, client.bottom);
             Backdrop::PaintBehind(Handle(), buffer.Get());
-            if (!picture_.empty()) PaintArt(picture_, buffer.Get(), client);
+            if (!picture_.empty()) art::PaintArt(picture_, buffer.Get(), client, Site().Dpi());
             BitBlt(dc, 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
             EndPaint(Handle(), &paint);
             return 0;

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "base/Units.h"
 #include "graphics/win32/DibCanvas.h"
 
 namespace brivex {
@@ -22,10 +23,10 @@ EdgeShades SystemShades() {
 
 // The first pixel that differs, or nothing when GDI and the software surface agree.
 std::string Difference(const std::function<void(Canvas&)>& draw, int width = 40, int height = 24) {
-    auto dib = DibCanvas::Create(width, height);
+    auto dib = DibCanvas::Create(width, height, kDesignDpi);
     if (!dib) return "no bitmap";
     dib->FillRect({0, 0, width, height}, 0xFFFFFF);
-    GdiCanvas gdi(dib->Dc());
+    GdiCanvas gdi(dib->Dc(), kDesignDpi);
     draw(gdi);
     GdiFlush();
     PixelCanvas software(width, height, SystemShades());
@@ -120,7 +121,7 @@ TEST(GdiCanvas_SameAsPixelCanvas, EdgesOfTheThreeKindsTheBarUses) {
 }
 
 TEST(DibCanvas_Text, GoesThroughGdiIntoTheBufferAndStaysInItsRectangle) {
-    auto dib = DibCanvas::Create(80, 30);
+    auto dib = DibCanvas::Create(80, 30, kDesignDpi);
     ASSERT_TRUE(dib);
     dib->FillRect({0, 0, 80, 30}, 0xFFFFFF);
     const TextFont font = {"Arial", 8.25};

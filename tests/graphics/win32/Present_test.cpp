@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "base/Units.h"
 #include "graphics/win32/DibCanvas.h"
 
 namespace brivex {
@@ -47,7 +48,7 @@ TEST(Present_Pixels, EqualACopyBetweenSoftwareSurfacesWhateverTheBlock) {
         {{0, 0, 13, 9}, -5, -4},
     };
     for (const Case& c : cases) {
-        auto screen = DibCanvas::Create(24, 16);
+        auto screen = DibCanvas::Create(24, 16, kDesignDpi);
         ASSERT_TRUE(screen);
         screen->FillRect({0, 0, 24, 16}, kBackground);
         Present(source, c.block, screen->Dc(), c.x, c.y);
@@ -64,7 +65,7 @@ TEST(Present_Pixels, EqualACopyBetweenSoftwareSurfacesWhateverTheBlock) {
 TEST(Present_Pixels, TheWholeSurfaceAtAPlace) {
     PixelCanvas source(5, 4);
     Paint(source);
-    auto screen = DibCanvas::Create(10, 8);
+    auto screen = DibCanvas::Create(10, 8, kDesignDpi);
     ASSERT_TRUE(screen);
     screen->FillRect({0, 0, 10, 8}, kBackground);
     Present(source, screen->Dc(), 3, 2);

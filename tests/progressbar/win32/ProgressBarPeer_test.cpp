@@ -45,17 +45,30 @@ protected:
             bars.push_back(bar);
         return bars;
     }
+    void ExpectDesignPlaces(const std::vector<HWND>& bars, int dpi) const;
 
     ui::Win32Loop loop;
     ui::Win32FormHost host{loop};
     FrmBars frm;
 };
 
-TEST_F(ProgressBarPeerTest, BarWindowsTakeTheDesignSizeAtTheFormsPlace) {
+TEST_F(ProgressBarPeerTest, BarWindowsTakeTheDesignSizeAtTheFormsPlaceAndResolution) {
     host.Show(frm);
     const std::vector<HWND> bars = BarWindows();
     ASSERT_EQ(bars.size(), 2u);
-    const int dpi = ScreenDpi();
+    ExpectDesignPlaces(bars, ScreenDpi());
+    for (const int dpi : {144, 120, 96}) {
+        RECT suggested{0, 0, TwipsToPixels(9000, dpi), TwipsToPixels(3000, dpi)};
+        constexpr UINT kDpiChanged = 0x02E0;
+        SendMessageW(ui::FormWindow::HandleOf(frm), kDpiChanged, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        ExpectDesignPlaces(bars, dpi);
+    }
+    host.Unload(frm);
+}
+
+void ProgressBarPeerTest::ExpectDesignPlaces(const std::vector<HWND>& bars, int dpi) const {
+    SCOPED_TRACE(dpi);
     struct Case {
         HWND window;
         const BarDesign& design;
@@ -74,7 +87,6 @@ TEST_F(ProgressBarPeerTest, BarWindowsTakeTheDesignSizeAtTheFormsPlace) {
         EXPECT_EQ(frame.left, TwipsToPixels(c.place.left, dpi)) << c.design.instance;
         EXPECT_EQ(frame.top, TwipsToPixels(c.place.top, dpi)) << c.design.instance;
     }
-    host.Unload(frm);
 }
 
 TEST_F(ProgressBarPeerTest, TheControlsOwnBarIsOnScreenAndComesBackWithItsState) {

@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "progressbar/ProgressStyle.h"
-#include "progressbar/PixelBarHost.h"
+#include "base/Units.h"
 #include "graphics/win32/DibCanvas.h"
+#include "progressbar/PixelBarHost.h"
+#include "progressbar/ProgressStyle.h"
 
 namespace brivex {
 namespace {
@@ -23,7 +24,8 @@ constexpr ColorRef kBarColour = 0xFFD3A8;
 // bar is once its form is on screen.
 struct BarOnScreen {
     BarOnScreen(int width, int height)
-        : memory(width, height), window(ProgressBarWindow::Create(HWND_MESSAGE, RECT{0, 0, width, height}, bar)) {}
+        : memory(width, height),
+          window(ProgressBarWindow::Create(HWND_MESSAGE, RECT{0, 0, width, height}, bar, kDesignDpi)) {}
     HWND Handle() const { return window->Handle(); }
 
     PixelBarHost memory;
@@ -49,7 +51,7 @@ void Apply(XpProgressBar& bar, const Look& look) {
 }
 
 std::unique_ptr<DibCanvas> Capture(HWND window, int width, int height) {
-    auto picture = DibCanvas::Create(width, height);
+    auto picture = DibCanvas::Create(width, height, kDesignDpi);
     if (!picture) return nullptr;
     picture->FillRect({0, 0, width, height}, 0x00FF00FF);
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(picture->Dc()), PRF_CLIENT);
@@ -113,7 +115,7 @@ TEST(ProgressBarWindow_Carrying, TheBarMovesInWithItsStateAndGoesBackWhenTheWind
     const Look look = {StyleFlat, 3, 0, false};
     bar.SetMax(200);
     Apply(bar, look);
-    auto window = ProgressBarWindow::Create(HWND_MESSAGE, RECT{0, 0, 120, 20}, bar);
+    auto window = ProgressBarWindow::Create(HWND_MESSAGE, RECT{0, 0, 120, 20}, bar, kDesignDpi);
     ASSERT_TRUE(window);
     EXPECT_EQ(&bar.Host(), window.get());
     EXPECT_EQ(SendMessageW(window->Handle(), PBM_GETPOS, 0, 0), 4) << "Max 200 came along";

@@ -4,11 +4,11 @@
 
 #include <vector>
 
+#include "graphics/win32/Art.h"
 #include "ui/ButtonPlus.h"
 #include "ui/CheckBox.h"
 #include "ui/FramePlus.h"
 #include "ui/OptionButton.h"
-#include "ui/win32/Art.h"
 #include "ui/win32/FormTesting.h"
 
 namespace brivex::ui::testing {
@@ -98,7 +98,7 @@ TEST_F(ButtonsTest, ButtonPlusWithoutACaptionIsNamedByItsTipAndShowsItsPictureIn
     EXPECT_EQ(TextOf(button), L"Quit");
 
     std::vector<RECT> painted;
-    RegisterArt("test.cross", [&](HDC, const RECT& area) { painted.push_back(area); });
+    art::RegisterArt("test.cross", [&](HDC, const RECT& area, int) { painted.push_back(area); });
     RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(painted.size(), 1u);
 }

@@ -2,11 +2,11 @@
 // controls live in, made before them whatever the order they are declared in;
 // a picture paints the drawing its model names.
 
+#include "graphics/win32/Art.h"
 #include "ui/CheckBox.h"
 #include "ui/FramePlus.h"
 #include "ui/Label.h"
 #include "ui/Picture.h"
-#include "ui/win32/Art.h"
 #include "ui/win32/FormTesting.h"
 
 namespace brivex::ui::testing {
@@ -75,8 +75,10 @@ TEST_F(PanelsTest, APressOnAPanelIsAPressOnTheWindowButAPressOnItsControlsIsNot)
 
 TEST_F(PanelsTest, APicturePaintsTheDrawingItsModelNames) {
     std::vector<RECT> painted;
-    RegisterArt("test.square", [&](HDC dc, const RECT& area) {
+    std::vector<int> dpis;
+    art::RegisterArt("test.square", [&](HDC dc, const RECT& area, int dpi) {
         painted.push_back(area);
+        dpis.push_back(dpi);
         FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     });
     HWND picture = WindowOf(form.Image1);
@@ -89,9 +91,7 @@ TEST_F(PanelsTest, APicturePaintsTheDrawingItsModelNames) {
     GetClientRect(picture, &client);
     EXPECT_EQ(painted[0].right, client.right);
     EXPECT_EQ(painted[0].bottom, client.bottom);
-    HDC screen = GetDC(nullptr);
-    EXPECT_EQ(client.right, GetDeviceCaps(screen, LOGPIXELSX)) << "1440 twips are an inch";
-    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(client.right, dpis[0]) << "1440 twips are an inch, at the resolution the picture is drawn at";
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "ui/win32/FontRequest.h"
+#include "graphics/win32/FontRequest.h"
 
 #include "platform/win32/Win32AnsiCodec.h"
 
-namespace brivex::ui {
+namespace brivex {
 
 int FontHeight(double points, int dotsPerInch) {
     return -MulDiv(static_cast<int>(points * 100 + 0.5), dotsPerInch, 7200);
@@ -18,7 +18,10 @@ HFONT MakeFont(const FontRequest& request) {
     description.lfCharSet = DEFAULT_CHARSET;
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = CLEARTYPE_QUALITY;
+    // Smoothed as the user's system smooths text, by the system's one rule at
+    // every size and resolution; a quality forced here would override a user
+    // who turned smoothing off.
+    description.lfQuality = DEFAULT_QUALITY;
     // Where the face is missing, a fixed-pitch face must replace a fixed-pitch
     // one, or text laid out in columns falls apart.
     const bool fixedPitch = request.face.find("Courier") != std::string::npos;
@@ -28,4 +31,4 @@ HFONT MakeFont(const FontRequest& request) {
     return CreateFontIndirectW(&description);
 }
 
-}  // namespace brivex::ui
+}  // namespace brivex

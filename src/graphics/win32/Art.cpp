@@ -1,8 +1,8 @@
-#include "ui/win32/Art.h"
+#include "graphics/win32/Art.h"
 
 #include <map>
 
-namespace brivex::ui {
+namespace brivex::art {
 
 namespace {
 
@@ -15,11 +15,11 @@ std::map<std::string, ArtPainter>& Painters() {
 
 void RegisterArt(const std::string& name, ArtPainter painter) { Painters()[name] = std::move(painter); }
 
-bool PaintArt(const std::string& name, HDC dc, const RECT& area) {
+bool PaintArt(const std::string& name, HDC dc, const RECT& area, int dpi) {
     const auto it = Painters().find(name);
     if (it == Painters().end()) return false;
-    it->second(dc, area);
+    it->second(dc, area, dpi);
     return true;
 }
 
-}  // namespace brivex::ui
+}  // namespace brivex::art

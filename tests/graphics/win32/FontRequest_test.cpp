@@ -1,14 +1,14 @@
 // The one place the program's fonts are made.
 
-#include "ui/win32/FontRequest.h"
+#include "graphics/win32/FontRequest.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "ui/win32/Gdi.h"
+#include "graphics/win32/Gdi.h"
 
-namespace brivex::ui {
+namespace brivex {
 namespace {
 
 TEST(FontRequest_Height, PointsBecomePixelsRoundedFromHundredthsOfAPoint) {
@@ -57,4 +57,4 @@ TEST(FontRequest_Make, TheFontAskedForWithAFixedPitchForCourierFaces) {
 }
 
 }  // namespace
-}  // namespace brivex::ui
+}  // namespace brivex

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace brivex::ui {
+namespace brivex {
 
 template <typename Handle>
 class GdiObject {
@@ -69,6 +69,4 @@ private:
     HGDIOBJ previous_;
 };
 
-inline COLORREF Rgb(unsigned r, unsigned g, unsigned b) { return RGB(r, g, b); }
-
-}  // namespace brivex::ui
+}  // namespace brivex

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace brivex::ui {
+namespace brivex {
 
 // A font as the program asks for one. Every font it makes, for its controls,
 // its pictures and its progress bars, is made from one of these by MakeFont.
@@ -24,4 +24,4 @@ int FontHeight(double points, int dotsPerInch);
 // The caller owns the font; nothing when the system cannot make one.
 HFONT MakeFont(const FontRequest& request);
 
-}  // namespace brivex::ui
+}  // namespace brivex
