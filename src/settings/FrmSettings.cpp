@@ -57,7 +57,7 @@ void FrmSettings::Layout() {
     Frame1.SetPosition(look::DesignBounds(18, kBand + 14, 206, 254));
     Check1.PlaceIn(Frame1);
     Check1.SetPosition(look::DesignBounds(12, 26, 180, 20));
-    Check1.SetLook(look::Text(8.25, true, look::kInk));
+    Check1.SetLook(boxLook);
     File1.PlaceIn(Frame1);
     File1.SetPosition(look::DesignBounds(12, 52, 182, 190));
 

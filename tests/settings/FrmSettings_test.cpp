@@ -158,6 +158,15 @@ TEST_F(SettingsWindow_Load, ChangerEnablesTheListAndListsTheFolderAgain) {
     EXPECT_FALSE(window.File1.Enabled());
 }
 
+// "Changer" once had a bold font of its own, which some renderers draw as
+// bold at one size and as regular at another.
+TEST_F(SettingsWindow_Load, EveryCheckBoxHasTheOneLookOfTheWindowsCheckBoxes) {
+    FrmSettings& window = Open();
+    for (const ui::CheckBox* box : {&window.press, &window.Doc, &window.WinStart, &window.Ontop, &window.Check2,
+                                    &window.Check3})
+        EXPECT_TRUE(box->Look() == window.Check1.Look()) << box->Name();
+}
+
 using SettingsWindow_Apply = SettingsWindow;
 
 TEST_F(SettingsWindow_Apply, NothingChangedStillDeletesTheRunValueThenRewritesTheSixEntriesInOrder) {
