@@ -22,6 +22,7 @@ namespace {
 // software canvas sits under the services, since the progress bar draws on it.
 const std::vector<std::vector<std::string_view>> kLayers = {
     {"app"},
+    {"cli"},
     {"optimise", "tweaks", "settings", "sysinfo", "backup"},
     {"program"},
     {"lang", "restore", "registry", "progressbar"},
