@@ -229,8 +229,9 @@ private:
 
     WriteObserver LogWrites() {
         return [this](const RegistryWrite& write, const RegistryData& data, long status) {
-            std::string where = RootName(write.root) + "\\" + std::string(write.key);
-            if (!write.RemovesKey()) where += "\\" + std::string(write.valueName);
+            std::string where = RootName(write.root);
+            where.append("\\").append(write.key);
+            if (!write.RemovesKey()) where.append("\\").append(write.valueName);
             if (status != regstatus::Success)
                 Log(texts_.Get(commandtext::LogFailed, {where, std::to_string(status)}));
             else if (write.RemovesKey())

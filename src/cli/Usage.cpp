@@ -42,10 +42,10 @@ constexpr std::string_view kIndent = "  ";
 std::vector<std::string> UsageLines(CommandTexts& texts) {
     std::vector<std::string> lines;
     for (const UsageLine& line : kLines) {
-        lines.push_back((line.indented ? std::string(kIndent) : std::string()) + texts.Get(line.text));
+        lines.emplace_back(line.indented ? kIndent : "").append(texts.Get(line.text));
         if (line.text.key != kNamesAfter) continue;
         for (const TweakEntry& entry : TweakCatalogue())
-            lines.push_back(std::string(kIndent) + std::string(entry.id) + " (BrivexCB" + std::to_string(entry.box) + ")");
+            lines.emplace_back(kIndent).append(entry.id).append(" (BrivexCB").append(std::to_string(entry.box)).append(")");
     }
     return lines;
 }

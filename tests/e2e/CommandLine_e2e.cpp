@@ -226,8 +226,10 @@ TEST_F(CommandLineE2e, ExportThenCheckMatchesAndAChangedValueIsReported) {
 
 TEST_F(CommandLineE2e, TweaksWritesExactlyThePresetsBehaviours) {
     const std::wstring preset = File(L"poste.ini");
-    WriteFileBytes(preset, "[Tweaks]\r\nDesktopProcess = on\r\nFileExtensions = off\r\nBrivexCB16 = on\r\n"
-                           "SecurityCenter = keep\r\nNumLock = off\r\n");
+    // The other way from what earlier runs in the prefix left, so the value changes.
+    const bool wasOn = DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess") == 1u;
+    WriteFileBytes(preset, std::string("[Tweaks]\r\nDesktopProcess = ") + (wasOn ? "off" : "on") +
+                               "\r\nFileExtensions = off\r\nBrivexCB16 = on\r\nSecurityCenter = keep\r\nNumLock = off\r\n");
     const Finished run = Run(L"/tweaks \"" + preset + L"\" /quiet");
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.exitCode, 0u) << run.output;
@@ -242,7 +244,7 @@ TEST_F(CommandLineE2e, TweaksWritesExactlyThePresetsBehaviours) {
                            "hkey_local_machine\\software\\microsoft\\security center firewalldisablenotify",
                            "hkey_local_machine\\software\\microsoft\\windows\\currentversion\\policies\\explorer\\advanced hidefileext"}))
         << Describe(changes);
-    EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess"), 1u);
+    EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess"), wasOn ? 0u : 1u);
     EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE, kSecurityCenter, L"FirewallDisableNotify"), 0u);
     EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPoliciesAdvanced, L"HideFileExt"), L"1");
 }
@@ -266,7 +268,7 @@ TEST_F(CommandLineE2e, OptimiseWithoutWindowMarkerOrRunValueEndsAskingARestartAn
     EXPECT_EQ(run.exitCode, 3010u) << run.output;
     EXPECT_TRUE(run.windows.empty()) << Printable(run.windows.front());
     EXPECT_EQ(Lines(run.output), std::vector<std::string>{"Optimisation effectuée : un redémarrage la complète."});
-    EXPECT_EQ(ReadSetting(L"config", L"reboot"), L"");
+    EXPECT_EQ(ReadSetting(L"config", L"reboot"), L"<absent>") << "no pending-reboot marker";
     EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kRunKey, L"Velmora Doziv"), std::nullopt);
     EXPECT_EQ(TextValue(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"MenuShowDelay"), L"0");
 
