@@ -95,7 +95,8 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine parsed;
     // Wherever it stands, even past a mistake: a line that asks for no box gets none.
-    parsed.quiet = std::ranges::any_of(arguments, [](const std::string& a) { return IsSwitch(a) && SwitchName(a) == "quiet"; });
+    parsed.quiet =
+        std::ranges::any_of(arguments, [](const std::string& a) { return IsSwitch(a) && SwitchName(a) == "quiet"; });
     std::string commandSwitch;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -110,7 +111,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         if (name == kElevatedMarker.substr(1)) continue;
         if (name == "quiet") continue;
         if (name == "log") {
-            if (!takeFile(parsed.logFile.emplace())) return Refused(parsed.quiet, CommandLineFault::MissingFile, argument);
+            if (!takeFile(parsed.logFile.emplace()))
+                return Refused(parsed.quiet, CommandLineFault::MissingFile, argument);
             continue;
         }
         const auto command = std::ranges::find(kCommands, name, &CommandSwitch::name);
@@ -119,7 +121,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             return Refused(parsed.quiet, CommandLineFault::TwoCommands, commandSwitch + " " + argument);
         parsed.command = command->command;
         commandSwitch = argument;
-        if (command->takesFile && !takeFile(parsed.file)) return Refused(parsed.quiet, CommandLineFault::MissingFile, argument);
+        if (command->takesFile && !takeFile(parsed.file))
+            return Refused(parsed.quiet, CommandLineFault::MissingFile, argument);
     }
     if (parsed.command == Command::Windows && (parsed.quiet || parsed.logFile))
         return Refused(parsed.quiet, CommandLineFault::OptionWithoutCommand, parsed.quiet ? "/quiet" : "/log");

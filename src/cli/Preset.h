@@ -34,9 +34,9 @@ enum class PresetFault { None, TooLarge, NoTweaksSection, NotAssignment, Unknown
 struct PresetReading {
     Preset preset;
     PresetFault fault = PresetFault::None;
-    int line = 0;           // 1 for the first line; 0 where no line is at fault
-    std::string lineText;   // that line as the file holds it, in UTF-8
-    int firstNamedAt = 0;   // for a duplicate: the line that named the behaviour first
+    int line = 0;          // 1 for the first line; 0 where no line is at fault
+    std::string lineText;  // that line as the file holds it, in UTF-8
+    int firstNamedAt = 0;  // for a duplicate: the line that named the behaviour first
 };
 
 // The file's bytes: UTF-8 with or without a byte-order mark, UTF-16 with one,

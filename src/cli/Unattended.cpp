@@ -77,7 +77,8 @@ public:
           settings_(host.platform.settings),
           reg_(host.platform.registry, host.platform.ansi),
           trans_(host.platform.ini, host.platform.ansi, language_),
-          texts_(trans_, settings_.Get(setting::LanguageFile, FrenchReferenceFile(host.platform.system.ApplicationFolder()))) {}
+          texts_(trans_,
+                 settings_.Get(setting::LanguageFile, FrenchReferenceFile(host.platform.system.ApplicationFolder()))) {}
 
     int Run(const std::string& commandLine) {
         if (line_.fault != CommandLineFault::None) return RefuseCommandLine();
@@ -144,10 +145,10 @@ private:
         else if (reading.fault == PresetFault::NoTweaksSection)
             Say(texts_.Get(commandtext::NoTweaksSection, {line_.file}));
         else
-            Say(texts_.Get(commandtext::PresetRefused,
-                           {line_.file, std::to_string(reading.line),
-                            texts_.Get(ReasonText(reading.fault), {std::to_string(reading.firstNamedAt)}),
-                            reading.lineText}));
+            Say(texts_.Get(
+                commandtext::PresetRefused,
+                {line_.file, std::to_string(reading.line),
+                 texts_.Get(ReasonText(reading.fault), {std::to_string(reading.firstNamedAt)}), reading.lineText}));
         Say(texts_.Get(commandtext::PresetNothingChanged));
         refusal = exitcode::BadInput;
         return std::nullopt;

@@ -78,10 +78,11 @@ TEST(Preset_Export, ReadsBackAsTheStatesItWasWrittenFrom) {
     std::array<TweakState, kTweakCount> states{};
     for (std::size_t i = 0; i < kTweakCount; ++i) states[i] = static_cast<TweakState>(i % 3);
     const std::string text = WritePreset(states);
-    EXPECT_TRUE(text.starts_with("\xEF\xBB\xBF; Brivex Doziv — préréglage des comportements\r\n[Tweaks]\r\n"
-                                 "; Le rapport d'erreur\r\nErrorReporting = off\r\n"
-                                 "; Gestion des processus\r\nDesktopProcess = on\r\n"
-                                 "; Le  service de gravure de Windows\r\n; état actuel inconnu\r\nCdBurning = keep\r\n"));
+    EXPECT_TRUE(
+        text.starts_with("\xEF\xBB\xBF; Brivex Doziv — préréglage des comportements\r\n[Tweaks]\r\n"
+                         "; Le rapport d'erreur\r\nErrorReporting = off\r\n"
+                         "; Gestion des processus\r\nDesktopProcess = on\r\n"
+                         "; Le  service de gravure de Windows\r\n; état actuel inconnu\r\nCdBurning = keep\r\n"));
     const PresetReading reading = ReadPreset(text);
     ASSERT_EQ(reading.fault, PresetFault::None);
     EXPECT_TRUE(ComparePreset(reading.preset, states).empty());

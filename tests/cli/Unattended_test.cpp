@@ -75,7 +75,8 @@ TEST_F(UnattendedTest, NoCommandOpensTheWindowsAndACommandNeverRelaunches) {
     EXPECT_EQ(Run("/elevated"), std::nullopt);
     elevation.elevated = false;
     EXPECT_EQ(Run("/optimise"), 740);
-    EXPECT_EQ(output.lines, std::vector<std::string>{"/optimise demande les droits d'administrateur : rien n'a été changé."});
+    EXPECT_EQ(output.lines,
+              std::vector<std::string>{"/optimise demande les droits d'administrateur : rien n'a été changé."});
     EXPECT_FALSE(elevation.relaunched);
     EXPECT_TRUE(events.empty()) << events.front();
     EXPECT_TRUE(dialogs.Calls().empty());
@@ -86,12 +87,12 @@ TEST_F(UnattendedTest, ExportThenCheckMatchesAndAChangedValueIsOneLine) {
     EXPECT_EQ(output.lines.back(), "Préréglage écrit : C:\\p q.ini");
     EXPECT_EQ(Run("/check \"C:\\p q.ini\""), 0);
     EXPECT_EQ(output.lines, (std::vector<std::string>{"Comportements de HKEY_CURRENT_USER : compte Utilisateur",
-                                                       "La machine est conforme au préréglage."}));
+                                                      "La machine est conforme au préréglage."}));
     commandFiles.files["p.ini"] = "[Tweaks]\nSecurityCenter = off\nNumLock = on\nBrivexCB1 = keep\n";
     EXPECT_EQ(Run("/check p.ini"), 1);
     EXPECT_EQ(output.lines, (std::vector<std::string>{"Comportements de HKEY_CURRENT_USER : compte Utilisateur",
-                                                       "NumLock: attendu on, trouvé inconnu",
-                                                       "SecurityCenter: attendu off, trouvé on"}));
+                                                      "NumLock: attendu on, trouvé inconnu",
+                                                      "SecurityCenter: attendu off, trouvé on"}));
     EXPECT_TRUE(std::ranges::none_of(events, [](const std::string& e) { return e.starts_with("set"); }));
 }
 
@@ -106,18 +107,21 @@ TEST_F(UnattendedTest, TweaksWritesThePresetsBehavioursAndLogsEachWrite) {
     EXPECT_EQ(shell.log.back(), "settings-changed");
     EXPECT_EQ(output.lines.back(), "Préréglage appliqué.");
     const std::string log = commandFiles.files["run.log"];
-    EXPECT_TRUE(log.starts_with("2026-12-06 09:05:07 Début : \"C:\\Program Files\\Brivex Doziv\\Brivex Doziv.exe\" "
-                                "/tweaks p.ini /log run.log /quiet\r\n"));
-    for (const char* line : {" Échec (erreur 6) : HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting\\ShowUI\r\n",
-                             " Écrit : HKEY_USERS\\.DEFAULT\\Control Panel\\Keyboard\\InitialKeyboardIndicators = 2\r\n",
-                             " Appliqué : NumLock = on\r\n", " Fin : code de sortie 0\r\n"})
+    EXPECT_TRUE(
+        log.starts_with("2026-12-06 09:05:07 Début : \"C:\\Program Files\\Brivex Doziv\\Brivex Doziv.exe\" "
+                        "/tweaks p.ini /log run.log /quiet\r\n"));
+    for (const char* line :
+         {" Échec (erreur 6) : HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting\\ShowUI\r\n",
+          " Écrit : HKEY_USERS\\.DEFAULT\\Control Panel\\Keyboard\\InitialKeyboardIndicators = 2\r\n",
+          " Appliqué : NumLock = on\r\n", " Fin : code de sortie 0\r\n"})
         EXPECT_NE(log.find(line), std::string::npos) << line;
 }
 
 TEST_F(UnattendedTest, ARefusedPresetOrFileChangesNothing) {
     const std::pair<std::string, std::string> presets[] = {
         {"[Tweaks]\nNumLock = on\nCapsLock = off\n", "p.ini, ligne 3 : nom inconnu : CapsLock = off"},
-        {"[Tweaks]\nNumLock = on\nBrivexCB12 = off\n", "p.ini, ligne 3 : comportement déjà nommé ligne 2 : BrivexCB12 = off"},
+        {"[Tweaks]\nNumLock = on\nBrivexCB12 = off\n",
+         "p.ini, ligne 3 : comportement déjà nommé ligne 2 : BrivexCB12 = off"},
         {"NumLock = on\n", "p.ini : pas de section [Tweaks]"},
     };
     for (const auto& [text, refusal] : presets) {
@@ -135,8 +139,8 @@ TEST_F(UnattendedTest, ARefusedPresetOrFileChangesNothing) {
 
 TEST_F(UnattendedTest, CommandLineErrorsGoToAMessageBoxOnlyWhenNoOneReadsAndNotQuiet) {
     EXPECT_EQ(Run("/check /quiet"), 2);
-    EXPECT_EQ(output.lines, (std::vector<std::string>{"/check demande un nom de fichier.",
-                                                       "Rien n'a été changé. Pour l'aide : /?"}));
+    EXPECT_EQ(output.lines,
+              (std::vector<std::string>{"/check demande un nom de fichier.", "Rien n'a été changé. Pour l'aide : /?"}));
     output.readable = false;
     EXPECT_EQ(Run("/optimise /quiet /tweaks a.ini"), 2);
     EXPECT_TRUE(dialogs.Calls().empty());

@@ -53,7 +53,8 @@ void NoteShownWindows(DWORD process, std::vector<std::wstring>& windows) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             wchar_t name[256] = {};
-            if (owner == s.process && IsWindowVisible(window) && GetClassNameW(window, name, 256)) s.windows->push_back(name);
+            if (owner == s.process && IsWindowVisible(window) && GetClassNameW(window, name, 256))
+                s.windows->push_back(name);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -151,7 +152,8 @@ void PutBack(const footprint::RegistrySnapshot& before, const std::vector<Differ
             const bool restoresValue = d.change == Change::ValueChanged || d.change == Change::ValueDeleted;
             if (pass == Change::KeyDeleted && d.change == Change::KeyDeleted) {
                 HKEY key = nullptr;
-                if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == 0) RegCloseKey(key);
+                if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == 0)
+                    RegCloseKey(key);
             } else if (pass == Change::ValueChanged && restoresValue) {
                 const footprint::StoredValue* value = before.Value(d.key, d.valueName);
                 WriteRawValue(root, path.c_str(), Wide(d.valueName).c_str(),
@@ -200,7 +202,8 @@ protected:
 };
 
 TEST_F(CommandLineE2e, ExportThenCheckMatchesAndAChangedValueIsReported) {
-    const PlantedValue desktopProcess(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess", RawValue{REG_DWORD, std::string("\1\0\0\0", 4)});
+    const PlantedValue desktopProcess(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess",
+                                      RawValue{REG_DWORD, std::string("\1\0\0\0", 4)});
     const std::wstring preset = File(L"pr\u00e9r\u00e9glage d'\u00e9t\u00e9.ini");
     const Finished exported = Run(L"/export \"" + preset + L"\"");
     ASSERT_TRUE(exported.ended);
@@ -228,8 +231,9 @@ TEST_F(CommandLineE2e, TweaksWritesExactlyThePresetsBehaviours) {
     const std::wstring preset = File(L"poste.ini");
     // The other way from what earlier runs in the prefix left, so the value changes.
     const bool wasOn = DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess") == 1u;
-    WriteFileBytes(preset, std::string("[Tweaks]\r\nDesktopProcess = ") + (wasOn ? "off" : "on") +
-                               "\r\nFileExtensions = off\r\nBrivexCB16 = on\r\nSecurityCenter = keep\r\nNumLock = off\r\n");
+    WriteFileBytes(preset,
+                   std::string("[Tweaks]\r\nDesktopProcess = ") + (wasOn ? "off" : "on") +
+                       "\r\nFileExtensions = off\r\nBrivexCB16 = on\r\nSecurityCenter = keep\r\nNumLock = off\r\n");
     const Finished run = Run(L"/tweaks \"" + preset + L"\" /quiet");
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.exitCode, 0u) << run.output;
@@ -239,10 +243,12 @@ TEST_F(CommandLineE2e, TweaksWritesExactlyThePresetsBehaviours) {
     const std::vector<Difference> changes = ProgramChanges(before_);
     std::vector<std::string> changed;
     for (const Difference& d : changes) changed.push_back(footprint::FoldCase(d.key + " " + d.valueName));
-    EXPECT_EQ(changed, (std::vector<std::string>{
-                           "hkey_current_user\\software\\microsoft\\windows\\currentversion\\explorer desktopprocess",
-                           "hkey_local_machine\\software\\microsoft\\security center firewalldisablenotify",
-                           "hkey_local_machine\\software\\microsoft\\windows\\currentversion\\policies\\explorer\\advanced hidefileext"}))
+    EXPECT_EQ(changed,
+              (std::vector<std::string>{
+                  "hkey_current_user\\software\\microsoft\\windows\\currentversion\\explorer desktopprocess",
+                  "hkey_local_machine\\software\\microsoft\\security center firewalldisablenotify",
+                  "hkey_local_machine\\software\\microsoft\\windows\\currentversion\\policies\\explorer\\advanced "
+                  "hidefileext"}))
         << Describe(changes);
     EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess"), wasOn ? 0u : 1u);
     EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE, kSecurityCenter, L"FirewallDisableNotify"), 0u);

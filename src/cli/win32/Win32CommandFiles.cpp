@@ -39,8 +39,8 @@ std::optional<std::string> Win32CommandFiles::Read(const std::string& path, std:
 }
 
 bool Win32CommandFiles::Replace(const std::string& path, std::string_view bytes) {
-    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     const bool whole = WriteAll(file, bytes);
     return CloseHandle(file) && whole;
