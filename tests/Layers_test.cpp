@@ -23,6 +23,7 @@ namespace {
 // GDI owners, fonts and pictures.
 const std::vector<std::vector<std::string_view>> kLayers = {
     {"app"},
+    {"cli"},
     {"optimise", "tweaks", "settings", "sysinfo", "backup"},
     {"program"},
     {"lang", "restore", "registry", "progressbar"},

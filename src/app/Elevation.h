@@ -9,12 +9,11 @@
 
 #include <string_view>
 
+#include "cli/CommandLine.h"
 #include "platform/ProcessElevation.h"
 #include "ui/Dialogs.h"
 
 namespace brivex {
-
-inline constexpr char kElevatedMarker[] = "/elevated";
 
 enum class StartRights {
     GoOn,        // the process has the rights: the program starts

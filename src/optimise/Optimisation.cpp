@@ -1,10 +1,8 @@
 #include "optimise/Optimisation.h"
 
-#include "optimise/RegistryChangeList.h"
+#include "optimise/SystemOptimisation.h"
 #include "program/Program.h"
-#include "registry/ApplyWrites.h"
 #include "registry/StartWithWindows.h"
-#include "restore/RestorePointService.h"
 
 namespace brivex {
 
@@ -17,32 +15,12 @@ constexpr std::int32_t kFinalValue = 100;
 void Optimisation::Command1_Click() {
     home_.window.SetMousePointer(ui::MousePointer::Hourglass);
     home_.window.SetEnabled(false);
-    // Before any change, so the restore point can undo them all.
-    if (program_.settings.ReadsAs(setting::OptiStart, 1))
-        MakeRestorePoint(program_.platform.management, kAutoRestorePoint, restorepointtype::ModifySettings);
-    home_.Timer1.SetEnabled(true);
-
-    const std::uint64_t physicalBytes = program_.platform.system.Memory().totalPhysical;
-    const std::int32_t pageLock = PageLockValueFor(physicalBytes);
-    const bool largeMemory = WritesDisablePagingExecutive(physicalBytes);
-
-    const std::string windowsFolder = program_.platform.system.WindowsFolder();
-    if (!windowsFolder.empty()) program_.platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
-
-    program_.loop.DoEvents();
     // The start-with-Windows value of the run's end goes into the undo file with the rows.
     static constexpr RegistryValuePath kRunValue[] = {{regroot::LocalMachine, kRunKey, kRunValueName}};
-    ApplyWrites(program_.platform, RegistryChanges(),
-                {.pageLockValue = pageLock,
-                 .largeMemory = largeMemory,
-                 .alsoUndone = kRunValue,
-                 .pauseAt = kRowsBeforeCleanUp,
-                 .pause = [this] { CleanUp(); }});
-}
-
-void Optimisation::CleanUp() {
-    if (program_.settings.ReadsAs(setting::DocAtRun, 1)) program_.platform.shell.ClearRecentDocuments();
-    if (program_.settings.ReadsAs(setting::PressAtRun, 1)) program_.platform.shell.EmptyClipboard();
+    OptimiseSystem(program_.platform, program_.settings,
+                   {.onStarted = [this] { home_.Timer1.SetEnabled(true); },
+                    .beforeRows = [this] { program_.loop.DoEvents(); },
+                    .alsoUndone = kRunValue});
 }
 
 void Optimisation::Timer1_Timer() {

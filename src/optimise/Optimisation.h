@@ -44,8 +44,6 @@ inline constexpr Stage kStages[] = {
     {80, 100, "msg7", "Image7"},  {100, 0, "msg8", "Image8"},
 };
 
-inline constexpr char kAutoRestorePoint[] = "Brivex Auto Optimisation ";
-
 class Optimisation {
 public:
     Optimisation(Program& program, OptimisationDisplay display) : program_(program), home_(display) {}
@@ -56,8 +54,6 @@ public:
     void Timer1_Timer();
 
 private:
-    // The recent documents and the clipboard, as the user's settings ask.
-    void CleanUp();
     void ShowStage(const Stage& stage);
     void Finish();
 

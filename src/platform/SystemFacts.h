@@ -43,6 +43,8 @@ public:
     virtual char DecimalSeparator() = 0;
     // The month's full name in the user's language, month 1 to 12.
     virtual std::string MonthName(int month) = 0;
+    // The name of the account the process runs as ("SYSTEM" for the system's own).
+    virtual std::string UserName() = 0;
 };
 
 }  // namespace brivex

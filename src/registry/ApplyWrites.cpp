@@ -38,11 +38,12 @@ bool Write(Reg& reg, std::span<const RegistryWrite> writes, const ApplyOptions& 
     bool wrote = false;
     for (const RegistryWrite& write : writes) {
         if (Skipped(write, options)) continue;
-        if (write.RemovesKey())
-            reg.DeleteKey(write.root, std::string(write.key));
-        else
-            reg.WriteValue(write.root, std::string(write.key), std::string(write.valueName),
-                           DataOf(write, options.pageLockValue), static_cast<std::int32_t>(write.Type()));
+        const RegistryData data = write.RemovesKey() ? RegistryData() : DataOf(write, options.pageLockValue);
+        const long status = write.RemovesKey() ? reg.DeleteKey(write.root, std::string(write.key))
+                                               : reg.WriteValue(write.root, std::string(write.key),
+                                                                std::string(write.valueName), data,
+                                                                static_cast<std::int32_t>(write.Type()));
+        if (options.onWrite) options.onWrite(write, data, status);
         wrote = true;
     }
     return wrote;

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "platform/Platform.h"
+#include "registry/RegistryData.h"
 #include "registry/RegistryWrite.h"
 
 namespace brivex {
@@ -23,14 +24,19 @@ struct RegistryValuePath {
     std::string_view valueName;
 };
 
+// Told of each row as it is made: the data it wrote (nothing for a key
+// removal) and the registry's status (0: done).
+using WriteObserver = std::function<void(const RegistryWrite& write, const RegistryData& data, long status)>;
+
 struct ApplyOptions {
     // What the rows that depend on the machine take.
     std::int32_t pageLockValue = 0;
     bool largeMemory = false;
-    std::span<const RegistryValuePath> alsoUndone;
+    std::span<const RegistryValuePath> alsoUndone{};
     // A step of the caller's own, run once between the writes before `pauseAt` and the others.
     std::size_t pauseAt = 0;
-    std::function<void()> pause;
+    std::function<void()> pause{};
+    WriteObserver onWrite{};
 };
 
 // Whether the list made any write: every row it did not skip counts, a write

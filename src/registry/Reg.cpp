@@ -32,12 +32,13 @@ RegKey Reg::Open(RegKey root, const std::string& subKey) {
     return key;
 }
 
-void Reg::WriteValue(RegKey root, const std::string& subKey, const std::string& valueName, const RegistryData& data,
+long Reg::WriteValue(RegKey root, const std::string& subKey, const std::string& valueName, const RegistryData& data,
                      std::int32_t type) {
     // A failed open leaves the key 0; the write then fails inside the registry.
     const RegKey key = Open(root, subKey);
-    WriteOpenKeyValue(key, valueName, type, data);
+    const long status = WriteOpenKeyValue(key, valueName, type, data);
     api_.CloseKey(key);
+    return status;
 }
 
 RegistryData Reg::ReadValue(RegKey root, const std::string& subKey, const std::string& valueName) {
@@ -54,7 +55,7 @@ void Reg::DeleteValue(RegKey root, const std::string& subKey, const std::string&
     api_.CloseKey(key);
 }
 
-void Reg::DeleteKey(RegKey root, const std::string& subKey) { api_.DeleteKey(root, ansi_.ToAnsi(subKey)); }
+long Reg::DeleteKey(RegKey root, const std::string& subKey) { return api_.DeleteKey(root, ansi_.ToAnsi(subKey)); }
 
 long Reg::WriteOpenKeyValue(RegKey key, const std::string& valueName, std::int32_t type, const RegistryData& data) {
     const std::string name = ansi_.ToAnsi(valueName);

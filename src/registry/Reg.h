@@ -1,8 +1,10 @@
 #pragma once
 // The registry access module every reader and writer of the registry goes
 // through. It opens keys and never creates them, and it is silent: the four
-// outer operations report nothing, so a write into a missing or forbidden key
-// simply does nothing, which the long fixed lists of writes rely on.
+// outer operations report nothing of their own, so a write into a missing or
+// forbidden key simply does nothing, which the long fixed lists of writes rely
+// on; a write and a key removal give back the registry's status for a caller
+// that keeps a record of them.
 
 #include <cstdint>
 #include <string>
@@ -22,11 +24,11 @@ public:
 
     Reg(RegistryApi& api, const AnsiCodec& ansi) : api_(api), ansi_(ansi) {}
 
-    void WriteValue(RegKey root, const std::string& subKey, const std::string& valueName, const RegistryData& data,
+    long WriteValue(RegKey root, const std::string& subKey, const std::string& valueName, const RegistryData& data,
                     std::int32_t type);
     RegistryData ReadValue(RegKey root, const std::string& subKey, const std::string& valueName);
     void DeleteValue(RegKey root, const std::string& subKey, const std::string& valueName);
-    void DeleteKey(RegKey root, const std::string& subKey);
+    long DeleteKey(RegKey root, const std::string& subKey);
 
     long WriteOpenKeyValue(RegKey key, const std::string& valueName, std::int32_t type, const RegistryData& data);
     long ReadOpenKeyValue(RegKey key, const std::string& valueName, RegistryData& data);

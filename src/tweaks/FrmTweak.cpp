@@ -3,15 +3,12 @@
 #include "base/Numbers.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
-#include "registry/ApplyWrites.h"
-#include "restore/RestorePointService.h"
+#include "tweaks/TweakRun.h"
 #include "tweaks/TweakState.h"
 
 namespace brivex {
 
 namespace {
-
-constexpr char kTweakRestorePoint[] = "Brivex Tweak Optimisation ";
 
 // Red for off, green for on, grey when the registry says neither. Colours 0x00BBGGRR.
 ui::Appearance StateLook(TweakState state) {
@@ -146,18 +143,10 @@ void FrmTweak::ApplyTicked(TweakSwitch which) {
     Label23.SetVisible(true);
     Timer1.SetEnabled(true);
 
-    // Before the first write: a restore point made after the writes could not undo them.
-    if (program_.settings.ReadsAs(setting::OptiTweak, 1))
-        MakeRestorePoint(program_.platform.management, kTweakRestorePoint, restorepointtype::ModifySettings);
-
-    std::vector<RegistryWrite> writes;
-    const auto catalogue = TweakCatalogue();
-    for (std::size_t i = 0; i < kTweakCount; ++i) {
-        if ((this->*kBoxes[i]).Value() != 1) continue;
-        const auto entryWrites = catalogue[i].WritesFor(which);
-        writes.insert(writes.end(), entryWrites.begin(), entryWrites.end());
-    }
-    if (ApplyWrites(program_.platform, writes)) program_.platform.shell.AnnounceSettingsChanged();
+    TweakChoice choice;
+    for (std::size_t i = 0; i < kTweakCount; ++i)
+        if ((this->*kBoxes[i]).Value() == 1) choice[i] = which;
+    RunTweaks(program_.platform, program_.settings, TweakWrites(choice));
     ShowStates();
 }
 

@@ -5,6 +5,9 @@
 #include "app/Main.h"
 #include "app/Windows.h"
 #include "app/win32/HomeArt.h"
+#include "cli/Unattended.h"
+#include "cli/win32/Win32CommandFiles.h"
+#include "cli/win32/Win32CommandOutput.h"
 #include "platform/win32/Win32FileFinder.h"
 #include "platform/win32/Win32UserFiles.h"
 #include "platform/win32/RegistrySettingsStore.h"
@@ -40,15 +43,6 @@ void BecomeDpiAware() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     BecomeDpiAware();
     brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
-    // The rights before anything of the program runs (see app/Elevation.h).
-    brivex::Win32ProcessElevation elevation;
-    if (brivex::EnsureElevated(elevation, dialogs) != brivex::StartRights::GoOn) return 0;
-
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    brivex::RegisterProgramArt();
-    brivex::ProgressBarPeer::Register();
-
     brivex::Win32RegistryApi registry;
     brivex::Win32AnsiCodec ansi;
     brivex::RegistrySettingsStore settings;
@@ -60,6 +54,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     brivex::Win32Drives drives;
     brivex::Win32UserFiles userFiles;
     brivex::Platform platform{registry, ansi, settings, ini, system, shell, management, files, drives, userFiles};
+    brivex::Win32ProcessElevation elevation;
+
+    // A command on the command line runs before anything of the windowed
+    // program: no elevation prompt, no window, no first-run notice, no sound.
+    brivex::Win32CommandOutput commandOutput;
+    brivex::Win32CommandFiles commandFiles;
+    if (const auto exitCode = brivex::RunUnattended({platform, elevation, commandOutput, commandFiles, dialogs}))
+        return *exitCode;
+
+    // The rights before anything of the program runs (see app/Elevation.h).
+    if (brivex::EnsureElevated(elevation, dialogs) != brivex::StartRights::GoOn) return 0;
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    brivex::RegisterProgramArt();
+    brivex::ProgressBarPeer::Register();
 
     brivex::ui::Win32Loop loop;
     brivex::ui::Win32FormHost forms(loop);

@@ -20,6 +20,8 @@ public:
         return month >= 1 && month <= 12 ? monthNames[static_cast<std::size_t>(month - 1)] : std::string{};
     }
 
+    std::string UserName() override { return userName; }
+
     std::optional<int> platformId = 2;
     std::string applicationFolder = "C:\\Program Files\\Brivex Doziv";
     std::string windowsFolder = "C:\\WINDOWS";
@@ -27,6 +29,7 @@ public:
     LocalTime now{2026, 12, 6, 9, 5, 7};
     MemoryStatus memory;
     char decimalSeparator = ',';
+    std::string userName = "Utilisateur";
     std::array<std::string, 12> monthNames{"janvier", "février", "mars",      "avril",   "mai",      "juin",
                                            "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
 };

@@ -79,4 +79,11 @@ std::string Win32SystemFacts::MonthName(int month) {
     return Narrow(std::wstring_view(name, static_cast<std::size_t>(length - 1)));
 }
 
+std::string Win32SystemFacts::UserName() {
+    wchar_t name[257] = {};  // the longest account name and its terminator
+    DWORD size = 257;
+    if (!GetUserNameW(name, &size) || size == 0) return {};
+    return Narrow(std::wstring_view(name, size - 1));
+}
+
 }  // namespace brivex

@@ -15,6 +15,7 @@ public:
     MemoryStatus Memory() override;
     char DecimalSeparator() override;
     std::string MonthName(int month) override;
+    std::string UserName() override;
 
 private:
     void* instanceMutex_ = nullptr;

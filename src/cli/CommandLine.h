@@ -1,0 +1,41 @@
+#pragma once
+// The command line of unattended use: at most one command, its file, and the
+// options that go with any command. Switches start with "/" or "-" and are
+// matched without regard to letter case; a switch never serves as a file.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brivex {
+
+// What the windowed program adds when it starts itself again with administrator rights.
+inline constexpr std::string_view kElevatedMarker = "/elevated";
+
+enum class Command { Windows, Export, Check, Tweaks, Optimise, Help };
+
+// Why a command line was refused, with the argument it names.
+enum class CommandLineFault { None, UnknownSwitch, TwoCommands, MissingFile, StrayArgument, OptionWithoutCommand };
+
+struct CommandLine {
+    Command command = Command::Windows;
+    std::string file;  // for /export, /check and /tweaks
+    bool quiet = false;
+    std::optional<std::string> logFile;
+    CommandLineFault fault = CommandLineFault::None;
+    std::string faultArgument;
+};
+
+// The arguments of a Windows command line, the program's path first, by the
+// rules the C runtime splits them with: blanks separate, quotes group (a
+// doubled quote inside quotes is one quote), and backslashes are literal
+// except before a quote.
+std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+
+// The arguments after the program's path. No command and no option: the
+// windows, as without any argument. The marker of an elevated new start is the
+// windowed program's own and is passed over.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace brivex

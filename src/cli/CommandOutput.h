@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace brivex {
+
+// Where the command's texts go: the standard output the caller gave the
+// process, or else the console of the process that started it.
+class CommandOutput {
+public:
+    virtual ~CommandOutput() = default;
+    // One line of UTF-8 text. False when no one can read it: no standard
+    // output and no console.
+    virtual bool WriteLine(std::string_view text) = 0;
+};
+
+}  // namespace brivex

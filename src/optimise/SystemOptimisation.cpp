@@ -1,0 +1,37 @@
+#include "optimise/SystemOptimisation.h"
+
+#include <string>
+
+#include "optimise/RegistryChangeList.h"
+#include "restore/RestorePointService.h"
+
+namespace brivex {
+
+void OptimiseSystem(const Platform& platform, Settings& settings, const SystemOptimisationSteps& steps) {
+    // Before any change, so the restore point can undo them all.
+    if (settings.ReadsAs(setting::OptiStart, 1)) {
+        const bool made = MakeRestorePoint(platform.management, kAutoRestorePoint, restorepointtype::ModifySettings);
+        if (steps.onRestorePoint) steps.onRestorePoint(made);
+    }
+    if (steps.onStarted) steps.onStarted();
+
+    const std::uint64_t physicalBytes = platform.system.Memory().totalPhysical;
+    const std::string windowsFolder = platform.system.WindowsFolder();
+    if (!windowsFolder.empty()) platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
+    if (steps.beforeRows) steps.beforeRows();
+
+    // The user's clean-up choices come between the rows, where the list has always made them.
+    const auto cleanUp = [&] {
+        if (settings.ReadsAs(setting::DocAtRun, 1)) platform.shell.ClearRecentDocuments();
+        if (settings.ReadsAs(setting::PressAtRun, 1)) platform.shell.EmptyClipboard();
+    };
+    ApplyWrites(platform, RegistryChanges(),
+                {.pageLockValue = PageLockValueFor(physicalBytes),
+                 .largeMemory = WritesDisablePagingExecutive(physicalBytes),
+                 .alsoUndone = steps.alsoUndone,
+                 .pauseAt = kRowsBeforeCleanUp,
+                 .pause = cleanUp,
+                 .onWrite = steps.onWrite});
+}
+
+}  // namespace brivex

@@ -1,0 +1,34 @@
+#pragma once
+// The one-click optimisation's changes to the system, as one sequence both the
+// main window's button and the command line run: the restore point when the
+// settings ask for it, then the undo file, the prefetch files, the registry
+// list and, as the settings ask, the recent documents and the clipboard. What
+// only the window does (its staged display, the pending-reboot marker, the
+// start-with-Windows value) stays the window's.
+
+#include <functional>
+#include <span>
+
+#include "platform/Platform.h"
+#include "registry/ApplyWrites.h"
+#include "registry/Settings.h"
+
+namespace brivex {
+
+inline constexpr char kAutoRestorePoint[] = "Brivex Auto Optimisation ";
+
+struct SystemOptimisationSteps {
+    // After the restore point, before the first change.
+    std::function<void()> onStarted{};
+    // After the prefetch files, before the registry rows.
+    std::function<void()> beforeRows{};
+    // Values the caller writes itself afterwards, which the undo file brings back too.
+    std::span<const RegistryValuePath> alsoUndone{};
+    // Told only when a restore point was asked for: whether the service took it.
+    std::function<void(bool made)> onRestorePoint{};
+    WriteObserver onWrite{};
+};
+
+void OptimiseSystem(const Platform& platform, Settings& settings, const SystemOptimisationSteps& steps = {});
+
+}  // namespace brivex

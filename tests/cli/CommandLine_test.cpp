@@ -1,0 +1,66 @@
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace brivex::testing {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(CommandLine_Split, AsTheRuntimeSplitsAWindowsCommandLine) {
+    const std::pair<const char*, Arguments> cases[] = {
+        {R"("C:\Program Files\Brivex Doziv.exe" /check "D:\Préréglages d'été\poste.ini")",
+         {R"(C:\Program Files\Brivex Doziv.exe)", "/check", R"(D:\Préréglages d'été\poste.ini)"}},
+        {"prog.exe   /tweaks\tC:\\a\\b.ini  ", {"prog.exe", "/tweaks", "C:\\a\\b.ini"}},
+        {R"(prog "C:\dir\\" x)", {"prog", "C:\\dir\\", "x"}},
+        {R"(prog a\"b "c""d" "")", {"prog", "a\"b", "c\"d", ""}},
+        {R"(prog /log"C:\my logs\run.txt")", {"prog", "/logC:\\my logs\\run.txt"}},
+    };
+    for (const auto& [line, expected] : cases) EXPECT_EQ(SplitCommandLine(line), expected) << line;
+}
+
+TEST(CommandLine_Parse, CommandsOptionsAndRefusals) {
+    struct Case {
+        Arguments arguments;
+        Command command;
+        const char* file;
+        CommandLineFault fault;
+        const char* faultArgument;
+    };
+    const Case cases[] = {
+        {{}, Command::Windows, "", CommandLineFault::None, ""},
+        {{"/elevated"}, Command::Windows, "", CommandLineFault::None, ""},
+        {{"-CHECK", "a b.ini", "/Quiet"}, Command::Check, "a b.ini", CommandLineFault::None, ""},
+        {{"/log", "x.log", "/export", "p.ini"}, Command::Export, "p.ini", CommandLineFault::None, ""},
+        {{"/Optimize"}, Command::Optimise, "", CommandLineFault::None, ""},
+        {{"/?"}, Command::Help, "", CommandLineFault::None, ""},
+        {{"-help"}, Command::Help, "", CommandLineFault::None, ""},
+        {{"/check", "/quiet"}, Command::Windows, "", CommandLineFault::MissingFile, "/check"},
+        {{"/tweaks"}, Command::Windows, "", CommandLineFault::MissingFile, "/tweaks"},
+        {{"/optimise", "/log"}, Command::Windows, "", CommandLineFault::MissingFile, "/log"},
+        {{"/check", "a.ini", "/tweaks", "a.ini"},
+         Command::Windows,
+         "",
+         CommandLineFault::TwoCommands,
+         "/check /tweaks"},
+        {{"/optimise", "/optimize"}, Command::Windows, "", CommandLineFault::TwoCommands, "/optimise /optimize"},
+        {{"/reset"}, Command::Windows, "", CommandLineFault::UnknownSwitch, "/reset"},
+        {{"/optimise", "now"}, Command::Windows, "", CommandLineFault::StrayArgument, "now"},
+        {{"/quiet"}, Command::Windows, "", CommandLineFault::OptionWithoutCommand, "/quiet"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine parsed = ParseCommandLine(c.arguments);
+        const std::string where = ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(parsed.fault, c.fault) << where;
+        EXPECT_EQ(parsed.faultArgument, c.faultArgument) << where;
+        if (c.fault != CommandLineFault::None) continue;
+        EXPECT_EQ(parsed.command, c.command) << where;
+        EXPECT_EQ(parsed.file, c.file) << where;
+    }
+    const CommandLine options = ParseCommandLine({"/QUIET", "/export", "p.ini", "-log", "C:\\logs\\run.log"});
+    EXPECT_TRUE(options.quiet);
+    EXPECT_EQ(options.logFile, "C:\\logs\\run.log");
+}
+
+}  // namespace
+}  // namespace brivex::testing

@@ -1,0 +1,189 @@
+#include "cli/Unattended.h"
+
+#include <fstream>
+#include <map>
+#include <regex>
+
+#include "app/AppFixture.h"
+
+namespace brivex::testing {
+namespace {
+
+const std::string kKeyboard = ".DEFAULT\\Control Panel\\Keyboard";
+const std::string kSecurityService = "SYSTEM\\CurrentControlSet\\Services\\wscsvc";
+
+class FakeOutput final : public CommandOutput {
+public:
+    bool WriteLine(std::string_view text) override {
+        lines.emplace_back(text);
+        return readable;
+    }
+    std::vector<std::string> lines;
+    bool readable = true;
+};
+
+class FakeFiles final : public CommandFiles {
+public:
+    std::optional<std::string> Read(const std::string& path, std::size_t limit) override {
+        const auto file = files.find(path);
+        if (file == files.end()) return std::nullopt;
+        return file->second.substr(0, limit + 1);
+    }
+    bool Replace(const std::string& path, std::string_view bytes) override {
+        if (path.starts_with("Z:")) return false;
+        files[path] = bytes;
+        return true;
+    }
+    bool Append(const std::string& path, std::string_view bytes) override {
+        if (path.starts_with("Z:")) return false;
+        files[path] += bytes;
+        return true;
+    }
+    std::map<std::string, std::string> files;
+};
+
+class FakeElevation final : public ProcessElevation {
+public:
+    bool Elevated() override { return elevated; }
+    std::string CommandLine() override { return commandLine; }
+    bool RelaunchElevated(const std::string&) override { return relaunched = true; }
+    bool elevated = true;
+    bool relaunched = false;
+    std::string commandLine;
+};
+
+class UnattendedTest : public AppFixture {
+protected:
+    UnattendedTest() {
+        registry.CreateKey(regroot::Users, kKeyboard);
+        registry.CreateKey(regroot::LocalMachine, kSecurityService);
+        registry.PutValue(regroot::LocalMachine, kSecurityService, "Start", {regtype::Dword, {2, 0, 0, 0}});
+    }
+    std::optional<int> Run(const std::string& arguments) {
+        elevation.commandLine = "\"C:\\Program Files\\Brivex Doziv\\Brivex Doziv.exe\" " + arguments;
+        output.lines.clear();
+        events.clear();
+        return RunUnattended({platform, elevation, output, commandFiles, dialogs});
+    }
+    FakeOutput output;
+    FakeFiles commandFiles;
+    FakeElevation elevation;
+};
+
+TEST_F(UnattendedTest, NoCommandOpensTheWindowsAndACommandNeverRelaunches) {
+    EXPECT_EQ(Run(""), std::nullopt);
+    EXPECT_EQ(Run("/elevated"), std::nullopt);
+    elevation.elevated = false;
+    EXPECT_EQ(Run("/optimise"), 740);
+    EXPECT_EQ(output.lines,
+              std::vector<std::string>{"/optimise demande les droits d'administrateur : rien n'a été changé."});
+    EXPECT_FALSE(elevation.relaunched);
+    EXPECT_TRUE(events.empty()) << events.front();
+    EXPECT_TRUE(dialogs.Calls().empty());
+}
+
+TEST_F(UnattendedTest, ExportThenCheckMatchesAndAChangedValueIsOneLine) {
+    EXPECT_EQ(Run("/export \"C:\\p q.ini\""), 0);
+    EXPECT_EQ(output.lines.back(), "Préréglage écrit : C:\\p q.ini");
+    EXPECT_EQ(Run("/check \"C:\\p q.ini\""), 0);
+    EXPECT_EQ(output.lines, (std::vector<std::string>{"Comportements de HKEY_CURRENT_USER : compte Utilisateur",
+                                                      "La machine est conforme au préréglage."}));
+    commandFiles.files["p.ini"] = "[Tweaks]\nSecurityCenter = off\nNumLock = on\nBrivexCB1 = keep\n";
+    EXPECT_EQ(Run("/check p.ini"), 1);
+    EXPECT_EQ(output.lines, (std::vector<std::string>{"Comportements de HKEY_CURRENT_USER : compte Utilisateur",
+                                                      "NumLock: attendu on, trouvé inconnu",
+                                                      "SecurityCenter: attendu off, trouvé on"}));
+    EXPECT_TRUE(std::ranges::none_of(events, [](const std::string& e) { return e.starts_with("set"); }));
+}
+
+TEST_F(UnattendedTest, TweaksWritesThePresetsBehavioursAndLogsEachWrite) {
+    settings.SaveSetting(std::string(kAppTitle), "config", "optitweak", "1");
+    commandFiles.files["p.ini"] = "[Tweaks]\nBrivexCB12 = on\nSecurityCenter = keep\nErrorReporting = off\n";
+    EXPECT_EQ(Run("/tweaks p.ini /log run.log /quiet"), 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"restore point Brivex Tweak Optimisation ", "set AllOrNone (failed)",
+                                                "set DoReport (failed)", "set IncludeKernelFaults (failed)",
+                                                "set IncludeMicrosoftApps (failed)", "set IncludeWindowsApps (failed)",
+                                                "set ShowUI (failed)", "set InitialKeyboardIndicators"}));
+    EXPECT_EQ(shell.log.back(), "settings-changed");
+    EXPECT_EQ(output.lines.back(), "Préréglage appliqué.");
+    const std::string log = commandFiles.files["run.log"];
+    EXPECT_TRUE(
+        log.starts_with("2026-12-06 09:05:07 Début : \"C:\\Program Files\\Brivex Doziv\\Brivex Doziv.exe\" "
+                        "/tweaks p.ini /log run.log /quiet\r\n"));
+    for (const char* line :
+         {" Échec (erreur 6) : HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting\\ShowUI\r\n",
+          " Écrit : HKEY_USERS\\.DEFAULT\\Control Panel\\Keyboard\\InitialKeyboardIndicators = 2\r\n",
+          " Appliqué : NumLock = on\r\n", " Fin : code de sortie 0\r\n"})
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+}
+
+TEST_F(UnattendedTest, ARefusedPresetOrFileChangesNothing) {
+    const std::pair<std::string, std::string> presets[] = {
+        {"[Tweaks]\nNumLock = on\nCapsLock = off\n", "p.ini, ligne 3 : nom inconnu : CapsLock = off"},
+        {"[Tweaks]\nNumLock = on\nBrivexCB12 = off\n",
+         "p.ini, ligne 3 : comportement déjà nommé ligne 2 : BrivexCB12 = off"},
+        {"NumLock = on\n", "p.ini : pas de section [Tweaks]"},
+    };
+    for (const auto& [text, refusal] : presets) {
+        commandFiles.files["p.ini"] = text;
+        EXPECT_EQ(Run("/tweaks p.ini"), 2);
+        EXPECT_EQ(output.lines, (std::vector<std::string>{refusal, "Préréglage refusé : rien n'a été changé."}));
+        EXPECT_TRUE(events.empty());
+    }
+    EXPECT_EQ(Run("/tweaks missing.ini"), 3);
+    EXPECT_EQ(Run("/export Z:\\p.ini"), 3);
+    EXPECT_EQ(Run("/optimise /log Z:\\run.log"), 3);
+    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(shell.log.empty());
+}
+
+TEST_F(UnattendedTest, CommandLineErrorsGoToAMessageBoxOnlyWhenNoOneReadsAndNotQuiet) {
+    EXPECT_EQ(Run("/check /quiet"), 2);
+    EXPECT_EQ(output.lines,
+              (std::vector<std::string>{"/check demande un nom de fichier.", "Rien n'a été changé. Pour l'aide : /?"}));
+    output.readable = false;
+    EXPECT_EQ(Run("/optimise /quiet /tweaks a.ini"), 2);
+    EXPECT_TRUE(dialogs.Calls().empty());
+    EXPECT_EQ(Run("/frobnicate"), 2);
+    ASSERT_EQ(dialogs.Calls().size(), 1u);
+    EXPECT_EQ(dialogs.Calls()[0].text, "Option inconnue : /frobnicate\r\nRien n'a été changé. Pour l'aide : /?");
+}
+
+TEST_F(UnattendedTest, OptimiseChangesTheSystemButLeavesNoMarkerNoRunValueAndAsksARestart) {
+    settings.SaveSetting(std::string(kAppTitle), "config", "Press", "1");
+    EXPECT_EQ(Run("/optimize"), 3010);
+    EXPECT_EQ(shell.log, (std::vector<std::string>{"delete C:\\WINDOWS\\Prefetch\\*.pf", "clipboard"}));
+    EXPECT_EQ(settings.GetSetting(std::string(kAppTitle), "config", "reboot", "<none>"), "<none>");
+    EXPECT_EQ(std::ranges::count(events, "set Velmora Doziv"), 0);
+    EXPECT_EQ(output.lines, std::vector<std::string>{"Optimisation effectuée : un redémarrage la complète."});
+}
+
+TEST_F(UnattendedTest, TextsComeFromTheChosenLanguageFile) {
+    const std::string english = folder.Path("Lang\\English.lng");
+    WriteIni(english, "CommandLine", "Difference", "%1: expected %2, found %3");
+    WriteIni(english, "CommandLine", "UnknownState", "unknown");
+    settings.SaveSetting(std::string(kAppTitle), "FILES", "LNG", english);
+    commandFiles.files["p.ini"] = "[Tweaks]\nNumLock = off\n";
+    EXPECT_EQ(Run("/check p.ini"), 1);
+    EXPECT_EQ(output.lines.back(), "NumLock: expected off, found unknown");
+    EXPECT_EQ(Run("/?"), 0);
+    EXPECT_EQ(output.lines.size(), 34u);
+    EXPECT_EQ(output.lines[20], "  NumLock (BrivexCB12)");
+}
+
+// Every text the sources declare, {"Key", "French"}, has its English translation.
+TEST_F(UnattendedTest, TheShippedEnglishFileHasEveryText) {
+    const std::string shipped = std::string(BRIVEX_SOURCE_DIR) + "/../res/Lang/English.lng";
+    const std::regex declared(R"re(\{\s*"(\w+)",\s*")re");
+    int keys = 0;
+    for (const char* source : {"/cli/CommandTexts.h", "/cli/Usage.cpp"}) {
+        std::ifstream in(std::string(BRIVEX_SOURCE_DIR) + source);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (std::sregex_iterator it(text.begin(), text.end(), declared), end; it != end; ++it, ++keys)
+            EXPECT_NE(ReadIni(shipped, "CommandLine", (*it)[1]), "<absent>") << (*it)[1];
+    }
+    EXPECT_EQ(keys, 33 + 18);
+}
+
+}  // namespace
+}  // namespace brivex::testing

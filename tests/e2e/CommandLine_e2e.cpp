@@ -1,0 +1,308 @@
+// The command line under Wine: the real exe started with a command, its
+// standard output a pipe read while it runs, its exit code, the registry
+// compared as a whole before and after, and no window ever shown. Every test
+// puts back what the program changed, as the other tests share the prefix.
+
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+#include <regex>
+#include <sstream>
+
+#include "e2e/ProgramUnderTest.h"
+#include "e2e/footprint/RegistryReader.h"
+#include "footprint/RegistrySnapshot.h"
+#include "footprint/WineRegistryNoise.h"
+
+namespace brivex::e2e {
+namespace {
+
+using footprint::Change;
+using footprint::Difference;
+
+// Generous: the first program of a new prefix waits for Wine to set the prefix up.
+constexpr DWORD kRunTimeout = 60000;
+const wchar_t kExplorer[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const wchar_t kPolicies[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const wchar_t kPoliciesAdvanced[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Advanced";
+const wchar_t kSecurityCenter[] = L"SOFTWARE\\Microsoft\\Security Center";
+const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+struct Finished {
+    bool ended = false;
+    DWORD exitCode = 0;
+    std::string output;
+    std::vector<std::wstring> windows;  // class names of the top-level windows the process showed
+};
+
+std::wstring Wide(std::string_view utf8) {
+    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), size);
+    return text;
+}
+
+void NoteShownWindows(DWORD process, std::vector<std::wstring>& windows) {
+    struct Search {
+        DWORD process;
+        std::vector<std::wstring>* windows;
+    } search{process, &windows};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[256] = {};
+            if (owner == s.process && IsWindowVisible(window) && GetClassNameW(window, name, 256))
+                s.windows->push_back(name);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+}
+
+// Reads the pipe as the program writes, so a full pipe never stalls it, and
+// looks for its windows all along; ends it when it overruns the time.
+Finished RunCommand(const std::wstring& exe, const std::wstring& arguments) {
+    Finished finished;
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inheritable, 0)) return finished;
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write;
+    startup.hStdError = write;
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+    const BOOL started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                        &startup, &process);
+    CloseHandle(write);
+    if (!started) {
+        CloseHandle(read);
+        return finished;
+    }
+    const auto drain = [&] {
+        DWORD available = 0;
+        while (PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+            std::string chunk(available, '\0');
+            DWORD got = 0;
+            if (!ReadFile(read, chunk.data(), available, &got, nullptr)) return;
+            finished.output.append(chunk, 0, got);
+        }
+    };
+    const DWORD start = GetTickCount();
+    while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT && GetTickCount() - start < kRunTimeout) {
+        drain();
+        NoteShownWindows(process.dwProcessId, finished.windows);
+    }
+    finished.ended = WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+    if (!finished.ended) TerminateProcess(process.hProcess, 99);
+    drain();
+    GetExitCodeProcess(process.hProcess, &finished.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CloseHandle(read);
+    return finished;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (line.ends_with('\r')) line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void WriteFileBytes(const std::wstring& path, std::string_view bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+HKEY RootOf(const std::string& path, std::wstring& rest) {
+    const std::pair<const char*, HKEY> roots[] = {{"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
+                                                  {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
+                                                  {"HKEY_USERS", HKEY_USERS}};
+    for (const auto& [name, root] : roots) {
+        if (!path.starts_with(name)) continue;
+        rest = Wide(path.substr(std::min(path.size(), std::string_view(name).size() + 1)));
+        return root;
+    }
+    return nullptr;
+}
+
+// The program's differences, Wine's own left out.
+std::vector<Difference> ProgramChanges(const footprint::RegistrySnapshot& before) {
+    std::vector<Difference> changes;
+    for (const Difference& difference : Compare(before, ReadRegistry()))
+        if (!footprint::IsWineNoise(difference)) changes.push_back(difference);
+    return changes;
+}
+
+// Undoes the differences: deleted keys and values come back, added ones go.
+void PutBack(const footprint::RegistrySnapshot& before, const std::vector<Difference>& changes) {
+    for (const Change pass : {Change::KeyDeleted, Change::ValueChanged, Change::ValueAdded, Change::KeyCreated}) {
+        for (const Difference& d : changes) {
+            std::wstring path;
+            const HKEY root = RootOf(d.key, path);
+            const bool restoresValue = d.change == Change::ValueChanged || d.change == Change::ValueDeleted;
+            if (pass == Change::KeyDeleted && d.change == Change::KeyDeleted) {
+                HKEY key = nullptr;
+                if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == 0)
+                    RegCloseKey(key);
+            } else if (pass == Change::ValueChanged && restoresValue) {
+                const footprint::StoredValue* value = before.Value(d.key, d.valueName);
+                WriteRawValue(root, path.c_str(), Wide(d.valueName).c_str(),
+                              RawValue{value->type, std::string(value->data.begin(), value->data.end())});
+            } else if (pass == Change::ValueAdded && d.change == Change::ValueAdded) {
+                SHDeleteValueW(root, path.c_str(), Wide(d.valueName).c_str());
+            } else if (pass == Change::KeyCreated && d.change == Change::KeyCreated) {
+                SHDeleteKeyW(root, path.c_str());
+            }
+        }
+    }
+}
+
+std::string Describe(const std::vector<Difference>& changes) {
+    std::string text;
+    for (const Difference& d : changes) text += footprint::Describe(d) + "\n";
+    return text;
+}
+
+class CommandLineE2e : public ::testing::Test {
+protected:
+    CommandLineE2e() {
+        EndLeftoverInstances();
+        ClearSettings();
+        for (const wchar_t* path : {kPolicies, kPoliciesAdvanced, kSecurityCenter}) {
+            if (KeyExists(HKEY_LOCAL_MACHINE, path)) continue;
+            HKEY key = nullptr;
+            if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == 0) {
+                RegCloseKey(key);
+                madeKeys_.push_back(path);
+            }
+        }
+        before_ = ReadRegistry();
+    }
+    ~CommandLineE2e() override {
+        PutBack(before_, ProgramChanges(before_));
+        ClearSettings();
+        for (auto path = madeKeys_.rbegin(); path != madeKeys_.rend(); ++path) SHDeleteKeyW(HKEY_LOCAL_MACHINE, *path);
+    }
+    Finished Run(const std::wstring& arguments) { return RunCommand(installation.Exe(), arguments); }
+    std::wstring File(const wchar_t* name) { return installation.Folder() + L"\\" + name; }
+
+    Installation installation;
+    std::vector<const wchar_t*> madeKeys_;
+    footprint::RegistrySnapshot before_;
+};
+
+TEST_F(CommandLineE2e, ExportThenCheckMatchesAndAChangedValueIsReported) {
+    const PlantedValue desktopProcess(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess",
+                                      RawValue{REG_DWORD, std::string("\1\0\0\0", 4)});
+    const std::wstring preset = File(L"pr\u00e9r\u00e9glage d'\u00e9t\u00e9.ini");
+    const Finished exported = Run(L"/export \"" + preset + L"\"");
+    ASSERT_TRUE(exported.ended);
+    EXPECT_EQ(exported.exitCode, 0u) << exported.output;
+    const std::string text = ReadFileBytes(preset);
+    EXPECT_TRUE(text.starts_with("\xEF\xBB\xBF; Brivex Doziv — préréglage des comportements\r\n[Tweaks]\r\n")) << text;
+    EXPECT_NE(text.find("; Gestion des processus\r\nDesktopProcess = on\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("; Les fichiers cachés\r\n; état actuel inconnu\r\nHiddenFiles = keep\r\n"), std::string::npos);
+
+    const Finished matching = Run(L"/CHECK \"" + preset + L"\"");
+    EXPECT_EQ(matching.exitCode, 0u) << matching.output;
+    EXPECT_EQ(Lines(matching.output).back(), "La machine est conforme au préréglage.");
+
+    WriteRawValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess", RawValue{REG_DWORD, std::string(4, '\0')});
+    const Finished differing = Run(L"-check \"" + preset + L"\"");
+    EXPECT_EQ(differing.exitCode, 1u);
+    const std::vector<std::string> lines = Lines(differing.output);
+    ASSERT_EQ(lines.size(), 2u) << differing.output;
+    EXPECT_TRUE(lines[0].starts_with("Comportements de HKEY_CURRENT_USER : compte ")) << lines[0];
+    EXPECT_EQ(lines[1], "DesktopProcess: attendu on, trouvé off");
+    EXPECT_TRUE(exported.windows.empty() && matching.windows.empty() && differing.windows.empty());
+}
+
+TEST_F(CommandLineE2e, TweaksWritesExactlyThePresetsBehaviours) {
+    const std::wstring preset = File(L"poste.ini");
+    // The other way from what earlier runs in the prefix left, so the value changes.
+    const bool wasOn = DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess") == 1u;
+    WriteFileBytes(preset,
+                   std::string("[Tweaks]\r\nDesktopProcess = ") + (wasOn ? "off" : "on") +
+                       "\r\nFileExtensions = off\r\nBrivexCB16 = on\r\nSecurityCenter = keep\r\nNumLock = off\r\n");
+    const Finished run = Run(L"/tweaks \"" + preset + L"\" /quiet");
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_TRUE(run.windows.empty());
+    EXPECT_EQ(Lines(run.output).back(), "Préréglage appliqué.");
+
+    const std::vector<Difference> changes = ProgramChanges(before_);
+    std::vector<std::string> changed;
+    for (const Difference& d : changes) changed.push_back(footprint::FoldCase(d.key + " " + d.valueName));
+    EXPECT_EQ(changed,
+              (std::vector<std::string>{
+                  "hkey_current_user\\software\\microsoft\\windows\\currentversion\\explorer desktopprocess",
+                  "hkey_local_machine\\software\\microsoft\\security center firewalldisablenotify",
+                  "hkey_local_machine\\software\\microsoft\\windows\\currentversion\\policies\\explorer\\advanced "
+                  "hidefileext"}))
+        << Describe(changes);
+    EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess"), wasOn ? 0u : 1u);
+    EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE, kSecurityCenter, L"FirewallDisableNotify"), 0u);
+    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPoliciesAdvanced, L"HideFileExt"), L"1");
+}
+
+TEST_F(CommandLineE2e, ARefusedPresetChangesNothing) {
+    const std::wstring preset = File(L"poste.ini");
+    WriteFileBytes(preset, "[Tweaks]\r\nDesktopProcess = on\r\nFileExtensions = maybe\r\n");
+    const Finished run = Run(L"/tweaks \"" + preset + L"\"");
+    EXPECT_EQ(run.exitCode, 2u);
+    const std::vector<std::string> lines = Lines(run.output);
+    ASSERT_EQ(lines.size(), 2u) << run.output;
+    EXPECT_TRUE(lines[0].ends_with("poste.ini, ligne 3 : valeur autre que off, on, keep : FileExtensions = maybe"))
+        << lines[0];
+    EXPECT_EQ(Describe(ProgramChanges(before_)), "");
+}
+
+TEST_F(CommandLineE2e, OptimiseWithoutWindowMarkerOrRunValueEndsAskingARestartAndLogs) {
+    const std::wstring log = File(L"journal d'ex\u00e9cution.log");
+    const Finished run = Run(L"/optimise /log \"" + log + L"\"");
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, 3010u) << run.output;
+    EXPECT_TRUE(run.windows.empty()) << Printable(run.windows.front());
+    EXPECT_EQ(Lines(run.output), std::vector<std::string>{"Optimisation effectuée : un redémarrage la complète."});
+    EXPECT_EQ(ReadSetting(L"config", L"reboot"), L"<absent>") << "no pending-reboot marker";
+    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kRunKey, L"Velmora Doziv"), std::nullopt);
+    EXPECT_EQ(TextValue(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"MenuShowDelay"), L"0");
+
+    const std::vector<std::string> lines = Lines(ReadFileBytes(log));
+    ASSERT_GE(lines.size(), 3u);
+    const std::regex stamped(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d .+)");
+    for (const std::string& line : lines) EXPECT_TRUE(std::regex_match(line, stamped)) << line;
+    EXPECT_NE(lines.front().find(" Début : \""), std::string::npos) << lines.front();
+    EXPECT_TRUE(lines.back().ends_with(" Fin : code de sortie 3010")) << lines.back();
+    EXPECT_TRUE(std::ranges::any_of(lines, [](const std::string& line) {
+        return line.ends_with(" Écrit : HKEY_CURRENT_USER\\Control Panel\\Desktop\\MenuShowDelay = 0");
+    }));
+}
+
+TEST_F(CommandLineE2e, UsageAndBadCommandLinesThroughAPipe) {
+    const Finished usage = Run(L"/?");
+    EXPECT_EQ(usage.exitCode, 0u);
+    const std::vector<std::string> lines = Lines(usage.output);
+    ASSERT_EQ(lines.size(), 34u) << usage.output;
+    EXPECT_EQ(lines[20], "  NumLock (BrivexCB12)");
+    EXPECT_EQ(lines.back(), "  3010 : /optimise fait, un redémarrage le complète");
+    for (const wchar_t* bad : {L"/check /quiet", L"/optimise /tweaks x.ini", L"/reset", L"/quiet"}) {
+        const Finished refused = Run(bad);
+        EXPECT_EQ(refused.exitCode, 2u) << Printable(bad);
+        EXPECT_TRUE(refused.windows.empty()) << Printable(bad) << ": a pipe reads the error, no box";
+    }
+    EXPECT_EQ(Describe(ProgramChanges(before_)), "");
+}
+
+}  // namespace
+}  // namespace brivex::e2e
