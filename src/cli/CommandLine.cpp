@@ -94,6 +94,12 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine parsed;
+    // Without a switch the program starts as it always has: a file dropped on
+    // its icon, say, opens the windows.
+    if (std::ranges::none_of(arguments, [](const std::string& a) {
+            return IsSwitch(a) && SwitchName(a) != kElevatedMarker.substr(1);
+        }))
+        return parsed;
     // Wherever it stands, even past a mistake: a line that asks for no box gets none.
     parsed.quiet =
         std::ranges::any_of(arguments, [](const std::string& a) { return IsSwitch(a) && SwitchName(a) == "quiet"; });

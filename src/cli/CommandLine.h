@@ -33,7 +33,7 @@ struct CommandLine {
 // except before a quote.
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
-// The arguments after the program's path. No command and no option: the
+// The arguments after the program's path. No switch at all: the
 // windows, as without any argument. The marker of an elevated new start is the
 // windowed program's own and is passed over.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

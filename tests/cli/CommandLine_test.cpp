@@ -30,6 +30,7 @@ TEST(CommandLine_Parse, CommandsOptionsAndRefusals) {
     const Case cases[] = {
         {{}, Command::Windows, "", CommandLineFault::None, ""},
         {{"/elevated"}, Command::Windows, "", CommandLineFault::None, ""},
+        {{"/elevated", "C:\\dropped file.txt"}, Command::Windows, "", CommandLineFault::None, ""},
         {{"-CHECK", "a b.ini", "/Quiet"}, Command::Check, "a b.ini", CommandLineFault::None, ""},
         {{"/log", "x.log", "/export", "p.ini"}, Command::Export, "p.ini", CommandLineFault::None, ""},
         {{"/Optimize"}, Command::Optimise, "", CommandLineFault::None, ""},
