@@ -1,5 +1,6 @@
 #include "cli/Unattended.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -34,6 +35,10 @@ std::string RootName(RegKey root) {
 std::string DataText(const RegistryData& data) {
     if (data.IsNumber()) return std::to_string(data.Number());
     return data.IsText() ? data.Text() : std::string();
+}
+
+bool SamePlace(const RegistryWrite& a, const RegistryWrite& b) {
+    return a.root == b.root && a.key == b.key && a.valueName == b.valueName;
 }
 
 std::string Timestamp(const LocalTime& t) {
@@ -192,22 +197,30 @@ private:
         SayAccount();
 
         TweakChoice choice;
-        std::vector<std::string> applied;
         for (std::size_t i = 0; i < kTweakCount; ++i) {
             const std::optional<PresetValue> value = preset->values[i];
             if (!value || *value == PresetValue::Keep) continue;
             choice[i] = *value == PresetValue::Off ? TweakSwitch::Off : TweakSwitch::On;
-            applied.push_back(texts_.Get(commandtext::Applied, {TweakCatalogue()[i].id, PresetWord(*value)}));
         }
         const std::vector<RegistryWrite> writes = TweakWrites(choice);
         if (writes.empty()) {
             Say(texts_.Get(commandtext::NothingToApply));
             return exitcode::Done;
         }
+        std::vector<RegistryWrite> refused;
         RunTweaks(host_.platform, settings_, writes,
-                  {.onRestorePoint = [this](bool made) { SayRestorePoint(made); }, .onWrite = LogWrites()});
-        for (const std::string& line : applied) Say(line);
-        Say(texts_.Get(commandtext::TweaksDone));
+                  {.onRestorePoint = [this](bool made) { SayRestorePoint(made); }, .onWrite = LogWrites(&refused)});
+        // The registry module is silent by rule; the caller is not left to
+        // believe a behaviour applied when the system refused one of its writes.
+        for (std::size_t i = 0; i < kTweakCount; ++i) {
+            if (!choice[i]) continue;
+            const bool whole = std::ranges::none_of(TweakCatalogue()[i].WritesFor(*choice[i]), [&](const RegistryWrite& w) {
+                return std::ranges::any_of(refused, [&](const RegistryWrite& r) { return SamePlace(w, r); });
+            });
+            Say(texts_.Get(whole ? commandtext::Applied : commandtext::NotApplied,
+                           {TweakCatalogue()[i].id, PresetWord(*preset->values[i])}));
+        }
+        Say(texts_.Get(refused.empty() ? commandtext::TweaksDone : commandtext::TweaksPartly));
         return exitcode::Done;
     }
 
@@ -228,17 +241,30 @@ private:
         Say(texts_.Get(made ? commandtext::RestorePointMade : commandtext::RestorePointFailed));
     }
 
-    WriteObserver LogWrites() {
-        return [this](const RegistryWrite& write, const RegistryData& data, long status) {
+    // Each write in the log. A preset's refused write is also said and kept in
+    // `refused`; the optimisation's list reaches for keys many machines do not
+    // have, by design, so its misses stay in the log.
+    WriteObserver LogWrites(std::vector<RegistryWrite>* refused = nullptr) {
+        return [this, refused](const RegistryWrite& write, const RegistryData& data, long status) {
             std::string where = RootName(write.root);
             where.append("\\").append(write.key);
             if (!write.RemovesKey()) where.append("\\").append(write.valueName);
-            if (status != regstatus::Success)
-                Log(texts_.Get(commandtext::LogFailed, {where, std::to_string(status)}));
-            else if (write.RemovesKey())
+            // A key to remove that is not there is already as asked.
+            const bool asAsked = status == regstatus::Success ||
+                                 (write.RemovesKey() && status == regstatus::FileNotFound);
+            if (!asAsked) {
+                const std::string text = texts_.Get(commandtext::LogFailed, {where, std::to_string(status)});
+                if (!refused) {
+                    Log(text);
+                    return;
+                }
+                Say(text);
+                refused->push_back(write);
+            } else if (write.RemovesKey()) {
                 Log(texts_.Get(commandtext::LogKeyRemoved, {where}));
-            else
+            } else {
                 Log(texts_.Get(commandtext::LogWrite, {where, DataText(data)}));
+            }
         };
     }
 

@@ -105,7 +105,14 @@ TEST_F(UnattendedTest, TweaksWritesThePresetsBehavioursAndLogsEachWrite) {
                                                 "set IncludeMicrosoftApps (failed)", "set IncludeWindowsApps (failed)",
                                                 "set ShowUI (failed)", "set InitialKeyboardIndicators"}));
     EXPECT_EQ(shell.log.back(), "settings-changed");
-    EXPECT_EQ(output.lines.back(), "Préréglage appliqué.");
+    // The system refused ErrorReporting's writes (its key is missing here): the output says so.
+    const std::vector<std::string> told(output.lines.end() - 3, output.lines.end());
+    EXPECT_EQ(told, (std::vector<std::string>{
+                        "Non appliqué, le système a refusé une écriture : ErrorReporting = off",
+                        "Appliqué : NumLock = on",
+                        "Préréglage appliqué en partie : /check dit ce qui reste à faire."}));
+    EXPECT_EQ(std::ranges::count_if(output.lines, [](const std::string& l) { return l.starts_with("Échec (erreur 6)"); }),
+              6);
     const std::string log = commandFiles.files["run.log"];
     EXPECT_TRUE(
         log.starts_with("2026-12-06 09:05:07 Début : \"C:\\Program Files\\Brivex Doziv\\Brivex Doziv.exe\" "
@@ -151,11 +158,15 @@ TEST_F(UnattendedTest, CommandLineErrorsGoToAMessageBoxOnlyWhenNoOneReadsAndNotQ
 
 TEST_F(UnattendedTest, OptimiseChangesTheSystemButLeavesNoMarkerNoRunValueAndAsksARestart) {
     settings.SaveSetting(std::string(kAppTitle), "config", "Press", "1");
-    EXPECT_EQ(Run("/optimize"), 3010);
+    EXPECT_EQ(Run("/optimize /log run.log"), 3010);
     EXPECT_EQ(shell.log, (std::vector<std::string>{"delete C:\\WINDOWS\\Prefetch\\*.pf", "clipboard"}));
     EXPECT_EQ(settings.GetSetting(std::string(kAppTitle), "config", "reboot", "<none>"), "<none>");
     EXPECT_EQ(std::ranges::count(events, "set Velmora Doziv"), 0);
     EXPECT_EQ(output.lines, std::vector<std::string>{"Optimisation effectuée : un redémarrage la complète."});
+    const std::string log = commandFiles.files["run.log"];
+    EXPECT_NE(log.find(" Échec (erreur 6) : "), std::string::npos) << "the keys this machine lacks";
+    // The key to remove is not there: as asked, so no failure.
+    EXPECT_NE(log.find(" Clé supprimée : HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer"), std::string::npos);
 }
 
 TEST_F(UnattendedTest, TextsComeFromTheChosenLanguageFile) {
@@ -182,7 +193,7 @@ TEST_F(UnattendedTest, TheShippedEnglishFileHasEveryText) {
         for (std::sregex_iterator it(text.begin(), text.end(), declared), end; it != end; ++it, ++keys)
             EXPECT_NE(ReadIni(shipped, "CommandLine", (*it)[1]), "<absent>") << (*it)[1];
     }
-    EXPECT_EQ(keys, 33 + 18);
+    EXPECT_EQ(keys, 35 + 18);
 }
 
 }  // namespace

@@ -238,7 +238,12 @@ TEST_F(CommandLineE2e, TweaksWritesExactlyThePresetsBehaviours) {
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.exitCode, 0u) << run.output;
     EXPECT_TRUE(run.windows.empty());
-    EXPECT_EQ(Lines(run.output).back(), "Préréglage appliqué.");
+    // Wine's prefix has no HKEY_USERS\.DEFAULT\Control Panel\Keyboard: NumLock's write is refused, and said.
+    const std::vector<std::string> told = Lines(run.output);
+    EXPECT_NE(std::ranges::find(told, "Non appliqué, le système a refusé une écriture : NumLock = off"), told.end())
+        << run.output;
+    EXPECT_NE(std::ranges::find(told, "Appliqué : FileExtensions = off"), told.end()) << run.output;
+    EXPECT_EQ(told.back(), "Préréglage appliqué en partie : /check dit ce qui reste à faire.");
 
     const std::vector<Difference> changes = ProgramChanges(before_);
     std::vector<std::string> changed;
