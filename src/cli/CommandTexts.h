@@ -28,7 +28,8 @@ inline constexpr CommandText Applied{"Applied", "Appliqué : %1 = %2"};
 inline constexpr CommandText NothingToApply{"NothingToApply", "Aucun comportement à changer : rien n'a été écrit."};
 inline constexpr CommandText TweaksDone{"TweaksDone", "Préréglage appliqué."};
 inline constexpr CommandText NotApplied{"NotApplied", "Non appliqué, le système a refusé une écriture : %1 = %2"};
-inline constexpr CommandText TweaksPartly{"TweaksPartly", "Préréglage appliqué en partie : /check dit ce qui reste à faire."};
+inline constexpr CommandText TweaksPartly{"TweaksPartly",
+                                          "Préréglage appliqué en partie : /check dit ce qui reste à faire."};
 inline constexpr CommandText RestorePointMade{"RestorePointMade", "Point de restauration créé."};
 inline constexpr CommandText RestorePointFailed{
     "RestorePointFailed", "La Restauration système est désactivée. Impossible de créer un point de restauration."};

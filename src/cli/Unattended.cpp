@@ -214,9 +214,10 @@ private:
         // believe a behaviour applied when the system refused one of its writes.
         for (std::size_t i = 0; i < kTweakCount; ++i) {
             if (!choice[i]) continue;
-            const bool whole = std::ranges::none_of(TweakCatalogue()[i].WritesFor(*choice[i]), [&](const RegistryWrite& w) {
+            const auto wasRefused = [&](const RegistryWrite& w) {
                 return std::ranges::any_of(refused, [&](const RegistryWrite& r) { return SamePlace(w, r); });
-            });
+            };
+            const bool whole = std::ranges::none_of(TweakCatalogue()[i].WritesFor(*choice[i]), wasRefused);
             Say(texts_.Get(whole ? commandtext::Applied : commandtext::NotApplied,
                            {TweakCatalogue()[i].id, PresetWord(*preset->values[i])}));
         }
