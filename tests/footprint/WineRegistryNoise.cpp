@@ -30,12 +30,16 @@ constexpr NoiseRule kNoise[] = {
      ""},
     // The display and monitor device classes: the descriptions the prefix's
     // creation gave them ("Display adapters", "Monitors") are dropped, and the
-    // adapter's driver date is written again.
+    // adapter's driver date is written again: as data, and as text too when
+    // the day has changed since the prefix was made (a run over midnight).
     {NoiseScope::Value,
      "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Class\\{4D36E968-E325-11CE-BFC1-08002BE10318}", ""},
     {NoiseScope::Value,
      "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Class\\{4D36E968-E325-11CE-BFC1-08002BE10318}\\0000",
      "DriverDateData"},
+    {NoiseScope::Value,
+     "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Class\\{4D36E968-E325-11CE-BFC1-08002BE10318}\\0000",
+     "DriverDate"},
     {NoiseScope::Value,
      "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Class\\{4D36E96E-E325-11CE-BFC1-08002BE10318}", ""},
     // A counter the service manager keeps in this volatile key; it moves with the display set-up above.
