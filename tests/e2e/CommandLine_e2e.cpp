@@ -178,26 +178,17 @@ protected:
     CommandLineE2e() {
         EndLeftoverInstances();
         ClearSettings();
-        for (const wchar_t* path : {kPolicies, kPoliciesAdvanced, kSecurityCenter}) {
-            if (KeyExists(HKEY_LOCAL_MACHINE, path)) continue;
-            HKEY key = nullptr;
-            if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == 0) {
-                RegCloseKey(key);
-                madeKeys_.push_back(path);
-            }
-        }
         before_ = ReadRegistry();
     }
     ~CommandLineE2e() override {
         PutBack(before_, ProgramChanges(before_));
         ClearSettings();
-        for (auto path = madeKeys_.rbegin(); path != madeKeys_.rend(); ++path) SHDeleteKeyW(HKEY_LOCAL_MACHINE, *path);
     }
     Finished Run(const std::wstring& arguments) { return RunCommand(installation.Exe(), arguments); }
     std::wstring File(const wchar_t* name) { return installation.Folder() + L"\\" + name; }
 
     Installation installation;
-    std::vector<const wchar_t*> madeKeys_;
+    MissingKeysMade madeKeys_{HKEY_LOCAL_MACHINE, {kPolicies, kPoliciesAdvanced, kSecurityCenter}};
     footprint::RegistrySnapshot before_;
 };
 

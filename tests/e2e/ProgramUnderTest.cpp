@@ -353,6 +353,20 @@ bool KeyExists(HKEY root, const wchar_t* path) {
     return true;
 }
 
+MissingKeysMade::MissingKeysMade(HKEY root, std::initializer_list<const wchar_t*> paths) : root_(root) {
+    for (const wchar_t* path : paths) {
+        if (KeyExists(root, path)) continue;
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) continue;
+        RegCloseKey(key);
+        made_.push_back(path);
+    }
+}
+
+MissingKeysMade::~MissingKeysMade() {
+    for (auto path = made_.rbegin(); path != made_.rend(); ++path) SHDeleteKeyW(root_, *path);
+}
+
 std::optional<std::wstring> TextValue(HKEY root, const wchar_t* path, const wchar_t* name) {
     wchar_t value[512] = {};
     DWORD size = sizeof value;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -121,6 +122,19 @@ std::string ReadFileBytes(const std::wstring& path);
 
 // The registry as the program left it.
 bool KeyExists(HKEY root, const wchar_t* path);
+
+// The keys of `paths` a fresh prefix lacks, made for a test and removed with it.
+class MissingKeysMade {
+public:
+    MissingKeysMade(HKEY root, std::initializer_list<const wchar_t*> paths);
+    ~MissingKeysMade();
+    MissingKeysMade(const MissingKeysMade&) = delete;
+    MissingKeysMade& operator=(const MissingKeysMade&) = delete;
+
+private:
+    HKEY root_;
+    std::vector<const wchar_t*> made_;
+};
 std::optional<std::wstring> TextValue(HKEY root, const wchar_t* path, const wchar_t* name);
 std::optional<DWORD> DwordValue(HKEY root, const wchar_t* path, const wchar_t* name);
 

@@ -91,20 +91,11 @@ protected:
         EndLeftoverInstances();
         ClearSettings();
         SaveSetting(L"config", L"first", L"1");
-        for (const wchar_t* path : {kPolicies, kPoliciesAdvanced, kSecurityCenter}) {
-            if (KeyExists(HKEY_LOCAL_MACHINE, path)) continue;
-            HKEY key = nullptr;
-            if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == 0) {
-                RegCloseKey(key);
-                madeKeys_.push_back(path);
-            }
-        }
         desktopProcess_ = DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess");
         SetDword(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess", std::nullopt);
     }
     ~TweakE2e() override {
         ClearSettings();
-        for (auto path = madeKeys_.rbegin(); path != madeKeys_.rend(); ++path) SHDeleteKeyW(HKEY_LOCAL_MACHINE, *path);
         SetDword(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess", desktopProcess_);
     }
 
@@ -126,7 +117,7 @@ protected:
     }
 
     Installation installation;
-    std::vector<const wchar_t*> madeKeys_;
+    MissingKeysMade madeKeys_{HKEY_LOCAL_MACHINE, {kPolicies, kPoliciesAdvanced, kSecurityCenter}};
     std::optional<DWORD> desktopProcess_;
 };
 
