@@ -60,8 +60,9 @@ FrmHome::FrmHome(Program& program)
       Label6(*this, "Label6", "+Info"),
       ButtonPlus1(*this, "ButtonPlus1", "Réduire"),
       TopButtons_XP1(*this, "TopButtons_XP1", "Quitter"),
+      AskWithoutRestorePoint(*this, "AskWithoutRestorePoint", kAskWithoutRestorePoint),
       program_(program),
-      optimisation_(program, {*this, Timer1, Bar1, Label3, Image9, OptimisationDone}) {
+      optimisation_(program, {*this, Timer1, Bar1, Label3, Image9, OptimisationDone, AskWithoutRestorePoint}) {
     Layout();
     OnLoad = [this] { Form_Load(); };
     OnActivate = [this] { Form_Activate(); };
@@ -131,6 +132,7 @@ void FrmHome::Layout() {
     ButtonPlus3.SetPosition(look::DesignBounds(430, 342, 152, 42));
     Label6.SetPosition(look::DesignBounds(536, 396, 46, 18));
     Label6.SetLook(look::Text(9, true, look::kLink, ui::Appearance::Align::Right));
+    AskWithoutRestorePoint.SetVisible(false);
 }
 
 void FrmHome::Form_Load() {
@@ -156,8 +158,8 @@ void FrmHome::Form_Load() {
 void FrmHome::FirstRun() {
     program_.dialogs.MsgBox(hometexts::kFirstUse, ui::mb::Information, hometexts::kFirstUseTitle);
     SetMousePointer(ui::MousePointer::Hourglass);
-    const bool made = MakeRestorePoint(program_.platform.management, hometexts::kFirstRestorePoint,
-                                       restorepointtype::ApplicationInstall);
+    const bool made = MakeRestorePoint(program_.platform.management, program_.platform.registry,
+                                       hometexts::kFirstRestorePoint, restorepointtype::ApplicationInstall);
     program_.dialogs.MsgBox(made ? hometexts::kRestorePointMade : hometexts::kRestoreDisabled, ui::mb::Information, "");
     // Set whatever the outcome: the first-run restore point is attempted once per user.
     program_.settings.Save(setting::First, "1");

@@ -55,6 +55,9 @@ public:
     ui::Label Label6;
     ui::ButtonPlus ButtonPlus1;
     ui::ButtonPlus TopButtons_XP1;
+    // The question asked when the restore point the settings ask for could not
+    // be made; translated like every caption and never shown itself.
+    ui::Label AskWithoutRestorePoint;
 
 private:
     void Form_Load();

@@ -124,7 +124,7 @@ void Sysbackup::Apply() {
     SetMousePointer(ui::MousePointer::Hourglass);
     bool made = false;
     if (const std::optional<std::int32_t> type = RestorePointTypeOfEntry(Combo1.ListIndex()))
-        made = MakeRestorePoint(program_.platform.management, Text1.Text(), *type);
+        made = MakeRestorePoint(program_.platform.management, program_.platform.registry, Text1.Text(), *type);
     SetMousePointer(ui::MousePointer::Default);
     program_.dialogs.MsgBox(made ? kCreated : kNotCreated, ui::mb::Information, "");
 }

@@ -1,6 +1,5 @@
 #include "cli/Unattended.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -35,10 +34,6 @@ std::string RootName(RegKey root) {
 std::string DataText(const RegistryData& data) {
     if (data.IsNumber()) return std::to_string(data.Number());
     return data.IsText() ? data.Text() : std::string();
-}
-
-bool SamePlace(const RegistryWrite& a, const RegistryWrite& b) {
-    return a.root == b.root && a.key == b.key && a.valueName == b.valueName;
 }
 
 std::string Timestamp(const LocalTime& t) {
@@ -202,26 +197,25 @@ private:
             if (!value || *value == PresetValue::Keep) continue;
             choice[i] = *value == PresetValue::Off ? TweakSwitch::Off : TweakSwitch::On;
         }
-        const std::vector<RegistryWrite> writes = TweakWrites(choice);
-        if (writes.empty()) {
+        if (TweakWrites(choice).empty()) {
             Say(texts_.Get(commandtext::NothingToApply));
             return exitcode::Done;
         }
-        std::vector<RegistryWrite> refused;
-        RunTweaks(host_.platform, settings_, writes,
-                  {.onRestorePoint = [this](bool made) { SayRestorePoint(made); }, .onWrite = LogWrites(&refused)});
+        // No one may be there to answer: without the restore point the run
+        // goes on, as it says, and the undo file remains the way back.
+        const TweakRunResult result =
+            RunTweaks(host_.platform, settings_, choice,
+                      {.onRestorePoint = [this](bool made) { SayRestorePoint(made); }, .onWrite = LogWrites(true)});
         // The registry module is silent by rule; the caller is not left to
-        // believe a behaviour applied when the system refused one of its writes.
+        // believe a behaviour applied when the system refused one of its writes
+        // or this Windows has none of its keys.
         for (std::size_t i = 0; i < kTweakCount; ++i) {
-            if (!choice[i]) continue;
-            const auto wasRefused = [&](const RegistryWrite& w) {
-                return std::ranges::any_of(refused, [&](const RegistryWrite& r) { return SamePlace(w, r); });
-            };
-            const bool whole = std::ranges::none_of(TweakCatalogue()[i].WritesFor(*choice[i]), wasRefused);
-            Say(texts_.Get(whole ? commandtext::Applied : commandtext::NotApplied,
+            if (!result.outcomes[i]) continue;
+            const bool applied = *result.outcomes[i] == TweakOutcome::Applied;
+            Say(texts_.Get(applied ? commandtext::Applied : commandtext::NotApplied,
                            {TweakCatalogue()[i].id, PresetWord(*preset->values[i])}));
         }
-        Say(texts_.Get(refused.empty() ? commandtext::TweaksDone : commandtext::TweaksPartly));
+        Say(texts_.Get(result.AllApplied() ? commandtext::TweaksDone : commandtext::TweaksPartly));
         return exitcode::Done;
     }
 
@@ -242,11 +236,11 @@ private:
         Say(texts_.Get(made ? commandtext::RestorePointMade : commandtext::RestorePointFailed));
     }
 
-    // Each write in the log. A preset's refused write is also said and kept in
-    // `refused`; the optimisation's list reaches for keys many machines do not
-    // have, by design, so its misses stay in the log.
-    WriteObserver LogWrites(std::vector<RegistryWrite>* refused = nullptr) {
-        return [this, refused](const RegistryWrite& write, const RegistryData& data, long status) {
+    // Each write in the log. A preset's failed write is also said; the
+    // optimisation's list reaches for keys many machines do not have, by
+    // design, so its misses stay in the log.
+    WriteObserver LogWrites(bool sayFailures = false) {
+        return [this, sayFailures](const RegistryWrite& write, const RegistryData& data, long status) {
             std::string where = RootName(write.root);
             where.append("\\").append(write.key);
             if (!write.RemovesKey()) where.append("\\").append(write.valueName);
@@ -255,12 +249,10 @@ private:
                                  (write.RemovesKey() && status == regstatus::FileNotFound);
             if (!asAsked) {
                 const std::string text = texts_.Get(commandtext::LogFailed, {where, std::to_string(status)});
-                if (!refused) {
+                if (sayFailures)
+                    Say(text);
+                else
                     Log(text);
-                    return;
-                }
-                Say(text);
-                refused->push_back(write);
             } else if (write.RemovesKey()) {
                 Log(texts_.Get(commandtext::LogKeyRemoved, {where}));
             } else {

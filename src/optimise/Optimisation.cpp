@@ -17,10 +17,20 @@ void Optimisation::Command1_Click() {
     home_.window.SetEnabled(false);
     // The start-with-Windows value of the run's end goes into the undo file with the rows.
     static constexpr RegistryValuePath kRunValue[] = {{regroot::LocalMachine, kRunKey, kRunValueName}};
-    OptimiseSystem(program_.platform, program_.settings,
-                   {.onStarted = [this] { home_.Timer1.SetEnabled(true); },
-                    .beforeRows = [this] { program_.loop.DoEvents(); },
-                    .alsoUndone = kRunValue});
+    const bool changed = OptimiseSystem(program_.platform, program_.settings,
+                                        {.onStarted = [this] { home_.Timer1.SetEnabled(true); },
+                                         .beforeRows = [this] { program_.loop.DoEvents(); },
+                                         .alsoUndone = kRunValue,
+                                         .goOnWithoutRestorePoint = [this] { return GoOnWithoutRestorePoint(); }});
+    if (changed) return;
+    // Declined: the window is as it was before the press.
+    home_.window.SetEnabled(true);
+    home_.window.SetMousePointer(ui::MousePointer::Default);
+}
+
+bool Optimisation::GoOnWithoutRestorePoint() {
+    return program_.dialogs.MsgBox(home_.askWithoutRestorePoint.Caption(), ui::mb::Information | ui::mb::YesNo, "") ==
+           ui::mb::AnswerYes;
 }
 
 void Optimisation::Timer1_Timer() {

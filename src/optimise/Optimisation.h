@@ -28,6 +28,7 @@ struct OptimisationDisplay {
     ui::Label& Label3;
     ui::Picture& Image9;
     bool& OptimisationDone;
+    const ui::Label& askWithoutRestorePoint;
 };
 
 // One stage of the display: reached when Bar1's value gets to `value`.
@@ -54,6 +55,7 @@ public:
     void Timer1_Timer();
 
 private:
+    bool GoOnWithoutRestorePoint();
     void ShowStage(const Stage& stage);
     void Finish();
 

@@ -7,11 +7,13 @@
 
 namespace brivex {
 
-void OptimiseSystem(const Platform& platform, Settings& settings, const SystemOptimisationSteps& steps) {
+bool OptimiseSystem(const Platform& platform, Settings& settings, const SystemOptimisationSteps& steps) {
     // Before any change, so the restore point can undo them all.
     if (settings.ReadsAs(setting::OptiStart, 1)) {
-        const bool made = MakeRestorePoint(platform.management, kAutoRestorePoint, restorepointtype::ModifySettings);
+        const bool made = MakeRestorePoint(platform.management, platform.registry, kAutoRestorePoint,
+                                           restorepointtype::ModifySettings);
         if (steps.onRestorePoint) steps.onRestorePoint(made);
+        if (!made && steps.goOnWithoutRestorePoint && !steps.goOnWithoutRestorePoint()) return false;
     }
     if (steps.onStarted) steps.onStarted();
 
@@ -32,6 +34,7 @@ void OptimiseSystem(const Platform& platform, Settings& settings, const SystemOp
                  .pauseAt = kRowsBeforeCleanUp,
                  .pause = cleanUp,
                  .onWrite = steps.onWrite});
+    return true;
 }
 
 }  // namespace brivex

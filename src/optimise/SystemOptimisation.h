@@ -24,11 +24,15 @@ struct SystemOptimisationSteps {
     std::function<void()> beforeRows{};
     // Values the caller writes itself afterwards, which the undo file brings back too.
     std::span<const RegistryValuePath> alsoUndone{};
-    // Told only when a restore point was asked for: whether the service took it.
+    // Told only when a restore point was asked for: whether it was made.
     std::function<void(bool made)> onRestorePoint{};
+    // Asked only when a restore point was asked for and not made: whether to
+    // change the system all the same. Unset: it goes on.
+    std::function<bool()> goOnWithoutRestorePoint{};
     WriteObserver onWrite{};
 };
 
-void OptimiseSystem(const Platform& platform, Settings& settings, const SystemOptimisationSteps& steps = {});
+// False when nothing was changed: the caller chose not to go on without the restore point.
+bool OptimiseSystem(const Platform& platform, Settings& settings, const SystemOptimisationSteps& steps = {});
 
 }  // namespace brivex

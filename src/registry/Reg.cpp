@@ -34,11 +34,22 @@ RegKey Reg::Open(RegKey root, const std::string& subKey) {
 
 long Reg::WriteValue(RegKey root, const std::string& subKey, const std::string& valueName, const RegistryData& data,
                      std::int32_t type) {
-    // A failed open leaves the key 0; the write then fails inside the registry.
-    const RegKey key = Open(root, subKey);
+    // A key that cannot be opened is never created. The open's own status is
+    // the answer then: 2 for a key this Windows does not have, 5 for one it
+    // refuses, which callers that keep a record tell apart.
+    RegKey key = 0;
+    const long opened = api_.OpenKey(root, ansi_.ToAnsi(subKey), 0, kAccessMask, key);
+    if (opened != regstatus::Success) return opened;
     const long status = WriteOpenKeyValue(key, valueName, type, data);
     api_.CloseKey(key);
     return status;
+}
+
+bool Reg::KeyExists(RegKey root, const std::string& subKey) {
+    RegKey key = 0;
+    if (api_.OpenKey(root, ansi_.ToAnsi(subKey), 0, kReadMask, key) != regstatus::Success) return false;
+    api_.CloseKey(key);
+    return true;
 }
 
 RegistryData Reg::ReadValue(RegKey root, const std::string& subKey, const std::string& valueName) {

@@ -21,12 +21,15 @@ public:
     // create-link access, even to read, as the program always has.
     static constexpr std::uint32_t kAccessMask = 0x3F;
     static constexpr long kUnsupportedType = -1;
+    // KEY_READ: whether a key is there, also for an account that may not write it.
+    static constexpr std::uint32_t kReadMask = 0x20019;
 
     Reg(RegistryApi& api, const AnsiCodec& ansi) : api_(api), ansi_(ansi) {}
 
     long WriteValue(RegKey root, const std::string& subKey, const std::string& valueName, const RegistryData& data,
                     std::int32_t type);
     RegistryData ReadValue(RegKey root, const std::string& subKey, const std::string& valueName);
+    bool KeyExists(RegKey root, const std::string& subKey);
     void DeleteValue(RegKey root, const std::string& subKey, const std::string& valueName);
     long DeleteKey(RegKey root, const std::string& subKey);
 

@@ -1,5 +1,11 @@
 #include "restore/RestorePointService.h"
 
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "restore/CreationFrequencyLift.h"
+
 namespace brivex {
 
 namespace {
@@ -21,14 +27,36 @@ std::string ShownText(const ManagementInstance& instance, const std::string& pro
     return {};
 }
 
+// The highest sequence number the service lists (0 for none), or nothing when it cannot list.
+std::optional<std::int64_t> HighestSequenceNumber(ManagementService& management) {
+    const auto points = ListRestorePoints(management);
+    if (!points) return std::nullopt;
+    std::int64_t highest = 0;
+    for (const RestorePointRecord& point : points.Value()) {
+        std::int64_t number = 0;
+        const std::string& text = point.SequenceNumber;
+        if (std::from_chars(text.data(), text.data() + text.size(), number).ec == std::errc())
+            highest = std::max(highest, number);
+    }
+    return highest;
+}
+
 }  // namespace
 
-bool MakeRestorePoint(ManagementService& management, const std::string& description, std::int32_t restorePointType) {
-    const ManagementResult<std::int32_t> answer =
-        management.CreateRestorePoint(description, restorePointType, kBeginSystemChange);
-    // A disabled restore service answers with a status, not an error: only
-    // reading it keeps a refusal from being reported as a restore point made.
-    return answer && answer.Value() == 0;
+bool MakeRestorePoint(ManagementService& management, RegistryApi& registry, const std::string& description,
+                      std::int32_t restorePointType) {
+    const std::optional<std::int64_t> before = HighestSequenceNumber(management);
+    bool accepted = false;
+    {
+        const CreationFrequencyLift lift(registry);
+        const ManagementResult<std::int32_t> answer =
+            management.CreateRestorePoint(description, restorePointType, kBeginSystemChange);
+        // A disabled restore service answers with a status, not an error.
+        accepted = answer && answer.Value() == 0;
+    }
+    if (!accepted || !before) return false;
+    const std::optional<std::int64_t> after = HighestSequenceNumber(management);
+    return after && *after > *before;
 }
 
 ManagementResult<std::vector<RestorePointRecord>> ListRestorePoints(ManagementService& management) {

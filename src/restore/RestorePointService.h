@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ManagementService.h"
+#include "platform/RegistryApi.h"
 #include "restore/RestorePointRecord.h"
 
 namespace brivex {
@@ -20,9 +21,18 @@ inline constexpr std::int32_t DeviceDriverInstall = 10;
 inline constexpr std::int32_t ModifySettings = 12;
 }  // namespace restorepointtype
 
-// True only when the restore service took the request and answered status 0.
-// Every failure, whatever its cause, is false; nothing is retried or shown.
-bool MakeRestorePoint(ManagementService& management, const std::string& description, std::int32_t restorePointType);
+// Asked before changes when the restore point the settings ask for could not be made.
+inline constexpr char kAskWithoutRestorePoint[] =
+    "Aucun point de restauration n'a pu être créé. Appliquer quand même les changements ?";
+
+// True only when a restore point was really made: the service took the
+// request, answered status 0, and its list then holds a point numbered above
+// the highest it listed before. The creation frequency is lifted for the one
+// request (CreationFrequencyLift.h), so a point made by Windows Update an
+// hour ago does not silently stand in for this one. Every failure, whatever
+// its cause, is false; nothing is retried or shown.
+bool MakeRestorePoint(ManagementService& management, RegistryApi& registry, const std::string& description,
+                      std::int32_t restorePointType);
 
 // The existing restore points in the service's order, or why they could not be
 // listed; what to show then is the caller's choice.

@@ -3,7 +3,7 @@
 #include "base/Numbers.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
-#include "tweaks/TweakRun.h"
+#include "restore/RestorePointService.h"
 #include "tweaks/TweakState.h"
 
 namespace brivex {
@@ -50,6 +50,8 @@ FrmTweak::FrmTweak(Program& program)
       StateOff(*this, "StateOff", "désactivé"),
       StateOn(*this, "StateOn", "activé"),
       StateUnknown(*this, "StateUnknown", "?"),
+      AskWithoutRestorePoint(*this, "AskWithoutRestorePoint", kAskWithoutRestorePoint),
+      NotApplied(*this, "NotApplied", "Non appliqué, le système a refusé une écriture :"),
       stateLabels_(CaptionBoxesAndMakeReadouts()) {
     Layout();
     BrivexOpButton1.OnClick = [this] {
@@ -93,7 +95,8 @@ void FrmTweak::Layout() {
         stateLabels_[i]->SetPosition(look::DesignBounds(left + kBoxWidth + 2, top + 3, kColumnWidth - kBoxWidth - 12, 16));
         stateLabels_[i]->SetLook(StateLook(TweakState::Unknown));
     }
-    for (ui::Label* word : {&StateOff, &StateOn, &StateUnknown}) word->SetVisible(false);
+    for (ui::Label* word : {&StateOff, &StateOn, &StateUnknown, &AskWithoutRestorePoint, &NotApplied})
+        word->SetVisible(false);
     BrivexPBar1.SetVisible(false);
     Label23.SetVisible(false);
 
@@ -146,18 +149,46 @@ void FrmTweak::ApplyTicked(TweakSwitch which) {
     TweakChoice choice;
     for (std::size_t i = 0; i < kTweakCount; ++i)
         if ((this->*kBoxes[i]).Value() == 1) choice[i] = which;
-    RunTweaks(program_.platform, program_.settings, TweakWrites(choice));
+    const auto goOn = [this] {
+        return program_.dialogs.MsgBox(AskWithoutRestorePoint.Caption(), ui::mb::Information | ui::mb::YesNo, "") ==
+               ui::mb::AnswerYes;
+    };
+    const TweakRunResult result =
+        RunTweaks(program_.platform, program_.settings, choice, {.goOnWithoutRestorePoint = goOn});
+    if (!result.changed) {
+        // Declined: nothing was written, and the panel is as it was before the press.
+        StopAnimation();
+        return;
+    }
     ShowStates();
+    SayNotApplied(result);
+}
+
+// One message for the run, naming every behaviour the system did not take, by the caption its box shows.
+// The language files keep no blank at the end of a text: the one before the list is added here.
+void FrmTweak::SayNotApplied(const TweakRunResult& result) {
+    if (result.AllApplied()) return;
+    std::string text = NotApplied.Caption();
+    const char* separator = " ";
+    for (std::size_t i = 0; i < kTweakCount; ++i) {
+        if (!result.outcomes[i] || *result.outcomes[i] == TweakOutcome::Applied) continue;
+        text += separator;
+        text += (this->*kBoxes[i]).Caption();
+        separator = ", ";
+    }
+    program_.dialogs.MsgBox(text, ui::mb::Information, "");
+}
+
+void FrmTweak::StopAnimation() {
+    BrivexPBar1.SetVisible(false);
+    Label23.SetVisible(false);
+    Timer1.SetEnabled(false);
 }
 
 void FrmTweak::Timer1_Timer() {
     // 8.5 more, ties to even: 8, 16, 24, ... 104 after thirteen ticks.
     BrivexPBar1.SetValue(ToInt32(BrivexPBar1.Value() + 8.5).value_or(0));
-    if (BrivexPBar1.Value() > 99) {
-        BrivexPBar1.SetVisible(false);
-        Label23.SetVisible(false);
-        Timer1.SetEnabled(false);
-    }
+    if (BrivexPBar1.Value() > 99) StopAnimation();
 }
 
 void FrmTweak::ShowStates() {

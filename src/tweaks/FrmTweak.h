@@ -7,6 +7,7 @@
 #include "program/ToolWindow.h"
 #include "progressbar/BarControl.h"
 #include "tweaks/TweakCatalogue.h"
+#include "tweaks/TweakRun.h"
 #include "ui/ButtonPlus.h"
 #include "ui/CheckBox.h"
 #include "ui/Label.h"
@@ -52,6 +53,10 @@ public:
     ui::Label StateOff;
     ui::Label StateOn;
     ui::Label StateUnknown;
+    // The question asked when the restore point could not be made, and the
+    // start of the message naming the behaviours the system did not take.
+    ui::Label AskWithoutRestorePoint;
+    ui::Label NotApplied;
 
     // The check boxes, in catalogue order.
     static constexpr std::array<ui::CheckBox FrmTweak::*, kTweakCount> kBoxes = {
@@ -71,6 +76,8 @@ private:
     void StopOnUnload() override;
     std::vector<std::unique_ptr<ui::Label>> CaptionBoxesAndMakeReadouts();
     void ApplyTicked(TweakSwitch which);
+    void StopAnimation();
+    void SayNotApplied(const TweakRunResult& result);
     void Timer1_Timer();
     void SetAllBoxes(int value);
     void ShowStates();

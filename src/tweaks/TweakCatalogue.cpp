@@ -16,8 +16,9 @@ constexpr RegKey HKU = regroot::Users;
 
 constexpr auto K1 = "SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting"sv;
 constexpr auto K2 = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"sv;
-constexpr auto K3 = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Advanced"sv;
 constexpr auto K4 = "SOFTWARE\\Microsoft\\Security Center"sv;
+constexpr auto kExplorerAdvanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced"sv;
+constexpr auto kErrorReportingVista = "SOFTWARE\\Microsoft\\Windows\\Windows Error Reporting"sv;
 
 // A value of an entry, with what each button puts there.
 struct Switched {
@@ -43,37 +44,40 @@ struct Row {
 };
 
 // The check box numbers skip 10 and 11. Captions keep their doubled blanks.
-// "NoLowDiskSpaceChecks", "Hidden", "ShowSuperHidden", "AutoReboot" and
-// "EnableUDMA66" once took the same data from both buttons, so neither button
-// could undo the other; each button now writes its own side. The REG_SZ rows
-// stay texts, "0" and "1" included. InitialKeyboardIndicators holds 0 for no
-// lock, 2 for Num Lock and 1 for Caps Lock.
+// Each value is written with the type and in the place the component that
+// reads it reads it: Explorer reads its view settings as numbers from the
+// user's own Advanced key, the error reporting, crash and disk settings are
+// numbers too; a text there, or a policy key Explorer never opens, changes
+// nothing on any Windows. Error reporting is switched where XP reads it and
+// where Vista and later read it; a key this Windows lacks takes nothing. The
+// rows that stay texts are read as texts (InitialKeyboardIndicators: 0 for no
+// lock, 2 for Num Lock, 1 for Caps Lock).
 constexpr Row kRows[] = {
-    {"ErrorReporting", "Le rapport d'erreur", 1, Sz(HKLM, K1, "AllOrNone", "0", "1")},
+    {"ErrorReporting", "Le rapport d'erreur", 1, Dword(HKLM, K1, "AllOrNone", 0, 1)},
     {"", "", 0, Dword(HKLM, K1, "DoReport", 0, 1)},
-    {"", "", 0, Sz(HKLM, K1, "IncludeKernelFaults", "0", "1")},
-    {"", "", 0, Sz(HKLM, K1, "IncludeMicrosoftApps", "0", "1")},
-    {"", "", 0, Sz(HKLM, K1, "IncludeWindowsApps", "0", "1")},
-    {"", "", 0, Sz(HKLM, K1, "ShowUI", "0", "1")},
+    {"", "", 0, Dword(HKLM, K1, "IncludeKernelFaults", 0, 1)},
+    {"", "", 0, Dword(HKLM, K1, "IncludeMicrosoftApps", 0, 1)},
+    {"", "", 0, Dword(HKLM, K1, "IncludeWindowsApps", 0, 1)},
+    {"", "", 0, Dword(HKLM, K1, "ShowUI", 0, 1)},
+    {"", "", 0, Dword(HKLM, kErrorReportingVista, "Disabled", 1, 0)},
     {"DesktopProcess", "Gestion des processus", 2,
      Dword(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess", 0, 1)},
-    {"CdBurning", "Le  service de gravure de Windows", 3, Sz(HKLM, K2, "NoCDBurning", "1", "0")},
+    {"CdBurning", "Le  service de gravure de Windows", 3, Dword(HKLM, K2, "NoCDBurning", 1, 0)},
     {"UnusedDllsInMemory", "Les DLL inutilisées de la mémoire", 4, Sz(HKLM, K2, "AlwaysUnloadDll", "1", "0")},
     {"LowDiskSpaceNotification", "La notification \" Espace insuffisant\"", 5,
-     Sz(HKLM, K2, "NoLowDiskSpaceChecks", "1", "0")},
-    {"FileExtensions", "L'extension des fichiers", 6, Sz(HKLM, K3, "HideFileExt", "1", "0")},
-    {"HiddenFiles", "Les fichiers cachés", 7, Sz(HKLM, K3, "Hidden", "2", "1")},
-    {"SystemFiles", "Les fichiers systèmes", 8,
-     Sz(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowSuperHidden", "0", "1")},
+     Dword(HKLM, K2, "NoLowDiskSpaceChecks", 1, 0)},
+    {"FileExtensions", "L'extension des fichiers", 6, Dword(HKCU, kExplorerAdvanced, "HideFileExt", 1, 0)},
+    {"HiddenFiles", "Les fichiers cachés", 7, Dword(HKCU, kExplorerAdvanced, "Hidden", 2, 1)},
+    {"SystemFiles", "Les fichiers systèmes", 8, Dword(HKCU, kExplorerAdvanced, "ShowSuperHidden", 0, 1)},
     {"SearchAssistant", "L'assistant de recherche", 9,
      Sz(HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState", "use search asst", "no", "yes")},
     {"NumLock", "La touche  \"Verr Num\"", 12,
      Sz(HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", "0", "2")},
     {"AutoRestartOnCrash", "Redémarrage automatique en cas de plantage", 13,
-     Sz(HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl", "AutoReboot", "0", "1")},
+     Dword(HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl", "AutoReboot", 0, 1)},
     {"UltraSpeedDisks", "Mode \"UltraSpeed\" des disques", 14,
-     Sz(HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66",
-        "0", "1")},
+     Dword(HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000",
+           "EnableUDMA66", 0, 1)},
     {"AntivirusNotification", "Notification d'Antivirus", 15, Dword(HKLM, K4, "AntiVirusDisableNotify", 1, 0)},
     {"FirewallNotification", "Notification du Pare Feu", 16, Dword(HKLM, K4, "FirewallDisableNotify", 1, 0)},
     {"UpdatesNotification", "Notification des Mises à jour", 17, Dword(HKLM, K4, "UpdatesDisableNotify", 1, 0)},

@@ -1,5 +1,7 @@
 #include "tweaks/TweakRun.h"
 
+#include <algorithm>
+
 #include "restore/RestorePointService.h"
 
 namespace brivex {
@@ -15,14 +17,53 @@ std::vector<RegistryWrite> TweakWrites(const TweakChoice& choice) {
     return writes;
 }
 
-void RunTweaks(const Platform& platform, Settings& settings, std::span<const RegistryWrite> writes,
-               const TweakRunReport& report) {
+bool TweakRunResult::AllApplied() const {
+    return std::ranges::all_of(outcomes,
+                               [](const auto& outcome) { return !outcome || *outcome == TweakOutcome::Applied; });
+}
+
+namespace {
+
+// The outcome of one behaviour from the statuses of its writes, in order.
+TweakOutcome OutcomeOf(std::span<const long> statuses) {
+    const auto refused = [](long status) { return status != regstatus::Success && status != regstatus::FileNotFound; };
+    if (std::ranges::any_of(statuses, refused)) return TweakOutcome::Refused;
+    if (std::ranges::any_of(statuses, [](long status) { return status == regstatus::Success; }))
+        return TweakOutcome::Applied;
+    return TweakOutcome::NoKey;
+}
+
+}  // namespace
+
+TweakRunResult RunTweaks(const Platform& platform, Settings& settings, const TweakChoice& choice,
+                         const TweakRunReport& report) {
+    TweakRunResult result;
     // Before the first write: a restore point made after the writes could not undo them.
     if (settings.ReadsAs(setting::OptiTweak, 1)) {
-        const bool made = MakeRestorePoint(platform.management, kTweakRestorePoint, restorepointtype::ModifySettings);
+        const bool made = MakeRestorePoint(platform.management, platform.registry, kTweakRestorePoint,
+                                           restorepointtype::ModifySettings);
         if (report.onRestorePoint) report.onRestorePoint(made);
+        if (!made && report.goOnWithoutRestorePoint && !report.goOnWithoutRestorePoint()) return result;
     }
-    if (ApplyWrites(platform, writes, {.onWrite = report.onWrite})) platform.shell.AnnounceSettingsChanged();
+    result.changed = true;
+
+    const std::vector<RegistryWrite> writes = TweakWrites(choice);
+    std::vector<long> statuses;
+    const bool wrote = ApplyWrites(platform, writes,
+                                   {.onWrite = [&](const RegistryWrite& write, const RegistryData& data, long status) {
+                                       statuses.push_back(status);
+                                       if (report.onWrite) report.onWrite(write, data, status);
+                                   }});
+    if (wrote) platform.shell.AnnounceSettingsChanged();
+
+    std::span<const long> rest = statuses;
+    for (std::size_t i = 0; i < kTweakCount; ++i) {
+        if (!choice[i]) continue;
+        const std::size_t count = std::min(TweakCatalogue()[i].WritesFor(*choice[i]).size(), rest.size());
+        result.outcomes[i] = OutcomeOf(rest.first(count));
+        rest = rest.subspan(count);
+    }
+    return result;
 }
 
 }  // namespace brivex

@@ -179,7 +179,7 @@ TEST_F(Backup_Apply, TheListIsNotRefreshedAfterARestorePointIsMade) {
     Type(window, "Pilote");
     window.Combo1.UserSelected(2);
     window.Command2.Click();
-    EXPECT_EQ(management.ListingRequests().size(), 1u);
+    EXPECT_EQ(management.ListingRequests().size(), 1u + 2u) << "the request's own, before and after it";
     EXPECT_EQ(window.List1.Items(), (std::vector<std::string>{"RP:1  Avant (20250101120000.000000-000)"}));
     EXPECT_FALSE(ListViewShown(window));
 }

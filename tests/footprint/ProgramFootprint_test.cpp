@@ -80,9 +80,10 @@ TEST(ProgramFootprint_Groups, WhatTheTablesNameAndNothingElse) {
 TEST(ProgramFootprint_Groups, EveryRowOfTheTweakPanelInBothDirections) {
     const ProgramFootprint footprint;
     const std::string policies = "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-    for (const char* name : {"NoCDBurning", "AlwaysUnloadDll", "NoLowDiskSpaceChecks"})
+    for (const auto& [name, type] : {std::pair{"NoCDBurning", DWORD}, std::pair{"AlwaysUnloadDll", SZ},
+                                     std::pair{"NoLowDiskSpaceChecks", DWORD}})
         for (Change change : {Change::ValueAdded, Change::ValueChanged, Change::ValueDeleted})
-            EXPECT_EQ(footprint.GroupsAllowing({change, policies, name, SZ}), std::vector<Group>{Group::Tweaks})
+            EXPECT_EQ(footprint.GroupsAllowing({change, policies, name, type}), std::vector<Group>{Group::Tweaks})
                 << name;
     EXPECT_TRUE(footprint.GroupsAllowing({Change::ValueAdded, policies, "NoDrives", SZ}).empty());
 }

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "platform/portable/MemoryRegistry.h"
 #include "platform/portable/ScriptedManagementService.h"
 
 namespace brivex {
@@ -16,18 +19,12 @@ constexpr std::int32_t kNotFound = static_cast<std::int32_t>(0x80041002);      /
 constexpr std::int32_t kAccessDenied = static_cast<std::int32_t>(0x80041003);  // WBEM_E_ACCESS_DENIED
 constexpr std::int32_t kServiceDisabled = 1058;                                // ERROR_SERVICE_DISABLED
 
-TEST(MakeRestorePoint_Result, TrueOnlyWhenTheServiceAcceptsWithStatusZero) {
-    ScriptedManagementService management;
-    EXPECT_TRUE(MakeRestorePoint(management, "Velmora First", restorepointtype::ApplicationInstall));
-    management.AnswerCreation(0);
-    EXPECT_TRUE(MakeRestorePoint(management, "Velmora First", restorepointtype::ApplicationInstall));
-}
-
 TEST(MakeRestorePoint_Result, ANonZeroStatusIsARefusal) {
     for (const std::int32_t status : {kServiceDisabled, 1, -1, kNotFound}) {
         ScriptedManagementService management;
+        MemoryRegistry registry;
         management.AnswerCreation(status);
-        EXPECT_FALSE(MakeRestorePoint(management, "Nom", restorepointtype::ApplicationInstall)) << status;
+        EXPECT_FALSE(MakeRestorePoint(management, registry, "Nom", restorepointtype::ApplicationInstall)) << status;
     }
 }
 
@@ -43,19 +40,67 @@ TEST(MakeRestorePoint_Result, EveryFailureOnTheWayIsFalseAfterOneRequest) {
     };
     for (const Case& c : cases) {
         ScriptedManagementService management;
+        MemoryRegistry registry;
         c.script(management);
-        EXPECT_FALSE(MakeRestorePoint(management, "Nom", restorepointtype::ModifySettings)) << c.what;
+        EXPECT_FALSE(MakeRestorePoint(management, registry, "Nom", restorepointtype::ModifySettings)) << c.what;
         EXPECT_EQ(management.CreateRequests().size(), 1u) << c.what << ": no retry";
+    }
+}
+
+// What Windows 8 and later do with a request, and what the program then says, with the
+// creation frequency put back exactly as it was.
+TEST(MakeRestorePoint_Result, MadeOnlyWhenTheListThenHoldsANewPoint) {
+    const std::string kKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
+    const std::string kValue = "SystemRestorePointCreationFrequency";
+    using Stored = MemoryRegistry::StoredValue;
+    const Stored kFourHours{regtype::Dword, {240, 0, 0, 0}};
+    const Stored kAsText{regtype::String, {'6', '0'}};
+    struct Case {
+        const char* what;
+        bool key;                     // the SystemRestore key is there
+        std::optional<Stored> value;  // the frequency before
+        void (*script)(ScriptedManagementService&);
+        bool made;
+    };
+    const Case cases[] = {
+        {"no recent point", true, std::nullopt, [](ScriptedManagementService&) {}, true},
+        {"a point of an hour ago, the limit lifted", true, std::nullopt,
+         [](ScriptedManagementService& m) { m.AddPointMadeMinutesAgo(60); }, true},
+        {"the limit lifted whatever it held", true, kFourHours,
+         [](ScriptedManagementService& m) { m.AddPointMadeMinutesAgo(60); }, true},
+        {"a frequency stored as text comes back as text", true, kAsText,
+         [](ScriptedManagementService& m) { m.AddPointMadeMinutesAgo(60); }, true},
+        {"no key to lift it in: answered 0, nothing made", false, std::nullopt,
+         [](ScriptedManagementService& m) { m.AddPointMadeMinutesAgo(60); }, false},
+        {"refused by a disabled service", true, kFourHours,
+         [](ScriptedManagementService& m) { m.AnswerCreation(kServiceDisabled); }, false},
+        {"service down", true, std::nullopt, [](ScriptedManagementService& m) { m.FailToBind(); }, false},
+        {"made, but the list cannot be read", true, std::nullopt,
+         [](ScriptedManagementService& m) { m.FailListing(kAccessDenied); }, false},
+    };
+    for (const Case& c : cases) {
+        MemoryRegistry registry;
+        if (c.key) registry.CreateKey(regroot::LocalMachine, kKey);
+        if (c.value) registry.PutValue(regroot::LocalMachine, kKey, kValue, *c.value);
+        ScriptedManagementService management;
+        management.ReadFrequencyFrom(registry);
+        management.AnswerListing({{"40", "Installé", "t"}});
+        c.script(management);
+        EXPECT_EQ(MakeRestorePoint(management, registry, "Nom", restorepointtype::ModifySettings), c.made) << c.what;
+        const auto after = registry.FindValue(regroot::LocalMachine, kKey, kValue);
+        ASSERT_EQ(after.has_value(), c.value.has_value()) << c.what;
+        if (after) EXPECT_EQ(std::tie(after->type, after->bytes), std::tie(c.value->type, c.value->bytes)) << c.what;
     }
 }
 
 TEST(MakeRestorePoint_Request, CarriesTheCallersValuesAndTheBeginEvent) {
     ScriptedManagementService management;
-    MakeRestorePoint(management, "Velmora First", 0);
-    MakeRestorePoint(management, "Brivex Auto Optimisation ", 12);
-    MakeRestorePoint(management, "Brivex Tweak Optimisation ", 12);
-    MakeRestorePoint(management, "Pilote", 10);
-    MakeRestorePoint(management, "Logiciel", 1);
+    MemoryRegistry registry;
+    MakeRestorePoint(management, registry, "Velmora First", 0);
+    MakeRestorePoint(management, registry, "Brivex Auto Optimisation ", 12);
+    MakeRestorePoint(management, registry, "Brivex Tweak Optimisation ", 12);
+    MakeRestorePoint(management, registry, "Pilote", 10);
+    MakeRestorePoint(management, registry, "Logiciel", 1);
     const std::vector<Request> expected = {
         {"Velmora First", 0, 100},
         {"Brivex Auto Optimisation ", 12, 100},
@@ -68,19 +113,14 @@ TEST(MakeRestorePoint_Request, CarriesTheCallersValuesAndTheBeginEvent) {
 
 TEST(MakeRestorePoint_Request, DescriptionIsPassedOnUnchanged) {
     ScriptedManagementService management;
+    MemoryRegistry registry;
     for (const char* description : {"", "   ", " (avant) ", "Point n°3 — réglages"})
-        MakeRestorePoint(management, description, restorepointtype::ApplicationInstall);
+        MakeRestorePoint(management, registry, description, restorepointtype::ApplicationInstall);
     ASSERT_EQ(management.CreateRequests().size(), 4u);
     EXPECT_EQ(management.CreateRequests()[0].description, "");
     EXPECT_EQ(management.CreateRequests()[1].description, "   ");
     EXPECT_EQ(management.CreateRequests()[2].description, " (avant) ");
     EXPECT_EQ(management.CreateRequests()[3].description, "Point n°3 — réglages");
-}
-
-TEST(MakeRestorePoint_Request, ListsNothing) {
-    ScriptedManagementService management;
-    MakeRestorePoint(management, "Nom", restorepointtype::ApplicationInstall);
-    EXPECT_TRUE(management.ListingRequests().empty());
 }
 
 TEST(ListRestorePoints_Records, KeepTheServiceOrder) {

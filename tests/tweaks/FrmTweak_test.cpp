@@ -13,7 +13,7 @@ constexpr RegKey HKLM = regroot::LocalMachine;
 constexpr RegKey HKU = regroot::Users;
 const std::string K1 = "SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting";
 const std::string K2 = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-const std::string K3 = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Advanced";
+const std::string kAdvanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 const std::string K4 = "SOFTWARE\\Microsoft\\Security Center";
 const std::string kSecurityService = "SYSTEM\\CurrentControlSet\\Services\\wscsvc";
 constexpr char kRestorePoint[] = "restore point Brivex Tweak Optimisation ";
@@ -34,26 +34,26 @@ struct ExpectedWrite {
     std::vector<std::uint8_t> on;
 };
 const ExpectedWrite kExpectedWrites[] = {
-    {HKLM, K1, "AllOrNone", 1, Text("0"), Text("1")},
+    {HKLM, K1, "AllOrNone", 4, Dword(0), Dword(1)},
     {HKLM, K1, "DoReport", 4, Dword(0), Dword(1)},
-    {HKLM, K1, "IncludeKernelFaults", 1, Text("0"), Text("1")},
-    {HKLM, K1, "IncludeMicrosoftApps", 1, Text("0"), Text("1")},
-    {HKLM, K1, "IncludeWindowsApps", 1, Text("0"), Text("1")},
-    {HKLM, K1, "ShowUI", 1, Text("0"), Text("1")},
+    {HKLM, K1, "IncludeKernelFaults", 4, Dword(0), Dword(1)},
+    {HKLM, K1, "IncludeMicrosoftApps", 4, Dword(0), Dword(1)},
+    {HKLM, K1, "IncludeWindowsApps", 4, Dword(0), Dword(1)},
+    {HKLM, K1, "ShowUI", 4, Dword(0), Dword(1)},
+    {HKLM, "SOFTWARE\\Microsoft\\Windows\\Windows Error Reporting", "Disabled", 4, Dword(1), Dword(0)},
     {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess", 4, Dword(0), Dword(1)},
-    {HKLM, K2, "NoCDBurning", 1, Text("1"), Text("0")},
+    {HKLM, K2, "NoCDBurning", 4, Dword(1), Dword(0)},
     {HKLM, K2, "AlwaysUnloadDll", 1, Text("1"), Text("0")},
-    {HKLM, K2, "NoLowDiskSpaceChecks", 1, Text("1"), Text("0")},
-    {HKLM, K3, "HideFileExt", 1, Text("1"), Text("0")},
-    {HKLM, K3, "Hidden", 1, Text("2"), Text("1")},
-    {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "ShowSuperHidden", 1, Text("0"),
-     Text("1")},
+    {HKLM, K2, "NoLowDiskSpaceChecks", 4, Dword(1), Dword(0)},
+    {HKCU, kAdvanced, "HideFileExt", 4, Dword(1), Dword(0)},
+    {HKCU, kAdvanced, "Hidden", 4, Dword(2), Dword(1)},
+    {HKCU, kAdvanced, "ShowSuperHidden", 4, Dword(0), Dword(1)},
     {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState", "use search asst", 1, Text("no"),
      Text("yes")},
     {HKU, ".DEFAULT\\Control Panel\\Keyboard", "InitialKeyboardIndicators", 1, Text("0"), Text("2")},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl", "AutoReboot", 1, Text("0"), Text("1")},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66", 1,
-     Text("0"), Text("1")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\CrashControl", "AutoReboot", 4, Dword(0), Dword(1)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66", 4,
+     Dword(0), Dword(1)},
     {HKLM, K4, "AntiVirusDisableNotify", 4, Dword(1), Dword(0)},
     {HKLM, K4, "FirewallDisableNotify", 4, Dword(1), Dword(0)},
     {HKLM, K4, "UpdatesDisableNotify", 4, Dword(1), Dword(0)},
@@ -142,36 +142,34 @@ TEST_F(TweakPanel_Writes, OnlyTheSecurityCentreBoxWritesOneValue) {
     EXPECT_EQ(registry.FindValue(HKLM, kSecurityService, "Start")->bytes, Dword(2));
 }
 
-TEST_F(TweakPanel_Writes, ErrorReportingWritesItsSixValuesDoReportAsTheOnlyNumber) {
+TEST_F(TweakPanel_Writes, ErrorReportingWritesItsSevenValuesWhereXpAndLaterWindowsReadThem) {
     FrmTweak& panel = Open();
     panel.BrivexCB1.Click();
     panel.BrivexCmd1.Click();
     EXPECT_EQ(Writes(), (std::vector<std::string>{"set AllOrNone", "set DoReport", "set IncludeKernelFaults",
-                                                  "set IncludeMicrosoftApps", "set IncludeWindowsApps", "set ShowUI"}));
-    for (const char* name : {"AllOrNone", "IncludeKernelFaults", "IncludeMicrosoftApps", "IncludeWindowsApps", "ShowUI"}) {
-        const auto stored = registry.FindValue(HKLM, K1, name);
-        ASSERT_TRUE(stored) << name;
-        EXPECT_EQ(stored->type, 1u) << name;
-        EXPECT_EQ(stored->bytes, Text("0")) << name << ": one character, no terminator";
-    }
-    EXPECT_EQ(registry.FindValue(HKLM, K1, "DoReport")->type, 4u);
-    EXPECT_EQ(registry.FindValue(HKLM, K1, "DoReport")->bytes, Dword(0));
+                                                  "set IncludeMicrosoftApps", "set IncludeWindowsApps", "set ShowUI",
+                                                  "set Disabled"}));
 }
 
-TEST_F(TweakPanel_Writes, MissingKeysAreSkippedSilentlyAndTheRestIsWritten) {
+// What the system did not take is said once, by the boxes' captions; the rest is written.
+TEST_F(TweakPanel_Writes, KeysThisWindowsLacksOrRefusesAreNamedInOneMessage) {
     registry.DeleteKey(HKLM, K1);
     registry.DeleteKey(HKLM, kSecurityService);
+    registry.DenyAccess(HKLM, K4);
     FrmTweak& panel = Open();
     panel.BrivexOpButton1.Click();
     panel.BrivexCmd6.Click();
     EXPECT_FALSE(registry.KeyExists(HKLM, K1)) << "keys are never created";
     EXPECT_FALSE(registry.KeyExists(HKLM, kSecurityService));
-    const auto writes = Writes();
-    EXPECT_EQ(writes.size(), std::size(kExpectedWrites)) << "each write is still attempted";
-    EXPECT_EQ(writes.front(), "set AllOrNone (failed)");
-    EXPECT_EQ(writes.back(), "set Start (failed)");
-    EXPECT_EQ(registry.FindValue(HKLM, K4, "UpdatesDisableNotify")->bytes, Dword(0));
-    EXPECT_TRUE(dialogs.Calls().empty());
+    EXPECT_EQ(Writes().size(), std::size(kExpectedWrites) - 6 - 3 - 1);
+    EXPECT_EQ(registry.FindValue(HKLM, "SOFTWARE\\Microsoft\\Windows\\Windows Error Reporting", "Disabled")->bytes,
+              Dword(0));
+    ASSERT_EQ(dialogs.Calls().size(), 1u);
+    EXPECT_EQ(dialogs.Calls()[0].text,
+              "Non appliqué, le système a refusé une écriture : Notification d'Antivirus, Notification du Pare Feu, "
+              "Notification des Mises à jour, Centre de Sécurité");
+    EXPECT_EQ(dialogs.Calls()[0].flags, ui::mb::Information);
+    EXPECT_EQ(panel.StateLabel(0).Caption(), "activé") << "error reporting, where this Windows reads it";
     loop.AdvanceBy(4000);
     EXPECT_FALSE(panel.Timer1.Enabled()) << "the animation runs its course the same";
 }
@@ -272,13 +270,13 @@ TEST_F(TweakPanel_RestorePoint, WithOptitweakOneItComesBeforeTheFirstWriteOfEach
     panel.BrivexCmd1.Click();
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.front(), kRestorePoint);
-    EXPECT_EQ(events.size(), 1u + 7u);
+    EXPECT_EQ(events.size(), 1u + 8u);
     EXPECT_EQ(management.CreateRequests(),
               (std::vector<ScriptedManagementService::CreateRequest>{{"Brivex Tweak Optimisation ", 12, 100}}));
     loop.AdvanceBy(1000);
     EXPECT_EQ(RestorePoints().size(), 1u) << "the ticks make none";
     panel.BrivexCmd6.Click();
-    EXPECT_EQ(events[8], kRestorePoint) << "a second click makes its own, before its writes";
+    EXPECT_EQ(events[9], kRestorePoint) << "a second click makes its own, before its writes";
     loop.AdvanceBy(4000);
     EXPECT_EQ(RestorePoints().size(), 2u);
     EXPECT_TRUE(dialogs.Calls().empty()) << "the result is not shown";
@@ -303,14 +301,27 @@ TEST_F(TweakPanel_RestorePoint, NeverUnlessOptitweakReadsOne) {
     EXPECT_TRUE(management.CreateRequests().empty());
 }
 
-TEST_F(TweakPanel_RestorePoint, AFailureChangesNothingOfTheRun) {
+// A restore point asked for and not made: the user decides before anything changes.
+TEST_F(TweakPanel_RestorePoint, NotMadeTheUserIsAskedBeforeAnyChange) {
     settings.SaveSetting("Brivex Doziv", "config", "optitweak", "1");
-    management.FailToBind();
-    FrmTweak& panel = Open();
-    panel.BrivexCB6.Click();
-    panel.BrivexCmd1.Click();
-    EXPECT_EQ(registry.FindValue(HKLM, K3, "HideFileExt")->bytes, Text("1"));
-    EXPECT_TRUE(dialogs.Calls().empty());
+    management.AnswerCreation(1058);  // the restore service is disabled
+    for (const int answer : {ui::mb::AnswerNo, ui::mb::AnswerYes}) {
+        FrmTweak& panel = Open();
+        panel.BrivexCB6.Click();
+        dialogs.Answer(answer);
+        const std::size_t before = dialogs.Calls().size();
+        panel.BrivexCmd1.Click();
+        ASSERT_EQ(dialogs.Calls().size(), before + 1);
+        EXPECT_EQ(dialogs.Calls()[before].text,
+                  "Aucun point de restauration n'a pu être créé. Appliquer quand même les changements ?");
+        EXPECT_EQ(dialogs.Calls()[before].flags, ui::mb::Information | ui::mb::YesNo);
+        const bool yes = answer == ui::mb::AnswerYes;
+        EXPECT_EQ(registry.FindValue(HKCU, kAdvanced, "HideFileExt").has_value(), yes) << answer;
+        EXPECT_EQ(panel.BrivexPBar1.Visible(), yes) << answer;
+        EXPECT_EQ(panel.Timer1.Enabled(), yes) << answer;
+        EXPECT_EQ(panel.Label23.Visible(), yes) << answer;
+        panel.ReyCommand1.Click();
+    }
 }
 
 using TweakPanel_Opening = Tweak;
@@ -373,7 +384,7 @@ TEST_F(TweakPanel_Language, AFileWithOneKeyChangesOneCaption) {
 using TweakPanel_State = Tweak;
 
 TEST_F(TweakPanel_State, ReadAtLoadAndAgainRightAfterEachRunsWrites) {
-    registry.PutValue(HKLM, K3, "HideFileExt", {1, Text("0")});
+    registry.PutValue(HKCU, kAdvanced, "HideFileExt", {1, Text("0")});
     registry.PutValue(HKLM, kSecurityService, "Start", {4, Dword(3)});
     FrmTweak& panel = Open();
     std::vector<std::string> expected(kTweakCount, "?");

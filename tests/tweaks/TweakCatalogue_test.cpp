@@ -16,7 +16,7 @@ TEST(TweakCatalogue_Entries, SixteenInPanelOrderWithTheirNamesCaptionsBoxesAndWr
         std::size_t writes;
     };
     const Expected expected[] = {
-        {"ErrorReporting", "Le rapport d'erreur", 1, 6},
+        {"ErrorReporting", "Le rapport d'erreur", 1, 7},
         {"DesktopProcess", "Gestion des processus", 2, 1},
         {"CdBurning", "Le  service de gravure de Windows", 3, 1},
         {"UnusedDllsInMemory", "Les DLL inutilisées de la mémoire", 4, 1},

@@ -1,6 +1,9 @@
 #include "platform/portable/ScriptedManagementService.h"
 
+#include <algorithm>
+#include <charconv>
 #include <utility>
+#include <variant>
 
 namespace brivex {
 
@@ -22,6 +25,7 @@ void ScriptedManagementService::AnswerListing(const std::vector<RestorePoint>& p
 
 void ScriptedManagementService::AnswerInstances(std::vector<ManagementInstance> instances) {
     listing_ = std::move(instances);
+    pointAges_.clear();
 }
 
 void ScriptedManagementService::FailListing(std::int32_t hresult) { listing_ = ManagementFailure{hresult}; }
@@ -73,7 +77,57 @@ ManagementResult<std::int32_t> ScriptedManagementService::CreateRestorePoint(con
                                                                              std::int32_t restorePointType,
                                                                              std::int16_t eventType) {
     createRequests_.push_back({description, restorePointType, eventType});
+    if (creation_ && creation_.Value() == 0 && !Throttled()) AddPoint(description, 0);
     return creation_;
+}
+
+void ScriptedManagementService::AddPointMadeMinutesAgo(std::int64_t minutesAgo) {
+    AddPoint("Windows Update", minutesAgo);
+}
+
+namespace {
+
+std::int64_t SequenceNumberOf(const ManagementInstance& instance) {
+    const auto found = instance.find("SequenceNumber");
+    if (found == instance.end()) return 0;
+    if (const auto* number = std::get_if<std::int64_t>(&found->second)) return *number;
+    if (const auto* text = std::get_if<std::string>(&found->second)) {
+        std::int64_t number = 0;
+        std::from_chars(text->data(), text->data() + text->size(), number);
+        return number;
+    }
+    return 0;
+}
+
+constexpr char kSystemRestoreKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
+constexpr std::int64_t kDefaultFrequencyMinutes = 1440;
+
+}  // namespace
+
+void ScriptedManagementService::AddPoint(const std::string& description, std::int64_t minutesAgo) {
+    pointAges_.push_back(minutesAgo);
+    if (!listing_) return;
+    std::int64_t highest = 0;
+    for (const ManagementInstance& instance : listing_.Value()) highest = std::max(highest, SequenceNumberOf(instance));
+    listing_.Value().push_back({{"SequenceNumber", highest + 1},
+                                {"Description", description},
+                                {"CreationTime", std::string("20261208120000.000000-000")}});
+}
+
+bool ScriptedManagementService::Throttled() {
+    if (!registry_) return false;
+    std::int64_t frequency = kDefaultFrequencyMinutes;
+    RegKey key = 0;
+    if (registry_->OpenKey(regroot::LocalMachine, kSystemRestoreKey, 0, 0x20019, key) == 0) {
+        std::uint32_t type = 0;
+        std::uint8_t bytes[4] = {};
+        std::uint32_t size = sizeof bytes;
+        if (registry_->QueryValue(key, "SystemRestorePointCreationFrequency", type, bytes, size) == 0 &&
+            type == regtype::Dword && size == 4)
+            frequency = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<std::int64_t>(bytes[3]) << 24);
+        registry_->CloseKey(key);
+    }
+    return std::ranges::any_of(pointAges_, [&](std::int64_t age) { return age < frequency; });
 }
 
 ManagementResult<std::vector<ManagementInstance>> ScriptedManagementService::InstancesOf(

@@ -7,12 +7,18 @@
 #include <vector>
 
 #include "platform/ManagementService.h"
+#include "platform/RegistryApi.h"
 
 namespace brivex {
 
 // A management service that answers from a script and records every request,
-// so tests can pin exactly what the program asked for. Unscripted, creation is
-// accepted with status 0 and the listing is empty.
+// so tests can pin exactly what the program asked for. Unscripted, it is a
+// working restore service with no restore point: a creation it accepts with
+// status 0 adds a point to its listing, numbered after the highest there.
+// As Windows 8 and later do, it makes no point, and still answers 0, while a
+// point of its listing is younger than the creation frequency the registry
+// holds ("SystemRestorePointCreationFrequency" in minutes, 1440 when absent),
+// once it is given a registry to read it from (without one it never holds back).
 class ScriptedManagementService final : public ManagementService {
 public:
     struct CreateRequest {
@@ -42,6 +48,10 @@ public:
     void AnswerListing(const std::vector<RestorePoint>& points);
     void AnswerInstances(std::vector<ManagementInstance> instances);
     void FailListing(std::int32_t hresult);
+    // A point the system made `minutesAgo` minutes ago (Windows Update makes them all the time).
+    void AddPointMadeMinutesAgo(std::int64_t minutesAgo);
+    // Where the creation frequency is read at each creation.
+    void ReadFrequencyFrom(RegistryApi& registry) { registry_ = &registry; }
     // Every query that binds "Winmgmts:" fails too, once this is called.
     void FailToBind();
     // The instances a query answers, whatever properties it asks for; an unscripted query answers none.
@@ -69,7 +79,12 @@ public:
                                                                 const std::vector<std::string>& properties) override;
 
 private:
+    bool Throttled();
+    void AddPoint(const std::string& description, std::int64_t minutesAgo);
+
     ManagementResult<std::int32_t> creation_{0};
+    RegistryApi* registry_ = nullptr;
+    std::vector<std::int64_t> pointAges_;  // minutes, of the points the service made itself
     ManagementResult<std::vector<ManagementInstance>> listing_{std::vector<ManagementInstance>{}};
     std::vector<CreateRequest> createRequests_;
     std::vector<QueryRequest> listingRequests_;
