@@ -24,7 +24,7 @@ using footprint::Difference;
 constexpr DWORD kRunTimeout = 60000;
 const wchar_t kExplorer[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 const wchar_t kPolicies[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-const wchar_t kPoliciesAdvanced[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Advanced";
+const wchar_t kAdvanced[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 const wchar_t kSecurityCenter[] = L"SOFTWARE\\Microsoft\\Security Center";
 const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
@@ -188,7 +188,8 @@ protected:
     std::wstring File(const wchar_t* name) { return installation.Folder() + L"\\" + name; }
 
     Installation installation;
-    MissingKeysMade madeKeys_{HKEY_LOCAL_MACHINE, {kPolicies, kPoliciesAdvanced, kSecurityCenter}};
+    MissingKeysMade madeKeys_{HKEY_LOCAL_MACHINE, {kPolicies, kSecurityCenter}};
+    MissingKeysMade madeUserKeys_{HKEY_CURRENT_USER, {kAdvanced}};
     footprint::RegistrySnapshot before_;
 };
 
@@ -242,13 +243,12 @@ TEST_F(CommandLineE2e, TweaksWritesExactlyThePresetsBehaviours) {
     EXPECT_EQ(changed,
               (std::vector<std::string>{
                   "hkey_current_user\\software\\microsoft\\windows\\currentversion\\explorer desktopprocess",
-                  "hkey_local_machine\\software\\microsoft\\security center firewalldisablenotify",
-                  "hkey_local_machine\\software\\microsoft\\windows\\currentversion\\policies\\explorer\\advanced "
-                  "hidefileext"}))
+                  "hkey_current_user\\software\\microsoft\\windows\\currentversion\\explorer\\advanced hidefileext",
+                  "hkey_local_machine\\software\\microsoft\\security center firewalldisablenotify"}))
         << Describe(changes);
     EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess"), wasOn ? 0u : 1u);
     EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE, kSecurityCenter, L"FirewallDisableNotify"), 0u);
-    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPoliciesAdvanced, L"HideFileExt"), L"1");
+    EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kAdvanced, L"HideFileExt"), 1u);
 }
 
 TEST_F(CommandLineE2e, ARefusedPresetChangesNothing) {

@@ -3,6 +3,7 @@
 // panel closed again, all from outside through the windows.
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -41,12 +42,12 @@ const wchar_t* const kBoxCaptions[] = {
 // A fresh prefix has only the first of these; the test makes the other three
 // for the run, so that text and number values of several entries are written.
 const wchar_t kExplorer[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const wchar_t kAdvanced[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 const wchar_t kPolicies[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-const wchar_t kPoliciesAdvanced[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\\Advanced";
 const wchar_t kSecurityCenter[] = L"SOFTWARE\\Microsoft\\Security Center";
 
 // The entries those keys hold, by their place in the panel.
-const std::size_t kEntriesWithKeys[] = {1, 2, 3, 4, 5, 6, 12, 13, 14};
+const std::size_t kEntriesWithKeys[] = {1, 2, 3, 4, 5, 6, 7, 12, 13, 14};
 
 struct MissingKey {
     HKEY root;
@@ -54,13 +55,26 @@ struct MissingKey {
 };
 const MissingKey kMissingKeys[] = {
     {HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\PCHealth\\ErrorReporting"},
-    {HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced"},
+    {HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\Windows Error Reporting"},
     {HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CabinetState"},
     {HKEY_USERS, L".DEFAULT\\Control Panel\\Keyboard"},
     {HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\CrashControl"},
     {HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000"},
     {HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\wscsvc"},
 };
+
+// What Wine's own shell believes of the three view settings, as Explorer asks it.
+struct ShellView {
+    bool extensions;
+    bool hidden;
+    bool system;
+    friend bool operator==(const ShellView&, const ShellView&) = default;
+};
+ShellView WhatTheShellShows() {
+    SHELLFLAGSTATE state = {};
+    SHGetSettings(&state, SSF_SHOWEXTENSIONS | SSF_SHOWALLOBJECTS | SSF_SHOWSYSFILES);
+    return {state.fShowExtensions != 0, state.fShowAllObjects != 0, state.fShowSysFiles != 0};
+}
 
 void SetDword(HKEY root, const wchar_t* path, const wchar_t* name, std::optional<DWORD> value) {
     HKEY key = nullptr;
@@ -117,7 +131,8 @@ protected:
     }
 
     Installation installation;
-    MissingKeysMade madeKeys_{HKEY_LOCAL_MACHINE, {kPolicies, kPoliciesAdvanced, kSecurityCenter}};
+    MissingKeysMade madeKeys_{HKEY_LOCAL_MACHINE, {kPolicies, kSecurityCenter}};
+    MissingKeysMade madeUserKeys_{HKEY_CURRENT_USER, {kAdvanced}};
     std::optional<DWORD> desktopProcess_;
 };
 
@@ -157,15 +172,23 @@ TEST_F(TweakE2e, OpenTickAllSwitchOnThenOffAndCloseBackToTheMainWindow) {
 
     const DWORD pressed = GetTickCount();
     Click(FindChild(panel, L"&Activer"));
-    // The readout changes after the last write of the click.
+    // What this prefix lacks is named once, after the writes.
+    const std::optional<MessageBoxInfo> refused = program.WaitForMessageBox(5000);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->text,
+              L"Non appliqu\u00e9, le syst\u00e8me a refus\u00e9 une \u00e9criture : Le rapport d'erreur, "
+              L"L'assistant de recherche, La touche  \"Verr Num\", Red\u00e9marrage automatique en cas de plantage, "
+              L"Mode \"UltraSpeed\" des disques, Centre de S\u00e9curit\u00e9");
+    AnswerMessageBox(*refused, IDOK);
     ASSERT_TRUE(Poll(5000, [&] { return StateBeside(panel, boxes[1]) == L"activ\u00e9"; }));
     EXPECT_TRUE(IsWindowVisible(progressText));
     EXPECT_TRUE(IsWindowVisible(bar));
     EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess"), 1u);
-    for (const wchar_t* name : {L"NoCDBurning", L"AlwaysUnloadDll", L"NoLowDiskSpaceChecks"})
-        EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPolicies, name), L"0");
-    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPoliciesAdvanced, L"HideFileExt"), L"0");
-    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPoliciesAdvanced, L"Hidden"), L"1");
+    for (const wchar_t* name : {L"NoCDBurning", L"NoLowDiskSpaceChecks"})
+        EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE, kPolicies, name), 0u);
+    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPolicies, L"AlwaysUnloadDll"), L"0");
+    EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kAdvanced, L"HideFileExt"), 0u);
+    EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kAdvanced, L"Hidden"), 1u);
     for (const wchar_t* name : {L"AntiVirusDisableNotify", L"FirewallDisableNotify", L"UpdatesDisableNotify"})
         EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE, kSecurityCenter, name), 0u);
     for (const MissingKey& missing : kMissingKeys)
@@ -182,11 +205,14 @@ TEST_F(TweakE2e, OpenTickAllSwitchOnThenOffAndCloseBackToTheMainWindow) {
     EXPECT_FALSE(IsWindowVisible(bar));
 
     Click(FindChild(panel, L"&D\u00e9sactiver"));
+    const std::optional<MessageBoxInfo> refusedAgain = program.WaitForMessageBox(5000);
+    ASSERT_TRUE(refusedAgain);
+    AnswerMessageBox(*refusedAgain, IDOK);
     ASSERT_TRUE(Poll(5000, [&] { return StateBeside(panel, boxes[1]) == L"d\u00e9sactiv\u00e9"; }));
     EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kExplorer, L"DesktopProcess"), 0u);
-    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPolicies, L"NoLowDiskSpaceChecks"), L"1");
-    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPoliciesAdvanced, L"HideFileExt"), L"1");
-    EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kPoliciesAdvanced, L"Hidden"), L"2");
+    EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE, kPolicies, L"NoLowDiskSpaceChecks"), 1u);
+    EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kAdvanced, L"HideFileExt"), 1u);
+    EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kAdvanced, L"Hidden"), 2u);
     EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE, kSecurityCenter, L"FirewallDisableNotify"), 1u);
     for (std::size_t entry : kEntriesWithKeys) EXPECT_EQ(StateBeside(panel, boxes[entry]), L"d\u00e9sactiv\u00e9") << entry;
 
@@ -202,6 +228,37 @@ TEST_F(TweakE2e, OpenTickAllSwitchOnThenOffAndCloseBackToTheMainWindow) {
     }
     Click(FindChild(again, L"&Fermer"));
     EXPECT_TRUE(Poll(5000, [&] { return !IsWindow(again); }));
+    Quit(program, main);
+}
+
+// Wine's shell reads the view settings where Explorer does, as numbers: each button
+// changes what it believes. It agrees with Windows on hidden files; for extensions
+// and system files Wine 8 maps the values to its flags its own way, so there the
+// test asks only that each button moves Wine's belief.
+TEST_F(TweakE2e, WinesShellSeesTheViewSettingsEachButtonWrites) {
+    Program program(installation.Exe());
+    HWND main = program.WaitForWindow(kMainCaption, kWindowTimeout);
+    ASSERT_NE(main, nullptr);
+    HWND panel = OpenPanel(program, main, kPanelCaption);
+    ASSERT_NE(panel, nullptr);
+    const std::vector<HWND> boxes = Boxes(panel);
+    for (std::size_t entry : {5, 6, 7}) Click(boxes[entry]);
+    ASSERT_TRUE(Poll(3000, [&] { return Checked(boxes[7]); }));
+
+    Click(FindChild(panel, L"&D\u00e9sactiver"));
+    ASSERT_TRUE(Poll(5000, [&] { return StateBeside(panel, boxes[7]) == L"d\u00e9sactiv\u00e9"; }));
+    const ShellView off = WhatTheShellShows();
+    EXPECT_FALSE(off.hidden) << "hidden files hidden";
+    Click(FindChild(panel, L"&Activer"));
+    ASSERT_TRUE(Poll(5000, [&] { return StateBeside(panel, boxes[7]) == L"activ\u00e9"; }));
+    const ShellView on = WhatTheShellShows();
+    EXPECT_TRUE(on.hidden) << "hidden files shown";
+    EXPECT_NE(on.extensions, off.extensions);
+    EXPECT_NE(on.system, off.system);
+    EXPECT_FALSE(program.CurrentMessageBox().has_value()) << "every value written where it is read";
+
+    Click(FindChild(panel, L"&Fermer"));
+    EXPECT_TRUE(Poll(5000, [&] { return !IsWindow(panel); }));
     Quit(program, main);
 }
 

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/win32/ComApartment.h"
+#include "platform/win32/Win32RegistryApi.h"
 #include "restore/RestorePointService.h"
 
 namespace brivex {
@@ -74,11 +75,32 @@ TEST(WmiManagementService_Apartment, TheFirstRequestEntersOneAndTheServiceLeaves
     }).join();
 }
 
-TEST_F(RestorePointService_UnderWine, MakeRestorePointIsFalseForEveryCaller) {
-    EXPECT_FALSE(MakeRestorePoint(management, "Velmora First", restorepointtype::ApplicationInstall));
-    EXPECT_FALSE(MakeRestorePoint(management, "Brivex Auto Optimisation ", restorepointtype::ModifySettings));
-    EXPECT_FALSE(MakeRestorePoint(management, "Brivex Tweak Optimisation ", restorepointtype::ModifySettings));
-    EXPECT_FALSE(MakeRestorePoint(management, "Pilote", restorepointtype::DeviceDriverInstall));
+// Wine makes no restore point; the creation frequency, lifted for each request
+// in the real registry, is back as it was after every one.
+TEST_F(RestorePointService_UnderWine, MakeRestorePointIsFalseForEveryCallerAndPutsTheFrequencyBack) {
+    const wchar_t kKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\SystemRestore";
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition),
+              ERROR_SUCCESS);
+    const DWORD fourHours = 240;
+    RegSetValueExW(key, L"SystemRestorePointCreationFrequency", 0, REG_DWORD,
+                   reinterpret_cast<const BYTE*>(&fourHours), sizeof fourHours);
+    Win32RegistryApi registry;
+    EXPECT_FALSE(MakeRestorePoint(management, registry, "Velmora First", restorepointtype::ApplicationInstall));
+    EXPECT_FALSE(MakeRestorePoint(management, registry, "Brivex Auto Optimisation ", restorepointtype::ModifySettings));
+    EXPECT_FALSE(MakeRestorePoint(management, registry, "Pilote", restorepointtype::DeviceDriverInstall));
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    EXPECT_EQ(RegQueryValueExW(key, L"SystemRestorePointCreationFrequency", nullptr, &type,
+                               reinterpret_cast<BYTE*>(&value), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(value, fourHours);
+    RegDeleteValueW(key, L"SystemRestorePointCreationFrequency");
+    RegCloseKey(key);
+    if (disposition == REG_CREATED_NEW_KEY) RegDeleteKeyW(HKEY_LOCAL_MACHINE, kKey);
 }
 
 TEST_F(RestorePointService_UnderWine, TheBackupListShowsOneRow) {
