@@ -284,7 +284,7 @@ TEST_F(HostileRegistryValuesE2e, AStartWithWindowsValueOfAnyTypeIsLeftByCancelAn
 // The tweak panel reads each entry's values at load to show its state: a value
 // of another type than the entry writes is neither state. The cases alternate
 // with plain numbers, so each opening shows a state other than the last one's.
-TEST_F(HostileRegistryValuesE2e, TheTweakPanelShowsAValueOfAnotherTypeAsNeitherState) {
+TEST_F(HostileRegistryValuesE2e, TheTweakPanelTakesANumberStoredEitherWayAndAnyOtherValueAsNeitherState) {
     const wchar_t kExplorer[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
     struct Case {
         const char* what;
@@ -293,7 +293,8 @@ TEST_F(HostileRegistryValuesE2e, TheTweakPanelShowsAValueOfAnotherTypeAsNeitherS
     };
     const Case cases[] = {
         {"the number 1", Dword(1), L"activ\u00e9"},
-        {"a text where a number is read", Text(L"1"), L"?"},
+        {"the number's digits as text", Text(L"1"), L"activ\u00e9"},
+        {"a text of other digits", Text(L"01"), L"?"},
         {"the number 0", Dword(0), L"d\u00e9sactiv\u00e9"},
         {"bytes", Binary(std::string("\x01\0\0\0", 4)), L"?"},
         {"the number 1 again", Dword(1), L"activ\u00e9"},
