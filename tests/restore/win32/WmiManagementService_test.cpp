@@ -56,7 +56,7 @@ HRESULT ApartmentProbe() {
     return status;
 }
 
-TEST(WmiManagementService_Apartment, TheFirstRequestEntersOneAndTheServiceLeavesIt) {
+TEST(WmiManagementService_Apartment, EachRequestEntersOneForItselfAndLeavesIt) {
     // A thread of its own, so that no apartment of another test is in force.
     std::thread([] {
         {
@@ -65,12 +65,12 @@ TEST(WmiManagementService_Apartment, TheFirstRequestEntersOneAndTheServiceLeaves
             const auto created = management.CreateRestorePoint("Nom", 0, 100);
             ASSERT_FALSE(created);
             EXPECT_NE(created.Failure().status, static_cast<std::int32_t>(CO_E_NOTINITIALIZED));
-            EXPECT_EQ(ApartmentProbe(), S_FALSE);
+            EXPECT_EQ(ApartmentProbe(), S_OK) << "left with the request";
             const auto listed = ListRestorePoints(management);
             ASSERT_TRUE(listed);
             EXPECT_EQ(listed.Value().size(), 1u);
         }
-        EXPECT_EQ(ApartmentProbe(), S_OK) << "left with the service";
+        EXPECT_EQ(ApartmentProbe(), S_OK);
     }).join();
 }
 
