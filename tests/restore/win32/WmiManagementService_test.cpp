@@ -10,7 +10,10 @@
 #include <thread>
 
 #include "platform/win32/ComApartment.h"
+#include "program/WaitingManagementService.h"
 #include "restore/RestorePointService.h"
+#include "sysinfo/BiosReport.h"
+#include "ui/win32/Win32Loop.h"
 
 namespace brivex {
 namespace {
@@ -72,6 +75,17 @@ TEST(WmiManagementService_Apartment, EachRequestEntersOneForItselfAndLeavesIt) {
         }
         EXPECT_EQ(ApartmentProbe(), S_OK);
     }).join();
+}
+
+// The windows' way in: a worker thread of its own, without any apartment until the request enters one.
+TEST(WmiManagementService_Worker, TheWaitingServiceReadsTheBiosOnAWorkerThread) {
+    WmiManagementService wmi;
+    ui::Win32Loop loop;
+    const auto bios = WaitingManagementService(wmi, loop).ExecQuery(kBiosMoniker, "SELECT Manufacturer FROM Win32_BIOS",
+                                                                     {"Manufacturer"});
+    ASSERT_TRUE(bios) << std::hex << bios.Failure().status;
+    ASSERT_EQ(bios.Value().size(), 1u);
+    EXPECT_EQ(bios.Value()[0].at("Manufacturer"), ManagementValue{std::string("The Wine Project")});
 }
 
 TEST_F(RestorePointService_UnderWine, MakeRestorePointIsFalseForEveryCaller) {

@@ -9,8 +9,11 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
+#include "platform/portable/ScriptedManagementService.h"
+#include "program/WaitingManagementService.h"
 #include "ui/Form.h"
 #include "ui/win32/FormWindow.h"
 #include "ui/win32/Win32FormHost.h"
@@ -56,6 +59,30 @@ struct CountingWindow {
 
 void Pump(Win32Loop& loop) {
     for (int i = 0; i < 5; ++i, Sleep(10)) loop.DoEvents();
+}
+
+TEST(Win32Loop_RunAside, AWindowOfTheThreadKeepsAnsweringAndRepaintingThroughASevenSecondRequest) {
+    Win32Loop loop;
+    CountingWindow window(true);
+    Pump(loop);
+    const int paintsBefore = window.paints;
+    ScriptedManagementService service;
+    service.TakeForCreation(7000);
+    service.PassTimeThrough([&](std::int64_t milliseconds) {
+        InvalidateRect(window.handle, nullptr, FALSE);
+        Sleep(static_cast<DWORD>(milliseconds));
+    });
+    int hungAtSixSeconds = -1;
+    int paintsAtSixSeconds = -1;
+    std::thread watcher([&] {
+        Sleep(6000);
+        paintsAtSixSeconds = window.paints;
+        hungAtSixSeconds = IsHungAppWindow(window.handle);
+    });
+    EXPECT_TRUE(WaitingManagementService(service, loop).CreateRestorePoint("Nom", 0, 100));
+    watcher.join();
+    EXPECT_EQ(hungAtSixSeconds, 0) << "the system would call the window not responding";
+    EXPECT_GT(paintsAtSixSeconds, paintsBefore) << "invalidated during the request, painted during it";
 }
 
 TEST(Win32Loop_RunAside, NoInputNoTickAndNoPostedActionRunMeanwhileNotEvenInADoEventsThenTheLastTwoDo) {
