@@ -65,6 +65,7 @@ FrmHome::FrmHome(Program& program)
       optimisation_(program, {*this, Timer1, Bar1, Label3, Image9, OptimisationDone, AskWithoutRestorePoint}) {
     Layout();
     OnLoad = [this] { Form_Load(); };
+    OnShown = [this] { Form_Shown(); };
     OnActivate = [this] { Form_Activate(); };
     OnUnload = [this] { Form_Unload(); };
     OnMouseDown = [this] { BeginDrag(); };
@@ -147,12 +148,15 @@ void FrmHome::Form_Load() {
     Timer1.SetEnabled(false);
     OptimisationDone = false;
 
-    if (program_.settings.Get(setting::First) == "0") FirstRun();
-
     MakeTopmostIfAsked(program_, *this);
 
     ApplyLanguage();
     Timer2.SetEnabled(true);
+}
+
+// On screen first: the user sees the window wait while the first restore point is made.
+void FrmHome::Form_Shown() {
+    if (program_.settings.Get(setting::First) == "0") FirstRun();
 }
 
 void FrmHome::FirstRun() {

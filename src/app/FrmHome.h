@@ -61,6 +61,7 @@ public:
 
 private:
     void Form_Load();
+    void Form_Shown();
     void Form_Activate();
     void Form_Unload();
     void Timer2_Timer();

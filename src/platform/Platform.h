@@ -26,6 +26,11 @@ struct Platform {
     FileFinder& files;
     Drives& drives;
     UserFiles& userFiles;
+
+    // The same services with `other` in place of the management service.
+    Platform WithManagement(ManagementService& other) const {
+        return {registry, ansi, settings, ini, system, shell, other, files, drives, userFiles};
+    }
 };
 
 }  // namespace brivex

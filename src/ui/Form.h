@@ -62,8 +62,11 @@ public:
     // A mouse button pressed on the window's body lets the system move the window.
     void BeginDrag();
 
-    // Events. Load runs when the form is shown the first time; Unload when it closes.
+    // Events. Load runs when the form is shown the first time, before its
+    // window comes on screen; Shown once it is there, in front of the user
+    // (what the user must see the window behind); Unload when it closes.
     std::function<void()> OnLoad;
+    std::function<void()> OnShown;
     std::function<void()> OnActivate;
     std::function<void()> OnUnload;
     std::function<void()> OnMouseDown;

@@ -8,10 +8,13 @@ namespace brivex::ui {
 
 bool FormHost::Show(Form& form) {
     if (ending_ || form.Loading() || form.Unloading()) return false;
-    if (!form.Loaded() && !Load(form)) return false;
+    const bool firstShowing = !form.Loaded();
+    if (firstShowing && !Load(form)) return false;
     if (form.State() == WindowState::Minimized) form.SetWindowState(WindowState::Normal);
     ShowWindowOf(form);
-    return true;
+    if (!firstShowing) return true;
+    RunHandler(form.OnShown);
+    return !ending_ && form.Loaded();
 }
 
 bool FormHost::Load(Form& form) {

@@ -13,7 +13,7 @@ class Form;
 // a host says only what a form's window is made of. Show loads a form the
 // first time (its window is made, hidden, then its Load event runs), then
 // shows it, restored if it was minimised, and the host's window system
-// activates it. Activate runs when the program's active form changes: at a
+// activates it; the first time, its Shown event runs then. Activate runs when the program's active form changes: at a
 // form's first showing and when the user comes back to it from another form.
 // Unload runs a form's Unload event and destroys its window; EndProgram
 // closes everything and stops the loop.
@@ -25,8 +25,9 @@ public:
     virtual ~FormHost() = default;
 
     // True when the form is on screen after it: false when its window could
-    // not be made, when its load ended the program, and while it is still
-    // loading (a second Show meanwhile leaves it to the first).
+    // not be made, when its load or its first showing ended the program or
+    // closed it, and while it is still loading (a second Show meanwhile leaves
+    // it to the first).
     bool Show(Form& form);
     void Unload(Form& form);
     void EndProgram();

@@ -1,6 +1,7 @@
 #pragma once
 // The whole program on the portable platform and virtual time: every service
-// in memory, files in a temporary application folder, dialogs scripted.
+// in memory, files in a temporary application folder, dialogs scripted, the
+// management service's time spent on the loop's clock.
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,7 @@ namespace brivex::testing {
 class AppFixture : public ::testing::Test {
 protected:
     AppFixture() {
+        management.PassTimeThrough([this](std::int64_t milliseconds) { loop.Elapse(milliseconds); });
         system.applicationFolder = folder.Path();
         folder.MakeFolder(folder.Path("Lang"));
     }

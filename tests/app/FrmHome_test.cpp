@@ -160,6 +160,22 @@ TEST_F(Home_Load, FirstRunAsksForTheRestorePointUnderTheHourglass) {
     EXPECT_EQ(pointerDuringRequest, ui::MousePointer::Hourglass);
 }
 
+TEST_F(Home_Load, FirstRunMakesItsRestorePointWithTheWindowOnScreenBetweenItsTwoMessages) {
+    management.TakeForCreation(90000);
+    bool shownDuringRequest = false;
+    std::vector<std::string> messagesBeforeRequest;
+    management.PassTimeThrough([&](std::int64_t milliseconds) {
+        shownDuringRequest = forms.IsShown(app().Home());
+        messagesBeforeRequest = MessageTexts();
+        loop.Elapse(milliseconds);
+    });
+    Start();
+    EXPECT_TRUE(shownDuringRequest);
+    ASSERT_EQ(messagesBeforeRequest.size(), 1u);
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{messagesBeforeRequest[0], kMade}));
+    EXPECT_EQ(loop.Now(), 90000);
+}
+
 TEST_F(Home_Load, RestoreServiceRefusingWithAStatusIsAFailure) {
     management.AnswerCreation(1);
     Start();

@@ -1,12 +1,14 @@
 #pragma once
 // The program as the entry point puts it together: the context with every
-// window registered, and its windows, typed.
+// window registered, the windows waiting on the management service through
+// their loop, and its windows, typed.
 
 #include "app/FrmHome.h"
 #include "app/Windows.h"
 #include "backup/Sysbackup.h"
 #include "optimise/FrmReboot.h"
 #include "program/Program.h"
+#include "program/WaitingManagementService.h"
 #include "settings/FrmSettings.h"
 #include "sysinfo/FrmInfoSys.h"
 #include "tweaks/FrmTweak.h"
@@ -14,9 +16,14 @@
 namespace brivex::testing {
 
 class App {
+    WaitingManagementService waitingManagement_;
+    Platform windowsPlatform_;
+
 public:
     App(Platform& platform, ui::EventLoop& loop, ui::FormHost& forms, ui::Dialogs& dialogs)
-        : program(platform, loop, forms, dialogs) {
+        : waitingManagement_(platform.management, loop),
+          windowsPlatform_(platform.WithManagement(waitingManagement_)),
+          program(windowsPlatform_, loop, forms, dialogs) {
         RegisterWindows(program);
     }
 

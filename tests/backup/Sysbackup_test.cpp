@@ -170,6 +170,22 @@ TEST_F(Backup_Apply, TheHourglassShowsDuringTheRequestOnlyAndTheNameIsReadAtTheR
     EXPECT_EQ(Messages(), (std::vector<std::string>{kCreated}));
 }
 
+TEST_F(Backup_Apply, ClicksQueuedWhileTheServiceWorksAreDroppedAndTheWaitLastsAsLongAsIt) {
+    Sysbackup& window = Open();
+    Type(window, "Avant");
+    window.Combo1.UserSelected(0);
+    management.TakeForCreation(90000);
+    probe.whileRequested = [&] {
+        for (int click = 0; click < 3; ++click) loop.Queue([&] { window.Command2.Click(); });
+    };
+    const ui::Millis start = loop.Now();
+    window.Command2.Click();
+    EXPECT_EQ(loop.Now() - start, 90000) << "a restore point takes what it takes";
+    loop.AdvanceBy(1000);
+    EXPECT_EQ(management.CreateRequests(), (std::vector<Request>{{"Avant", 0, 100}}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{kCreated}));
+}
+
 TEST_F(Backup_Apply, TheListIsNotRefreshedAfterARestorePointIsMade) {
     management.AnswerListing({{"1", "Avant", "20250101120000.000000-000"}});
     Sysbackup& window = Open();
@@ -225,6 +241,18 @@ TEST_F(Backup_List, AFailedListingSaysSoAndLeavesTheViewAndItsLinesAsTheyWere) {
     EXPECT_EQ(window.List1.Items(), (std::vector<std::string>{"RP:1  Avant (20250101)"}));
     EXPECT_FALSE(forms.Ending());
     EXPECT_TRUE(forms.IsShown(window));
+}
+
+TEST_F(Backup_List, AListingUnansweredAfterAMinuteIsGivenUpThereAsAFailedOne) {
+    management.AnswerListing({{"1", "Avant", "20250101"}});
+    management.TakeForListing(90000);
+    Sysbackup& window = Open();
+    const ui::Millis start = loop.Now();
+    window.Command1.Click();
+    EXPECT_EQ(loop.Now() - start, 60000);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Impossible d'obtenir la liste des points de restauration."}));
+    EXPECT_FALSE(ListViewShown(window));
+    EXPECT_TRUE(window.List1.Items().empty());
 }
 
 TEST_F(Backup_List, TheTwoTextsOfTheListComeFromTheChosenLanguage) {

@@ -61,6 +61,7 @@ TEST_F(HomeE2e, FirstRunShowsTheNoticeThenTheFailureAndASecondStartShowsNeither)
         Program program(installation.Exe());
         auto notice = program.WaitForMessageBox(kWindowTimeout);
         ASSERT_TRUE(notice);
+        EXPECT_NE(program.WaitForWindow(kMainCaption, 0), nullptr) << "the main window is on screen behind it";
         EXPECT_EQ(notice->title, L"Brivex Backup");
         EXPECT_EQ(notice->text, kFirstUse);
         AnswerMessageBox(*notice, IDOK);

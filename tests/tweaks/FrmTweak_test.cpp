@@ -282,6 +282,22 @@ TEST_F(TweakPanel_RestorePoint, WithOptitweakOneItComesBeforeTheFirstWriteOfEach
     EXPECT_TRUE(dialogs.Calls().empty()) << "the result is not shown";
 }
 
+TEST_F(TweakPanel_RestorePoint, TheAnimationDoesNotTickWhileTheServiceWorksNotEvenAtAYield) {
+    settings.SaveSetting("Brivex Doziv", "config", "optitweak", "1");
+    FrmTweak& panel = Open();
+    management.TakeForCreation(90000);
+    std::int32_t barWhileWaiting = -1;
+    management.PassTimeThrough([&](std::int64_t milliseconds) {
+        loop.Elapse(milliseconds);
+        loop.DoEvents();  // a yield re-entered while the program waits
+        barWhileWaiting = panel.BrivexPBar1.Value();
+    });
+    panel.BrivexCmd1.Click();
+    EXPECT_EQ(barWhileWaiting, 0);
+    loop.DoEvents();
+    EXPECT_EQ(panel.BrivexPBar1.Value(), 8) << "the late tick once, after the wait";
+}
+
 TEST_F(TweakPanel_RestorePoint, NoBoxTickedStillMakesIt) {
     settings.SaveSetting("Brivex Doziv", "config", "optitweak", "1");
     Open().BrivexCmd6.Click();

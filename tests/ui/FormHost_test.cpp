@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ui/Form.h"
 #include "ui/headless/HeadlessFormHost.h"
 #include "ui/headless/HeadlessLoop.h"
@@ -27,6 +29,18 @@ TEST(FormHost_Lifecycle, ActivateRunsWhenTheActiveFormChangesOnlyAndShowRestores
     host.Show(tool);
     host.Activate(main);
     EXPECT_EQ(activations, 2);
+}
+
+TEST(FormHost_Lifecycle, ShownRunsOnceTheFirstShowingIsOnScreenAndActive) {
+    HeadlessLoop loop;
+    HeadlessFormHost host(loop);
+    Form main("Main", "Main");
+    std::string trace;
+    main.OnActivate = [&] { trace += "activate,"; };
+    main.OnShown = [&] { trace += host.IsShown(main) ? "shown," : "not on screen,"; };
+    host.Show(main);
+    host.Show(main);
+    EXPECT_EQ(trace, "activate,shown,");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "platform/win32/Win32SystemFacts.h"
 #include "platform/win32/WmiManagementService.h"
 #include "program/Program.h"
+#include "program/WaitingManagementService.h"
 #include "progressbar/win32/ProgressBarPeer.h"
 #include "registry/Settings.h"
 #include "ui/win32/Win32Dialogs.h"
@@ -49,7 +50,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     brivex::Win32IniFile ini;
     brivex::Win32SystemFacts system;
     brivex::Win32Shell shell;
-    brivex::WmiManagementService management;
+    // Of the process's lifetime: a request the windows stopped waiting for
+    // runs on to its end on its own thread, perhaps after this function.
+    static brivex::WmiManagementService management;
     brivex::Win32FileFinder files;
     brivex::Win32Drives drives;
     brivex::Win32UserFiles userFiles;
@@ -73,7 +76,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     brivex::ui::Win32Loop loop;
     brivex::ui::Win32FormHost forms(loop);
-    brivex::Program program(platform, loop, forms, dialogs);
+    // The windows wait on the management service away from their thread;
+    // the command line above has no windows to keep alive and asks directly.
+    brivex::WaitingManagementService waitingManagement(management, loop);
+    brivex::Platform windowsPlatform = platform.WithManagement(waitingManagement);
+    brivex::Program program(windowsPlatform, loop, forms, dialogs);
     brivex::RegisterWindows(program);
 
     if (brivex::Main(program)) loop.Run();

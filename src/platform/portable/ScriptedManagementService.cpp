@@ -44,6 +44,10 @@ void ScriptedManagementService::FailQuery(const std::string& query, std::int32_t
     queries_.insert_or_assign(query, ManagementFailure{hresult});
 }
 
+void ScriptedManagementService::Spend(std::int64_t milliseconds) const {
+    if (milliseconds > 0 && clock_) clock_(milliseconds);
+}
+
 namespace {
 
 using Instances = ManagementResult<std::vector<ManagementInstance>>;
@@ -67,6 +71,7 @@ Instances Answer(const Instances& scripted, const std::vector<std::string>& prop
 ManagementResult<std::vector<ManagementInstance>> ScriptedManagementService::ExecQuery(
     const std::string& moniker, const std::string& query, const std::vector<std::string>& properties) {
     queryRequests_.push_back({moniker, query, properties});
+    Spend(queryTime_);
     if (bindFails_) return ManagementFailure{kBindFailure};
     const auto answer = queries_.find(query);
     if (answer == queries_.end()) return std::vector<ManagementInstance>{};
@@ -77,6 +82,7 @@ ManagementResult<std::int32_t> ScriptedManagementService::CreateRestorePoint(con
                                                                              std::int32_t restorePointType,
                                                                              std::int16_t eventType) {
     createRequests_.push_back({description, restorePointType, eventType});
+    Spend(creationTime_);
     if (creation_ && creation_.Value() == 0 && !Throttled()) AddPoint(description, 0);
     return creation_;
 }
@@ -133,6 +139,7 @@ bool ScriptedManagementService::Throttled() {
 ManagementResult<std::vector<ManagementInstance>> ScriptedManagementService::InstancesOf(
     const std::string& moniker, const std::string& className, const std::vector<std::string>& properties) {
     listingRequests_.push_back({moniker, className, properties});
+    Spend(listingTime_);
     return Answer(listing_, properties);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -19,6 +20,10 @@ namespace brivex {
 // point of its listing is younger than the creation frequency the registry
 // holds ("SystemRestorePointCreationFrequency" in minutes, 1440 when absent),
 // once it is given a registry to read it from (without one it never holds back).
+// Unscripted, it answers at once; scripted slow, as a restore service on
+// Windows 10 and 11 is (a minute for a restore point, seconds for a service
+// that wakes up), each request spends its duration through the clock a test
+// gives it before it answers.
 class ScriptedManagementService final : public ManagementService {
 public:
     struct CreateRequest {
@@ -58,6 +63,14 @@ public:
     void AnswerQuery(const std::string& query, std::vector<ManagementInstance> instances);
     void FailQuery(const std::string& query, std::int32_t hresult);
 
+    // Where time passes while the service works, in milliseconds: a test
+    // gives the virtual clock of its event loop.
+    using Clock = std::function<void(std::int64_t milliseconds)>;
+    void PassTimeThrough(Clock clock) { clock_ = std::move(clock); }
+    void TakeForCreation(std::int64_t milliseconds) { creationTime_ = milliseconds; }
+    void TakeForListing(std::int64_t milliseconds) { listingTime_ = milliseconds; }
+    void TakeForQueries(std::int64_t milliseconds) { queryTime_ = milliseconds; }
+
     struct QueryRequest {
         std::string moniker;
         std::string query;  // or the class of an InstancesOf
@@ -81,6 +94,7 @@ public:
 private:
     bool Throttled();
     void AddPoint(const std::string& description, std::int64_t minutesAgo);
+    void Spend(std::int64_t milliseconds) const;
 
     ManagementResult<std::int32_t> creation_{0};
     RegistryApi* registry_ = nullptr;
@@ -91,6 +105,10 @@ private:
     std::map<std::string, ManagementResult<std::vector<ManagementInstance>>> queries_;
     bool bindFails_ = false;
     std::vector<QueryRequest> queryRequests_;
+    Clock clock_;
+    std::int64_t creationTime_ = 0;
+    std::int64_t listingTime_ = 0;
+    std::int64_t queryTime_ = 0;
 };
 
 }  // namespace brivex

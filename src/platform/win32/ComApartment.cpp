@@ -5,7 +5,9 @@
 
 namespace brivex {
 
-ComApartment::ComApartment() : status_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+ComApartment::ComApartment(Model model)
+    : status_(CoInitializeEx(nullptr,
+                             model == Model::MultiThreaded ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED)) {}
 
 // S_FALSE (already initialised on this thread) still counts and must be balanced.
 ComApartment::~ComApartment() {

@@ -2,12 +2,16 @@
 
 namespace brivex {
 
-// COM for the calling thread, in a single-threaded apartment as a thread with
-// windows needs. The entry point holds one for the program's life; a thread
-// already in another apartment keeps it, and this one then releases nothing.
+// COM for the calling thread, for as long as this lives: a single-threaded
+// apartment, as a thread with windows needs, or the multithreaded one, for a
+// thread without windows that must not depend on anyone's message loop. A
+// thread already in another apartment keeps it, and this one then releases
+// nothing.
 class ComApartment {
 public:
-    ComApartment();
+    enum class Model { SingleThreaded, MultiThreaded };
+
+    explicit ComApartment(Model model = Model::SingleThreaded);
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
     ~ComApartment();

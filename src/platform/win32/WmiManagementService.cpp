@@ -1,6 +1,7 @@
 #include "platform/win32/WmiManagementService.h"
 
 #include "platform/win32/Automation.h"
+#include "platform/win32/ComApartment.h"
 #include "platform/win32/Win32AnsiCodec.h"
 
 namespace brivex {
@@ -44,7 +45,7 @@ ManagementResult<std::vector<ManagementInstance>> Instances(const std::string& m
 ManagementResult<std::int32_t> WmiManagementService::CreateRestorePoint(const std::string& description,
                                                                         std::int32_t restorePointType,
                                                                         std::int16_t eventType) {
-    EnterApartment();
+    const ComApartment apartment(ComApartment::Model::MultiThreaded);
     ManagementResult<ComPtr<IDispatch>> restore = BindMoniker(kRestoreClassMoniker);
     if (!restore) return restore.Failure();
     Bstr descriptionArgument(Widen(description));
@@ -58,18 +59,14 @@ ManagementResult<std::int32_t> WmiManagementService::CreateRestorePoint(const st
 
 ManagementResult<std::vector<ManagementInstance>> WmiManagementService::InstancesOf(
     const std::string& moniker, const std::string& className, const std::vector<std::string>& properties) {
-    EnterApartment();
+    const ComApartment apartment(ComApartment::Model::MultiThreaded);
     return Instances(moniker, L"InstancesOf", className, properties);
 }
 
 ManagementResult<std::vector<ManagementInstance>> WmiManagementService::ExecQuery(
     const std::string& moniker, const std::string& query, const std::vector<std::string>& properties) {
-    EnterApartment();
+    const ComApartment apartment(ComApartment::Model::MultiThreaded);
     return Instances(moniker, L"ExecQuery", query, properties);
-}
-
-void WmiManagementService::EnterApartment() {
-    if (!apartment_) apartment_.emplace();
 }
 
 }  // namespace brivex

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <optional>
-
 #include "platform/ManagementService.h"
-#include "platform/win32/ComApartment.h"
 
 namespace brivex {
 
-// WMI through its scripting objects, late-bound. The first request enters a
-// COM apartment on the calling thread (the windows' thread) and the service
-// leaves it when it goes: most runs never ask, and never pay for COM at start.
-// Each request binds its own connection and releases it before returning.
+// WMI through its scripting objects, late-bound. Each request enters the
+// multithreaded COM apartment on the calling thread, binds its own connection,
+// and releases both before returning: it works from any thread (the windows
+// ask from a worker of their own, the command line from its one thread), keeps
+// nothing between requests, and a run that never asks never pays for COM. A
+// thread already in a single-threaded apartment asks from there.
 class WmiManagementService final : public ManagementService {
 public:
     ManagementResult<std::int32_t> CreateRestorePoint(const std::string& description, std::int32_t restorePointType,
@@ -20,11 +19,6 @@ public:
                                                                   const std::vector<std::string>& properties) override;
     ManagementResult<std::vector<ManagementInstance>> ExecQuery(const std::string& moniker, const std::string& query,
                                                                 const std::vector<std::string>& properties) override;
-
-private:
-    void EnterApartment();
-
-    std::optional<ComApartment> apartment_;
 };
 
 }  // namespace brivex

@@ -1,13 +1,41 @@
 #include "ui/headless/HeadlessLoop.h"
 
+#include <utility>
+
 namespace brivex::ui {
 
 void HeadlessLoop::DoEvents() {
+    if (wait_) return DropInput();
     // Only what is pending now runs; actions queued by these run at the next yield.
-    std::deque<std::function<void()>> pending;
+    std::deque<Pending> pending;
     pending.swap(queue_);
-    for (auto& action : pending) action();
+    for (Pending& entry : pending) entry.action();
     FireLateTimers();
+}
+
+bool HeadlessLoop::RunAside(std::function<void()> work, std::optional<Millis> limit) {
+    Wait wait{limit ? std::optional(now_ + *limit) : std::nullopt};
+    struct Restore {
+        HeadlessLoop& loop;
+        Wait* outer;
+        ~Restore() {
+            loop.wait_ = outer;
+            loop.DropInput();
+        }
+    } restore{*this, std::exchange(wait_, &wait)};
+    work();
+    return !wait.overran;
+}
+
+void HeadlessLoop::Elapse(Millis duration) {
+    now_ += duration;
+    if (!wait_ || !wait_->deadline || now_ <= *wait_->deadline) return;
+    now_ = *wait_->deadline;
+    wait_->overran = true;
+}
+
+void HeadlessLoop::DropInput() {
+    std::erase_if(queue_, [](const Pending& entry) { return entry.input; });
 }
 
 void HeadlessLoop::FireLateTimers() {

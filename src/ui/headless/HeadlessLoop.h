@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "ui/EventLoop.h"
@@ -17,19 +18,25 @@ public:
     void DoEvents() override;
     TimerId StartTimer(Millis interval, std::function<void()> tick) override;
     void StopTimer(TimerId id) override;
-    void Post(std::function<void()> action) override { queue_.push_back(std::move(action)); }
+    void Post(std::function<void()> action) override { queue_.push_back({std::move(action), false}); }
+    // Runs the work here and now; the time it takes is what it spends through
+    // Elapse(). User actions queued before its end are dropped; posted ones wait
+    // for the next yield.
+    bool RunAside(std::function<void()> work, std::optional<Millis> limit) override;
     // Runs what is queued, then the ticks that have fallen due (each once: a
     // late timer is not made to catch up); the virtual clock does not move.
     void Run() override { DoEvents(); }
     void Quit() override { quit_ = true; }
 
     // Queues a user action (a click, a key) to run at the next yield.
-    void Queue(std::function<void()> action) { queue_.push_back(std::move(action)); }
+    void Queue(std::function<void()> action) { queue_.push_back({std::move(action), true}); }
     // Moves the clock forward, firing due timers in order of due time (then of
     // start), each followed by a yield.
     void AdvanceBy(Millis duration);
-    // Time passing inside a handler (slow work): no timer fires until the next yield.
-    void Elapse(Millis duration) { now_ += duration; }
+    // Time passing inside a handler (slow work): no timer fires until the next
+    // yield. Inside a wait with a limit the clock stops at the limit: the
+    // program waits no longer, and what the work does after is not its time.
+    void Elapse(Millis duration);
 
     Millis Now() const { return now_; }
     bool QuitRequested() const { return quit_; }
@@ -41,13 +48,23 @@ private:
         Millis due;
         std::function<void()> tick;
     };
+    struct Pending {
+        std::function<void()> action;
+        bool input;
+    };
+    struct Wait {
+        std::optional<Millis> deadline;
+        bool overran = false;
+    };
     TimerId EarliestDueNoLaterThan(Millis end) const;
     void FireLateTimers();
+    void DropInput();
 
     Millis now_ = 0;
     TimerId nextId_ = 1;
     std::map<TimerId, Entry> timers_;
-    std::deque<std::function<void()>> queue_;
+    std::deque<Pending> queue_;
+    Wait* wait_ = nullptr;
     bool quit_ = false;
 };
 

@@ -10,6 +10,7 @@
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/PeerFactory.h"
+#include "ui/win32/ThreadWait.h"
 #include "ui/win32/Win32FormHost.h"
 
 namespace brivex::ui {
@@ -327,7 +328,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             MoveFocus(wParam, lParam);
             return 0;
         case WM_SETCURSOR:
-            if (form_.Pointer() == MousePointer::Hourglass) {
+            if (form_.Pointer() == MousePointer::Hourglass || ThreadWait::InProgress()) {
                 SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
                 return TRUE;
             }
@@ -360,7 +361,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam != SIZE_MINIMIZED && GetActiveWindow() == window_) host_.Activated(form_);
             break;
         case WM_CLOSE:
-            host_.Unload(form_);
+            // Sent from elsewhere while a handler of the program waits: the program acts on nothing then.
+            if (!ThreadWait::InProgress()) host_.Unload(form_);
             return 0;
         case WM_COPY:
             if (form_.OnCopy) form_.OnCopy();

@@ -1,6 +1,14 @@
 #include "ui/win32/Win32Loop.h"
 
+#include <chrono>
+#include <exception>
+#include <memory>
+#include <system_error>
+#include <thread>
+#include <utility>
+
 #include "ui/win32/ErrorBarrier.h"
+#include "ui/win32/ThreadWait.h"
 
 namespace brivex::ui {
 
@@ -8,6 +16,44 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"BrivexDozivLoop";
 constexpr UINT kRunPosted = WM_APP + 1;
+// How long a waiting thread goes at most without looking at its queue.
+constexpr DWORD kLookEvery = 200;
+// Paints served in one look, so a window that never validates cannot hold the wait.
+constexpr int kPaintsPerLook = 64;
+
+// What a work run aside and its waiter share: the worker holds it as long as
+// it runs, so a waiter that stopped waiting leaves nothing the worker needs.
+struct Aside {
+    explicit Aside(std::function<void()> task)
+        : work(std::move(task)), finished(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    Aside(const Aside&) = delete;
+    Aside& operator=(const Aside&) = delete;
+    ~Aside() {
+        if (finished) CloseHandle(finished);
+    }
+    void Run() {
+        try {
+            work();
+        } catch (...) {
+            fault = std::current_exception();
+        }
+        SetEvent(finished);
+    }
+
+    std::function<void()> work;
+    HANDLE finished;
+    std::exception_ptr fault;
+};
+
+bool StartOnItsOwnThread(const std::shared_ptr<Aside>& aside) {
+    if (!aside->finished) return false;
+    try {
+        std::thread([aside] { aside->Run(); }).detach();
+        return true;
+    } catch (const std::system_error&) {
+        return false;
+    }
+}
 
 bool HoldsSelection(HWND window) {
     wchar_t className[8] = {};
@@ -88,6 +134,7 @@ void Win32Loop::Dispatch(MSG& message) {
 }
 
 void Win32Loop::DoEvents() {
+    if (ThreadWait::InProgress()) return ServeWhileWaiting();
     MSG message;
     while (!quitting_ && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -123,6 +170,61 @@ void Win32Loop::RunPosted() {
     std::function<void()> action = std::move(posted_.front());
     posted_.pop_front();
     RunGuarded(action);
+}
+
+bool Win32Loop::RunAside(std::function<void()> work, std::optional<Millis> limit) {
+    auto aside = std::make_shared<Aside>(std::move(work));
+    bool ended = true;
+    {
+        // In place before the work starts, and until the wait ends.
+        const ThreadWait wait;
+        if (StartOnItsOwnThread(aside))
+            ended = WaitFor(aside->finished, limit);
+        else
+            aside->Run();  // no thread to be had: the work runs here, as it would without a wait
+    }
+    if (quitDuringWait_) PostQuitMessage(static_cast<int>(*std::exchange(quitDuringWait_, std::nullopt)));
+    if (ended && aside->fault) std::rethrow_exception(aside->fault);
+    return ended;
+}
+
+bool Win32Loop::WaitFor(HANDLE finished, std::optional<Millis> limit) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    for (;;) {
+        ServeWhileWaiting();
+        DWORD slice = kLookEvery;
+        if (limit) {
+            const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+            const Millis left = *limit - waited.count();
+            if (left <= 0) return WaitForSingleObject(finished, 0) == WAIT_OBJECT_0;
+            if (left < slice) slice = static_cast<DWORD>(left);
+        }
+        // Woken only by what a look takes: a tick or a post left waiting must not wake it again and again.
+        if (MsgWaitForMultipleObjects(1, &finished, FALSE, slice, QS_INPUT | QS_PAINT | QS_SENDMESSAGE) ==
+            WAIT_OBJECT_0)
+            return true;
+    }
+}
+
+void Win32Loop::ServeWhileWaiting() {
+    // Looking at the queue answers the messages sent to the thread's windows.
+    MSG message;
+    const auto quit = [this](const MSG& taken) {
+        if (taken.message != WM_QUIT) return false;
+        quitting_ = true;
+        quitDuringWait_ = taken.wParam;
+        return true;
+    };
+    // Input, whether it came from the devices or was posted as such, is what the program must not act on.
+    static constexpr std::pair<UINT, UINT> kInput[] = {
+        {WM_KEYFIRST, WM_KEYLAST}, {WM_MOUSEFIRST, WM_MOUSELAST}, {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}};
+    for (const auto& [first, last] : kInput)
+        while (PeekMessageW(&message, nullptr, first, last, PM_REMOVE)) quit(message);
+    for (int paints = 0;
+         paints < kPaintsPerLook && PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT);
+         ++paints)
+        if (!quit(message)) DispatchMessageW(&message);
 }
 
 void Win32Loop::Run() {

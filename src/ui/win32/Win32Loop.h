@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "ui/EventLoop.h"
 
@@ -15,6 +16,15 @@ namespace brivex::ui {
 // tick or a posted action that throws is abandoned (ErrorBarrier.h). Without
 // its message window (the system refused it) the loop says so once and then
 // starts no timer and runs no posted action.
+//
+// RunAside runs its work on a thread of its own and waits in a loop that
+// looks at the queue at least five times a second (Windows calls a thread that
+// stops looking for five seconds not responding and replaces its windows with
+// ghosts): messages sent to the thread's windows are answered and invalidated
+// windows repaint, input is taken from the queue and dropped, and timer ticks
+// and posted messages wait for the wait's end (see ThreadWait.h for what the
+// windows look like meanwhile). An exception the work throws is thrown again
+// here when the wait sees the work's end.
 class Win32Loop final : public EventLoop {
 public:
     Win32Loop();
@@ -26,6 +36,7 @@ public:
     TimerId StartTimer(Millis interval, std::function<void()> tick) override;
     void StopTimer(TimerId id) override;
     void Post(std::function<void()> action) override;
+    bool RunAside(std::function<void()> work, std::optional<Millis> limit) override;
     void Run() override;
     void Quit() override;
 
@@ -34,12 +45,16 @@ private:
     static void Dispatch(MSG& message);
     void Tick(TimerId id);
     void RunPosted();
+    bool WaitFor(HANDLE finished, std::optional<Millis> limit);
+    void ServeWhileWaiting();
 
     HWND window_ = nullptr;
     TimerId nextId_ = 1;
     std::map<TimerId, std::function<void()>> timers_;
     std::deque<std::function<void()>> posted_;
     bool quitting_ = false;
+    // The exit code of a quit a wait took from the queue, for the loop to meet after it.
+    std::optional<WPARAM> quitDuringWait_;
 };
 
 }  // namespace brivex::ui

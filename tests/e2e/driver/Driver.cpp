@@ -1,7 +1,8 @@
 // brivex_driver: drives the real program from outside, as a user would.
 //   brivex_driver wait TITLE [TIMEOUT_MS]   waits until a visible top-level window has that caption
 //   brivex_driver open TITLE [TIMEOUT_MS]   the same, answering OK to the message boxes shown meanwhile
-//                                           (a first run's notices) and printing them
+//                                           (a first run's notices, over the window) and printing them,
+//                                           until the window has been enabled and free of them a second
 //   brivex_driver close TITLE [TIMEOUT_MS]  asks that window to close and waits until it is gone
 //   brivex_driver click TITLE CAPTION       clicks the control of that window whose text is CAPTION
 // Exit status 0 on success, 1 on timeout, 2 on bad usage.
@@ -47,8 +48,9 @@ void PrintUtf8(const std::wstring& text) {
     std::fflush(stdout);
 }
 
-// Presses OK in every message box on screen, telling what it said.
-void AnswerMessageBoxes() {
+// Presses OK in every message box on screen, telling what it said; true when there was one.
+bool AnswerMessageBoxes() {
+    bool answered = false;
     HWND box = nullptr;
     while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr)) != nullptr) {
         HWND ok = GetDlgItem(box, IDOK);
@@ -59,8 +61,10 @@ void AnswerMessageBoxes() {
         GetWindowTextW(GetDlgItem(box, 0xFFFF), text, 1024);
         PrintUtf8(std::wstring(L"Message \"") + title + L"\": " + text + L"\n");
         PostMessageW(ok, BM_CLICK, 0, 0);
+        answered = true;
         Sleep(200);
     }
+    return answered;
 }
 
 bool WaitFor(DWORD timeoutMs, const auto& done) {
@@ -80,13 +84,24 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring title = argv[2];
     const DWORD timeoutMs = argc > 3 && command != L"click" ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 20000;
 
-    if (command == L"open")
+    if (command == L"open") {
+        // The window shows before a first run's notices and is disabled while
+        // its restore point is made: it is ready once it has stayed enabled,
+        // with no notice over it, for a second.
+        DWORD readySince = 0;
         return WaitFor(timeoutMs, [&] {
-                   AnswerMessageBoxes();
-                   return FindVisible(title) != nullptr;
+                   const bool answered = AnswerMessageBoxes();
+                   HWND window = FindVisible(title);
+                   if (answered || !window || !IsWindowEnabled(window)) {
+                       readySince = 0;
+                       return false;
+                   }
+                   if (!readySince) readySince = GetTickCount();
+                   return GetTickCount() - readySince >= 1000;
                })
                    ? 0
                    : 1;
+    }
     if (command == L"wait") return WaitFor(timeoutMs, [&] { return FindVisible(title) != nullptr; }) ? 0 : 1;
     if (command == L"click" && argc > 3) {
         HWND window = FindVisible(title);

@@ -31,6 +31,17 @@ TEST(ComApartment_Lifetime, EntersASingleThreadedApartmentAndLeavesIt) {
     });
 }
 
+TEST(ComApartment_Lifetime, EntersTheMultithreadedApartmentWhenAskedAndLeavesIt) {
+    OnFreshThread([] {
+        {
+            ComApartment apartment(ComApartment::Model::MultiThreaded);
+            EXPECT_TRUE(apartment.Entered());
+            EXPECT_EQ(ProbeApartment(), S_FALSE);
+        }
+        EXPECT_EQ(ProbeApartment(), S_OK);
+    });
+}
+
 TEST(ComApartment_Lifetime, NestedApartmentsLeaveOnlyWithTheLast) {
     OnFreshThread([] {
         {

@@ -11,7 +11,10 @@
 
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/Win32RegistryApi.h"
+#include "program/WaitingManagementService.h"
 #include "restore/RestorePointService.h"
+#include "sysinfo/BiosReport.h"
+#include "ui/win32/Win32Loop.h"
 
 namespace brivex {
 namespace {
@@ -57,7 +60,7 @@ HRESULT ApartmentProbe() {
     return status;
 }
 
-TEST(WmiManagementService_Apartment, TheFirstRequestEntersOneAndTheServiceLeavesIt) {
+TEST(WmiManagementService_Apartment, EachRequestEntersOneForItselfAndLeavesIt) {
     // A thread of its own, so that no apartment of another test is in force.
     std::thread([] {
         {
@@ -66,12 +69,12 @@ TEST(WmiManagementService_Apartment, TheFirstRequestEntersOneAndTheServiceLeaves
             const auto created = management.CreateRestorePoint("Nom", 0, 100);
             ASSERT_FALSE(created);
             EXPECT_NE(created.Failure().status, static_cast<std::int32_t>(CO_E_NOTINITIALIZED));
-            EXPECT_EQ(ApartmentProbe(), S_FALSE);
+            EXPECT_EQ(ApartmentProbe(), S_OK) << "left with the request";
             const auto listed = ListRestorePoints(management);
             ASSERT_TRUE(listed);
             EXPECT_EQ(listed.Value().size(), 1u);
         }
-        EXPECT_EQ(ApartmentProbe(), S_OK) << "left with the service";
+        EXPECT_EQ(ApartmentProbe(), S_OK);
     }).join();
 }
 
@@ -101,6 +104,17 @@ TEST_F(RestorePointService_UnderWine, MakeRestorePointIsFalseForEveryCallerAndPu
     RegDeleteValueW(key, L"SystemRestorePointCreationFrequency");
     RegCloseKey(key);
     if (disposition == REG_CREATED_NEW_KEY) RegDeleteKeyW(HKEY_LOCAL_MACHINE, kKey);
+}
+
+// The windows' way in: a worker thread of its own, without any apartment until the request enters one.
+TEST(WmiManagementService_Worker, TheWaitingServiceReadsTheBiosOnAWorkerThread) {
+    WmiManagementService wmi;
+    ui::Win32Loop loop;
+    const auto bios = WaitingManagementService(wmi, loop).ExecQuery(kBiosMoniker, "SELECT Manufacturer FROM Win32_BIOS",
+                                                                     {"Manufacturer"});
+    ASSERT_TRUE(bios) << std::hex << bios.Failure().status;
+    ASSERT_EQ(bios.Value().size(), 1u);
+    EXPECT_EQ(bios.Value()[0].at("Manufacturer"), ManagementValue{std::string("The Wine Project")});
 }
 
 TEST_F(RestorePointService_UnderWine, TheBackupListShowsOneRow) {
