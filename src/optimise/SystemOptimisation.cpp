@@ -28,6 +28,7 @@ void OptimiseSystem(const Platform& platform, Settings& settings, const SystemOp
     ApplyWrites(platform, RegistryChanges(),
                 {.pageLockValue = PageLockValueFor(physicalBytes),
                  .largeMemory = WritesDisablePagingExecutive(physicalBytes),
+                 .joinedToDomain = platform.system.JoinedToDomain(),
                  .alsoUndone = steps.alsoUndone,
                  .pauseAt = kRowsBeforeCleanUp,
                  .pause = cleanUp,

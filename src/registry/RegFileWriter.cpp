@@ -105,6 +105,15 @@ void RegFileWriter::Value(std::string_view name, std::uint32_t type, std::string
 
 void RegFileWriter::DeletedValue(std::string_view name) { text_ += NameField(name) + "=-" + kLineEnd; }
 
+void RegFileWriter::Comment(std::string_view text) {
+    const std::size_t lastLine = text_.rfind(kLineEnd, text_.size() - 3);
+    if (text_.compare(lastLine == std::string::npos ? 0 : lastLine + 2, 1, ";") != 0) text_ += kLineEnd;
+    std::string line = "; ";
+    // A line break would end the comment, and the editor would read the rest as a key or a value.
+    for (const char c : text) line += c == '\r' || c == '\n' ? ' ' : c;
+    text_ += line + kLineEnd;
+}
+
 void RegFileWriter::HexValue(std::string line, std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         line += Hex2(static_cast<unsigned char>(bytes[i]));
