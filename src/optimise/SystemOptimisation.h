@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <span>
+#include <string>
 
 #include "platform/Platform.h"
 #include "registry/ApplyWrites.h"
@@ -27,6 +28,8 @@ struct SystemOptimisationSteps {
     // Told only when a restore point was asked for: whether the service took it.
     std::function<void(bool made)> onRestorePoint{};
     WriteObserver onWrite{};
+    // Told of each row this machine keeps unmade, as the undo file says it.
+    std::function<void(const std::string& note)> onSkip{};
 };
 
 void OptimiseSystem(const Platform& platform, Settings& settings, const SystemOptimisationSteps& steps = {});

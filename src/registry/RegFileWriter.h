@@ -11,6 +11,9 @@
 
 namespace brivex {
 
+// The root as the registry editor spells it: "HKEY_LOCAL_MACHINE".
+std::string_view RegistryRootName(RegKey root);
+
 class RegFileWriter {
 public:
     RegFileWriter();

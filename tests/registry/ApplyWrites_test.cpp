@@ -118,10 +118,8 @@ TEST_F(ApplyWrites_List, ARowWhoseConditionFailsIsToldNotedInTheUndoFileAndLeftA
             return "kept " + told.back();
         };
         ApplyWrites(platform, list, options);
-        const auto now = registry.FindValue(HKCU, kDesktop, name);
-        const std::optional<Stored> expected = c.made ? dword(0) : c.there;
-        EXPECT_EQ(now ? std::optional(now->bytes) : std::nullopt, expected ? std::optional(expected->bytes) : std::nullopt)
-            << name;
+        const auto bytes = [](const std::optional<Stored>& v) { return v ? std::optional(v->bytes) : std::nullopt; };
+        EXPECT_EQ(bytes(registry.FindValue(HKCU, kDesktop, name)), bytes(c.made ? dword(0) : c.there)) << name;
         EXPECT_EQ(told, c.made ? std::vector<std::string>{} : std::vector<std::string>{name}) << name;
         const std::string undo = UndoTexts().back();
         EXPECT_EQ(undo.find("\"" + name + "\"=") != std::string::npos, c.made) << undo;
