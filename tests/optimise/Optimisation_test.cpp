@@ -355,7 +355,8 @@ TEST_F(Optimisation_Stages, EndsAfter39590MsInTheirEndState) {
     ASSERT_TRUE(run);
     EXPECT_EQ(run->type, 1u);
     EXPECT_EQ(std::string(run->bytes.begin(), run->bytes.end()),
-              ansi.ToAnsi("\"" + folder.Path() + "\\Brivex Doziv.exe\"")) << "quoted: the path has blanks";
+              ansi.ToAnsi("\"" + folder.Path() + "\\Brivex Doziv.exe\" /logon"))
+        << "quoted, as the path has blanks, and marked as the start at log-on";
 }
 
 TEST_F(Optimisation_Stages, EndStoresTheMarkerThenTheRunValueThenUnlocksThenStops) {
