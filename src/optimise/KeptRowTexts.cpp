@@ -12,8 +12,10 @@ const OptimisationText& ReasonText(WriteCondition unmet) {
         case WriteCondition::OutsideDomain: return keptrowtext::DomainMember;
         case WriteCondition::NotSystemManaged: return keptrowtext::SystemManaged;
         case WriteCondition::NotPerVolume: return keptrowtext::PerVolume;
-        default: return keptrowtext::SmallMemory;
+        case WriteCondition::Always:  // never unmet
+        case WriteCondition::LargeMemory: break;
     }
+    return keptrowtext::SmallMemory;
 }
 
 }  // namespace
