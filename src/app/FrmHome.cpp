@@ -191,7 +191,7 @@ void FrmHome::Timer2_Timer() {
 
 void FrmHome::Form_Unload() {
     const std::string sound = JoinPath(program_.AppFolder(), "bye.wav");
-    if (OptimisationDone) program_.dialogs.RestartPrompt(*this);
+    if (OptimisationDone) program_.dialogs.RestartPrompt(*this, ui::restart::Reboot);
     program_.platform.shell.PlaySoundSync(sound);
     program_.forms.EndProgram();
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "registry/StartWithWindows.h"
+
 namespace brivex {
 
 namespace {
@@ -33,6 +35,14 @@ std::string SwitchName(std::string_view argument) {
     std::string name(argument.substr(1));
     std::ranges::transform(name, name.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
     return name;
+}
+
+bool IsSwitchNamed(std::string_view argument, std::string_view marker) {
+    return IsSwitch(argument) && SwitchName(argument) == marker.substr(1);
+}
+
+bool IsStartMark(std::string_view argument) {
+    return IsSwitchNamed(argument, kElevatedMarker) || IsSwitchNamed(argument, kLogOnSwitch);
 }
 
 // The program's path ends at the closing quote, or at the first blank; no escapes.
@@ -94,11 +104,14 @@ std::vector<std::string> SplitCommandLine(std::string_view line) {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine parsed;
+    const auto marked = [&arguments](std::string_view mark) {
+        return std::ranges::any_of(arguments, [mark](const std::string& a) { return IsSwitchNamed(a, mark); });
+    };
+    parsed.elevatedStart = marked(kElevatedMarker);
+    parsed.logOnStart = marked(kLogOnSwitch);
     // Without a switch the program starts as it always has: a file dropped on
     // its icon, say, opens the windows.
-    if (std::ranges::none_of(arguments, [](const std::string& a) {
-            return IsSwitch(a) && SwitchName(a) != kElevatedMarker.substr(1);
-        }))
+    if (std::ranges::none_of(arguments, [](const std::string& a) { return IsSwitch(a) && !IsStartMark(a); }))
         return parsed;
     // Wherever it stands, even past a mistake: a line that asks for no box gets none.
     parsed.quiet =
@@ -114,7 +127,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             into = arguments[++i];
             return true;
         };
-        if (name == kElevatedMarker.substr(1)) continue;
+        if (IsStartMark(argument)) continue;
         if (name == "quiet") continue;
         if (name == "log") {
             if (!takeFile(parsed.logFile.emplace()))

@@ -25,6 +25,11 @@ struct CommandLine {
     std::optional<std::string> logFile;
     CommandLineFault fault = CommandLineFault::None;
     std::string faultArgument;
+    // The marks of the windowed program's own starts, which are no commands: a
+    // new start with administrator rights, a start by the entry an
+    // optimisation's end writes (registry/StartWithWindows.h).
+    bool elevatedStart = false;
+    bool logOnStart = false;
 };
 
 // The arguments of a Windows command line, the program's path first, by the
@@ -34,8 +39,8 @@ struct CommandLine {
 std::vector<std::string> SplitCommandLine(std::string_view commandLine);
 
 // The arguments after the program's path. No switch at all: the
-// windows, as without any argument. The marker of an elevated new start is the
-// windowed program's own and is passed over.
+// windows, as without any argument. The marks of an elevated new start and of
+// a start at log-on are the windowed program's own: passed over, and reported.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 }  // namespace brivex

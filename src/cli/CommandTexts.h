@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "lang/FillText.h"
 #include "lang/MODTrans.h"
 
 namespace brivex {
@@ -58,9 +59,6 @@ inline constexpr CommandText LogKeyRemoved{"LogKeyRemoved", "Clé supprimée : %
 inline constexpr CommandText LogFailed{"LogFailed", "Échec (erreur %2) : %1"};
 inline constexpr CommandText LogExit{"LogExit", "Fin : code de sortie %1"};
 }  // namespace commandtext
-
-// "%1", "%2"... of `pattern` replaced by the values, in order; any other "%" stays.
-std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // The texts from one language file.
 class CommandTexts {

@@ -222,7 +222,9 @@ private:
     int Optimise() {
         if (!HasRights()) return exitcode::NeedsAdministrator;
         OptimiseSystem(host_.platform, settings_,
-                       {.onRestorePoint = [this](bool made) { SayRestorePoint(made); }, .onWrite = LogWrites()});
+                       {.onRestorePoint = [this](bool made) { SayRestorePoint(made); },
+                        .onWrite = LogWrites(),
+                        .onSkip = [this](const std::string& note) { Log(note); }});
         Say(texts_.Get(commandtext::Optimised));
         return exitcode::RestartNeeded;
     }

@@ -84,7 +84,7 @@ void FrmReboot::Finish() {
     // leaves it, as nothing says the user wanted it gone.
     if (program_.settings.ReadsAs(setting::WinStart, 0))
         program_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
-    program_.dialogs.RestartPrompt(*this);
+    program_.dialogs.RestartPrompt(*this, ui::restart::Reboot);
     program_.forms.Unload(*this);
 }
 

@@ -32,6 +32,10 @@ constexpr auto kWindowsNt = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Wi
 
 // The LargeSystemCache values name the Memory Management keys with their blanks: written
 // without them they name keys no Windows has, and the rows would write nothing.
+// Three rows wait for the machine. Windows 10 and 11 manage the file system's
+// last-access and short-name values themselves: a fixed 0 in their place would
+// switch on, on every volume, the disk writes the list means to save. On a
+// domain, log-ons need a clock Kerberos trusts, which the time service keeps.
 constexpr std::array kChanges = {
     Sz(HKCU, kDesktop, "HungAppTimeOut", "1000"),
     Sz(HKLM, kControl, "HungAppTimeOut", "1000"),
@@ -57,7 +61,7 @@ constexpr std::array kChanges = {
     PageLockDword(HKLM, kMemoryCurrent, "IoPageLockLimit"),
     PageLockDword(HKLM, kMemory001, "IoPageLockLimit"),
     PageLockDword(HKLM, kMemory002, "IoPageLockLimit"),
-    Dword(HKLM, kMemoryCurrent, "DisablePagingExecutive", 1).OnLargeMemoryOnly(),
+    Dword(HKLM, kMemoryCurrent, "DisablePagingExecutive", 1).When(WriteCondition::LargeMemory),
     Dword(HKLM, kMemoryCurrent, "SecondLevelDataCache", 800),
     Dword(HKLM, kMemory001, "SecondLevelDataCache", 800),
     Dword(HKLM, kMemory002, "SecondLevelDataCache", 800),
@@ -75,8 +79,8 @@ constexpr std::array kChanges = {
     Dword(HKLM, kSessionManager, "NtfsDisable8dot3NameCreation", 0),
     Dword(HKLM, kSessionManager, "Win95TruncatedExtensions", 0),
     Dword(HKLM, kSessionManager, "Win31FileSystem", 0),
-    Dword(HKLM, kFileSystem, "NtfsDisableLastAccessUpdate", 0),
-    Dword(HKLM, kFileSystem, "NtfsDisable8dot3NameCreation", 0),
+    Dword(HKLM, kFileSystem, "NtfsDisableLastAccessUpdate", 0).When(WriteCondition::NotSystemManaged),
+    Dword(HKLM, kFileSystem, "NtfsDisable8dot3NameCreation", 0).When(WriteCondition::NotPerVolume),
     Dword(HKLM, kFileSystem, "Win95TruncatedExtensions", 0),
     Dword(HKLM, kFileSystem, "Win31FileSystem", 0),
     Dword(HKLM, "SOFTWARE\\Microsoft\\DrWatson", "NumberOfCrashes", 1),
@@ -88,7 +92,7 @@ constexpr std::array kChanges = {
                "{D6277990-4C6A-11CF-8D87-00AA0060F5BF}"),
     Dword(HKLM, "SYSTEM\\CurrentControlSet\\Services\\Messenger", "Start", 4),
     Dword(HKLM, "SYSTEM\\CurrentControlSet\\Services\\RemoteRegistry", "Start", 4),
-    Dword(HKLM, "SYSTEM\\CurrentControlSet\\Services\\W32Time", "Start", 4),
+    Dword(HKLM, "SYSTEM\\CurrentControlSet\\Services\\W32Time", "Start", 4).When(WriteCondition::OutsideDomain),
     Sz(HKLM, kWinlogon, "PowerdownAfterShutdown", "1"),
     Dword(HKLM, kWindowsNt, "NoPopUpsOnBoot", 1),
     Dword(HKLM, kWindowsNt, "Error Mode", 2),

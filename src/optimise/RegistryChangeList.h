@@ -12,8 +12,10 @@
 
 namespace brivex {
 
-// The list, in order. The page-lock rows take their number from the memory,
-// and the DisablePagingExecutive row is written only on large memory.
+// The list, in order. The page-lock rows take their number from the memory;
+// the DisablePagingExecutive row is written only on large memory, the time
+// service's only outside a domain, and the file system's last-access and
+// short-name rows only while Windows does not manage those values itself.
 std::span<const RegistryWrite> RegistryChanges();
 // The user's clean-up choices (recent documents, clipboard) come between this
 // many rows and the last four.

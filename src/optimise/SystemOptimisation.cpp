@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "optimise/KeptRowTexts.h"
 #include "optimise/RegistryChangeList.h"
 #include "restore/RestorePointService.h"
 
@@ -27,13 +28,21 @@ bool OptimiseSystem(const Platform& platform, Settings& settings, const SystemOp
         if (settings.ReadsAs(setting::DocAtRun, 1)) platform.shell.ClearRecentDocuments();
         if (settings.ReadsAs(setting::PressAtRun, 1)) platform.shell.EmptyClipboard();
     };
+    KeptRowTexts kept(platform, settings);
+    const auto noteSkip = [&](const RegistryWrite& write, WriteCondition unmet) {
+        std::string note = kept.Note(write, unmet);
+        if (steps.onSkip) steps.onSkip(note);
+        return note;
+    };
     ApplyWrites(platform, RegistryChanges(),
                 {.pageLockValue = PageLockValueFor(physicalBytes),
                  .largeMemory = WritesDisablePagingExecutive(physicalBytes),
+                 .joinedToDomain = platform.system.JoinedToDomain(),
                  .alsoUndone = steps.alsoUndone,
                  .pauseAt = kRowsBeforeCleanUp,
                  .pause = cleanUp,
-                 .onWrite = steps.onWrite});
+                 .onWrite = steps.onWrite,
+                 .onSkip = noteSkip});
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <span>
+#include <string>
 
 #include "platform/Platform.h"
 #include "registry/ApplyWrites.h"
@@ -30,6 +31,8 @@ struct SystemOptimisationSteps {
     // change the system all the same. Unset: it goes on.
     std::function<bool()> goOnWithoutRestorePoint{};
     WriteObserver onWrite{};
+    // Told of each row this machine keeps unmade, as the undo file says it.
+    std::function<void(const std::string& note)> onSkip{};
 };
 
 // False when nothing was changed: the caller chose not to go on without the restore point.

@@ -45,6 +45,9 @@ public:
     virtual std::string MonthName(int month) = 0;
     // The name of the account the process runs as ("SYSTEM" for the system's own).
     virtual std::string UserName() = 0;
+    // True when the machine is joined to a domain; false in a workgroup, or
+    // when the system cannot tell.
+    virtual bool JoinedToDomain() = 0;
 };
 
 }  // namespace brivex

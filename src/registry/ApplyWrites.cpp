@@ -1,7 +1,9 @@
 #include "registry/ApplyWrites.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "registry/Reg.h"
 #include "registry/UndoFile.h"
@@ -10,22 +12,28 @@ namespace brivex {
 
 namespace {
 
-bool Skipped(const RegistryWrite& write, const ApplyOptions& options) {
-    return write.largeMemoryOnly && !options.largeMemory;
+// The kernel reads these values as numbers only: a text there counts as no value.
+std::optional<std::uint32_t> NumberThere(Reg& reg, const RegistryWrite& write) {
+    const RegistryData now = reg.ReadValue(write.root, std::string(write.key), std::string(write.valueName));
+    if (!now.IsNumber()) return std::nullopt;
+    return static_cast<std::uint32_t>(now.Number());
 }
 
-void SaveUndoFile(const Platform& platform, std::span<const RegistryWrite> writes, const ApplyOptions& options) {
-    UndoFile undo(platform.registry, platform.ansi);
-    for (const RegistryWrite& write : writes) {
-        if (Skipped(write, options)) continue;
-        if (write.RemovesKey())
-            undo.RecordKeyRemoval(write.root, std::string(write.key));
-        else
-            undo.RecordValue(write.root, std::string(write.key), std::string(write.valueName));
+bool Holds(Reg& reg, const RegistryWrite& write, const ApplyOptions& options) {
+    switch (write.condition) {
+        case WriteCondition::Always: return true;
+        case WriteCondition::LargeMemory: return options.largeMemory;
+        case WriteCondition::OutsideDomain: return !options.joinedToDomain;
+        case WriteCondition::NotSystemManaged: {
+            const std::optional<std::uint32_t> now = NumberThere(reg, write);
+            return !now || (*now & 0x80000000u) == 0;
+        }
+        case WriteCondition::NotPerVolume: {
+            const std::optional<std::uint32_t> now = NumberThere(reg, write);
+            return !now || (*now != 2 && *now != 3);
+        }
     }
-    for (const RegistryValuePath& value : options.alsoUndone)
-        undo.RecordValue(value.root, std::string(value.key), std::string(value.valueName));
-    undo.Save(platform.userFiles, platform.system.Now());
+    return true;
 }
 
 RegistryData DataOf(const RegistryWrite& write, std::int32_t pageLockValue) {
@@ -34,32 +42,46 @@ RegistryData DataOf(const RegistryWrite& write, std::int32_t pageLockValue) {
     return pageLockValue;
 }
 
-bool Write(Reg& reg, std::span<const RegistryWrite> writes, const ApplyOptions& options) {
-    bool wrote = false;
-    for (const RegistryWrite& write : writes) {
-        if (Skipped(write, options)) continue;
-        const RegistryData data = write.RemovesKey() ? RegistryData() : DataOf(write, options.pageLockValue);
-        const long status = write.RemovesKey() ? reg.DeleteKey(write.root, std::string(write.key))
-                                               : reg.WriteValue(write.root, std::string(write.key),
-                                                                std::string(write.valueName), data,
-                                                                static_cast<std::int32_t>(write.Type()));
-        if (options.onWrite) options.onWrite(write, data, status);
-        wrote = true;
-    }
-    return wrote;
+void Write(Reg& reg, const RegistryWrite& write, const ApplyOptions& options) {
+    const RegistryData data = write.RemovesKey() ? RegistryData() : DataOf(write, options.pageLockValue);
+    const long status = write.RemovesKey() ? reg.DeleteKey(write.root, std::string(write.key))
+                                           : reg.WriteValue(write.root, std::string(write.key),
+                                                            std::string(write.valueName), data,
+                                                            static_cast<std::int32_t>(write.Type()));
+    if (options.onWrite) options.onWrite(write, data, status);
 }
 
 }  // namespace
 
 bool ApplyWrites(const Platform& platform, std::span<const RegistryWrite> writes, const ApplyOptions& options) {
-    // Every row's state goes into the file before the first of them changes.
-    SaveUndoFile(platform, writes, options);
     Reg reg(platform.registry, platform.ansi);
+    // Every condition is settled, and every row's state is in the file, before the first row changes anything.
+    std::vector<bool> made(writes.size());
+    UndoFile undo(platform.registry, platform.ansi);
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        const RegistryWrite& write = writes[i];
+        made[i] = Holds(reg, write, options);
+        if (!made[i]) {
+            if (options.onSkip) undo.Note(options.onSkip(write, write.condition));
+        } else if (write.RemovesKey()) {
+            undo.RecordKeyRemoval(write.root, std::string(write.key));
+        } else {
+            undo.RecordValue(write.root, std::string(write.key), std::string(write.valueName));
+        }
+    }
+    for (const RegistryValuePath& value : options.alsoUndone)
+        undo.RecordValue(value.root, std::string(value.key), std::string(value.valueName));
+    undo.Save(platform.userFiles, platform.system.Now());
+
     const std::size_t pauseAt = std::min(options.pauseAt, writes.size());
-    const bool wroteBefore = Write(reg, writes.first(pauseAt), options);
-    if (options.pause) options.pause();
-    const bool wroteAfter = Write(reg, writes.subspan(pauseAt), options);
-    return wroteBefore || wroteAfter;
+    bool wrote = false;
+    for (std::size_t i = 0; i <= writes.size(); ++i) {
+        if (i == pauseAt && options.pause) options.pause();
+        if (i == writes.size() || !made[i]) continue;
+        Write(reg, writes[i], options);
+        wrote = true;
+    }
+    return wrote;
 }
 
 }  // namespace brivex

@@ -12,15 +12,6 @@ constexpr char kLineEnd[] = "\r\n";
 // The editor breaks hexadecimal lines past this width, going on indented.
 constexpr std::size_t kHexLineWidth = 76;
 
-std::string_view RootName(RegKey root) {
-    switch (root) {
-        case regroot::ClassesRoot: return "HKEY_CLASSES_ROOT";
-        case regroot::CurrentUser: return "HKEY_CURRENT_USER";
-        case regroot::LocalMachine: return "HKEY_LOCAL_MACHINE";
-        default: return "HKEY_USERS";
-    }
-}
-
 std::string Quoted(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -58,6 +49,15 @@ bool QuotesHold(std::string_view utf16, const std::u16string& units) {
 
 }  // namespace
 
+std::string_view RegistryRootName(RegKey root) {
+    switch (root) {
+        case regroot::ClassesRoot: return "HKEY_CLASSES_ROOT";
+        case regroot::CurrentUser: return "HKEY_CURRENT_USER";
+        case regroot::LocalMachine: return "HKEY_LOCAL_MACHINE";
+        default: return "HKEY_USERS";
+    }
+}
+
 RegFileWriter::RegFileWriter() : text_(std::string("Windows Registry Editor Version 5.00") + kLineEnd) {}
 
 void RegFileWriter::Key(RegKey root, std::string_view path) { KeyLine("[", root, path); }
@@ -68,7 +68,7 @@ void RegFileWriter::DeletedKey(RegKey root, std::string_view path) { KeyLine("[-
 void RegFileWriter::KeyLine(std::string_view opening, RegKey root, std::string_view path) {
     text_ += kLineEnd;
     text_ += opening;
-    text_ += RootName(root);
+    text_ += RegistryRootName(root);
     text_ += '\\';
     text_ += path;
     text_ += ']';
@@ -104,6 +104,15 @@ void RegFileWriter::Value(std::string_view name, std::uint32_t type, std::string
 }
 
 void RegFileWriter::DeletedValue(std::string_view name) { text_ += NameField(name) + "=-" + kLineEnd; }
+
+void RegFileWriter::Comment(std::string_view text) {
+    const std::size_t lastLine = text_.rfind(kLineEnd, text_.size() - 3);
+    if (text_.compare(lastLine == std::string::npos ? 0 : lastLine + 2, 1, ";") != 0) text_ += kLineEnd;
+    std::string line = "; ";
+    // A line break would end the comment, and the editor would read the rest as a key or a value.
+    for (const char c : text) line += c == '\r' || c == '\n' ? ' ' : c;
+    text_ += line + kLineEnd;
+}
 
 void RegFileWriter::HexValue(std::string line, std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {

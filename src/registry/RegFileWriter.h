@@ -11,6 +11,9 @@
 
 namespace brivex {
 
+// The root as the registry editor spells it: "HKEY_LOCAL_MACHINE".
+std::string_view RegistryRootName(RegKey root);
+
 class RegFileWriter {
 public:
     RegFileWriter();
@@ -24,6 +27,9 @@ public:
     void Value(std::string_view name, std::uint32_t type, std::string_view utf16Data);
     // A value of the last key the editor removes.
     void DeletedValue(std::string_view name);
+    // A line the editor passes over, for the reader of the file; comment lines
+    // that follow each other stay together, after an empty line.
+    void Comment(std::string_view text);
 
     const std::string& Text() const { return text_; }
     // The file as the registry editor writes it: UTF-16 with its byte-order mark.

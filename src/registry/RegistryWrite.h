@@ -11,6 +11,22 @@
 
 namespace brivex {
 
+// What a row waits for on the machine; a row whose condition does not hold is
+// left unmade, and the value there stays as it is.
+enum class WriteCondition : std::uint8_t {
+    Always,
+    // The machine has a large memory.
+    LargeMemory,
+    // The machine is joined to no domain.
+    OutsideDomain,
+    // The value there lacks its high bit: with it (0x80000002, say) Windows
+    // manages the value itself.
+    NotSystemManaged,
+    // The value there is neither 2 (each volume keeps its own choice) nor 3
+    // (every volume but the system's).
+    NotPerVolume,
+};
+
 struct RegistryWrite {
     // A number worked out from the machine's memory when the list is applied.
     struct PageLockValue {
@@ -27,7 +43,7 @@ struct RegistryWrite {
     std::string_view key;
     std::string_view valueName;
     Data data;
-    bool largeMemoryOnly = false;  // written only where the machine has a large memory
+    WriteCondition condition = WriteCondition::Always;
 
     constexpr bool RemovesKey() const { return std::holds_alternative<WholeKey>(data); }
     // The registry type the row writes; 0 for a key removal.
@@ -35,10 +51,10 @@ struct RegistryWrite {
         if (RemovesKey()) return 0;
         return std::holds_alternative<std::string_view>(data) ? regtype::String : regtype::Dword;
     }
-    // The same row, written only on a machine with a large memory.
-    constexpr RegistryWrite OnLargeMemoryOnly() const {
+    // The same row, made only where `condition` holds.
+    constexpr RegistryWrite When(WriteCondition condition) const {
         RegistryWrite write = *this;
-        write.largeMemoryOnly = true;
+        write.condition = condition;
         return write;
     }
 };

@@ -2,8 +2,10 @@
 // The start-with-Windows entry: written at the end of an optimisation (so the
 // program runs after the restart and shows its finishing window) and by the
 // settings window; deleted by the finishing window and the settings window.
+// The entry is the machine's: it starts the program at every account's log-on.
 
 #include <string>
+#include <string_view>
 
 #include "base/Paths.h"
 
@@ -19,6 +21,16 @@ inline std::string RunValueData(const std::string& appFolder) {
     data += JoinPath(appFolder, "Brivex Doziv.exe");
     data += '"';
     return data;
+}
+
+// What the end of an optimisation adds after the path: the start it makes at
+// log-on is told from the user's own, and an account with no window waiting
+// ends at once. The settings window's entry goes without it: there the user
+// asked for the program at every log-on.
+inline constexpr std::string_view kLogOnSwitch = "/logon";
+
+inline std::string LogOnRunValueData(const std::string& appFolder) {
+    return RunValueData(appFolder) + " " + std::string(kLogOnSwitch);
 }
 
 }  // namespace brivex

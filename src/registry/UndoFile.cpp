@@ -91,8 +91,13 @@ void UndoFile::RecordKeyRemoval(RegKey root, const std::string& key) {
     if (readable) keys_.push_back(std::move(removed));
 }
 
+void UndoFile::Note(std::string text) {
+    if (!text.empty()) notes_.push_back(std::move(text));
+}
+
 RegFileWriter UndoFile::Write() const {
     RegFileWriter writer;
+    for (const std::string& note : notes_) writer.Comment(note);
     for (const Key& key : keys_) {
         if (key.removed) writer.DeletedKey(key.root, key.path);
         writer.Key(key.root, key.path);

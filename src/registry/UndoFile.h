@@ -29,6 +29,10 @@ public:
     // without subkeys, so one with subkeys is left out.
     void RecordKeyRemoval(RegKey root, const std::string& key);
 
+    // A comment at the top of the file: a value the run leaves as it is, and why.
+    void Note(std::string text);
+
+    // Notes alone make no file: the run changes nothing to put back.
     bool IsEmpty() const { return keys_.empty(); }
     // The file's text, UTF-8.
     std::string Text() const;
@@ -59,6 +63,7 @@ private:
     RegistryApi& api_;
     const AnsiCodec& ansi_;
     std::vector<Key> keys_;
+    std::vector<std::string> notes_;
 };
 
 }  // namespace brivex

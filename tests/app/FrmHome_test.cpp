@@ -319,6 +319,7 @@ TEST_F(Home_Unload, AfterAnOptimisationTheRestartPromptComesBeforeTheSound) {
     ASSERT_EQ(dialogs.Calls().size(), 1u);
     EXPECT_EQ(dialogs.Calls()[0].kind, "restart");
     EXPECT_EQ(dialogs.Calls()[0].owner, "FrmHome");
+    EXPECT_EQ(dialogs.Calls()[0].flags, 2) << "programs are asked to close, not ended unsaved";
     EXPECT_EQ(soundsWhilePrompting, 0u);
     EXPECT_EQ(shell.log.size(), 1u);
     EXPECT_TRUE(forms.Ending());

@@ -31,6 +31,8 @@ TEST(CommandLine_Parse, CommandsOptionsAndRefusals) {
         {{}, Command::Windows, "", CommandLineFault::None, ""},
         {{"/elevated"}, Command::Windows, "", CommandLineFault::None, ""},
         {{"/elevated", "C:\\dropped file.txt"}, Command::Windows, "", CommandLineFault::None, ""},
+        {{"/LogOn", "C:\\dropped file.txt"}, Command::Windows, "", CommandLineFault::None, ""},
+        {{"/logon", "/elevated", "/optimise"}, Command::Optimise, "", CommandLineFault::None, ""},
         {{"-CHECK", "a b.ini", "/Quiet"}, Command::Check, "a b.ini", CommandLineFault::None, ""},
         {{"/log", "x.log", "/export", "p.ini"}, Command::Export, "p.ini", CommandLineFault::None, ""},
         {{"/Optimize"}, Command::Optimise, "", CommandLineFault::None, ""},
@@ -61,6 +63,15 @@ TEST(CommandLine_Parse, CommandsOptionsAndRefusals) {
     const CommandLine options = ParseCommandLine({"/QUIET", "/export", "p.ini", "-log", "C:\\logs\\run.log"});
     EXPECT_TRUE(options.quiet);
     EXPECT_EQ(options.logFile, "C:\\logs\\run.log");
+    // The windowed program's own marks are reported, each by itself.
+    for (const auto& [arguments, elevated, logOn] : {std::tuple{Arguments{"-LOGON"}, false, true},
+                                                     std::tuple{Arguments{"/elevated", "/logon"}, true, true},
+                                                     std::tuple{Arguments{"/elevated", "x"}, true, false},
+                                                     std::tuple{Arguments{"/logons"}, false, false}}) {
+        const CommandLine marked = ParseCommandLine(arguments);
+        EXPECT_EQ(marked.elevatedStart, elevated) << ::testing::PrintToString(arguments);
+        EXPECT_EQ(marked.logOnStart, logOn) << ::testing::PrintToString(arguments);
+    }
 }
 
 }  // namespace

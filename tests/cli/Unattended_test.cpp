@@ -167,6 +167,19 @@ TEST_F(UnattendedTest, OptimiseChangesTheSystemButLeavesNoMarkerNoRunValueAndAsk
     EXPECT_NE(log.find(" Clé supprimée : HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer"), std::string::npos);
 }
 
+TEST_F(UnattendedTest, OptimiseLogsWhyItLeavesARow) {
+    system.joinedToDomain = true;
+    EXPECT_EQ(Run("/optimise /log run.log"), 3010);
+    const std::string log = commandFiles.files["run.log"];
+    EXPECT_NE(log.find(" Non modifié : HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\W32Time\\Start "
+                       "(la machine est membre d'un domaine, dont les ouvertures de session demandent l'heure juste "
+                       "du service de temps)\r\n"),
+              std::string::npos)
+        << log;
+    EXPECT_LT(log.find("W32Time"), log.find(" Écrit : ")) << "said before the first write";
+    EXPECT_EQ(output.lines, std::vector<std::string>{"Optimisation effectuée : un redémarrage la complète."});
+}
+
 TEST_F(UnattendedTest, TextsComeFromTheChosenLanguageFile) {
     const std::string english = folder.Path("Lang\\English.lng");
     WriteIni(english, "CommandLine", "Difference", "%1: expected %2, found %3");

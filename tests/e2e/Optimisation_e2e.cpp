@@ -71,7 +71,7 @@ TEST_F(OptimisationE2e, PressQuitRestartFinishAndBackToTheMainWindow) {
         EXPECT_TRUE(Poll(2000, [&] { return IsWindowEnabled(main) != FALSE; }));
 
         EXPECT_EQ(ReadSetting(L"config", L"reboot"), L"ok");
-        EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kRunKey, L"Velmora Doziv"), L"\"" + installation.Exe() + L"\"");
+        EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, kRunKey, L"Velmora Doziv"), L"\"" + installation.Exe() + L"\" /logon");
         EXPECT_EQ(TextValue(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"HungAppTimeOut"), L"1000");
         EXPECT_EQ(TextValue(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"MenuShowDelay"), L"0");
         EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ForegroundLockTimeout"), 0u);

@@ -140,6 +140,8 @@ HWND Program::WaitForWindow(const std::wstring& caption, DWORD timeoutMs) {
     return found;
 }
 
+HWND Program::AnyWindow() { return FindTopLevel(Id(), L"", L"", true); }
+
 std::optional<MessageBoxInfo> Program::CurrentMessageBox() {
     HWND box = FindTopLevel(Id(), L"#32770", L"", true);
     if (!box) return std::nullopt;

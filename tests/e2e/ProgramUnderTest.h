@@ -46,6 +46,8 @@ public:
 
     // The visible top-level window of this process with that caption.
     HWND WaitForWindow(const std::wstring& caption, DWORD timeoutMs);
+    // A visible top-level window of this process, whatever it is, or null.
+    HWND AnyWindow();
     std::optional<MessageBoxInfo> WaitForMessageBox(DWORD timeoutMs);
     std::optional<MessageBoxInfo> CurrentMessageBox();
 

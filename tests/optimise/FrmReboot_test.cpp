@@ -217,7 +217,7 @@ TEST_F(Reboot_Finishing, MarkerThenWinstartThenRunValueThenPromptThenUnloadAndEn
     bool runValueAtPrompt = true;
     bool loadedAtPrompt = false;
     dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call& call) {
-        journal.push_back(call.kind + " for " + call.owner);
+        journal.push_back(call.kind + " " + std::to_string(call.flags) + " for " + call.owner);
         runValueAtPrompt = RunValueExists();
         loadedAtPrompt = watchedApp.Reboot().Loaded() && !forms.Ending();
     };
@@ -225,7 +225,7 @@ TEST_F(Reboot_Finishing, MarkerThenWinstartThenRunValueThenPromptThenUnloadAndEn
     loop.AdvanceBy(12000);
 
     EXPECT_EQ(journal, (std::vector<std::string>{"read config/reboot", "save config/reboot=no",
-                                                 "read config/Winstart", "restart for FrmReboot"}));
+                                                 "read config/Winstart", "restart 2 for FrmReboot"}));
     EXPECT_FALSE(runValueAtPrompt) << "the Run value goes before the prompt";
     EXPECT_TRUE(loadedAtPrompt) << "the window stays until the prompt closes";
     const std::vector<std::string>& log = forms.Log();

@@ -1,6 +1,7 @@
 #include "optimise/Optimisation.h"
 
 #include <algorithm>
+#include <fstream>
 
 #include "app/AppFixture.h"
 #include "app/FrmHome.h"
@@ -172,6 +173,36 @@ TEST_F(Optimisation_Rows, DeniedMachineKeysAreSilent) {
     EXPECT_TRUE(home.OptimisationDone) << "the display runs in full whatever happened";
 }
 
+TEST_F(Optimisation_Rows, ADomainsTimeServiceAndTheValuesWindowsManagesAreLeftAndTheUndoFileSaysWhy) {
+    const std::string fileSystem = "SYSTEM\\CurrentControlSet\\Control\\FileSystem";
+    const std::string timeService = "SYSTEM\\CurrentControlSet\\Services\\W32Time";
+    std::ifstream shipped(std::string(BRIVEX_SOURCE_DIR) + "/../res/Lang/English.lng", std::ios::binary);
+    folder.Put(folder.Path("Lang\\English.lng"), {std::istreambuf_iterator<char>(shipped), {}});
+    settings.SaveSetting("Brivex Doziv", "FILES", "LNG", folder.Path("Lang\\English.lng"));
+    system.joinedToDomain = true;
+    registry.PutValue(HKLM, fileSystem, "NtfsDisableLastAccessUpdate", {4, Dword(0x80000002)});
+    registry.PutValue(HKLM, fileSystem, "NtfsDisable8dot3NameCreation", {4, Dword(3)});
+    registry.PutValue(HKLM, timeService, "Start", {4, Dword(3)});
+    RunOnce();
+
+    EXPECT_EQ(Stored(HKLM, fileSystem, "NtfsDisableLastAccessUpdate")->bytes, Dword(0x80000002));
+    EXPECT_EQ(Stored(HKLM, fileSystem, "NtfsDisable8dot3NameCreation")->bytes, Dword(3));
+    EXPECT_EQ(Stored(HKLM, timeService, "Start")->bytes, Dword(3));
+    EXPECT_EQ(Writes().size(), std::size(kExpectedWrites) + 1 - 3) << "the other rows and the Run value";
+    const std::string text = UndoTexts().at(0);
+    EXPECT_TRUE(text.starts_with(
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "; Left unchanged: HKEY_LOCAL_MACHINE\\" + kMemory + "\\DisablePagingExecutive "
+        "(the machine has less than 1 GB of memory)\r\n"
+        "; Left unchanged: HKEY_LOCAL_MACHINE\\" + fileSystem + "\\NtfsDisableLastAccessUpdate "
+        "(Windows manages this value itself)\r\n"
+        "; Left unchanged: HKEY_LOCAL_MACHINE\\" + fileSystem + "\\NtfsDisable8dot3NameCreation "
+        "(Windows sets this per volume)\r\n"
+        "; Left unchanged: HKEY_LOCAL_MACHINE\\" + timeService + "\\Start "
+        "(the machine is joined to a domain, whose log-ons need the right time the time service keeps)\r\n\r\n["))
+        << text;
+}
+
 TEST(Optimisation_PageLock, FromPhysicalMemory) {
     constexpr std::uint64_t MB = 1048576;
     EXPECT_EQ(MemoryFigure(0), 1);
@@ -327,7 +358,8 @@ TEST_F(Optimisation_Stages, EndsAfter39590MsInTheirEndState) {
     ASSERT_TRUE(run);
     EXPECT_EQ(run->type, 1u);
     EXPECT_EQ(std::string(run->bytes.begin(), run->bytes.end()),
-              ansi.ToAnsi("\"" + folder.Path() + "\\Brivex Doziv.exe\"")) << "quoted: the path has blanks";
+              ansi.ToAnsi("\"" + folder.Path() + "\\Brivex Doziv.exe\" /logon"))
+        << "quoted, as the path has blanks, and marked as the start at log-on";
 }
 
 TEST_F(Optimisation_Stages, EndStoresTheMarkerThenTheRunValueThenUnlocksThenStops) {
@@ -485,7 +517,7 @@ TEST_F(Optimisation_UndoFile, SavedBeforeTheFirstWriteWithTheStateOfEveryValueTh
                         "]\r\n@=\"Remote\"\r\n"),
               std::string::npos)
         << text;
-    EXPECT_EQ(text.find("DisablePagingExecutive"), std::string::npos) << "small memory: the row is not written";
+    EXPECT_EQ(text.find("\"DisablePagingExecutive\"="), std::string::npos) << "small memory: the row is not written";
     // A line for each value written (the one written twice once, the removed
     // key's own value, and the Run value), and none for the removal itself.
     std::size_t valueLines = 0;

@@ -20,7 +20,7 @@ constexpr RegistryWrite kList[] = {
     Sz(HKCU, kDesktop, "MenuShowDelay", "0"),
     Dword(HKCU, "Software\\Missing", "Lost", 5),
     PageLockDword(HKCU, kDesktop, "PageLock"),
-    Dword(HKCU, kDesktop, "Large", 1).OnLargeMemoryOnly(),
+    Dword(HKCU, kDesktop, "Large", 1).When(WriteCondition::LargeMemory),
     KeyRemoval(HKCU, kOld),
     Dword(HKCU, kDesktop, "Count", 7),
 };
@@ -80,6 +80,51 @@ TEST_F(ApplyWrites_List, NoRowToWriteWritesNothingAndSavesNoUndoFile) {
     EXPECT_FALSE(ApplyWrites(platform, largeOnly));
     EXPECT_TRUE(events.empty());
     EXPECT_TRUE(UndoTexts().empty());
+}
+
+TEST_F(ApplyWrites_List, ARowWhoseConditionFailsIsToldNotedInTheUndoFileAndLeftAsItIs) {
+    using enum WriteCondition;
+    using Stored = MemoryRegistry::StoredValue;
+    const auto dword = [](std::uint32_t v) { return std::optional(Stored{regtype::Dword, Bytes(v)}); };
+    struct Case { WriteCondition condition; bool large; bool domain; std::optional<Stored> there; bool made; };
+    const Case cases[] = {
+        {LargeMemory, false, false, {}, false},
+        {LargeMemory, true, true, {}, true},
+        {OutsideDomain, true, true, {}, false},
+        {OutsideDomain, false, false, {}, true},
+        {NotSystemManaged, false, false, dword(0x80000002), false},
+        {NotSystemManaged, false, false, dword(0x80000000), false},
+        {NotSystemManaged, false, false, dword(1), true},
+        {NotSystemManaged, false, false, {}, true},
+        {NotPerVolume, false, false, dword(2), false},
+        {NotPerVolume, false, false, dword(3), false},
+        {NotPerVolume, false, false, dword(1), true},
+        {NotPerVolume, false, false, dword(0x80000002), true},
+        {NotPerVolume, false, false, Stored{regtype::String, {'2', 0}}, true},  // the kernel reads no text
+        {NotPerVolume, false, false, {}, true},
+    };
+    for (const Case& c : cases) {
+        const std::string name = "Row" + std::to_string(&c - cases);
+        if (c.there) registry.PutValue(HKCU, kDesktop, name, *c.there);
+        const RegistryWrite list[] = {Dword(HKCU, kDesktop, name, 0).When(c.condition), kList[0]};
+        std::vector<std::string> told;
+        ApplyOptions options;
+        options.largeMemory = c.large;
+        options.joinedToDomain = c.domain;
+        options.onSkip = [&](const RegistryWrite& write, WriteCondition unmet) {
+            told.push_back(std::string(write.valueName) + (unmet == c.condition ? "" : " (another condition)"));
+            return "kept " + told.back();
+        };
+        ApplyWrites(platform, list, options);
+        const auto bytes = [](const std::optional<Stored>& v) { return v ? std::optional(v->bytes) : std::nullopt; };
+        EXPECT_EQ(bytes(registry.FindValue(HKCU, kDesktop, name)), bytes(c.made ? dword(0) : c.there)) << name;
+        EXPECT_EQ(told, c.made ? std::vector<std::string>{} : std::vector<std::string>{name}) << name;
+        const std::string undo = UndoTexts().back();
+        EXPECT_EQ(undo.find("\"" + name + "\"=") != std::string::npos, c.made) << undo;
+        EXPECT_EQ(undo.starts_with("Windows Registry Editor Version 5.00\r\n\r\n; kept " + name + "\r\n\r\n["),
+                  !c.made)
+            << undo;
+    }
 }
 
 }  // namespace

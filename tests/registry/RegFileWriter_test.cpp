@@ -71,8 +71,10 @@ TEST(RegFileWriter_Values, LongHexadecimalLinesBreakAndGoOnIndented) {
     EXPECT_EQ(bytes, expected);
 }
 
-TEST(RegFileWriter_File, KeysRemovalsAndTheFileAsTheEditorReadsIt) {
+TEST(RegFileWriter_File, CommentsKeysRemovalsAndTheFileAsTheEditorReadsIt) {
     RegFileWriter writer;
+    writer.Comment("Non modifi\xC3\xA9 : W32Time");
+    writer.Comment("two\r\nlines");
     writer.Key(regroot::CurrentUser, "Control Panel\\Desktop");
     writer.DeletedValue("AutoEndTasks");
     writer.DeletedValue("");
@@ -80,6 +82,8 @@ TEST(RegFileWriter_File, KeysRemovalsAndTheFileAsTheEditorReadsIt) {
     writer.Key(regroot::LocalMachine, "SOFTWARE\\Old");
     EXPECT_EQ(writer.Text(),
               "Windows Registry Editor Version 5.00\r\n"
+              "\r\n; Non modifi\xC3\xA9 : W32Time\r\n"
+              "; two  lines\r\n"
               "\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"
               "\"AutoEndTasks\"=-\r\n"
               "@=-\r\n"

@@ -2,6 +2,7 @@
 #include <commctrl.h>
 
 #include "app/Elevation.h"
+#include "app/LogOnStart.h"
 #include "app/Main.h"
 #include "app/Windows.h"
 #include "app/win32/HomeArt.h"
@@ -65,6 +66,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     brivex::Win32CommandFiles commandFiles;
     if (const auto exitCode = brivex::RunUnattended({platform, elevation, commandOutput, commandFiles, dialogs}))
         return *exitCode;
+
+    // A start at log-on with no window waiting for this account ends before the
+    // elevation prompt (see app/LogOnStart.h).
+    brivex::Settings options(settings);
+    if (brivex::EndsAtLogOn(elevation.CommandLine(), options)) return 0;
 
     // The rights before anything of the program runs (see app/Elevation.h).
     if (brivex::EnsureElevated(elevation, dialogs) != brivex::StartRights::GoOn) return 0;

@@ -21,6 +21,7 @@ public:
     }
 
     std::string UserName() override { return userName; }
+    bool JoinedToDomain() override { return joinedToDomain; }
 
     std::optional<int> platformId = 2;
     std::string applicationFolder = "C:\\Program Files\\Brivex Doziv";
@@ -30,6 +31,7 @@ public:
     MemoryStatus memory;
     char decimalSeparator = ',';
     std::string userName = "Utilisateur";
+    bool joinedToDomain = false;
     std::array<std::string, 12> monthNames{"janvier", "février", "mars",      "avril",   "mai",      "juin",
                                            "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
 };

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32SystemFacts.h"
 
 #include <windows.h>
+#include <lm.h>
 
 #include "platform/win32/Win32AnsiCodec.h"
 
@@ -84,6 +85,15 @@ std::string Win32SystemFacts::UserName() {
     DWORD size = 257;
     if (!GetUserNameW(name, &size) || size == 0) return {};
     return Narrow(std::wstring_view(name, size - 1));
+}
+
+// netapi32 is loaded on this first call (cmake/delayload): few runs ask.
+bool Win32SystemFacts::JoinedToDomain() {
+    LPWSTR name = nullptr;
+    NETSETUP_JOIN_STATUS status = NetSetupUnknownStatus;
+    if (NetGetJoinInformation(nullptr, &name, &status) != NERR_Success) return false;
+    NetApiBufferFree(name);
+    return status == NetSetupDomainName;
 }
 
 }  // namespace brivex

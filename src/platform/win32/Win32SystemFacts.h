@@ -16,6 +16,7 @@ public:
     char DecimalSeparator() override;
     std::string MonthName(int month) override;
     std::string UserName() override;
+    bool JoinedToDomain() override;
 
 private:
     void* instanceMutex_ = nullptr;

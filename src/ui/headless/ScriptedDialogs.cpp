@@ -13,8 +13,8 @@ int ScriptedDialogs::MsgBox(const std::string& text, int flags, const std::strin
     return answer;
 }
 
-void ScriptedDialogs::RestartPrompt(Form& owner) {
-    calls_.push_back({"restart", {}, 6, {}, owner.Name()});
+void ScriptedDialogs::RestartPrompt(Form& owner, int flags) {
+    calls_.push_back({"restart", {}, flags, {}, owner.Name()});
     if (WhileOpen) WhileOpen(calls_.back());
 }
 

@@ -21,7 +21,7 @@ public:
     };
 
     int MsgBox(const std::string& text, int flags, const std::string& title) override;
-    void RestartPrompt(Form& owner) override;
+    void RestartPrompt(Form& owner, int flags) override;
 
     // Answers the next message boxes in order; without one a box answers OK.
     void Answer(int answer) { answers_.push_back(answer); }

@@ -12,15 +12,14 @@ int Win32Dialogs::MsgBox(const std::string& text, int flags, const std::string& 
     return MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(caption).c_str(), static_cast<UINT>(flags));
 }
 
-void Win32Dialogs::RestartPrompt(Form& owner) {
+void Win32Dialogs::RestartPrompt(Form& owner, int flags) {
     // The restart dialog is exported by ordinal only.
     using RestartDialogFn = int(WINAPI*)(HWND, LPCWSTR, DWORD);
-    constexpr DWORD kRebootForced = 6;
     HMODULE shell = LoadLibraryA("shell32");
     if (!shell) return;
     const auto restartDialog = reinterpret_cast<RestartDialogFn>(
         reinterpret_cast<void*>(GetProcAddress(shell, reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(59)))));
-    if (restartDialog) restartDialog(FormWindow::HandleOf(owner), nullptr, kRebootForced);
+    if (restartDialog) restartDialog(FormWindow::HandleOf(owner), nullptr, static_cast<DWORD>(flags));
     FreeLibrary(shell);
 }
 

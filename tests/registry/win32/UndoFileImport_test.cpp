@@ -98,6 +98,8 @@ TEST_F(UndoFileImport, TheRegistryEditorPutsBackEveryValueAndKey) {
     for (const auto& [name, value] : values) undo.RecordValue(regroot::CurrentUser, Key(), Narrow(name));
     undo.RecordValue(regroot::CurrentUser, Key(), "Absent");
     undo.RecordKeyRemoval(regroot::CurrentUser, Key() + "\\Leaf");
+    // A note, however it reads, is a comment the editor passes over.
+    undo.Note("Non modifi\xC3\xA9 :\r\n[HKEY_CURRENT_USER\\" + Key() + "\\Noted]\r\n\"Start\"=dword:00000004");
     Win32UserFiles files;
     saved_ = undo.Save(files, LocalTime{2001, 2, 3, 4, 5, 6});
     ASSERT_NE(saved_, "") << undo.Text();
@@ -111,6 +113,7 @@ TEST_F(UndoFileImport, TheRegistryEditorPutsBackEveryValueAndKey) {
     for (const auto& [name, value] : values) EXPECT_EQ(Get(L"", name), value) << Narrow(name) << "\n" << undo.Text();
     EXPECT_FALSE(Get(L"", L"Absent"));
     EXPECT_EQ(Get(L"Leaf", L"Kept"), Wide(REG_DWORD, std::wstring_view(L"\x0007\x0000", 2)));
+    EXPECT_FALSE(Get(L"Noted", L"Start")) << undo.Text();
 }
 
 }  // namespace
