@@ -89,7 +89,9 @@ TEST(MakeRestorePoint_Result, MadeOnlyWhenTheListThenHoldsANewPoint) {
         EXPECT_EQ(MakeRestorePoint(management, registry, "Nom", restorepointtype::ModifySettings), c.made) << c.what;
         const auto after = registry.FindValue(regroot::LocalMachine, kKey, kValue);
         ASSERT_EQ(after.has_value(), c.value.has_value()) << c.what;
-        if (after) EXPECT_EQ(std::tie(after->type, after->bytes), std::tie(c.value->type, c.value->bytes)) << c.what;
+        if (after) {
+            EXPECT_EQ(std::tie(after->type, after->bytes), std::tie(c.value->type, c.value->bytes)) << c.what;
+        }
     }
 }
 
