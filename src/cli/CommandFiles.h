@@ -19,6 +19,8 @@ public:
     virtual bool Replace(const std::string& path, std::string_view bytes) = 0;
     // Adds to the end of the file, making it when missing. False when it could not.
     virtual bool Append(const std::string& path, std::string_view bytes) = 0;
+    // Why the last call that failed did: the system's message for its error, with the code.
+    virtual std::string LastFailure() const = 0;
 };
 
 }  // namespace brivex

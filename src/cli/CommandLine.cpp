@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 #include "registry/StartWithWindows.h"
 
@@ -17,7 +18,7 @@ struct CommandSwitch {
     bool takesFile;
 };
 
-constexpr std::array<CommandSwitch, 7> kCommands = {{
+constexpr std::array<CommandSwitch, 8> kCommands = {{
     {"export", Command::Export, true},
     {"check", Command::Check, true},
     {"tweaks", Command::Tweaks, true},
@@ -25,14 +26,40 @@ constexpr std::array<CommandSwitch, 7> kCommands = {{
     {"optimize", Command::Optimise, false},
     {"?", Command::Help, false},
     {"help", Command::Help, false},
+    {"version", Command::Version, false},
 }};
 
-bool IsSwitch(std::string_view argument) {
-    return !argument.empty() && (argument.front() == '/' || argument.front() == '-');
+constexpr Command kWritingCommands[] = {Command::Tweaks, Command::Optimise};
+constexpr Command kReportingCommands[] = {Command::Check, Command::Tweaks};
+
+// The options without a file, and the commands each goes with (none named: any).
+struct FlagSwitch {
+    std::string_view name;
+    bool CommandLine::*flag;
+    std::span<const Command> with;
+};
+
+constexpr std::array<FlagSwitch, 4> kFlags = {{
+    {"quiet", &CommandLine::quiet, {}},
+    {"utf8", &CommandLine::utf8, {}},
+    {"whatif", &CommandLine::whatIf, kWritingCommands},
+    {"json", &CommandLine::json, kReportingCommands},
+}};
+
+// A word processor turns a typed hyphen into an en dash (U+2013) or an em dash
+// (U+2014); a switch copied from a document keeps it.
+constexpr std::array<std::string_view, 4> kSwitchStarts = {"/", "-", "\xE2\x80\x93", "\xE2\x80\x94"};
+
+std::size_t SwitchStart(std::string_view argument) {
+    for (std::string_view start : kSwitchStarts)
+        if (argument.starts_with(start)) return start.size();
+    return 0;
 }
 
+bool IsSwitch(std::string_view argument) { return SwitchStart(argument) != 0; }
+
 std::string SwitchName(std::string_view argument) {
-    std::string name(argument.substr(1));
+    std::string name(argument.substr(SwitchStart(argument)));
     std::ranges::transform(name, name.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; });
     return name;
 }
@@ -43,6 +70,20 @@ bool IsSwitchNamed(std::string_view argument, std::string_view marker) {
 
 bool IsStartMark(std::string_view argument) {
     return IsSwitchNamed(argument, kElevatedMarker) || IsSwitchNamed(argument, kLogOnSwitch);
+}
+
+// The file a refused line is still logged to: the one its only /log names.
+std::optional<std::string> OnlyLogFile(const std::vector<std::string>& arguments) {
+    std::optional<std::string> file;
+    int logs = 0;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (!IsSwitchNamed(arguments[i], "/log")) continue;
+        ++logs;
+        if (i + 1 < arguments.size() && !IsSwitch(arguments[i + 1]) && !arguments[i + 1].empty())
+            file = arguments[i + 1];
+    }
+    if (logs != 1) return std::nullopt;
+    return file;
 }
 
 // The program's path ends at the closing quote, or at the first blank; no escapes.
@@ -60,9 +101,12 @@ std::size_t SkipProgramPath(std::string_view line, std::string& path) {
     return i;
 }
 
-CommandLine Refused(bool quiet, CommandLineFault fault, std::string_view argument) {
+// A refused line keeps only what says how to tell of the refusal: the options for the output and the log.
+CommandLine Refused(const CommandLine& parsed, CommandLineFault fault, std::string_view argument) {
     CommandLine refused;
-    refused.quiet = quiet;
+    refused.quiet = parsed.quiet;
+    refused.logFile = parsed.logFile;
+    refused.utf8 = parsed.utf8;
     refused.fault = fault;
     refused.faultArgument = argument;
     return refused;
@@ -113,38 +157,54 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     // its icon, say, opens the windows.
     if (std::ranges::none_of(arguments, [](const std::string& a) { return IsSwitch(a) && !IsStartMark(a); }))
         return parsed;
-    // Wherever it stands, even past a mistake: a line that asks for no box gets none.
-    parsed.quiet =
-        std::ranges::any_of(arguments, [](const std::string& a) { return IsSwitch(a) && SwitchName(a) == "quiet"; });
+    // Wherever they stand, even past a mistake: how to tell the caller of it.
+    parsed.quiet = marked("/quiet");
+    parsed.utf8 = marked("/utf8");
+    parsed.logFile = OnlyLogFile(arguments);
+    bool logged = false;
     std::string commandSwitch;
+    std::string firstOption;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (!IsSwitch(argument)) return Refused(parsed.quiet, CommandLineFault::StrayArgument, argument);
+        if (!IsSwitch(argument)) return Refused(parsed, CommandLineFault::StrayArgument, argument);
         const std::string name = SwitchName(argument);
-        // The file that follows a switch: never a switch itself.
+        // The file that follows a switch: never a switch itself, never empty.
         const auto takeFile = [&](std::string& into) {
             if (i + 1 >= arguments.size() || IsSwitch(arguments[i + 1])) return false;
             into = arguments[++i];
-            return true;
+            return !into.empty();
         };
         if (IsStartMark(argument)) continue;
-        if (name == "quiet") continue;
+        const auto flag = std::ranges::find(kFlags, name, &FlagSwitch::name);
+        if ((name == "log" || flag != kFlags.end()) && firstOption.empty()) firstOption = argument;
         if (name == "log") {
-            if (!takeFile(parsed.logFile.emplace()))
-                return Refused(parsed.quiet, CommandLineFault::MissingFile, argument);
+            if (logged) return Refused(parsed, CommandLineFault::TwoLogs, argument);
+            logged = true;
+            std::string file;
+            if (!takeFile(file)) return Refused(parsed, CommandLineFault::MissingFile, argument);
+            continue;
+        }
+        if (flag != kFlags.end()) {
+            parsed.*(flag->flag) = true;
             continue;
         }
         const auto command = std::ranges::find(kCommands, name, &CommandSwitch::name);
-        if (command == kCommands.end()) return Refused(parsed.quiet, CommandLineFault::UnknownSwitch, argument);
+        if (command == kCommands.end()) return Refused(parsed, CommandLineFault::UnknownSwitch, argument);
         if (parsed.command != Command::Windows)
-            return Refused(parsed.quiet, CommandLineFault::TwoCommands, commandSwitch + " " + argument);
+            return Refused(parsed, CommandLineFault::TwoCommands, commandSwitch + " " + argument);
         parsed.command = command->command;
         commandSwitch = argument;
         if (command->takesFile && !takeFile(parsed.file))
-            return Refused(parsed.quiet, CommandLineFault::MissingFile, argument);
+            return Refused(parsed, CommandLineFault::MissingFile, argument);
     }
-    if (parsed.command == Command::Windows && (parsed.quiet || parsed.logFile))
-        return Refused(parsed.quiet, CommandLineFault::OptionWithoutCommand, parsed.quiet ? "/quiet" : "/log");
+    if (parsed.command == Command::Windows) return Refused(parsed, CommandLineFault::OptionWithoutCommand, firstOption);
+    for (const FlagSwitch& flag : kFlags) {
+        const bool fits = flag.with.empty() || std::ranges::find(flag.with, parsed.command) != flag.with.end();
+        if (parsed.*(flag.flag) && !fits)
+            return Refused(parsed, CommandLineFault::OptionNotForCommand,
+                           "/" + std::string(flag.name) + " " + commandSwitch);
+    }
+    if (parsed.json && parsed.whatIf) return Refused(parsed, CommandLineFault::OptionNotForCommand, "/json /whatif");
     return parsed;
 }
 

@@ -6,7 +6,7 @@
 namespace brivex::exitcode {
 
 inline constexpr int Done = 0;                  // for /check: the machine matches the preset
-inline constexpr int Differences = 1;           // /check found differences
+inline constexpr int Differences = 1;           // the machine does not match the preset (/check, /tweaks)
 inline constexpr int BadInput = 2;              // bad command line or preset: nothing was changed
 inline constexpr int FileError = 3;             // a file named on the command line could not be read or written
 inline constexpr int NeedsAdministrator = 740;  // the system's own "elevation required"

@@ -1,9 +1,9 @@
 #pragma once
 // Unattended use: one command from the command line, run without any window,
-// first-run notice or sound, ending with an exit code deployment tools
-// understand (cli/ExitCode.h). It never starts itself again for administrator
-// rights, as no one may be there to answer the prompt: a command that needs
-// them and lacks them changes nothing and says so.
+// message box, first-run notice or sound, ending with an exit code deployment
+// tools understand (cli/ExitCode.h). It never starts itself again for
+// administrator rights, as no one may be there to answer the prompt: a command
+// that needs them and lacks them changes nothing and says so.
 
 #include <optional>
 #include <string>
@@ -12,7 +12,6 @@
 #include "cli/CommandOutput.h"
 #include "platform/Platform.h"
 #include "platform/ProcessElevation.h"
-#include "ui/Dialogs.h"
 
 namespace brivex {
 
@@ -21,7 +20,6 @@ struct UnattendedHost {
     ProcessElevation& elevation;
     CommandOutput& output;
     CommandFiles& files;
-    ui::Dialogs& dialogs;
 };
 
 // The exit code of the command the process's command line holds; nothing when

@@ -10,7 +10,7 @@ namespace brivex {
 
 bool OptimiseSystem(const Platform& platform, Settings& settings, const SystemOptimisationSteps& steps) {
     // Before any change, so the restore point can undo them all.
-    if (settings.ReadsAs(setting::OptiStart, 1)) {
+    if (!steps.dryRun && settings.ReadsAs(setting::OptiStart, 1)) {
         const bool made = MakeRestorePoint(platform.management, platform.registry, kAutoRestorePoint,
                                            restorepointtype::ModifySettings);
         if (steps.onRestorePoint) steps.onRestorePoint(made);
@@ -20,7 +20,7 @@ bool OptimiseSystem(const Platform& platform, Settings& settings, const SystemOp
 
     const std::uint64_t physicalBytes = platform.system.Memory().totalPhysical;
     const std::string windowsFolder = platform.system.WindowsFolder();
-    if (!windowsFolder.empty()) platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
+    if (!steps.dryRun && !windowsFolder.empty()) platform.shell.DeleteFiles(windowsFolder + "\\Prefetch\\*.pf");
     if (steps.beforeRows) steps.beforeRows();
 
     // The user's clean-up choices come between the rows, where the list has always made them.
@@ -42,7 +42,9 @@ bool OptimiseSystem(const Platform& platform, Settings& settings, const SystemOp
                  .pauseAt = kRowsBeforeCleanUp,
                  .pause = cleanUp,
                  .onWrite = steps.onWrite,
-                 .onSkip = noteSkip});
+                 .onSkip = noteSkip,
+                 .onUndoFile = steps.onUndoFile,
+                 .dryRun = steps.dryRun});
     return true;
 }
 

@@ -33,6 +33,10 @@ struct SystemOptimisationSteps {
     WriteObserver onWrite{};
     // Told of each row this machine keeps unmade, as the undo file says it.
     std::function<void(const std::string& note)> onSkip{};
+    std::function<void(const std::string& path)> onUndoFile{};
+    // Nothing changes: no restore point, no file deleted, no undo file; the
+    // rows are told as they would be made or kept.
+    bool dryRun = false;
 };
 
 // False when nothing was changed: the caller chose not to go on without the restore point.

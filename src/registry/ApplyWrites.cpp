@@ -42,12 +42,15 @@ RegistryData DataOf(const RegistryWrite& write, std::int32_t pageLockValue) {
     return pageLockValue;
 }
 
+long Make(Reg& reg, const RegistryWrite& write, const RegistryData& data) {
+    if (write.RemovesKey()) return reg.DeleteKey(write.root, std::string(write.key));
+    return reg.WriteValue(write.root, std::string(write.key), std::string(write.valueName), data,
+                          static_cast<std::int32_t>(write.Type()));
+}
+
 void Write(Reg& reg, const RegistryWrite& write, const ApplyOptions& options) {
     const RegistryData data = write.RemovesKey() ? RegistryData() : DataOf(write, options.pageLockValue);
-    const long status = write.RemovesKey() ? reg.DeleteKey(write.root, std::string(write.key))
-                                           : reg.WriteValue(write.root, std::string(write.key),
-                                                            std::string(write.valueName), data,
-                                                            static_cast<std::int32_t>(write.Type()));
+    const long status = options.dryRun ? regstatus::Success : Make(reg, write, data);
     if (options.onWrite) options.onWrite(write, data, status);
 }
 
@@ -71,15 +74,18 @@ bool ApplyWrites(const Platform& platform, std::span<const RegistryWrite> writes
     }
     for (const RegistryValuePath& value : options.alsoUndone)
         undo.RecordValue(value.root, std::string(value.key), std::string(value.valueName));
-    undo.Save(platform.userFiles, platform.system.Now());
+    if (!options.dryRun) {
+        const std::string undoPath = undo.Save(platform.userFiles, platform.system.Now());
+        if (options.onUndoFile) options.onUndoFile(undoPath);
+    }
 
     const std::size_t pauseAt = std::min(options.pauseAt, writes.size());
     bool wrote = false;
     for (std::size_t i = 0; i <= writes.size(); ++i) {
-        if (i == pauseAt && options.pause) options.pause();
+        if (i == pauseAt && options.pause && !options.dryRun) options.pause();
         if (i == writes.size() || !made[i]) continue;
         Write(reg, writes[i], options);
-        wrote = true;
+        wrote = !options.dryRun;
     }
     return wrote;
 }

@@ -45,10 +45,16 @@ struct ApplyOptions {
     std::function<void()> pause{};
     WriteObserver onWrite{};
     SkipObserver onSkip{};
+    // Told the undo file's path once it is saved; empty when it could not be.
+    std::function<void(const std::string& path)> onUndoFile{};
+    // Nothing changes and no undo file is written: each row that would be made
+    // is told through onWrite, with status 0, and each row left through onSkip.
+    bool dryRun = false;
 };
 
 // Whether the list made any write: every row it did not skip counts, a write
-// into a missing key too, as the registry module does not tell them apart.
+// into a missing key too, as the registry module does not tell them apart. A
+// dry run makes none.
 bool ApplyWrites(const Platform& platform, std::span<const RegistryWrite> writes, const ApplyOptions& options = {});
 
 }  // namespace brivex

@@ -39,9 +39,10 @@ TweakRunResult RunTweaks(const Platform& platform, Settings& settings, const Twe
                          const TweakRunReport& report) {
     TweakRunResult result;
     // Before the first write: a restore point made after the writes could not undo them.
-    if (settings.ReadsAs(setting::OptiTweak, 1)) {
-        const bool made = MakeRestorePoint(platform.management, platform.registry, kTweakRestorePoint,
-                                           restorepointtype::ModifySettings);
+    if (!report.dryRun && settings.ReadsAs(setting::OptiTweak, 1)) {
+        const bool made =
+            report.mayMakeRestorePoint && MakeRestorePoint(platform.management, platform.registry, kTweakRestorePoint,
+                                                           restorepointtype::ModifySettings);
         if (report.onRestorePoint) report.onRestorePoint(made);
         if (!made && report.goOnWithoutRestorePoint && !report.goOnWithoutRestorePoint()) return result;
     }
@@ -49,11 +50,12 @@ TweakRunResult RunTweaks(const Platform& platform, Settings& settings, const Twe
 
     const std::vector<RegistryWrite> writes = TweakWrites(choice);
     std::vector<long> statuses;
-    const bool wrote = ApplyWrites(platform, writes,
-                                   {.onWrite = [&](const RegistryWrite& write, const RegistryData& data, long status) {
-                                       statuses.push_back(status);
-                                       if (report.onWrite) report.onWrite(write, data, status);
-                                   }});
+    const auto onWrite = [&](const RegistryWrite& write, const RegistryData& data, long status) {
+        statuses.push_back(status);
+        if (report.onWrite) report.onWrite(write, data, status);
+    };
+    const bool wrote =
+        ApplyWrites(platform, writes, {.onWrite = onWrite, .onUndoFile = report.onUndoFile, .dryRun = report.dryRun});
     if (wrote) platform.shell.AnnounceSettingsChanged();
 
     std::span<const long> rest = statuses;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -39,6 +40,13 @@ struct TweakRunReport {
     // change the system all the same. Unset: it goes on.
     std::function<bool()> goOnWithoutRestorePoint{};
     WriteObserver onWrite{};
+    std::function<void(const std::string& path)> onUndoFile{};
+    // False where the run lacks the rights a restore point needs: none is
+    // asked of the system, and it counts as not made.
+    bool mayMakeRestorePoint = true;
+    // Nothing changes, no restore point, no undo file: the writes the run
+    // would make are told through onWrite, with status 0.
+    bool dryRun = false;
 };
 
 struct TweakRunResult {

@@ -7,6 +7,10 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
+// What a word processor makes of a typed hyphen.
+const std::string kEnDash = "\u2013";
+const std::string kEmDash = "\u2014";
+
 TEST(CommandLine_Split, AsTheRuntimeSplitsAWindowsCommandLine) {
     const std::pair<const char*, Arguments> cases[] = {
         {R"("C:\Program Files\Brivex Doziv.exe" /check "D:\Préréglages d'été\poste.ini")",
@@ -50,6 +54,22 @@ TEST(CommandLine_Parse, CommandsOptionsAndRefusals) {
         {{"/reset"}, Command::Windows, "", CommandLineFault::UnknownSwitch, "/reset"},
         {{"/optimise", "now"}, Command::Windows, "", CommandLineFault::StrayArgument, "now"},
         {{"/quiet"}, Command::Windows, "", CommandLineFault::OptionWithoutCommand, "/quiet"},
+        {{"/log", "run.log"}, Command::Windows, "", CommandLineFault::OptionWithoutCommand, "/log"},
+        {{kEnDash + "check", "p.ini"}, Command::Check, "p.ini", CommandLineFault::None, ""},
+        {{kEmDash + "Version"}, Command::Version, "", CommandLineFault::None, ""},
+        {{kEmDash + "x"}, Command::Windows, "", CommandLineFault::UnknownSwitch, "\xE2\x80\x94x"},
+        {{"/check", ""}, Command::Windows, "", CommandLineFault::MissingFile, "/check"},
+        {{"/optimise", "/log", ""}, Command::Windows, "", CommandLineFault::MissingFile, "/log"},
+        {{"/log", "a", "/optimise", "/LOG", "b"}, Command::Windows, "", CommandLineFault::TwoLogs, "/LOG"},
+        {{"/tweaks", "p", "/whatif"}, Command::Tweaks, "p", CommandLineFault::None, ""},
+        {{"/whatif", "/check", "p"}, Command::Windows, "", CommandLineFault::OptionNotForCommand, "/whatif /check"},
+        {{"/optimise", "/json"}, Command::Windows, "", CommandLineFault::OptionNotForCommand, "/json /optimise"},
+        {{"/tweaks", "p", "/json", "/whatif"},
+         Command::Windows,
+         "",
+         CommandLineFault::OptionNotForCommand,
+         "/json /whatif"},
+        {{"/utf8", "/json"}, Command::Windows, "", CommandLineFault::OptionWithoutCommand, "/utf8"},
     };
     for (const Case& c : cases) {
         const CommandLine parsed = ParseCommandLine(c.arguments);
@@ -60,9 +80,13 @@ TEST(CommandLine_Parse, CommandsOptionsAndRefusals) {
         EXPECT_EQ(parsed.command, c.command) << where;
         EXPECT_EQ(parsed.file, c.file) << where;
     }
-    const CommandLine options = ParseCommandLine({"/QUIET", "/export", "p.ini", "-log", "C:\\logs\\run.log"});
-    EXPECT_TRUE(options.quiet);
+    const CommandLine options =
+        ParseCommandLine({"/QUIET", "/tweaks", "p.ini", "-log", "C:\\logs\\run.log", "/Utf8", "/json"});
+    EXPECT_TRUE(options.quiet && options.utf8 && options.json && !options.whatIf);
     EXPECT_EQ(options.logFile, "C:\\logs\\run.log");
+    // A refused line still says where its one log goes, but not which of two.
+    EXPECT_EQ(ParseCommandLine({"/reset", "/log", "r.log"}).logFile, "r.log");
+    EXPECT_EQ(ParseCommandLine({"/log", "a", "/reset", "/log", "b"}).logFile, std::nullopt);
     // The windowed program's own marks are reported, each by itself.
     for (const auto& [arguments, elevated, logOn] : {std::tuple{Arguments{"-LOGON"}, false, true},
                                                      std::tuple{Arguments{"/elevated", "/logon"}, true, true},

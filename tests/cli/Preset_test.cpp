@@ -65,6 +65,7 @@ TEST(Preset_Reading, EncodingsCommentsSectionsAliasesAndCase) {
         {utf16Be, kNumLock, PresetValue::On},
         {"[Other]\nbad line\n[ tweaks ]\n\t brivexcb1 \t=\t OFF \n", kErrorReporting, PresetValue::Off},
         {"[TWEAKS]\n   ; SecurityCenter = on\nSECURITYCENTER = Keep\n", kSecurityCenter, PresetValue::Keep},
+        {"[Tweaks]\nNumLock = on\n[Notes]\nwhatever text\n", kNumLock, PresetValue::On},
     };
     for (const Case& c : cases) {
         const PresetReading reading = ReadPreset(c.text);

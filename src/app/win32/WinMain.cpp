@@ -64,7 +64,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // program: no elevation prompt, no window, no first-run notice, no sound.
     brivex::Win32CommandOutput commandOutput;
     brivex::Win32CommandFiles commandFiles;
-    if (const auto exitCode = brivex::RunUnattended({platform, elevation, commandOutput, commandFiles, dialogs}))
+    if (const auto exitCode = brivex::RunUnattended({platform, elevation, commandOutput, commandFiles}))
         return *exitCode;
 
     // A start at log-on with no window waiting for this account ends before the

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/win32/Win32AnsiCodec.h"
 
 namespace brivex {
@@ -19,7 +21,10 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 std::optional<std::string> Win32CommandFiles::Read(const std::string& path, std::size_t limit) {
     HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    if (file == INVALID_HANDLE_VALUE) {
+        Failed();
+        return std::nullopt;
+    }
     std::string bytes(limit + 1, '\0');
     std::size_t count = 0;
     for (;;) {
@@ -27,6 +32,7 @@ std::optional<std::string> Win32CommandFiles::Read(const std::string& path, std:
         const DWORD want = static_cast<DWORD>(bytes.size() - count);
         if (want == 0) break;
         if (!ReadFile(file, bytes.data() + count, want, &got, nullptr)) {
+            Failed();
             CloseHandle(file);
             return std::nullopt;
         }
@@ -41,18 +47,35 @@ std::optional<std::string> Win32CommandFiles::Read(const std::string& path, std:
 bool Win32CommandFiles::Replace(const std::string& path, std::string_view bytes) {
     HANDLE file =
         CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    const bool whole = WriteAll(file, bytes);
-    return CloseHandle(file) && whole;
+    if (file == INVALID_HANDLE_VALUE) return Failed();
+    const bool whole = WriteAll(file, bytes) || Failed();
+    return (CloseHandle(file) || Failed()) && whole;
 }
 
 bool Win32CommandFiles::Append(const std::string& path, std::string_view bytes) {
     // Other runs may write the same log at once: each line goes whole to the end.
     HANDLE file = CreateFileW(Widen(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    const bool whole = WriteAll(file, bytes);
-    return CloseHandle(file) && whole;
+    if (file == INVALID_HANDLE_VALUE) return Failed();
+    const bool whole = WriteAll(file, bytes) || Failed();
+    return (CloseHandle(file) || Failed()) && whole;
+}
+
+bool Win32CommandFiles::Failed() {
+    lastError_ = GetLastError();
+    return false;
+}
+
+std::string Win32CommandFiles::LastFailure() const {
+    wchar_t* message = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, lastError_, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+    std::wstring text(message, length);
+    LocalFree(message);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) text.pop_back();
+    if (!text.empty()) text += L' ';
+    return Narrow(text) + "(" + std::to_string(lastError_) + ")";
 }
 
 }  // namespace brivex
