@@ -62,10 +62,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     // A command on the command line runs before anything of the windowed
     // program: no elevation prompt, no window, no first-run notice, no sound.
+    // Nor any box of the system's own, which no one may be there to answer: a
+    // drive that is not ready fails the call, and a crash ends the run.
+    const UINT systemBoxes = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
+    SetErrorMode(systemBoxes | SEM_NOGPFAULTERRORBOX);
     brivex::Win32CommandOutput commandOutput;
     brivex::Win32CommandFiles commandFiles;
     if (const auto exitCode = brivex::RunUnattended({platform, elevation, commandOutput, commandFiles}))
         return *exitCode;
+    // The windows keep Windows' report of a crash, which someone sees.
+    SetErrorMode(systemBoxes);
 
     // A start at log-on with no window waiting for this account ends before the
     // elevation prompt (see app/LogOnStart.h).
