@@ -202,7 +202,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         const bool fits = flag.with.empty() || std::ranges::find(flag.with, parsed.command) != flag.with.end();
         if (parsed.*(flag.flag) && !fits)
             return Refused(parsed, CommandLineFault::OptionNotForCommand,
-                           "/" + std::string(flag.name) + " " + commandSwitch);
+                           std::string("/").append(flag.name).append(" ").append(commandSwitch));
     }
     if (parsed.json && parsed.whatIf) return Refused(parsed, CommandLineFault::OptionNotForCommand, "/json /whatif");
     return parsed;
