@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <iostream>
 #include <regex>
 #include <sstream>
 
@@ -228,7 +229,7 @@ TEST_F(CommandLineE2e, TweaksWritesExactlyThePresetsBehaviours) {
                        "\r\nFileExtensions = off\r\nBrivexCB16 = on\r\nSecurityCenter = keep\r\nNumLock = off\r\n");
     const Finished run = Run(L"/tweaks \"" + preset + L"\" /quiet");
     ASSERT_TRUE(run.ended);
-    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_EQ(run.exitCode, 1u) << "applied in part: " << run.output;
     EXPECT_TRUE(run.windows.empty());
     // Wine's prefix has no HKEY_USERS\.DEFAULT\Control Panel\Keyboard: NumLock's write is refused, and said.
     const std::vector<std::string> told = Lines(run.output);
@@ -289,8 +290,8 @@ TEST_F(CommandLineE2e, UsageAndBadCommandLinesThroughAPipe) {
     const Finished usage = Run(L"/?");
     EXPECT_EQ(usage.exitCode, 0u);
     const std::vector<std::string> lines = Lines(usage.output);
-    ASSERT_EQ(lines.size(), 34u) << usage.output;
-    EXPECT_EQ(lines[20], "  NumLock (BrivexCB12)");
+    ASSERT_EQ(lines.size(), 41u) << usage.output;
+    EXPECT_EQ(lines[27], "  NumLock (BrivexCB12)");
     EXPECT_EQ(lines.back(), "  3010 : /optimise fait, un redémarrage le complète");
     for (const wchar_t* bad : {L"/check /quiet", L"/optimise /tweaks x.ini", L"/reset", L"/quiet"}) {
         const Finished refused = Run(bad);
@@ -298,6 +299,55 @@ TEST_F(CommandLineE2e, UsageAndBadCommandLinesThroughAPipe) {
         EXPECT_TRUE(refused.windows.empty()) << Printable(bad) << ": a pipe reads the error, no box";
     }
     EXPECT_EQ(Describe(ProgramChanges(before_)), "");
+}
+
+// A deployment agent that reads nothing: the output is a pipe no one reads from.
+TEST_F(CommandLineE2e, AMistakeNoOneReadsEndsAtOnceWithTwoAndNoWindow) {
+    for (const wchar_t* bad : {L"/tweaks p.ini /quite", L"\u2013check p.ini", L"/reset /quiet", L"/log x.log"}) {
+        SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+        HANDLE read = nullptr, write = nullptr;
+        ASSERT_TRUE(CreatePipe(&read, &write, &inheritable, 0));
+        CloseHandle(read);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = write;
+        startup.hStdError = write;
+        PROCESS_INFORMATION process{};
+        std::wstring commandLine = L"\"" + installation.Exe() + L"\" " + bad;
+        ASSERT_TRUE(CreateProcessW(installation.Exe().c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                   nullptr, &startup, &process));
+        CloseHandle(write);
+        std::vector<std::wstring> windows;
+        const DWORD start = GetTickCount();
+        while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT && GetTickCount() - start < kRunTimeout)
+            NoteShownWindows(process.dwProcessId, windows);
+        const DWORD took = GetTickCount() - start;
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        EXPECT_EQ(exitCode, 2u) << Printable(bad);
+        EXPECT_TRUE(windows.empty()) << Printable(bad) << ": " << Printable(windows.front());
+        // A second under a quiet machine; the bound leaves room for a loaded one, far below a hang.
+        EXPECT_LT(took, 5000u) << Printable(bad);
+        std::cout << "[ measured ] " << Printable(bad) << " ended in " << took << " ms\n";
+    }
+}
+
+TEST_F(CommandLineE2e, AWhatIfRunChangesNothingAndSaysEachWrite) {
+    const std::wstring preset = File(L"poste.ini");
+    WriteFileBytes(preset, "[Tweaks]\r\nDesktopProcess = on\r\nFileExtensions = off\r\nBrivexCB16 = on\r\n");
+    for (const std::wstring& command : {L"/tweaks \"" + preset + L"\" /whatif", std::wstring(L"/optimise /whatif")}) {
+        const Finished run = Run(command);
+        ASSERT_TRUE(run.ended);
+        EXPECT_EQ(run.exitCode, 0u) << run.output;
+        EXPECT_TRUE(run.windows.empty());
+        const std::vector<std::string> lines = Lines(run.output);
+        const auto saysAWrite = [](const std::string& line) { return line.find(" : HKEY_") != std::string::npos; };
+        EXPECT_GE(std::ranges::count_if(lines, saysAWrite), 3) << run.output;
+        EXPECT_EQ(Describe(ProgramChanges(before_)), "") << Printable(command);
+    }
 }
 
 }  // namespace
