@@ -20,9 +20,10 @@ namespace {
 // From the top down; the folders of one row are at one level. A folder's
 // win32/, portable/, headless/ and controls/ subfolders belong to it. The
 // forms runtime stands on the drawing: its controls paint with the canvas's
-// GDI owners, fonts and pictures.
+// GDI owners, fonts and pictures. The console companion is an entry point of
+// its own, beside the program's.
 const std::vector<std::vector<std::string_view>> kLayers = {
-    {"app"},
+    {"app", "console"},
     {"cli"},
     {"optimise", "tweaks", "settings", "sysinfo", "backup"},
     {"program"},

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
+#include <tlhelp32.h>
 
 #include <iostream>
 #include <regex>
@@ -348,6 +349,46 @@ TEST_F(CommandLineE2e, AWhatIfRunChangesNothingAndSaysEachWrite) {
         EXPECT_GE(std::ranges::count_if(lines, saysAWrite), 3) << run.output;
         EXPECT_EQ(Describe(ProgramChanges(before_)), "") << Printable(command);
     }
+}
+
+// The process of a running copy of the program, or 0.
+DWORD RunningProgram() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    DWORD found = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
+        if (_wcsicmp(entry.szExeFile, L"Brivex Doziv.exe") == 0) found = entry.th32ProcessID;
+    CloseHandle(snapshot);
+    return found;
+}
+
+// "Brivex Doziv.com", which cmd and PowerShell find before the exe: a command
+// ends with the program's own exit code and output, its quoted file name
+// intact; without a command the windows open after the companion has returned.
+TEST_F(CommandLineE2e, TheConsoleCompanionEndsAsTheProgramDoes) {
+    const std::wstring missing = L"/check \"" + File(L"pr\u00e9r\u00e9glage d'\u00e9t\u00e9.ini") + L"\"";
+    const std::pair<std::wstring, DWORD> cases[] = {{L"/?", 0}, {missing, 3}, {L"/reset", 2}, {L"-CHECK /quiet", 2}};
+    for (const auto& [arguments, exitCode] : cases) {
+        const Finished program = Run(arguments);
+        const Finished companion = RunCommand(installation.Companion(), arguments);
+        EXPECT_EQ(program.exitCode, exitCode) << Printable(arguments);
+        EXPECT_EQ(companion.exitCode, exitCode) << Printable(arguments);
+        EXPECT_EQ(companion.output, program.output) << Printable(arguments);
+        EXPECT_FALSE(companion.output.empty()) << Printable(arguments);
+    }
+
+    const Finished windows = RunCommand(installation.Companion(), L"");
+    EXPECT_TRUE(windows.ended);
+    EXPECT_EQ(windows.exitCode, 0u);
+    const DWORD program = RunningProgram();
+    ASSERT_NE(program, 0u) << "the program runs on";
+    std::vector<std::wstring> shown;
+    EXPECT_TRUE(Poll(kRunTimeout, [&] {
+        NoteShownWindows(program, shown);
+        return !shown.empty();
+    }));
+    EndLeftoverInstances();
 }
 
 }  // namespace

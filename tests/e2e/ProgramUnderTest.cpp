@@ -83,6 +83,7 @@ Installation::Installation() {
     CreateDirectoryW((folder_ + L"\\Lang").c_str(), nullptr);
     const std::wstring dist = UnixToWindows(BRIVEX_DIST_UNIX);
     CopyFileW((dist + L"\\Brivex Doziv.exe").c_str(), Exe().c_str(), FALSE);
+    CopyFileW((dist + L"\\Brivex Doziv.com").c_str(), Companion().c_str(), FALSE);
     CopyFileW((dist + L"\\bye.wav").c_str(), (folder_ + L"\\bye.wav").c_str(), FALSE);
     CopyFileW((dist + L"\\Lang\\English.lng").c_str(), LangFile(L"English.lng").c_str(), FALSE);
 }

@@ -11,14 +11,16 @@
 
 namespace brivex::e2e {
 
-// A copy of the program as users get it (the exe, bye.wav, Lang\ with the
-// shipped languages) in a folder of its own, so each test starts clean.
+// A copy of the program as users get it (the exe, its console companion,
+// bye.wav, Lang\ with the shipped languages) in a folder of its own, so each
+// test starts clean.
 class Installation {
 public:
     Installation();
     ~Installation();
     const std::wstring& Folder() const { return folder_; }
     std::wstring Exe() const { return folder_ + L"\\Brivex Doziv.exe"; }
+    std::wstring Companion() const { return folder_ + L"\\Brivex Doziv.com"; }
     std::wstring LangFile(const std::wstring& name) const { return folder_ + L"\\Lang\\" + name; }
 
 private:

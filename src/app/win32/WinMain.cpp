@@ -40,6 +40,11 @@ void BecomeDpiAware() {
     }
 }
 
+// A command's run is never cut half-way: once its output has attached to the
+// console of the cmd, PowerShell or console companion that started it, Ctrl+C
+// or Ctrl+Break there would end the process between two registry writes.
+BOOL WINAPI FinishTheRun(DWORD event) { return event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT; }
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -68,6 +73,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetErrorMode(systemBoxes | SEM_NOGPFAULTERRORBOX);
     brivex::Win32CommandOutput commandOutput;
     brivex::Win32CommandFiles commandFiles;
+    SetConsoleCtrlHandler(FinishTheRun, TRUE);
     if (const auto exitCode = brivex::RunUnattended({platform, elevation, commandOutput, commandFiles}))
         return *exitCode;
     // The windows keep Windows' report of a crash, which someone sees.

@@ -175,7 +175,7 @@ protected:
     }
 
     static std::vector<std::wstring> ProgramFiles(Package package) {
-        std::vector<std::wstring> files = {L"Brivex Doziv.exe", L"bye.wav"};
+        std::vector<std::wstring> files = {L"Brivex Doziv.exe", L"Brivex Doziv.com", L"bye.wav"};
         if (package == Package::Nsis) files.push_back(L"Uninstall.exe");
         for (const std::wstring& language : ShippedLanguageFiles()) files.push_back(L"Lang\\" + language);
         std::sort(files.begin(), files.end());

@@ -14,7 +14,7 @@ TEST(PortableZip, UnpacksToOneFolderOfThePackagesNameThatStartsTheProgram) {
     ASSERT_EQ(EntriesOf(UnpackedZip()), std::vector<std::wstring>{PackageName()});
     const std::wstring folder = UnpackedZip() + L"\\" + PackageName();
 
-    std::vector<std::wstring> expected = {L"Brivex Doziv.exe", L"bye.wav"};
+    std::vector<std::wstring> expected = {L"Brivex Doziv.exe", L"Brivex Doziv.com", L"bye.wav"};
     for (const std::wstring& language : ShippedLanguageFiles()) expected.push_back(L"Lang\\" + language);
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FilesUnder(folder), expected);
