@@ -14,12 +14,14 @@ const std::string kSecurityService = "SYSTEM\\CurrentControlSet\\Services\\wscsv
 
 class FakeOutput final : public CommandOutput {
 public:
+    void PreferUtf8() override { utf8 = true; }
     bool WriteLine(std::string_view text) override {
         lines.emplace_back(text);
         return readable;
     }
     std::vector<std::string> lines;
     bool readable = true;
+    bool utf8 = false;
 };
 
 class FakeFiles final : public CommandFiles {
