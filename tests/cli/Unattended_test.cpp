@@ -28,6 +28,7 @@ std::vector<std::string> PathsNamed(const std::string& text) {
 
 class FakeOutput final : public CommandOutput {
 public:
+    void PreferUtf8() override { utf8 = true; }
     bool WriteLine(std::string_view text) override {
         lines.emplace_back(text);
         return readable;

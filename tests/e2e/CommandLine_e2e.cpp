@@ -33,15 +33,24 @@ const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 struct Finished {
     bool ended = false;
     DWORD exitCode = 0;
-    std::string output;
+    std::string bytes;   // as the pipe got them
+    std::string output;  // in UTF-8, read as a caller without a console reads them: in the OEM code page
     std::vector<std::wstring> windows;  // class names of the top-level windows the process showed
 };
 
-std::wstring Wide(std::string_view utf8) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+std::wstring Wide(std::string_view bytes, UINT codePage = CP_UTF8) {
+    const int size = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring text(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), size);
+    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
     return text;
+}
+
+std::string Narrow(std::wstring_view text, UINT codePage = CP_UTF8) {
+    const int size =
+        WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    return bytes;
 }
 
 void NoteShownWindows(DWORD process, std::vector<std::wstring>& windows) {
@@ -62,35 +71,40 @@ void NoteShownWindows(DWORD process, std::vector<std::wstring>& windows) {
         reinterpret_cast<LPARAM>(&search));
 }
 
+const SECURITY_ATTRIBUTES kInheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+
 // Reads the pipe as the program writes, so a full pipe never stalls it, and
-// looks for its windows all along; ends it when it overruns the time.
-Finished RunCommand(const std::wstring& exe, const std::wstring& arguments) {
+// looks for its windows all along; ends it when it overruns the time. An
+// inheritable `output` given replaces the pipe.
+Finished RunCommand(const std::wstring& exe, const std::wstring& arguments, HANDLE output = nullptr) {
     Finished finished;
-    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE read = nullptr, write = nullptr;
-    if (!CreatePipe(&read, &write, &inheritable, 0)) return finished;
-    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    if (!output) {
+        SECURITY_ATTRIBUTES inheritable = kInheritable;
+        if (!CreatePipe(&read, &write, &inheritable, 0)) return finished;
+        SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write;
-    startup.hStdError = write;
+    startup.hStdOutput = output ? output : write;
+    startup.hStdError = startup.hStdOutput;
     PROCESS_INFORMATION process{};
     std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     const BOOL started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                                         &startup, &process);
-    CloseHandle(write);
+    if (write) CloseHandle(write);
     if (!started) {
-        CloseHandle(read);
+        if (read) CloseHandle(read);
         return finished;
     }
     const auto drain = [&] {
         DWORD available = 0;
-        while (PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+        while (read && PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
             std::string chunk(available, '\0');
             DWORD got = 0;
             if (!ReadFile(read, chunk.data(), available, &got, nullptr)) return;
-            finished.output.append(chunk, 0, got);
+            finished.bytes.append(chunk, 0, got);
         }
     };
     const DWORD start = GetTickCount();
@@ -101,12 +115,49 @@ Finished RunCommand(const std::wstring& exe, const std::wstring& arguments) {
     finished.ended = WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
     if (!finished.ended) TerminateProcess(process.hProcess, 99);
     drain();
+    finished.output = Narrow(Wide(finished.bytes, GetOEMCP()));
     GetExitCodeProcess(process.hProcess, &finished.exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    CloseHandle(read);
+    if (read) CloseHandle(read);
     return finished;
 }
+
+// A console of the test's own, as cmd has one, which the program it starts
+// joins; made in a code page, ended with the test.
+class CallersConsole {
+public:
+    explicit CallersConsole(UINT codePage) {
+        FreeConsole();
+        AllocConsole();
+        SetConsoleOutputCP(codePage);
+        SECURITY_ATTRIBUTES inheritable = kInheritable;
+        screen_ = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              &inheritable, OPEN_EXISTING, 0, nullptr);
+    }
+    ~CallersConsole() {
+        CloseHandle(screen_);
+        FreeConsole();
+    }
+    HANDLE Screen() const { return screen_; }
+    // What the screen shows down to the cursor, a CR LF where each row ends.
+    std::wstring Text() const {
+        CONSOLE_SCREEN_BUFFER_INFO screen{};
+        GetConsoleScreenBufferInfo(screen_, &screen);
+        std::wstring text;
+        for (SHORT row = 0; row <= screen.dwCursorPosition.Y; ++row) {
+            const bool last = row == screen.dwCursorPosition.Y;
+            std::wstring cells(last ? screen.dwCursorPosition.X : screen.dwSize.X, L' ');
+            DWORD read = 0;
+            ReadConsoleOutputCharacterW(screen_, cells.data(), static_cast<DWORD>(cells.size()), {0, row}, &read);
+            text += last ? cells : cells.substr(0, cells.find_last_not_of(L' ') + 1) + L"\r\n";
+        }
+        return text;
+    }
+
+private:
+    HANDLE screen_ = INVALID_HANDLE_VALUE;
+};
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -389,6 +440,41 @@ TEST_F(CommandLineE2e, TheConsoleCompanionEndsAsTheProgramDoes) {
         return !shown.empty();
     }));
     EndLeftoverInstances();
+}
+
+TEST_F(CommandLineE2e, OutputInTheCallersCodePageUnicodeOnAConsoleLinesEndedByCrLf) {
+    // The unknown switch is echoed: "é" is in every Western code page, "ā" in none.
+    const std::string told = "Option inconnue : /réglāge\r\nRien n'a été changé. Pour l'aide : /?\r\n";
+    enum class Output { Pipe, Nul, Console };
+    struct Case {
+        const char* what;
+        UINT consoleCodePage;  // 0: the caller has no console
+        Output output;
+    };
+    const Case cases[] = {
+        {"a pipe, no console: the OEM code page", 0, Output::Pipe},
+        {"a pipe from a console: the console's code page", 1252, Output::Pipe},
+        {"NUL, no console: no box", 0, Output::Nul},
+        {"NUL from a console: nothing on the console", 1252, Output::Nul},
+        {"the console: Unicode", 1252, Output::Console},
+    };
+    SECURITY_ATTRIBUTES inheritable = kInheritable;
+    HANDLE nul = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0,
+                             nullptr);
+    for (const Case& c : cases) {
+        std::optional<CallersConsole> console;
+        if (c.consoleCodePage) console.emplace(c.consoleCodePage);
+        const HANDLE output = c.output == Output::Nul ? nul : c.output == Output::Console ? console->Screen() : nullptr;
+        const Finished run = RunCommand(installation.Exe(), L"/r\u00e9gl\u0101ge", output);
+        EXPECT_EQ(run.exitCode, 2u) << c.what;
+        EXPECT_TRUE(run.windows.empty()) << c.what;
+        const UINT codePage = c.consoleCodePage ? c.consoleCodePage : GetOEMCP();
+        EXPECT_EQ(run.bytes, c.output == Output::Pipe ? Narrow(Wide(told), codePage) : "") << c.what;
+        if (console) {
+            EXPECT_EQ(Printable(console->Text()), c.output == Output::Console ? told : "") << c.what;
+        }
+    }
+    CloseHandle(nul);
 }
 
 }  // namespace

@@ -1,24 +1,28 @@
 #pragma once
 
 #include "cli/CommandOutput.h"
+#include "cli/OutputEncoding.h"
 
 namespace brivex {
 
 // The program stays a window program, so it has a console only when it joins
-// its parent's: a standard output that is a pipe or a file takes UTF-8 bytes
-// as they are; otherwise the parent's console, if there is one, takes the
-// text as UTF-16.
+// its parent's. A console (the standard output, or the parent's console when
+// the process was given no standard output) takes the text as UTF-16; any
+// other standard output (a pipe, a file, the NUL device) takes bytes in the
+// encoding cli/OutputEncoding.h chooses.
 class Win32CommandOutput final : public CommandOutput {
 public:
     ~Win32CommandOutput() override;
+    void PreferUtf8() override;
     bool WriteLine(std::string_view text) override;
 
 private:
     void Choose();
 
     bool chosen_ = false;
-    void* stream_ = nullptr;   // a pipe or a file
-    void* console_ = nullptr;  // the parent's console output
+    OutputFacts facts_;
+    void* target_ = nullptr;  // the standard output, or the console opened for want of one
+    bool ownsTarget_ = false;
 };
 
 }  // namespace brivex

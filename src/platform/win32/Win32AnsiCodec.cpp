@@ -31,5 +31,6 @@ std::string Win32AnsiCodec::FromAnsi(std::string_view ansi) const { return FromW
 
 std::wstring Widen(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
 std::string Narrow(std::wstring_view utf16) { return FromWide(CP_UTF8, utf16); }
+std::string ToCodePage(unsigned codePage, std::string_view utf8) { return FromWide(codePage, ToWide(CP_UTF8, utf8)); }
 
 }  // namespace brivex
