@@ -16,9 +16,6 @@ public:
     // One line of UTF-8 text. False when no one can read it: no standard
     // output and no console.
     virtual bool WriteLine(std::string_view text) = 0;
-    // Before the first line: output that does not go to a console is written in
-    // UTF-8 rather than in the console's code page.
-    virtual void PreferUtf8() = 0;
 };
 
 }  // namespace brivex

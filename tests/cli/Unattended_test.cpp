@@ -33,7 +33,6 @@ public:
         lines.emplace_back(text);
         return readable;
     }
-    void PreferUtf8() override { utf8 = true; }
     std::vector<std::string> lines;
     bool readable = true;
     bool utf8 = false;
