@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix wine wine64
     xvfb xauth imagemagick python3 nsis wixl msitools
     clang-14 libclang-rt-14-dev
-    nlohmann-json3-dev
+    nlohmann-json3-dev zlib1g-dev
 )
 
 missing=()
