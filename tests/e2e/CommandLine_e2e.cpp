@@ -359,31 +359,16 @@ TEST_F(CommandLineE2e, UsageAndBadCommandLinesThroughAPipe) {
 // A deployment agent that reads nothing: the output is a pipe no one reads from.
 TEST_F(CommandLineE2e, AMistakeNoOneReadsEndsAtOnceWithTwoAndNoWindow) {
     for (const wchar_t* bad : {L"/tweaks p.ini /quite", L"\u2013chek p.ini", L"/reset /quiet", L"/log x.log"}) {
-        SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+        SECURITY_ATTRIBUTES inheritable = kInheritable;
         HANDLE read = nullptr, write = nullptr;
         ASSERT_TRUE(CreatePipe(&read, &write, &inheritable, 0));
         CloseHandle(read);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = write;
-        startup.hStdError = write;
-        PROCESS_INFORMATION process{};
-        std::wstring commandLine = L"\"" + installation.Exe() + L"\" " + bad;
-        ASSERT_TRUE(CreateProcessW(installation.Exe().c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                   nullptr, &startup, &process));
-        CloseHandle(write);
-        std::vector<std::wstring> windows;
         const DWORD start = GetTickCount();
-        while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT && GetTickCount() - start < kRunTimeout)
-            NoteShownWindows(process.dwProcessId, windows);
+        const Finished run = RunCommand(installation.Exe(), bad, write);
         const DWORD took = GetTickCount() - start;
-        DWORD exitCode = 0;
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        EXPECT_EQ(exitCode, 2u) << Printable(bad);
-        EXPECT_TRUE(windows.empty()) << Printable(bad) << ": " << Printable(windows.front());
+        CloseHandle(write);
+        EXPECT_EQ(run.exitCode, 2u) << Printable(bad);
+        EXPECT_TRUE(run.windows.empty()) << Printable(bad) << ": " << Printable(run.windows.front());
         // A second under a quiet machine; the bound leaves room for a loaded one, far below a hang.
         EXPECT_LT(took, 5000u) << Printable(bad);
         std::cout << "[ measured ] " << Printable(bad) << " ended in " << took << " ms\n";
