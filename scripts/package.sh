@@ -3,7 +3,11 @@
 # in the release configuration, and writes what users download into
 # build/packages/: the portable zip, the installer, the Windows Installer package
 # and SHA256SUMS for all three.
-# The same commit packaged again gives the same files, byte for byte.
+# With BRIVEX_SIGN_PFX and BRIVEX_SIGN_PASSWORD_FILE set (and optionally
+# BRIVEX_SIGN_TIMESTAMP_URL), the programs and the packages are signed with
+# Authenticode (README, "Signing a release").
+# The same commit packaged again gives the same files, byte for byte (signed
+# too, with the same certificate and no timestamp server).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
