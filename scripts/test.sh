@@ -2,7 +2,8 @@
 # The test command: installs what is missing, builds the presets with warnings
 # as errors, runs every native test under ASan + UBSan and every Windows test
 # under Wine, fuzzes the portable logic for half a minute a target
-# (scripts/fuzz.sh), and ends with one summary line.
+# (scripts/fuzz.sh), and ends with one summary line. The packages it builds
+# are signed with a throwaway certificate of the build tree.
 #
 # The Windows build comes first. The Windows tests spend their time waiting on
 # Wine and on windows rather than computing, so the fuzz runs go beside them,
@@ -159,7 +160,8 @@ windows_tests() {
     local unit_pid=$!
     run_wine_group program "$e2e_prefix" "$display" "$display_pid" -E '^wine\.'
     wait "$unit_pid"
-    end_wine "$unit_prefix" "$e2e_prefix" "$(pwd)/build/footprint-prefix" "$(pwd)/build/package-prefix"
+    end_wine "$unit_prefix" "$e2e_prefix" "$(pwd)/build/footprint-prefix" "$(pwd)/build/package-prefix" \
+        "$(pwd)/build/signature-prefix"
     local passed=0 total=0 counts group
     for group in unit program; do
         if ! counts=$(ctest_counts "build/test-windows-$group.log"); then
@@ -173,10 +175,26 @@ windows_tests() {
     record windows "$passed" "$total"
 }
 
+# A throwaway self-signed code-signing certificate, made once per build tree.
+# The Windows build packages with it, so the package tests install signed
+# packages and package.signatures checks what the packaging signed.
+throwaway_certificate() {
+    local folder=build/test-certificate
+    export BRIVEX_SIGN_PFX="$PWD/$folder/test.pfx" BRIVEX_SIGN_PASSWORD_FILE="$PWD/$folder/password"
+    [ -f "$BRIVEX_SIGN_PFX" ] && return
+    mkdir -p "$folder"
+    openssl rand -hex 16 >"$BRIVEX_SIGN_PASSWORD_FILE"
+    openssl req -x509 -newkey rsa:2048 -sha256 -nodes -days 3650 -subj "/CN=Brivex Doziv test signing" \
+        -addext "extendedKeyUsage=codeSigning" -keyout "$folder/key.pem" -out "$folder/certificate.pem" 2>/dev/null &&
+        openssl pkcs12 -export -inkey "$folder/key.pem" -in "$folder/certificate.pem" \
+            -passout "file:$BRIVEX_SIGN_PASSWORD_FILE" -out "$BRIVEX_SIGN_PFX"
+}
+
 native_side &
 native_pid=$!
 fuzz_side &
 fuzz_pid=$!
+throwaway_certificate
 timed "windows build" build_preset windows windows
 windows_built=$?
 touch "$results/.windows-built"
