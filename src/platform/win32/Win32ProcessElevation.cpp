@@ -68,7 +68,8 @@ bool Win32ProcessElevation::RelaunchElevated(const std::string& arguments) {
     SHELLEXECUTEINFOW start{};
     start.cbSize = sizeof start;
     // This process ends as soon as the call returns: the start must be complete by then.
-    start.fMask = SEE_MASK_NOASYNC;
+    // A downloaded copy's security warning came when the user started it: the relaunch does not show it again.
+    start.fMask = SEE_MASK_NOASYNC | SEE_MASK_NOZONECHECKS;
     start.lpVerb = L"runas";
     start.lpFile = file.c_str();
     start.lpParameters = parameters.c_str();
