@@ -10,8 +10,9 @@
 # and the Linux builds and the native tests go on all along at a low priority,
 # on the processor time the Windows side leaves. The Windows tests run in two
 # groups side by side, each on a virtual display and in Wine prefixes of its
-# own, so that neither takes the other's focus or registry. Each stage's time
-# is kept in build/test-times.log and printed at the end.
+# own, so that neither takes the other's focus or registry: the unit tests with
+# the short soak test (scripts/soak.sh), and the end-to-end and package tests.
+# Each stage's time is kept in build/test-times.log and printed at the end.
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -156,12 +157,12 @@ windows_tests() {
         kill "$unit_display_pid" "$display_pid" 2>/dev/null
         return
     fi
-    run_wine_group unit "$unit_prefix" "$unit_display" "$unit_display_pid" -R '^wine\.' &
+    run_wine_group unit "$unit_prefix" "$unit_display" "$unit_display_pid" -R '^(wine|soak)\.' &
     local unit_pid=$!
-    run_wine_group program "$e2e_prefix" "$display" "$display_pid" -E '^wine\.'
+    run_wine_group program "$e2e_prefix" "$display" "$display_pid" -E '^(wine|soak)\.'
     wait "$unit_pid"
     end_wine "$unit_prefix" "$e2e_prefix" "$(pwd)/build/footprint-prefix" "$(pwd)/build/package-prefix" \
-        "$(pwd)/build/signature-prefix"
+        "$(pwd)/build/signature-prefix" "$(pwd)/build/soak-prefix"
     local passed=0 total=0 counts group
     for group in unit program; do
         if ! counts=$(ctest_counts "build/test-windows-$group.log"); then

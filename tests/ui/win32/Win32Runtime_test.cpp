@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <vector>
+
 #include "ui/ButtonPlus.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -66,6 +68,21 @@ TEST(Win32Loop_Quit, AQuitNeverMetDoesNotEndTheThreadsNextLoop) {
     next.Post([&] { ran = true; });
     next.DoEvents();
     EXPECT_TRUE(ran);
+}
+
+// The bytes the process's heaps hold in use: what the program and the system's libraries allocated and kept.
+long long HeapBytesInUse() {
+    std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr));
+    heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
+    long long inUse = 0;
+    for (HANDLE heap : heaps) {
+        PROCESS_HEAP_ENTRY entry = {};
+        HeapLock(heap);
+        while (HeapWalk(heap, &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) inUse += entry.cbData;
+        HeapUnlock(heap);
+    }
+    return inUse;
 }
 
 struct TestForm : Form {
@@ -140,6 +157,21 @@ TEST_F(Win32FormTest, ACloseDuringUnloadIsIgnored) {
     EXPECT_EQ(unloads, 1);
     EXPECT_FALSE(form.Loaded());
     EXPECT_EQ(FormWindow::HandleOf(form), nullptr);
+}
+
+TEST_F(Win32FormTest, OpeningAndClosingAgainAndAgainLeavesNoMemoryBehind) {
+    form.Label1.SetToolTipText("G\u00e9n\u00e9ral");
+    form.Command1.SetToolTipText("Quitter le programme");
+    const auto openAndClose = [&] {
+        host.Show(form);
+        loop.DoEvents();
+        host.Unload(form);
+    };
+    for (int i = 0; i < 5; ++i) openAndClose();  // what the system makes once and keeps
+    const long long before = HeapBytesInUse();
+    for (int i = 0; i < 40; ++i) openAndClose();
+    // With its controls destroyed before their tooltip control, Wine kept 64 bytes a tip at each closing: 5120 here.
+    EXPECT_LT(HeapBytesInUse() - before, 512);
 }
 
 TEST_F(Win32FormTest, WindowStateFollowsTheUserSoMinimisingWorksAgain) {
