@@ -46,6 +46,8 @@ protected:
     // Takes over a window made elsewhere (a kind with a window class of its own).
     void Adopt(HWND window);
     // A window class of the program whose messages all go to HandleMessage.
+    // Each kind registers its class once: under Wine every registration,
+    // even one refused as already made, is a round trip to the server.
     static bool RegisterOwnClass(const wchar_t* className);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

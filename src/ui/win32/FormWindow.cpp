@@ -68,7 +68,8 @@ HWND FormWindow::HandleOf(const Control& control) {
 }
 
 bool FormWindow::Create() {
-    if (!RegisterClass()) return false;
+    static const bool registered = RegisterClass();
+    if (!registered) return false;
     // Made at the screen's centre, then sized at the dots per inch of the monitor it is on.
     const int centreX = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int centreY = GetSystemMetrics(SM_CYSCREEN) / 2;

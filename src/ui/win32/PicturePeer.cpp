@@ -13,7 +13,8 @@ constexpr wchar_t kClassName[] = L"BrivexPicture";
 }  // namespace
 
 PicturePeer::PicturePeer(Picture& picture, PeerSite& site) : PeerWindow(picture, site) {
-    if (RegisterOwnClass(kClassName)) Create(kClassName, 0);
+    static const bool registered = RegisterOwnClass(kClassName);
+    if (registered) Create(kClassName, 0);
 }
 
 void PicturePeer::SetPicture(const std::string& pictureName) {
