@@ -83,9 +83,6 @@ bool FormWindow::Create() {
     const int height = Pixels(form_.Design().height);
     SetWindowPos(window_, nullptr, centreX - width / 2, centreY - height / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    // The program's icon, large for Alt+Tab and small for the title and the taskbar, at the system's sizes.
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON, SM_CYICON)));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON, SM_CYSMICON)));
     Windows()[&form_] = this;
     PaintBackdrop();
     for (Control* control : form_.Controls()) {
@@ -129,6 +126,7 @@ void FormWindow::Destroy() {
     tooltip_ = nullptr;
     tips_.clear();
     shown_ = false;
+    iconsGiven_ = false;
 }
 
 HWND FormWindow::ParentFor(const Control& control) const {
@@ -259,6 +257,14 @@ void FormWindow::Show() {
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
+    // The program's icon, large for Alt+Tab and small for the title and the
+    // taskbar, at the system's sizes. Given once the window is drawn: its own
+    // frame shows neither, and the display driver converts both pictures when
+    // given them.
+    if (iconsGiven_) return;
+    iconsGiven_ = true;
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON, SM_CYICON)));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON, SM_CYSMICON)));
 }
 
 void FormWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {

@@ -79,6 +79,7 @@ private:
     // The controls' tips, kept until the tooltip control exists.
     std::map<HWND, std::wstring> tips_;
     bool shown_ = false;
+    bool iconsGiven_ = false;
     HWND focus_ = nullptr;
 };
 
