@@ -102,7 +102,9 @@ void ControlWindow::ShowText(const std::string& text) {
     SetWindowTextW(window_, Widen(text).c_str());
 }
 
-void ControlWindow::ShowToolTip(const std::string& text) { site_.SetToolTip(window_, text); }
+void ControlWindow::ShowToolTip(const std::string& text) {
+    if (window_) site_.SetToolTip(window_, text);
+}
 
 void ControlWindow::ShowVisible(bool visible) {
     if (std::exchange(visibleAtCreation_, std::nullopt) == visible) return;
@@ -120,7 +122,10 @@ void ControlWindow::MoveTo(const Bounds& twips) {
     Repaint();
 }
 
-void ControlWindow::Repaint() { InvalidateRect(window_, nullptr, FALSE); }
+// No window yet is none to draw: a null one would have every window drawn again.
+void ControlWindow::Repaint() {
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
 
 void ControlWindow::Restyle() {
     if (HFONT font = site_.Font(control_.Look()); font != font_) {

@@ -23,6 +23,9 @@ public:
 
     HWND Handle() const { return window_; }
     static ControlWindow* Of(HWND window);
+    // Whether the peer stands for its control: it has its window, or makes it
+    // later, when its control first shows (a picture).
+    virtual bool Ready() const { return window_ != nullptr; }
 
     // WM_COMMAND and WM_DRAWITEM the child sent its parent, reflected back to it.
     virtual void Command(int code);

@@ -191,6 +191,20 @@ void FormWindow::SetToolTip(HWND control, const std::string& text) {
     else Tool(known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, control, tip);
 }
 
+void FormWindow::TakePlace(const Control& control) {
+    const auto late = peerOf_.find(&control);
+    if (late == peerOf_.end() || !late->second || !late->second->Handle()) return;
+    const HWND window = late->second->Handle();
+    const HWND parent = GetParent(window);
+    // Behind the last sibling made before it, or in front of all.
+    HWND after = HWND_TOP;
+    for (const auto& peer : peers_) {
+        if (peer.get() == late->second) break;
+        if (peer->Handle() && GetParent(peer->Handle()) == parent) after = peer->Handle();
+    }
+    SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void FormWindow::CreateToolTips() {
     // Made late, once the form shows and a control has a tip: most windows
     // never need one, and a window that already owns a tooltip control cannot

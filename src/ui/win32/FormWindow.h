@@ -42,6 +42,7 @@ public:
     int Dpi() const override { return dpi_; }
     HFONT Font(const Appearance& look) override;
     void SetToolTip(HWND control, const std::string& text) override;
+    void TakePlace(const Control& control) override;
 
     // FormPeer
     void SetCaption(const std::string& caption) override;
