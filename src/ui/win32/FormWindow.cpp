@@ -70,19 +70,24 @@ HWND FormWindow::HandleOf(const Control& control) {
 bool FormWindow::Create() {
     static const bool registered = RegisterClass();
     if (!registered) return false;
-    // Made at the screen's centre, then sized at the dots per inch of the monitor it is on.
+    // Made at the screen's centre at the size for 96 dots per inch, then sized
+    // again when the monitor it is on has another resolution.
     const int centreX = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int centreY = GetSystemMetrics(SM_CYSCREEN) / 2;
+    int width = Pixels(form_.Design().width);
+    int height = Pixels(form_.Design().height);
     // WS_EX_CONTROLPARENT: the dialog keys move through the controls, into panels too.
     window_ = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName, Widen(form_.Caption()).c_str(),
-                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, centreX, centreY, 0, 0,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, centreX - width / 2,
+                              centreY - height / 2, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) return false;
-    dpi_ = WindowDpi(window_);
-    const int width = Pixels(form_.Design().width);
-    const int height = Pixels(form_.Design().height);
-    SetWindowPos(window_, nullptr, centreX - width / 2, centreY - height / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const int dpi = WindowDpi(window_); dpi != dpi_) {
+        dpi_ = dpi;
+        width = Pixels(form_.Design().width);
+        height = Pixels(form_.Design().height);
+        SetWindowPos(window_, nullptr, centreX - width / 2, centreY - height / 2, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     Windows()[&form_] = this;
     PaintBackdrop();
     for (Control* control : form_.Controls()) {
