@@ -71,6 +71,12 @@ std::optional<LanguageSection> LanguageSection::Read(IniFile& ini, const std::st
     }
 }
 
+bool LanguageSection::Holds(std::string_view key, std::string_view value) const {
+    const auto found = std::find_if(lines_.begin(), lines_.end(),
+                                    [&](const Line& line) { return Cp1252EqualsIgnoreCase(line.name, key); });
+    return found != lines_.end() && found->value == value;
+}
+
 std::optional<std::string> LanguageSection::Text(std::string_view key, std::string_view defaultValue,
                                                  std::uint32_t bufferSize) const {
     key = Trim(key);

@@ -32,6 +32,11 @@ public:
     std::optional<std::string> Text(std::string_view key, std::string_view defaultValue,
                                     std::uint32_t bufferSize) const;
 
+    // Whether writing `value` under `key` would leave the file as it is: the
+    // key's first line holds exactly that value. A value with a blank at an
+    // end never matches, as the lines come back trimmed.
+    bool Holds(std::string_view key, std::string_view value) const;
+
 private:
     struct Line {
         std::string name;

@@ -78,14 +78,26 @@ std::int32_t MODTrans::WriteIniText(const std::string& file, const std::string& 
     return ini_.WriteString(ansi_.ToAnsi(section), ansi_.ToAnsi(key), ansi_.ToAnsi(value), *ansiFile);
 }
 
+void MODTrans::WriteTexts(const std::string& file, const std::string& section,
+                          const std::vector<std::pair<std::string, std::string>>& texts) {
+    std::optional<LanguageSection> held = ReadSection(file, section);
+    for (const auto& [key, text] : texts) {
+        if (held && held->Holds(ansi_.ToAnsi(key), ansi_.ToAnsi(text))) continue;
+        WriteIniText(file, section, key, text);
+        // Once the file changed, what the section read found may no longer be so.
+        held.reset();
+    }
+}
+
 void MODTrans::WriteFormTexts(const ui::Form& form, const std::string& file) {
-    WriteIniText(file, form.Name(), kFormCaptionKey, form.Caption());
+    std::vector<std::pair<std::string, std::string>> texts = {{kFormCaptionKey, form.Caption()}};
     for (const ui::Control* control : form.Controls()) {
         for (const std::string_view property : kTranslatedProperties) {
             const auto text = control->Get(property);
-            if (text && !text->empty()) WriteIniText(file, form.Name(), TextKey(*control, property), *text);
+            if (text && !text->empty()) texts.emplace_back(TextKey(*control, property), *text);
         }
     }
+    WriteTexts(file, form.Name(), texts);
 }
 
 std::optional<LanguageSection> MODTrans::ReadSection(const std::string& file, const std::string& section) {
@@ -115,11 +127,10 @@ void MODTrans::TranslateForm(ui::Form& form, const std::string& file) {
 }
 
 void MODTrans::WriteMessages(const std::string& file) {
-    for (std::size_t i = 0; i < state_.ProgressMessages.size(); ++i) {
-        std::string key = "msg";
-        key += std::to_string(i + 1);
-        WriteIniText(file, "MSG", key, state_.ProgressMessages[i]);
-    }
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (std::size_t i = 0; i < state_.ProgressMessages.size(); ++i)
+        texts.emplace_back("msg" + std::to_string(i + 1), state_.ProgressMessages[i]);
+    WriteTexts(file, "MSG", texts);
 }
 
 std::string MODTrans::GetMessageText(const std::string& key) {

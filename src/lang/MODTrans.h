@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "lang/LanguageSection.h"
@@ -44,14 +45,16 @@ public:
     std::int32_t WriteIniText(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& value);
 
-    // Empty captions and tooltips are not written.
+    // Empty captions and tooltips are not written. A text the file already
+    // holds exactly is not written again: the file stays the same, and every
+    // window writes the same texts at each load.
     void WriteFormTexts(const ui::Form& form, const std::string& file);
     // A key present with an empty value empties its text; a missing one keeps
     // it. The window's section is read once and every text found in it, as
     // ReadIniText would find it.
     void TranslateForm(ui::Form& form, const std::string& file);
 
-    // ProgressMessages as "msg1", "msg2", ... of section "MSG".
+    // ProgressMessages as "msg1", "msg2", ... of section "MSG", as the window's texts are written.
     void WriteMessages(const std::string& file);
     // From CurrentLanguageFile; empty when the key is absent.
     std::string GetMessageText(const std::string& key);
@@ -62,6 +65,10 @@ private:
     // A section in one profile call, or nothing when the file is no usable
     // path or the section too large to read whole.
     std::optional<LanguageSection> ReadSection(const std::string& file, const std::string& section);
+    // Each key and text of `texts` into the section, in order; up to the first
+    // text written, those the section already holds are skipped.
+    void WriteTexts(const std::string& file, const std::string& section,
+                    const std::vector<std::pair<std::string, std::string>>& texts);
 
     IniFile& ini_;
     const AnsiCodec& ansi_;

@@ -193,6 +193,41 @@ TEST_F(LanguageSection_AnswersAsTheStringCall, ForEveryKeyOfEveryFile) {
     }
 }
 
+using LanguageSection_Holds = LanguageSectionSuite;
+
+// What the section says it holds, a write leaves as it was, to the byte: tried
+// on every key of every file with the texts a window would write.
+TEST_F(LanguageSection_Holds, OnlyATextWhoseWriteLeavesTheFileAsItWas) {
+    for (const FileCase& c : FileCases()) {
+        if (c.where != Where::File) continue;
+        const std::string path = folder.Path(std::string(c.what) + ".lng");
+        folder.Put(path, c.bytes);
+        const std::optional<LanguageSection> section = LanguageSection::Read(harness->Ini(), "FrmHome", Ansi(path));
+        ASSERT_TRUE(section) << c.what;
+        for (const std::string& key : c.keys) {
+            const std::string text = StringCall(path, key, "", 1024);
+            const std::string texts[] = {text, "\"" + text + "\"", text + " ", "other", ""};
+            for (const std::string& asked : {key, AsciiUpper(key)}) {
+                for (const std::string& written : texts) {
+                    if (!section->Holds(asked, written)) continue;
+                    harness->Ini().WriteString("FrmHome", asked, written, Ansi(path));
+                    EXPECT_EQ(folder.Get(path), c.bytes) << c.what << " / " << asked << " / " << written;
+                }
+            }
+        }
+    }
+    folder.Put(file, "[FrmHome]\r\nk=first\r\n  Label1.Caption  =  spaced  \r\nK=second\r\nq=\"quoted\"\r\n");
+    const std::optional<LanguageSection> section = LanguageSection::Read(harness->Ini(), "FrmHome", Ansi(file));
+    ASSERT_TRUE(section);
+    EXPECT_TRUE(section->Holds("K", "first"));
+    EXPECT_FALSE(section->Holds("k", "second")) << "the first line of a key is the one written";
+    EXPECT_TRUE(section->Holds("label1.caption", "spaced"));
+    EXPECT_FALSE(section->Holds("Label1.Caption", "spaced  ")) << "a write keeps trailing blanks";
+    EXPECT_TRUE(section->Holds("q", "\"quoted\""));
+    EXPECT_FALSE(section->Holds("q", "quoted"));
+    EXPECT_FALSE(section->Holds("absent", "first"));
+}
+
 // Keys "k0001", "k0002"... with values of filler, then `lastLine`, so that the
 // lines, each with its NUL, take exactly `size` bytes.
 std::string SectionOfSize(std::size_t size, const std::string& lastLine) {

@@ -196,7 +196,7 @@ TEST_F(MODTrans_TranslateForm, BecomesTheFileMessagesComeFrom) {
     EXPECT_EQ(trans.GetMessageText("msg1"), "Initialising ..");
 }
 
-// Hands every call on to the portable engine and counts the reads. Told to,
+// Hands every call on to the portable engine and counts the reads and writes. Told to,
 // it answers every section call as cut, as for a section too large to read
 // whole, so that translation reads key by key, as it did before it read sections.
 class CountingIniFile final : public IniFile {
@@ -220,6 +220,7 @@ public:
     }
     std::int32_t WriteString(const std::string& section, const std::string& key,
                              const std::optional<std::string>& value, const std::string& file) override {
+        ++writes;
         return engine_.WriteString(section, key, value, file);
     }
     std::int32_t DeleteSection(const std::string& section, const std::string& file) override {
@@ -229,10 +230,41 @@ public:
     bool cutEverySection = false;
     int strings = 0;
     int sections = 0;
+    int writes = 0;
 
 private:
     PortableIniFile engine_;
 };
+
+TEST_F(MODTrans_WriteFormTexts, WritesOnlyWhenTheFileDoesNotHoldTheTextsAlready) {
+    trans.WriteFormTexts(form, french);
+    const std::string written = app.Get(french).value_or("");
+    const auto with = [&](const std::string& from, const std::string& to) {
+        std::string bytes = written;
+        return bytes.replace(bytes.find(from), from.size(), to);
+    };
+    struct Case {
+        const char* what;
+        std::string before;
+        int writes;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"the same texts", written, 0, written},
+        {"a key in other letters", with("Label1.", "LABEL1."), 0, with("Label1.", "LABEL1.")},
+        {"the last text changed", with("Option1(1).Caption=Activer", "Option1(1).Caption=On"), 1, written},
+        {"the first text changed: all written from it on", with("Form.Caption=R", "Form.Caption=Old r"), 7, written},
+        {"an empty file", "", 7, written},
+    };
+    for (const Case& c : cases) {
+        app.Put(french, c.before);
+        CountingIniFile counting;
+        MODTrans countingTrans(counting, codec, state);
+        countingTrans.WriteFormTexts(form, french);
+        EXPECT_EQ(counting.writes, c.writes) << c.what;
+        EXPECT_EQ(app.Get(french), c.after) << c.what;
+    }
+}
 
 // Every text translation may change, in order; "-" where a control lacks the property.
 std::vector<std::string> Texts(const ui::Form& form) {
@@ -318,9 +350,9 @@ TEST_F(MODTrans_TranslateFromOneSectionRead, GivesTheTextsReadingKeyByKeyGave) {
 }
 
 TEST_F(MODTrans_TranslateFromOneSectionRead, ReadsTheWindowsSectionOnceOnEveryTranslation) {
+    trans.WriteFormTexts(form, french);
     CountingIniFile counting;
     MODTrans countingTrans(counting, codec, state);
-    countingTrans.WriteFormTexts(form, french);
     PutLangFile("English.lng", "[FrmTweak]\r\nForm.Caption=System tweaks\r\nOption1(1).Caption=Enable\r\n");
     countingTrans.TranslateForm(form, french);
     countingTrans.TranslateForm(form, LangFile("English.lng"));

@@ -15,9 +15,10 @@ EdgeShades SystemShades() {
 
 std::unique_ptr<DibCanvas> DibCanvas::Create(int width, int height, int dpi) {
     if (width <= 0 || height <= 0) return nullptr;
-    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    if (!display) return nullptr;
-    HDC memory = CreateCompatibleDC(display);
+    // A memory context of the screen's kind, not a context of the display
+    // itself: making one of those enumerates the display devices, under
+    // Wine nine trips to the server and most of a millisecond.
+    HDC memory = CreateCompatibleDC(nullptr);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -26,9 +27,8 @@ std::unique_ptr<DibCanvas> DibCanvas::Create(int width, int height, int dpi) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = memory ? CreateDIBSection(display, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    HBITMAP bitmap = memory ? CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
     HGDIOBJ previous = bitmap ? SelectObject(memory, bitmap) : nullptr;
-    DeleteDC(display);
     if (!previous) {
         if (bitmap) DeleteObject(bitmap);
         if (memory) DeleteDC(memory);

@@ -47,26 +47,22 @@ private:
     HGDIOBJ previous_;
 };
 
-// An off-screen bitmap the size of an area, painted then copied in one go:
-// nothing is ever seen half-drawn.
+// An off-screen bitmap at least the size of an area, painted then copied in
+// one go: nothing is ever seen half-drawn. One bitmap serves every paint of
+// the thread, grown to the largest area asked for, and each paint finds the
+// device context as new: under Wine, making a bitmap and selecting it cost
+// two trips to the server, and a window's first frame paints every control.
 class OffscreenDc {
 public:
-    OffscreenDc(HDC target, int width, int height)
-        : dc_(CreateCompatibleDC(target)),
-          bitmap_(CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1)),
-          previous_(SelectObject(dc_, bitmap_.Get())) {}
+    OffscreenDc(HDC target, int width, int height);
     OffscreenDc(const OffscreenDc&) = delete;
     OffscreenDc& operator=(const OffscreenDc&) = delete;
-    ~OffscreenDc() {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-    }
+    ~OffscreenDc();
     HDC Get() const { return dc_; }
 
 private:
     HDC dc_;
-    GdiObject<HBITMAP> bitmap_;
-    HGDIOBJ previous_;
+    int saved_;
 };
 
 }  // namespace brivex

@@ -1,10 +1,20 @@
 #include "ui/win32/Backdrop.h"
 
+#include <unordered_map>
+
 namespace brivex::ui {
 
 namespace {
-constexpr wchar_t kProperty[] = L"BrivexBackdrop";
+
+// Each container's backdrop, by handle: every control painted over a
+// container asks for it, and a window property would cost a round trip to
+// the server under Wine on each paint.
+std::unordered_map<HWND, Backdrop*>& Backdrops() {
+    static std::unordered_map<HWND, Backdrop*> backdrops;
+    return backdrops;
 }
+
+}  // namespace
 
 Backdrop::~Backdrop() { Release(); }
 
@@ -28,9 +38,15 @@ void Backdrop::CopyBehind(HDC target, const RECT& child) const {
     if (dc_) BitBlt(target, 0, 0, child.right - child.left, child.bottom - child.top, dc_, child.left, child.top, SRCCOPY);
 }
 
-void Backdrop::Attach(HWND container, Backdrop* backdrop) { SetPropW(container, kProperty, backdrop); }
+void Backdrop::Attach(HWND container, Backdrop* backdrop) {
+    if (backdrop) Backdrops()[container] = backdrop;
+    else Backdrops().erase(container);
+}
 
-Backdrop* Backdrop::Of(HWND container) { return static_cast<Backdrop*>(GetPropW(container, kProperty)); }
+Backdrop* Backdrop::Of(HWND container) {
+    const auto found = Backdrops().find(container);
+    return found == Backdrops().end() ? nullptr : found->second;
+}
 
 bool Backdrop::PaintBehind(HWND child, HDC target) {
     HWND parent = GetParent(child);

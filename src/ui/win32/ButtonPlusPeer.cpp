@@ -1,7 +1,5 @@
 #include "ui/win32/ButtonPlusPeer.h"
 
-#include <commctrl.h>
-
 #include "graphics/win32/Gdi.h"
 #include "platform/win32/Win32AnsiCodec.h"
 #include "ui/win32/Backdrop.h"
@@ -10,19 +8,15 @@
 
 namespace brivex::ui {
 
-namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
-
-}  // namespace
-
+// The button's window procedure is replaced rather than subclassed through
+// the common controls, which look their chain up in a window property on every
+// message: a round trip to the server under Wine. The replacement stays until
+// the window goes, so that a subclass put on top of it later (a tooltip's)
+// keeps its chain; once the peer is gone, the system's procedure alone answers.
 ButtonPlusPeer::ButtonPlusPeer(ButtonPlus& button, PeerSite& site) : PeerWindow(button, site), button_(button) {
-    if (Create(L"BUTTON", BS_OWNERDRAW | WS_TABSTOP | WS_GROUP))
-        SetWindowSubclass(Handle(), &ButtonPlusPeer::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-}
-
-ButtonPlusPeer::~ButtonPlusPeer() {
-    if (Handle()) RemoveWindowSubclass(Handle(), &ButtonPlusPeer::SubclassProc, kSubclassId);
+    if (!Create(L"BUTTON", BS_OWNERDRAW | WS_TABSTOP | WS_GROUP)) return;
+    systemProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ButtonPlusPeer::SubclassProc)));
 }
 
 void ButtonPlusPeer::SetText(const std::string&) { ShowName(); }
@@ -60,11 +54,20 @@ bool ButtonPlusPeer::DrawItem(const DRAWITEMSTRUCT& item) {
     return true;
 }
 
-LRESULT CALLBACK ButtonPlusPeer::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                              DWORD_PTR self) {
+LRESULT CALLBACK ButtonPlusPeer::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Only a button peer puts this procedure on its window.
+    auto* self = static_cast<ButtonPlusPeer*>(ControlWindow::Of(window));
+    if (!self) {
+        const auto systemProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
+        return CallWindowProcW(systemProc, window, message, wParam, lParam);
+    }
     LRESULT result = 0;
-    RunGuarded([&] { result = reinterpret_cast<ButtonPlusPeer*>(self)->Subclassed(message, wParam, lParam); });
+    RunGuarded([&] { result = self->Subclassed(message, wParam, lParam); });
     return result;
+}
+
+LRESULT ButtonPlusPeer::Pass(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(systemProc_, Handle(), message, wParam, lParam);
 }
 
 LRESULT ButtonPlusPeer::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -87,7 +90,7 @@ LRESULT ButtonPlusPeer::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
             // Enter presses the button that has the focus, as it does a system
             // push button; a drawn button must ask the dialog keys for it.
             const auto* key = reinterpret_cast<const MSG*>(lParam);
-            const LRESULT code = DefSubclassProc(Handle(), message, wParam, lParam);
+            const LRESULT code = Pass(message, wParam, lParam);
             return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? code | DLGC_WANTMESSAGE : code;
         }
         case WM_KEYDOWN:
@@ -99,7 +102,7 @@ LRESULT ButtonPlusPeer::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    return DefSubclassProc(Handle(), message, wParam, lParam);
+    return Pass(message, wParam, lParam);
 }
 
 }  // namespace brivex::ui

@@ -17,7 +17,6 @@ namespace brivex::ui {
 class ButtonPlusPeer final : public PeerWindow<ControlPeer> {
 public:
     ButtonPlusPeer(ButtonPlus& button, PeerSite& site);
-    ~ButtonPlusPeer() override;
 
     void SetText(const std::string& text) override;
     void SetToolTip(const std::string& text) override;
@@ -25,12 +24,14 @@ public:
     bool DrawItem(const DRAWITEMSTRUCT& item) override;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Pass(UINT message, WPARAM wParam, LPARAM lParam);
     void ShowName();
 
     ButtonPlus& button_;
+    // The system button's own procedure, which the program's passes each message on to.
+    WNDPROC systemProc_ = nullptr;
     bool hover_ = false;
     std::optional<std::string> name_;
 };

@@ -1,5 +1,6 @@
 #include "ui/win32/ControlWindow.h"
 
+#include <unordered_map>
 #include <utility>
 
 #include "platform/win32/Win32AnsiCodec.h"
@@ -9,20 +10,27 @@ namespace brivex::ui {
 
 namespace {
 
-constexpr wchar_t kPeerProperty[] = L"BrivexPeer";
+// Every control window's peer, by handle. Not a window property: a window
+// is asked for its peer on nearly every message it gets, and under Wine each
+// property read is a round trip to the server.
+std::unordered_map<HWND, ControlWindow*>& Peers() {
+    static std::unordered_map<HWND, ControlWindow*> peers;
+    return peers;
+}
 
 }  // namespace
 
 ControlWindow::ControlWindow(const Control& control, PeerSite& site) : control_(control), site_(site) {}
 
 ControlWindow::~ControlWindow() {
-    if (!window_ || !IsWindow(window_)) return;
-    RemovePropW(window_, kPeerProperty);
-    DestroyWindow(window_);
+    if (!window_) return;
+    Peers().erase(window_);
+    if (IsWindow(window_)) DestroyWindow(window_);
 }
 
 ControlWindow* ControlWindow::Of(HWND window) {
-    return window ? static_cast<ControlWindow*>(GetPropW(window, kPeerProperty)) : nullptr;
+    const auto found = Peers().find(window);
+    return found == Peers().end() ? nullptr : found->second;
 }
 
 bool ControlWindow::RegisterOwnClass(const wchar_t* className) {
@@ -58,7 +66,7 @@ bool ControlWindow::Create(const wchar_t* windowClass, DWORD style, DWORD exStyl
 
 void ControlWindow::Adopt(HWND window) {
     window_ = window;
-    SetPropW(window_, kPeerProperty, this);
+    Peers()[window_] = this;
 }
 
 LRESULT CALLBACK ControlWindow::OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +102,9 @@ void ControlWindow::ShowText(const std::string& text) {
     SetWindowTextW(window_, Widen(text).c_str());
 }
 
-void ControlWindow::ShowToolTip(const std::string& text) { site_.SetToolTip(window_, text); }
+void ControlWindow::ShowToolTip(const std::string& text) {
+    if (window_) site_.SetToolTip(window_, text);
+}
 
 void ControlWindow::ShowVisible(bool visible) {
     if (std::exchange(visibleAtCreation_, std::nullopt) == visible) return;
@@ -112,7 +122,10 @@ void ControlWindow::MoveTo(const Bounds& twips) {
     Repaint();
 }
 
-void ControlWindow::Repaint() { InvalidateRect(window_, nullptr, FALSE); }
+// No window yet is none to draw: a null one would have every window drawn again.
+void ControlWindow::Repaint() {
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
 
 void ControlWindow::Restyle() {
     if (HFONT font = site_.Font(control_.Look()); font != font_) {

@@ -23,6 +23,9 @@ public:
 
     HWND Handle() const { return window_; }
     static ControlWindow* Of(HWND window);
+    // Whether the peer stands for its control: it has its window, or makes it
+    // later, when its control first shows (a picture).
+    virtual bool Ready() const { return window_ != nullptr; }
 
     // WM_COMMAND and WM_DRAWITEM the child sent its parent, reflected back to it.
     virtual void Command(int code);
@@ -46,6 +49,8 @@ protected:
     // Takes over a window made elsewhere (a kind with a window class of its own).
     void Adopt(HWND window);
     // A window class of the program whose messages all go to HandleMessage.
+    // Each kind registers its class once: under Wine every registration,
+    // even one refused as already made, is a round trip to the server.
     static bool RegisterOwnClass(const wchar_t* className);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -68,23 +68,26 @@ HWND FormWindow::HandleOf(const Control& control) {
 }
 
 bool FormWindow::Create() {
-    if (!RegisterClass()) return false;
-    // Made at the screen's centre, then sized at the dots per inch of the monitor it is on.
+    static const bool registered = RegisterClass();
+    if (!registered) return false;
+    // Made at the screen's centre at the size for 96 dots per inch, then sized
+    // again when the monitor it is on has another resolution.
     const int centreX = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int centreY = GetSystemMetrics(SM_CYSCREEN) / 2;
+    int width = Pixels(form_.Design().width);
+    int height = Pixels(form_.Design().height);
     // WS_EX_CONTROLPARENT: the dialog keys move through the controls, into panels too.
     window_ = CreateWindowExW(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClassName, Widen(form_.Caption()).c_str(),
-                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, centreX, centreY, 0, 0,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                              WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, centreX - width / 2,
+                              centreY - height / 2, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window_) return false;
-    dpi_ = WindowDpi(window_);
-    const int width = Pixels(form_.Design().width);
-    const int height = Pixels(form_.Design().height);
-    SetWindowPos(window_, nullptr, centreX - width / 2, centreY - height / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    // The program's icon, large for Alt+Tab and small for the title and the taskbar, at the system's sizes.
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON, SM_CYICON)));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON, SM_CYSMICON)));
+    if (const int dpi = WindowDpi(window_); dpi != dpi_) {
+        dpi_ = dpi;
+        width = Pixels(form_.Design().width);
+        height = Pixels(form_.Design().height);
+        SetWindowPos(window_, nullptr, centreX - width / 2, centreY - height / 2, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     Windows()[&form_] = this;
     PaintBackdrop();
     for (Control* control : form_.Controls()) {
@@ -131,6 +134,7 @@ void FormWindow::Destroy() {
     DestroyWindow(window);
     tips_.clear();
     shown_ = false;
+    iconsGiven_ = false;
 }
 
 HWND FormWindow::ParentFor(const Control& control) const {
@@ -193,6 +197,20 @@ void FormWindow::SetToolTip(HWND control, const std::string& text) {
     const std::wstring& tip = tips_[control] = std::move(wide);
     if (!tooltip_) CreateToolTips();
     else Tool(known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, control, tip);
+}
+
+void FormWindow::TakePlace(const Control& control) {
+    const auto late = peerOf_.find(&control);
+    if (late == peerOf_.end() || !late->second || !late->second->Handle()) return;
+    const HWND window = late->second->Handle();
+    const HWND parent = GetParent(window);
+    // Behind the last sibling made before it, or in front of all.
+    HWND after = HWND_TOP;
+    for (const auto& peer : peers_) {
+        if (peer.get() == late->second) break;
+        if (peer->Handle() && GetParent(peer->Handle()) == parent) after = peer->Handle();
+    }
+    SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FormWindow::CreateToolTips() {
@@ -261,6 +279,14 @@ void FormWindow::Show() {
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
+    // The program's icon, large for Alt+Tab and small for the title and the
+    // taskbar, at the system's sizes. Given once the window is drawn: its own
+    // frame shows neither, and the display driver converts both pictures when
+    // given them.
+    if (iconsGiven_) return;
+    iconsGiven_ = true;
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXICON, SM_CYICON)));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(SM_CXSMICON, SM_CYSMICON)));
 }
 
 void FormWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {

@@ -42,6 +42,7 @@ public:
     int Dpi() const override { return dpi_; }
     HFONT Font(const Appearance& look) override;
     void SetToolTip(HWND control, const std::string& text) override;
+    void TakePlace(const Control& control) override;
 
     // FormPeer
     void SetCaption(const std::string& caption) override;
@@ -79,6 +80,7 @@ private:
     // The controls' tips, kept until the tooltip control exists.
     std::map<HWND, std::wstring> tips_;
     bool shown_ = false;
+    bool iconsGiven_ = false;
     HWND focus_ = nullptr;
 };
 

@@ -12,8 +12,8 @@ constexpr wchar_t kClassName[] = L"BrivexFrame";
 }  // namespace
 
 FramePlusPeer::FramePlusPeer(FramePlus& frame, PeerSite& site) : PeerWindow(frame, site), frame_(frame) {
-    if (RegisterOwnClass(kClassName) &&
-        Create(kClassName, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT)) {
+    static const bool registered = RegisterOwnClass(kClassName);
+    if (registered && Create(kClassName, WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT)) {
         Backdrop::Attach(Handle(), &backdrop_);
         RebuildBackdrop();
     }

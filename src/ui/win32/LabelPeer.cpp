@@ -23,7 +23,8 @@ UINT TextAlignment(Appearance::Align align) {
 }  // namespace
 
 LabelPeer::LabelPeer(Label& label, PeerSite& site) : PeerWindow(label, site), label_(label) {
-    if (RegisterOwnClass(kClassName)) Create(kClassName, 0);
+    static const bool registered = RegisterOwnClass(kClassName);
+    if (registered) Create(kClassName, 0);
 }
 
 LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

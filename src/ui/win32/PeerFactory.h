@@ -30,7 +30,7 @@ void RegisterPeer() {
         // Found by the control's exact type, so the control is a Model.
         Model& model = static_cast<Model&>(control);
         auto peer = std::make_unique<Peer>(model, site);
-        if (!peer->Handle()) return nullptr;
+        if (!peer->Ready()) return nullptr;
         model.AttachPeer(peer.get());
         return peer;
     });

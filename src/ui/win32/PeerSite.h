@@ -25,6 +25,9 @@ public:
     virtual HFONT Font(const Appearance& look) = 0;
     // The tip shown over `control`; an empty text shows none.
     virtual void SetToolTip(HWND control, const std::string& text) = 0;
+    // A control's window made after its form's: it goes among its siblings
+    // where it would have been, made with them.
+    virtual void TakePlace(const Control& control) = 0;
 };
 
 }  // namespace brivex::ui

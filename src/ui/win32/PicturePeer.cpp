@@ -12,13 +12,25 @@ constexpr wchar_t kClassName[] = L"BrivexPicture";
 
 }  // namespace
 
-PicturePeer::PicturePeer(Picture& picture, PeerSite& site) : PeerWindow(picture, site) {
-    if (RegisterOwnClass(kClassName)) Create(kClassName, 0);
+PicturePeer::PicturePeer(Picture& picture, PeerSite& site) : PeerWindow(picture, site), picture_(picture) {
+    if (picture.Visible()) MakeWindow();
+}
+
+bool PicturePeer::MakeWindow() {
+    static const bool registered = RegisterOwnClass(kClassName);
+    return registered && Create(kClassName, 0);
 }
 
 void PicturePeer::SetPicture(const std::string& pictureName) {
-    picture_ = pictureName;
+    pictureName_ = pictureName;
     Repaint();
+}
+
+void PicturePeer::SetVisible(bool visible) {
+    if (Handle()) return ShowVisible(visible);
+    if (!visible || !MakeWindow()) return;
+    Site().TakePlace(picture_);
+    ShowToolTip(picture_.ToolTipText());
 }
 
 LRESULT PicturePeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -32,7 +44,7 @@ LRESULT PicturePeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             GetClientRect(Handle(), &client);
             OffscreenDc buffer(dc, client.right, client.bottom);
             Backdrop::PaintBehind(Handle(), buffer.Get());
-            if (!picture_.empty()) art::PaintArt(picture_, buffer.Get(), client, Site().Dpi());
+            if (!pictureName_.empty()) art::PaintArt(pictureName_, buffer.Get(), client, Site().Dpi());
             BitBlt(dc, 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
             EndPaint(Handle(), &paint);
             return 0;

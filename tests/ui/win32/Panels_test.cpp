@@ -1,6 +1,7 @@
 // Panels and pictures on a real form under Wine: a panel is a window its
 // controls live in, made before them whatever the order they are declared in;
-// a picture paints the drawing its model names.
+// a picture paints the drawing its model names, and one hidden gets its window
+// when it first shows.
 
 #include "graphics/win32/Art.h"
 #include "ui/CheckBox.h"
@@ -24,11 +25,14 @@ struct PanelsForm : Form {
         Check1.SetPosition({150, 300, 2000, 300});
         Label1.SetPosition({150, 300, 2000, 300});
         Image1.SetPosition({5400, 150, 1440, 1440});
+        Stage.SetPosition({5400, 1800, 1440, 1440});
+        Stage.SetVisible(false);
     }
     CheckBox Check1{*this, "Check1", "Effacer le presse-papier"};
     Label Label1{*this, "Label1", "M\u00e9moire"};
     FramePlus Inner{*this, "Inner", "Nettoyage"};
     FramePlus Outer{*this, "Outer", "R\u00e9glages"};
+    Picture Stage{*this, "Image2"};
     Picture Image1{*this, "Image1"};
 };
 
@@ -71,6 +75,18 @@ TEST_F(PanelsTest, APressOnAPanelIsAPressOnTheWindowButAPressOnItsControlsIsNot)
     Click(WindowOf(form.Check1));
     Click(WindowOf(form.Label1));
     EXPECT_EQ(presses, 3);
+}
+
+TEST_F(PanelsTest, AHiddenPictureGetsItsWindowWhenItFirstShowsAmongItsSiblingsInTheirOrder) {
+    EXPECT_EQ(WindowOf(form.Stage), nullptr);
+    form.Stage.SetVisible(true);
+    HWND stage = WindowOf(form.Stage);
+    ASSERT_NE(stage, nullptr);
+    EXPECT_TRUE(IsWindowVisible(stage));
+    EXPECT_EQ(GetWindow(WindowOf(form.Outer), GW_HWNDNEXT), stage) << "after the panel made before it";
+    EXPECT_EQ(GetWindow(stage, GW_HWNDNEXT), WindowOf(form.Image1)) << "before the picture made after it";
+    form.Stage.SetVisible(false);
+    EXPECT_FALSE(IsWindowVisible(stage));
 }
 
 TEST_F(PanelsTest, APicturePaintsTheDrawingItsModelNames) {
