@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix wine wine64
     xvfb xauth imagemagick python3 nsis wixl msitools osslsigncode openssl python3-yaml
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-format-14
     nlohmann-json3-dev zlib1g-dev
 )
 
