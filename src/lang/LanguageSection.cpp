@@ -38,7 +38,8 @@ std::optional<LanguageSection> LanguageSection::Read(IniFile& ini, const std::st
     for (std::uint32_t size = kFirstSectionBufferSize;; size = std::min(2 * size, kLargestSectionBufferSize)) {
         const ProfileString got = ini.GetSection(section, size, file);
         // A full buffer may be a cut; only a larger one tells.
-        if (got.count < profile::SectionRoom(size)) return LanguageSection(std::string_view(got.buffer).substr(0, got.count));
+        if (got.count < profile::SectionRoom(size))
+            return LanguageSection(std::string_view(got.buffer).substr(0, got.count));
         if (size == kLargestSectionBufferSize) return std::nullopt;
     }
 }
