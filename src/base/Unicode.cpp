@@ -11,6 +11,22 @@ void AppendUnit(std::string& out, char32_t unit) {
 
 }  // namespace
 
+bool IsUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = lead < 0x80         ? 1
+                                   : (lead >> 5) == 6  ? 2
+                                   : (lead >> 4) == 14 ? 3
+                                   : (lead >> 3) == 30 ? 4
+                                                       : 0;
+        if (length == 0 || lead == 0xC0 || lead == 0xC1 || i + length > bytes.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) >> 6) != 2) return false;
+        i += length;
+    }
+    return true;
+}
+
 char32_t NextCodePoint(std::string_view utf8, std::size_t& i) {
     const auto lead = static_cast<unsigned char>(utf8[i++]);
     const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;

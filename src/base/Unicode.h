@@ -7,6 +7,10 @@
 
 namespace brivex {
 
+// Whether `bytes` read as UTF-8: every lead byte followed by its continuation
+// bytes. A file that is not is taken for one in the ANSI code page.
+bool IsUtf8(std::string_view bytes);
+
 // Decodes one UTF-8 sequence at `i` and moves past it; a malformed byte decodes as itself.
 char32_t NextCodePoint(std::string_view utf8, std::size_t& i);
 void AppendUtf8(std::string& out, char32_t codePoint);

@@ -27,22 +27,6 @@ bool SameWord(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-bool IsUtf8(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = lead < 0x80         ? 1
-                                   : (lead >> 5) == 6  ? 2
-                                   : (lead >> 4) == 14 ? 3
-                                   : (lead >> 3) == 30 ? 4
-                                                       : 0;
-        if (length == 0 || lead == 0xC0 || lead == 0xC1 || i + length > bytes.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(bytes[i + k]) >> 6) != 2) return false;
-        i += length;
-    }
-    return true;
-}
-
 std::string SwapUtf16Bytes(std::string_view bytes) {
     std::string swapped(bytes.substr(0, bytes.size() & ~std::size_t{1}));
     for (std::size_t i = 0; i + 1 < swapped.size(); i += 2) std::swap(swapped[i], swapped[i + 1]);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Cp1252.h"
+#include "base/ProfileText.h"
 
 namespace brivex {
 
@@ -13,36 +14,7 @@ constexpr std::uint32_t kFirstSectionBufferSize = 8192;
 // The largest section the system's documentation promises to hand back.
 constexpr std::uint32_t kLargestSectionBufferSize = 32767;
 
-// The profile functions' blanks: white space and Ctrl+Z, the old end-of-file mark.
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; }
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool IsQuoted(std::string_view text) {
-    return text.size() > 1 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
-}
-
-// A default loses its trailing spaces, though never its first character.
-std::string_view DefaultText(std::string_view value) {
-    const auto last = value.find_last_not_of(' ');
-    return value.substr(0, last == std::string_view::npos ? std::min<std::size_t>(value.size(), 1) : last + 1);
-}
-
-// The string call's copy into the buffer: one pair of enclosing quotes goes,
-// the closing one taken off the copy whenever the buffer could hold the rest
-// of the value, even when the cut already dropped it.
-std::string CopyToBuffer(std::string_view value, std::uint32_t size) {
-    if (size == 0) return {};
-    const bool quoted = IsQuoted(value);
-    if (quoted) value.remove_prefix(1);
-    std::string_view copied = value.substr(0, size - 1);
-    if (quoted && size >= value.size() && !copied.empty()) copied.remove_suffix(1);
-    return std::string(copied);
-}
+using profile::Trim;
 
 }  // namespace
 
@@ -65,16 +37,23 @@ std::optional<LanguageSection> LanguageSection::Read(IniFile& ini, const std::st
                                                      const std::string& file) {
     for (std::uint32_t size = kFirstSectionBufferSize;; size = std::min(2 * size, kLargestSectionBufferSize)) {
         const ProfileString got = ini.GetSection(section, size, file);
-        // A count of size - 2 may be a cut; only a larger buffer tells.
-        if (got.count + 2 < size) return LanguageSection(std::string_view(got.buffer).substr(0, got.count));
+        // A full buffer may be a cut; only a larger one tells.
+        if (got.count < profile::SectionRoom(size))
+            return LanguageSection(std::string_view(got.buffer).substr(0, got.count));
         if (size == kLargestSectionBufferSize) return std::nullopt;
     }
 }
 
-bool LanguageSection::Holds(std::string_view key, std::string_view value) const {
+// The first line of that name, as the system finds it.
+const LanguageSection::Line* LanguageSection::Find(std::string_view key) const {
     const auto found = std::find_if(lines_.begin(), lines_.end(),
                                     [&](const Line& line) { return Cp1252EqualsIgnoreCase(line.name, key); });
-    return found != lines_.end() && found->value == value;
+    return found == lines_.end() ? nullptr : &*found;
+}
+
+bool LanguageSection::Holds(std::string_view key, std::string_view value) const {
+    const Line* found = Find(key);
+    return found && found->value == value;
 }
 
 std::optional<std::string> LanguageSection::Text(std::string_view key, std::string_view defaultValue,
@@ -82,15 +61,14 @@ std::optional<std::string> LanguageSection::Text(std::string_view key, std::stri
     key = Trim(key);
     // The string call finds comment lines as keys; the section call leaves them out.
     if (key.starts_with(';')) return std::nullopt;
-    const auto found = std::find_if(lines_.begin(), lines_.end(),
-                                    [&](const Line& line) { return Cp1252EqualsIgnoreCase(line.name, key); });
-    if (found != lines_.end() && found->value) return CopyToBuffer(*found->value, bufferSize);
-    const std::string_view fallback = DefaultText(defaultValue);
+    const Line* found = Find(key);
+    if (found && found->value) return profile::CopiedValue(*found->value, bufferSize, true);
+    const std::string_view fallback = profile::DefaultText(defaultValue);
     // A file the system could not open gives the default with its quotes, a
     // missing section in one it could open without them, and both come back
     // as a section with no lines.
-    if (lines_.empty() && IsQuoted(fallback)) return std::nullopt;
-    return CopyToBuffer(fallback, bufferSize);
+    if (lines_.empty() && profile::IsQuoted(fallback)) return std::nullopt;
+    return profile::CopiedValue(fallback, bufferSize, true);
 }
 
 }  // namespace brivex

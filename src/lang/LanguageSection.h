@@ -43,6 +43,8 @@ private:
         std::optional<std::string> value;  // none on a line without "="
     };
 
+    const Line* Find(std::string_view key) const;
+
     std::vector<Line> lines_;
 };
 

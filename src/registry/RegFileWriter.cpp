@@ -1,6 +1,7 @@
 #include "registry/RegFileWriter.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "base/Unicode.h"
 
@@ -30,24 +31,18 @@ std::string Hex2(unsigned value) {
     return digits;
 }
 
-// The UTF-16 units of a wide string value, without the terminating NULs.
-std::u16string Units(std::string_view utf16) {
-    std::u16string units;
-    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2)
-        units += static_cast<char16_t>(static_cast<unsigned char>(utf16[i]) | (static_cast<unsigned char>(utf16[i + 1]) << 8));
-    while (!units.empty() && units.back() == u'\0') units.pop_back();
-    return units;
-}
-
-// A string that fits between quotes: one line, no NUL inside, whole units.
-bool QuotesHold(std::string_view utf16, const std::u16string& units) {
-    if (utf16.size() % 2 != 0) return false;
-    for (const char16_t unit : units)
-        if (unit == u'\0' || unit == u'\r' || unit == u'\n') return false;
-    return true;
+// The text without its terminating NULs, when it fits between quotes: one line, no NUL inside.
+std::optional<std::string_view> QuotableText(std::string_view text) {
+    text = text.substr(0, text.find_last_not_of('\0') + 1);
+    if (text.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) return std::nullopt;
+    return text;
 }
 
 }  // namespace
+
+bool HoldsText(std::uint32_t type) {
+    return type == regtype::String || type == regtype::ExpandString || type == regtype::MultiString;
+}
 
 std::string_view RegistryRootName(RegKey root) {
     switch (root) {
@@ -75,32 +70,33 @@ void RegFileWriter::KeyLine(std::string_view opening, RegKey root, std::string_v
     text_ += kLineEnd;
 }
 
-void RegFileWriter::Value(std::string_view name, std::uint32_t type, std::string_view utf16Data) {
+void RegFileWriter::Value(std::string_view name, std::uint32_t type, std::string_view data) {
     const std::string field = NameField(name) + "=";
     if (type == regtype::String) {
-        const std::u16string units = Units(utf16Data);
-        if (QuotesHold(utf16Data, units)) {
-            text_ += field + Quoted(Utf16LeToUtf8(utf16Data.substr(0, units.size() * 2))) + kLineEnd;
+        if (const auto text = QuotableText(data)) {
+            text_ += field + Quoted(*text) + kLineEnd;
             return;
         }
     }
-    if (type == regtype::Dword && utf16Data.size() == 4) {
+    // Any other text is written as the wide functions hold it, in hexadecimal.
+    const std::string bytes = HoldsText(type) ? Utf8ToUtf16Le(data) : std::string(data);
+    if (type == regtype::Dword && bytes.size() == 4) {
         char number[16];
         std::snprintf(number, sizeof number, "dword:%08x",
-                      static_cast<unsigned>(static_cast<unsigned char>(utf16Data[0])) |
-                          static_cast<unsigned>(static_cast<unsigned char>(utf16Data[1])) << 8 |
-                          static_cast<unsigned>(static_cast<unsigned char>(utf16Data[2])) << 16 |
-                          static_cast<unsigned>(static_cast<unsigned char>(utf16Data[3])) << 24);
+                      static_cast<unsigned>(static_cast<unsigned char>(bytes[0])) |
+                          static_cast<unsigned>(static_cast<unsigned char>(bytes[1])) << 8 |
+                          static_cast<unsigned>(static_cast<unsigned char>(bytes[2])) << 16 |
+                          static_cast<unsigned>(static_cast<unsigned char>(bytes[3])) << 24);
         text_ += field + number + kLineEnd;
         return;
     }
     if (type == regtype::Binary) {
-        HexValue(field + "hex:", utf16Data);
+        HexValue(field + "hex:", bytes);
         return;
     }
     char prefix[24];
     std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(type));
-    HexValue(field + prefix, utf16Data);
+    HexValue(field + prefix, bytes);
 }
 
 void RegFileWriter::DeletedValue(std::string_view name) { text_ += NameField(name) + "=-" + kLineEnd; }

@@ -14,6 +14,9 @@ namespace brivex {
 // The root as the registry editor spells it: "HKEY_LOCAL_MACHINE".
 std::string_view RegistryRootName(RegKey root);
 
+// The types whose data is text: UTF-8 in the program, UTF-16 in the file.
+bool HoldsText(std::uint32_t type);
+
 class RegFileWriter {
 public:
     RegFileWriter();
@@ -22,9 +25,9 @@ public:
     void Key(RegKey root, std::string_view path);
     // A key the editor removes, with everything under it.
     void DeletedKey(RegKey root, std::string_view path);
-    // A value of the last key. `utf16Data` holds the value as the system's wide
-    // functions give it: UTF-16 for the string types, the bytes themselves otherwise.
-    void Value(std::string_view name, std::uint32_t type, std::string_view utf16Data);
+    // A value of the last key. `data` holds the string types as UTF-8 text, the
+    // terminating NULs included or not, and any other type as its bytes.
+    void Value(std::string_view name, std::uint32_t type, std::string_view data);
     // A value of the last key the editor removes.
     void DeletedValue(std::string_view name);
     // A line the editor passes over, for the reader of the file; comment lines

@@ -4,7 +4,6 @@
 
 #include "base/Cp1252.h"
 #include "base/Paths.h"
-#include "base/Unicode.h"
 #include "registry/RegFileWriter.h"
 
 namespace brivex {
@@ -16,65 +15,64 @@ constexpr std::uint32_t kKeyRead = 0x20019;
 // Two runs within one second: the second file is "… (2).reg", as Explorer names copies.
 constexpr int kMostCopies = 99;
 
-bool HoldsText(std::uint32_t type) {
-    return type == regtype::String || type == regtype::ExpandString || type == regtype::MultiString;
-}
-
 }  // namespace
 
-UndoFile::Key* UndoFile::Find(RegKey root, const std::string& path, bool removed) {
+UndoFile::Key* UndoFile::Find(RegKey root, const std::string& foldedPath, bool removed) {
     for (Key& key : keys_)
-        if (key.root == root && key.removed == removed &&
-            Cp1252EqualsIgnoreCase(ansi_.ToAnsi(key.path), ansi_.ToAnsi(path)))
-            return &key;
+        if (key.root == root && key.removed == removed && key.foldedPath == foldedPath) return &key;
     return nullptr;
 }
 
-RegKey UndoFile::OpenForReading(RegKey root, const std::string& path) {
+RegKey UndoFile::OpenForReading(RegKey root, const std::string& ansiPath) {
     RegKey key = 0;
-    return api_.OpenKey(root, ansi_.ToAnsi(path), 0, kKeyRead, key) == regstatus::Success ? key : 0;
+    return api_.OpenKey(root, ansiPath, 0, kKeyRead, key) == regstatus::Success ? key : 0;
 }
 
-// The string types come through the ANSI functions in the ANSI code page; the
-// editor's file holds them as the wide functions give them.
-std::string UndoFile::WideData(std::uint32_t type, const std::vector<std::uint8_t>& ansiData) const {
+// The string types come through the ANSI functions in the ANSI code page.
+std::string UndoFile::Data(std::uint32_t type, const std::vector<std::uint8_t>& ansiData) const {
     const std::string bytes(ansiData.begin(), ansiData.end());
-    return HoldsText(type) ? Utf8ToUtf16Le(ansi_.FromAnsi(bytes)) : bytes;
+    return HoldsText(type) ? ansi_.FromAnsi(bytes) : bytes;
 }
 
-std::optional<UndoFile::Value> UndoFile::ReadState(RegKey key, const std::string& name) {
-    const std::string ansiName = ansi_.ToAnsi(name);
+std::optional<UndoFile::Value> UndoFile::ReadState(RegKey key, const std::string& name,
+                                                  const std::string& ansiName) {
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     const long probe = api_.QueryValue(key, ansiName, type, nullptr, size);
-    if (probe == regstatus::FileNotFound) return Value{name, false, 0, {}};
+    if (probe == regstatus::FileNotFound) return Value{name, Cp1252ToUpper(ansiName), false, 0, {}};
     if (probe != regstatus::Success) return std::nullopt;
     std::vector<std::uint8_t> data(size);
     if (api_.QueryValue(key, ansiName, type, data.data(), size) != regstatus::Success) return std::nullopt;
     data.resize(size);
-    return Value{name, true, type, WideData(type, data)};
+    return Value{name, Cp1252ToUpper(ansiName), true, type, Data(type, data)};
 }
 
 void UndoFile::RecordValue(RegKey root, const std::string& key, const std::string& valueName) {
-    Key* known = Find(root, key, false);
+    const std::string ansiPath = ansi_.ToAnsi(key);
+    const std::string foldedPath = Cp1252ToUpper(ansiPath);
+    Key* known = Find(root, foldedPath, false);
+    const std::string ansiName = ansi_.ToAnsi(valueName);
+    const std::string foldedName = Cp1252ToUpper(ansiName);
     if (known)
         for (const Value& value : known->values)
-            if (Cp1252EqualsIgnoreCase(ansi_.ToAnsi(value.name), ansi_.ToAnsi(valueName))) return;
+            if (value.foldedName == foldedName) return;
 
-    const RegKey handle = OpenForReading(root, key);
+    const RegKey handle = OpenForReading(root, ansiPath);
     if (!handle) return;
-    const std::optional<Value> state = ReadState(handle, valueName);
+    const std::optional<Value> state = ReadState(handle, valueName, ansiName);
     api_.CloseKey(handle);
     if (!state) return;
-    if (!known) known = &keys_.emplace_back(Key{root, key, false, {}});
+    if (!known) known = &keys_.emplace_back(Key{root, key, foldedPath, false, {}});
     known->values.push_back(*state);
 }
 
 void UndoFile::RecordKeyRemoval(RegKey root, const std::string& key) {
-    if (Find(root, key, true)) return;
-    const RegKey handle = OpenForReading(root, key);
+    const std::string ansiPath = ansi_.ToAnsi(key);
+    const std::string foldedPath = Cp1252ToUpper(ansiPath);
+    if (Find(root, foldedPath, true)) return;
+    const RegKey handle = OpenForReading(root, ansiPath);
     if (!handle) return;
-    Key removed{root, key, true, {}};
+    Key removed{root, key, foldedPath, true, {}};
     std::uint32_t subKeys = 0;
     bool readable = api_.CountSubKeys(handle, subKeys) == regstatus::Success && subKeys == 0;
     for (std::uint32_t index = 0; readable; ++index) {
@@ -84,7 +82,9 @@ void UndoFile::RecordKeyRemoval(RegKey root, const std::string& key) {
         const long status = api_.EnumValue(handle, index, ansiName, type, data);
         if (status == regstatus::NoMoreItems) break;
         readable = status == regstatus::Success;
-        if (readable) removed.values.push_back(Value{ansi_.FromAnsi(ansiName), true, type, WideData(type, data)});
+        if (readable)
+            removed.values.push_back(
+                Value{ansi_.FromAnsi(ansiName), Cp1252ToUpper(ansiName), true, type, Data(type, data)});
     }
     api_.CloseKey(handle);
     // A key whose values cannot all be read could not be put back whole.
@@ -103,7 +103,7 @@ RegFileWriter UndoFile::Write() const {
         writer.Key(key.root, key.path);
         for (const Value& value : key.values) {
             if (value.existed)
-                writer.Value(value.name, value.type, value.utf16Data);
+                writer.Value(value.name, value.type, value.data);
             else
                 writer.DeletedValue(value.name);
         }

@@ -41,24 +41,28 @@ public:
     std::string Save(UserFiles& files, const LocalTime& now) const;
 
 private:
+    // Names are kept as the registry compares them too, in the ANSI code page
+    // and upper case, converted once so that a lookup compares them as they are.
     struct Value {
         std::string name;
+        std::string foldedName;
         bool existed = false;
         std::uint32_t type = 0;
-        std::string utf16Data;
+        std::string data;  // text as UTF-8, other types as their bytes
     };
     struct Key {
         RegKey root = 0;
         std::string path;
+        std::string foldedPath;
         bool removed = false;
         std::vector<Value> values;
     };
 
     RegFileWriter Write() const;
-    Key* Find(RegKey root, const std::string& path, bool removed);
-    RegKey OpenForReading(RegKey root, const std::string& path);
-    std::optional<Value> ReadState(RegKey key, const std::string& name);
-    std::string WideData(std::uint32_t type, const std::vector<std::uint8_t>& ansiData) const;
+    Key* Find(RegKey root, const std::string& foldedPath, bool removed);
+    RegKey OpenForReading(RegKey root, const std::string& ansiPath);
+    std::optional<Value> ReadState(RegKey key, const std::string& name, const std::string& ansiName);
+    std::string Data(std::uint32_t type, const std::vector<std::uint8_t>& ansiData) const;
 
     RegistryApi& api_;
     const AnsiCodec& ansi_;

@@ -19,6 +19,21 @@ TEST(Unicode_Utf16, EachCharacterBecomesItsLittleEndianUnits) {
     EXPECT_EQ(Utf8ToUtf16Le(std::string("a\0b", 3)), std::string("a\0\0\0b\0", 6)) << "NULs inside are kept";
 }
 
+TEST(Unicode_Utf8, ValidityAsTheTextFilesAreTold) {
+    struct Case { std::string bytes; bool utf8; };
+    const Case cases[] = {
+        {"", true},
+        {"plain", true},
+        {"pr\xC3\xA9r\xC3\xA9glage \xE2\x82\xAC \xF0\x9D\x84\x9E", true},
+        {"pr\xE9r\xE9glage", false},  // Windows-1252
+        {"\xC3", false},               // cut short
+        {"\xC0\xA9", false},          // an overlong lead
+        {"\xE2\x82(", false},         // a continuation missing
+        {"\x80", false},               // a continuation alone
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsUtf8(c.bytes), c.utf8) << c.bytes;
+}
+
 TEST(Unicode_Utf8, FourByteCharactersSurviveTheRoundTrip) {
     std::string out;
     AppendUtf8(out, U'\U0001D11E');

@@ -7,7 +7,8 @@ namespace brivex {
 namespace {
 
 std::string Wide(const std::string& utf8) { return Utf8ToUtf16Le(utf8); }
-std::string WideZ(const std::string& utf8) { return Utf8ToUtf16Le(utf8) + std::string(2, '\0'); }
+// A text with its terminator, as the registry holds it.
+std::string Z(const std::string& utf8) { return utf8 + '\0'; }
 
 // The line the writer adds for one value, without its line end.
 std::string LineFor(const std::string& name, std::uint32_t type, const std::string& data) {
@@ -21,26 +22,25 @@ std::string LineFor(const std::string& name, std::uint32_t type, const std::stri
 TEST(RegFileWriter_Values, EachTypeIsWrittenAsTheRegistryEditorWritesIt) {
     struct Case { std::string name; std::uint32_t type; std::string data; std::string line; };
     const Case cases[] = {
-        {"HungAppTimeOut", 1, WideZ("5000"), R"("HungAppTimeOut"="5000")"},
-        {"Plain", 1, Wide("no terminator"), R"("Plain"="no terminator")"},
-        {"", 1, WideZ("default"), R"(@="default")"},
-        {"Path", 1, WideZ("\"C:\\Prog\\a b.exe\""), R"("Path"="\"C:\\Prog\\a b.exe\"")"},
-        {"Quote\"d\\", 1, WideZ(""), R"("Quote\"d\\"="")"},
-        {"Accent", 1, WideZ("Fran\xC3\xA7" "ais"), "\"Accent\"=\"Fran\xC3\xA7" "ais\""},
+        {"HungAppTimeOut", 1, Z("5000"), R"("HungAppTimeOut"="5000")"},
+        {"Plain", 1, "no terminator", R"("Plain"="no terminator")"},
+        {"", 1, Z("default"), R"(@="default")"},
+        {"Path", 1, Z("\"C:\\Prog\\a b.exe\""), R"("Path"="\"C:\\Prog\\a b.exe\"")"},
+        {"Quote\"d\\", 1, Z(""), R"("Quote\"d\\"="")"},
+        {"Accent", 1, Z("Fran\xC3\xA7" "ais"), "\"Accent\"=\"Fran\xC3\xA7" "ais\""},
         {"Empty", 1, "", R"("Empty"="")"},
         {"Start", 4, std::string("\x04\0\0\0", 4), R"("Start"=dword:00000004)"},
         {"Max", 4, "\xFF\xFF\xFF\xFF", R"("Max"=dword:ffffffff)"},
         {"Short", 4, std::string("\x01\0", 2), R"("Short"=hex(4):01,00)"},
         {"Bytes", 3, std::string("\x00\xAB\x10", 3), R"("Bytes"=hex:00,ab,10)"},
         {"None", 3, "", R"("None"=hex:)"},
-        {"Expand", 2, WideZ("%a"), R"("Expand"=hex(2):25,00,61,00,00,00)"},
-        {"Multi", 7, Wide("a") + std::string(2, '\0') + WideZ("b") + std::string(2, '\0'),
-         R"("Multi"=hex(7):61,00,00,00,62,00,00,00,00,00)"},
+        {"Expand", 2, Z("%a"), R"("Expand"=hex(2):25,00,61,00,00,00)"},
+        {"ExpandAccent", 2, Z("\xC3\xA9"), R"("ExpandAccent"=hex(2):e9,00,00,00)"},
+        {"Multi", 7, std::string("a\0b\0\0", 5), R"("Multi"=hex(7):61,00,00,00,62,00,00,00,00,00)"},
         {"Quad", 11, std::string("\x01\0\0\0\0\0\0\0", 8), R"("Quad"=hex(b):01,00,00,00,00,00,00,00)"},
         // Texts quotes cannot hold keep every byte as hexadecimal.
-        {"TwoLines", 1, WideZ("a\r\nb"), R"("TwoLines"=hex(1):61,00,0d,00,0a,00,62,00,00,00)"},
-        {"Inner", 1, Wide("a") + std::string(2, '\0') + WideZ("b"), R"("Inner"=hex(1):61,00,00,00,62,00,00,00)"},
-        {"Odd", 1, std::string("a\0b", 3), R"("Odd"=hex(1):61,00,62)"},
+        {"TwoLines", 1, Z("a\r\nb"), R"("TwoLines"=hex(1):61,00,0d,00,0a,00,62,00,00,00)"},
+        {"Inner", 1, std::string("a\0b\0", 4), R"("Inner"=hex(1):61,00,00,00,62,00,00,00)"},
     };
     for (const Case& c : cases) EXPECT_EQ(LineFor(c.name, c.type, c.data), c.line) << c.name;
 }

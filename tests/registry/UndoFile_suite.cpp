@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "registry/RegistryHarness.h"
 #include "registry/UndoFile.h"
 
@@ -45,7 +47,9 @@ TEST_F(UndoFileSuite, AValueKeepsTheStateItHadWhenFirstRecorded) {
     undo.RecordValue(HKCU, Key(), "Start");
     harness->PutRaw(Key(), "Start", Dword(4));
     undo.RecordValue(HKCU, Key(), "START");
-    undo.RecordValue(HKCU, Key().substr(0, 8) + Key().substr(8), "start");
+    std::string otherCase = Key();
+    for (char& c : otherCase) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    undo.RecordValue(HKCU, otherCase, "start");
     EXPECT_EQ(undo.Text(), kStart + Header() + "\"Start\"=dword:00000002\r\n");
 }
 

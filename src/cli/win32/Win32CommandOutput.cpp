@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex {
 

@@ -1,6 +1,6 @@
 #include "graphics/win32/FontRequest.h"
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex {
 

@@ -4,7 +4,7 @@
 
 #include "graphics/win32/FontRequest.h"
 #include "graphics/win32/Gdi.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex {
 

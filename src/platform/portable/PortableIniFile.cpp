@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Cp1252.h"
+#include "base/ProfileText.h"
 #include "base/Unicode.h"
 
 namespace brivex {
@@ -46,20 +47,9 @@ struct Profile {
     std::vector<Section> sections;
 };
 
-// White space and Ctrl+Z, the old end-of-file mark.
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; }
-
-std::string_view TrimLeft(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    return text;
-}
-
-std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-std::string_view Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
+using profile::Trim;
+using profile::TrimLeft;
+using profile::TrimRight;
 
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
@@ -200,24 +190,9 @@ bool Save(const fs::path& path, const Profile& profile) {
     return !out.fail();
 }
 
-// The system drops a default's trailing spaces, though never its first character.
-std::string_view DefaultText(std::string_view value) {
-    const auto last = value.find_last_not_of(' ');
-    return value.substr(0, last == std::string_view::npos ? std::min<std::size_t>(value.size(), 1) : last + 1);
-}
-
-// One pair of enclosing quotes goes; the closing one is taken off the copy
-// whenever the buffer could hold the rest of the value, even when the cut
-// already dropped it, so a quoted value one longer than the buffer loses its
-// last character too.
 ProfileString CopyToBuffer(std::string_view value, std::uint32_t size, bool unquote) {
     ProfileString result{std::string(size, '\0'), 0};
-    if (size == 0) return result;
-    const bool quoted =
-        unquote && value.size() > 1 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
-    if (quoted) value.remove_prefix(1);
-    std::string_view copied = value.substr(0, size - 1);
-    if (quoted && size >= value.size() && !copied.empty()) copied.remove_suffix(1);
+    const std::string copied = profile::CopiedValue(value, size, unquote);
     copied.copy(result.buffer.data(), copied.size());
     result.count = static_cast<std::uint32_t>(copied.size());
     return result;
@@ -270,7 +245,7 @@ std::string SectionNames(const Profile& profile) {
 // by a count of bufferSize - 2.
 ProfileString CopySectionToBuffer(std::string_view lines, std::uint32_t size) {
     ProfileString result{std::string(size, '\0'), 0};
-    const std::string_view copied = lines.substr(0, size < 2 ? 0 : size - 2);
+    const std::string_view copied = lines.substr(0, profile::SectionRoom(size));
     copied.copy(result.buffer.data(), copied.size());
     result.count = static_cast<std::uint32_t>(copied.size());
     return result;
@@ -281,7 +256,7 @@ ProfileString CopySectionToBuffer(std::string_view lines, std::uint32_t size) {
 ProfileString PortableIniFile::GetString(const std::string& section, const std::string& key,
                                          const std::string& defaultValue, std::uint32_t bufferSize,
                                          const std::string& file) {
-    const std::string_view fallback = DefaultText(defaultValue);
+    const std::string_view fallback = profile::DefaultText(defaultValue);
     if (auto profile = Load(ToPath(file))) {
         const Entry* entry = Lookup(*profile, Cp1252ToUtf8(section), Cp1252ToUtf8(key));
         return CopyToBuffer(entry && entry->value ? ToAnsi(*entry->value) : fallback, bufferSize, true);

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cwctype>
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex {
 

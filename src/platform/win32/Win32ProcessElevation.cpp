@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/win32/ComApartment.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex {
 

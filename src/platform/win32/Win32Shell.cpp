@@ -5,7 +5,7 @@
 #include <mmsystem.h>
 #include <shlobj.h>
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex {
 

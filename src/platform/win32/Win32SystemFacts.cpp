@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <lm.h>
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex {
 

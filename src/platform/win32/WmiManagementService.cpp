@@ -2,7 +2,7 @@
 
 #include "platform/win32/Automation.h"
 #include "platform/win32/ComApartment.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex {
 

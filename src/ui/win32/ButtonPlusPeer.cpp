@@ -1,7 +1,7 @@
 #include "ui/win32/ButtonPlusPeer.h"
 
 #include "graphics/win32/Gdi.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/Backdrop.h"
 #include "ui/win32/ButtonPlusPainter.h"
 #include "ui/win32/ErrorBarrier.h"
@@ -48,8 +48,10 @@ bool ButtonPlusPeer::DrawItem(const DRAWITEMSTRUCT& item) {
     state.disabled = item.itemState & ODS_DISABLED;
     state.focused = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT);
     state.hover = hover_;
-    PaintButtonPlus(buffer.Get(), RECT{0, 0, width, height}, {Widen(button_.Caption()), button_.PictureName()}, Font(),
-                    state, Site().Dpi());
+    // The window text is the caption whenever there is one, already in the form the drawing takes.
+    const std::wstring caption = button_.Caption().empty() ? std::wstring() : WindowText(Handle());
+    PaintButtonPlus(buffer.Get(), RECT{0, 0, width, height}, {caption, button_.PictureName()}, Font(), state,
+                    Site().Dpi());
     BitBlt(item.hDC, client.left, client.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
     return true;
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "graphics/win32/Gdi.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex::ui {
 

@@ -3,7 +3,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/ErrorBarrier.h"
 
 namespace brivex::ui {
@@ -99,7 +99,7 @@ std::optional<LRESULT> ControlWindow::Colors(HDC dc) {
 
 void ControlWindow::ShowText(const std::string& text) {
     if (std::exchange(textAtCreation_, std::nullopt) == text) return;
-    SetWindowTextW(window_, Widen(text).c_str());
+    SetWindowTextUtf8(window_, text);
 }
 
 void ControlWindow::ShowToolTip(const std::string& text) {

@@ -7,7 +7,7 @@
 #include "graphics/win32/Art.h"
 #include "graphics/win32/FontRequest.h"
 #include "graphics/win32/WindowDpi.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/PeerFactory.h"
 #include "ui/win32/ThreadWait.h"

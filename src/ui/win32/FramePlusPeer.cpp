@@ -1,6 +1,6 @@
 #include "ui/win32/FramePlusPeer.h"
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/ButtonPlusPainter.h"
 
 namespace brivex::ui {
@@ -41,7 +41,7 @@ void FramePlusPeer::RebuildBackdrop() {
     backdrop_.Resize(screen, client.right, client.bottom);
     ReleaseDC(Handle(), screen);
     Backdrop::PaintBehind(Handle(), backdrop_.Dc());
-    PaintFramePanel(backdrop_.Dc(), client, Widen(frame_.Caption()), Font(), Site().Dpi());
+    PaintFramePanel(backdrop_.Dc(), client, WindowText(Handle()), Font(), Site().Dpi());
 }
 
 LRESULT FramePlusPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

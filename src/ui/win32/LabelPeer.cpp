@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "graphics/win32/Gdi.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/Backdrop.h"
 
 namespace brivex::ui {
@@ -85,7 +85,7 @@ void LabelPeer::Paint() {
         SetBkMode(buffer.Get(), TRANSPARENT);
         SetTextColor(buffer.Get(), IsWindowEnabled(Handle()) ? label_.Look().foreColor : GetSysColor(COLOR_GRAYTEXT));
         RECT area = client;
-        const std::wstring text = Widen(label_.Caption());
+        const std::wstring text = WindowText(Handle());
         const UINT format = DT_WORDBREAK | DT_NOPREFIX | TextAlignment(label_.Look().align);
         if (label_.Look().middle) {
             RECT needed = client;

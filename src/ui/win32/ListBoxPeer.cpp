@@ -1,6 +1,6 @@
 #include "ui/win32/ListBoxPeer.h"
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex::ui {
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "graphics/win32/Gdi.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/ErrorBarrier.h"
 
 namespace brivex::ui {
@@ -35,11 +35,7 @@ void TextBoxPeer::Command(int code) {
     // A text set from code comes back as a change too; the model, which
     // already holds it, ignores it.
     if (code != EN_CHANGE) return;
-    const int length = GetWindowTextLengthW(Handle());
-    std::wstring typed(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(Handle(), typed.data(), length + 1);
-    typed.resize(static_cast<std::size_t>(length));
-    box_.UserTyped(Narrow(typed));
+    box_.UserTyped(Narrow(WindowText(Handle())));
 }
 
 // An edit box keeps the system's colours: its text is the user's to read.

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/FormWindow.h"
 
 namespace brivex::ui {

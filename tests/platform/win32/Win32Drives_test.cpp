@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32FileFinder.h"
 #include "platform/win32/Win32Shell.h"
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "app/Elevation.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 
 namespace brivex {
 namespace {

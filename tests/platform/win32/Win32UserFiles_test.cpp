@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32UserFiles.h"
 
 namespace brivex {

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32AnsiCodec.h"
 #include "platform/win32/Win32RegistryApi.h"
 #include "platform/win32/Win32UserFiles.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "lang/TempFolder.h"
-#include "platform/win32/Win32AnsiCodec.h"
+#include "platform/win32/WideText.h"
 #include "platform/win32/Win32Drives.h"
 #include "platform/win32/Win32FileFinder.h"
 #include "ui/DriveList.h"
