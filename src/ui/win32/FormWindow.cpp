@@ -11,7 +11,6 @@
 #include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/PeerFactory.h"
 #include "ui/win32/ThreadWait.h"
-#include "ui/win32/Win32FormHost.h"
 
 namespace brivex::ui {
 
@@ -24,11 +23,6 @@ constexpr int kFirstControlId = 100;
 // Sent when the window goes to a monitor of another resolution (Windows 8.1
 // and later); the XP headers do not have it.
 constexpr UINT kDpiChanged = 0x02E0;
-
-std::map<const Form*, FormWindow*>& Windows() {
-    static std::map<const Form*, FormWindow*> windows;
-    return windows;
-}
 
 HICON ProgramIcon(int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
@@ -48,7 +42,7 @@ bool FormWindow::RegisterClass() {
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-FormWindow::FormWindow(Form& form, Win32FormHost& host) : form_(form), host_(host) {}
+FormWindow::FormWindow(Form& form, FormHost& host) : form_(form), host_(host) {}
 
 FormWindow::~FormWindow() {
     Destroy();
@@ -56,15 +50,8 @@ FormWindow::~FormWindow() {
 }
 
 HWND FormWindow::HandleOf(const Form& form) {
-    const auto it = Windows().find(&form);
-    return it == Windows().end() ? nullptr : it->second->window_;
-}
-
-HWND FormWindow::HandleOf(const Control& control) {
-    const auto window = Windows().find(&control.Owner());
-    if (window == Windows().end()) return nullptr;
-    const auto peer = window->second->peerOf_.find(&control);
-    return peer == window->second->peerOf_.end() || !peer->second ? nullptr : peer->second->Handle();
+    const auto* window = dynamic_cast<const FormWindow*>(form.Peer());
+    return window ? window->window_ : nullptr;
 }
 
 bool FormWindow::Create() {
@@ -88,7 +75,6 @@ bool FormWindow::Create() {
         SetWindowPos(window_, nullptr, centreX - width / 2, centreY - height / 2, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    Windows()[&form_] = this;
     PaintBackdrop();
     for (Control* control : form_.Controls()) {
         if (!CreatePeer(*control)) {
@@ -122,7 +108,6 @@ void FormWindow::Destroy() {
     for (Control* control : form_.Controls()) control->DetachPeer();
     HWND window = window_;
     window_ = nullptr;
-    Windows().erase(&form_);
     // The tooltip control goes before the controls it watches: under Wine a
     // control destroyed while watched leaves 64 bytes of comctl32's behind,
     // at every closing of the window.
@@ -133,7 +118,6 @@ void FormWindow::Destroy() {
     Backdrop::Attach(window, nullptr);
     DestroyWindow(window);
     tips_.clear();
-    shown_ = false;
     iconsGiven_ = false;
 }
 
@@ -217,7 +201,7 @@ void FormWindow::CreateToolTips() {
     // Made late, once the form shows and a control has a tip: most windows
     // never need one, and a window that already owns a tooltip control cannot
     // become topmost under Wine.
-    if (tooltip_ || !shown_ || tips_.empty()) return;
+    if (tooltip_ || !host_.IsShown(form_) || tips_.empty()) return;
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
                                0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tooltip_) return;
@@ -274,7 +258,6 @@ void FormWindow::BeginDrag() {
 }
 
 void FormWindow::Show() {
-    shown_ = true;
     CreateToolTips();
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
