@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "base/Units.h"
 #include "graphics/win32/Art.h"
 #include "graphics/win32/FontRequest.h"
 #include "graphics/win32/WindowDpi.h"
@@ -20,6 +21,8 @@ constexpr wchar_t kClassName[] = L"BrivexDozivForm";
 // Control identifiers start above the dialog keys' IDOK and IDCANCEL, so that
 // Enter and Escape press no control by accident.
 constexpr int kFirstControlId = 100;
+// The corners' ellipses of a rounded window, designed in pixels at 96 dots per inch.
+constexpr int kCornerDesignPixels = 20;
 // Sent when the window goes to a monitor of another resolution (Windows 8.1
 // and later); the XP headers do not have it.
 constexpr UINT kDpiChanged = 0x02E0;
@@ -248,7 +251,8 @@ void FormWindow::SetTopmost() {
 void FormWindow::ApplyRoundedShape() {
     RECT client;
     GetClientRect(window_, &client);
-    HRGN region = CreateRoundRectRgn(client.left, client.top, client.right, client.bottom, 20, 20);
+    const int corner = ScaleDesignPixels(kCornerDesignPixels, dpi_);
+    HRGN region = CreateRoundRectRgn(client.left, client.top, client.right, client.bottom, corner, corner);
     SetWindowRgn(window_, region, TRUE);  // the window owns the region from now on
 }
 
