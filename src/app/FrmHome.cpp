@@ -8,6 +8,7 @@
 #include "program/WindowLoad.h"
 #include "program/WindowLook.h"
 #include "restore/RestorePointService.h"
+#include "restore/RestoreTexts.h"
 
 namespace brivex {
 
@@ -164,7 +165,7 @@ void FrmHome::FirstRun() {
     SetMousePointer(ui::MousePointer::Hourglass);
     const bool made = MakeRestorePoint(program_.platform.management, program_.platform.registry,
                                        hometexts::kFirstRestorePoint, restorepointtype::ApplicationInstall);
-    program_.dialogs.MsgBox(made ? hometexts::kRestorePointMade : hometexts::kRestoreDisabled, ui::mb::Information, "");
+    program_.dialogs.MsgBox(RestorePointOutcome(made), ui::mb::Information, "");
     // Set whatever the outcome: the first-run restore point is attempted once per user.
     program_.settings.Save(setting::First, "1");
     SetMousePointer(ui::MousePointer::Default);

@@ -26,9 +26,6 @@ inline constexpr char kFirstUse[] =
     "C'est votre première utilisation : \r"
     "Velmora Doziv va sauvgarder votre base de données. Patientez...";
 inline constexpr char kFirstRestorePoint[] = "Velmora First";
-inline constexpr char kRestorePointMade[] = "La création du point de restauration a été effectuée avec succès.";
-inline constexpr char kRestoreDisabled[] =
-    "La Restauration système est désactivée. Impossible de créer un point de restauration.";
 
 }  // namespace brivex::hometexts
 

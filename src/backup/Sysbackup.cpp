@@ -4,14 +4,13 @@
 #include "program/Program.h"
 #include "program/WindowLook.h"
 #include "restore/RestorePointService.h"
+#include "restore/RestoreTexts.h"
 
 namespace brivex {
 
 namespace {
 
 constexpr char kNameMissing[] = "Veuillez entrer un nom pour la création du point de restauration !.";
-constexpr char kCreated[] = "La création du point de restauration a été effectuée avec succès.";
-constexpr char kNotCreated[] = "La Restauration système est désactivée. Impossible de créer un point de restauration.";
 
 }  // namespace
 
@@ -126,7 +125,7 @@ void Sysbackup::Apply() {
     if (const std::optional<std::int32_t> type = RestorePointTypeOfEntry(Combo1.ListIndex()))
         made = MakeRestorePoint(program_.platform.management, program_.platform.registry, Text1.Text(), *type);
     SetMousePointer(ui::MousePointer::Default);
-    program_.dialogs.MsgBox(made ? kCreated : kNotCreated, ui::mb::Information, "");
+    program_.dialogs.MsgBox(RestorePointOutcome(made), ui::mb::Information, "");
 }
 
 void Sysbackup::Command1_Click() {

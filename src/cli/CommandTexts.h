@@ -9,6 +9,7 @@
 
 #include "lang/FillText.h"
 #include "lang/MODTrans.h"
+#include "restore/RestoreTexts.h"
 
 namespace brivex {
 
@@ -32,8 +33,7 @@ inline constexpr CommandText NotApplied{"NotApplied", "Non appliqué, le systèm
 inline constexpr CommandText TweaksPartly{"TweaksPartly",
                                           "Préréglage appliqué en partie : /check dit ce qui reste à faire."};
 inline constexpr CommandText RestorePointMade{"RestorePointMade", "Point de restauration créé."};
-inline constexpr CommandText RestorePointFailed{
-    "RestorePointFailed", "La Restauration système est désactivée. Impossible de créer un point de restauration."};
+inline constexpr CommandText RestorePointFailed{"RestorePointFailed", kRestorePointNotMade};
 inline constexpr CommandText Optimised{"Optimised", "Optimisation effectuée : un redémarrage la complète."};
 inline constexpr CommandText NeedsAdministrator{"NeedsAdministrator",
                                                 "%1 demande les droits d'administrateur : rien n'a été changé."};

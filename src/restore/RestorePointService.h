@@ -21,10 +21,6 @@ inline constexpr std::int32_t DeviceDriverInstall = 10;
 inline constexpr std::int32_t ModifySettings = 12;
 }  // namespace restorepointtype
 
-// Asked before changes when the restore point the settings ask for could not be made.
-inline constexpr char kAskWithoutRestorePoint[] =
-    "Aucun point de restauration n'a pu être créé. Appliquer quand même les changements ?";
-
 // True only when a restore point was really made: the service took the
 // request, answered status 0, and its list then holds a point numbered above
 // the highest it listed before. The creation frequency is lifted for the one

@@ -4,6 +4,7 @@
 #include "program/Program.h"
 #include "program/WindowLook.h"
 #include "restore/RestorePointService.h"
+#include "restore/RestoreTexts.h"
 #include "tweaks/TweakState.h"
 
 namespace brivex {

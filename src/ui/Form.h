@@ -75,16 +75,8 @@ public:
     // The user pressed Escape in the window.
     std::function<void()> OnCancel;
 
-    // Kept by the form host. A form is loaded once its Load event has
-    // returned; loading lasts from the window's making to then. Unloading
-    // lasts from the start of the Unload event to the window's end, so a
-    // second close meanwhile does nothing.
+    // True once its Load event has returned, until it is unloaded (the form host says when).
     bool Loaded() const { return loaded_; }
-    void SetLoaded(bool loaded) { loaded_ = loaded; }
-    bool Loading() const { return loading_; }
-    void SetLoading(bool loading) { loading_ = loading; }
-    bool Unloading() const { return unloading_; }
-    void SetUnloading(bool unloading) { unloading_ = unloading; }
     // The user minimised or restored the window: the model follows, the window is not told again.
     void WindowStateChangedByUser(WindowState state) { state_ = state; }
 
@@ -93,6 +85,8 @@ public:
 
 private:
     friend class Control;
+    // Where the form is in its life on screen is the form host's to say and to change.
+    friend class FormHost;
     void Register(Control& control) { controls_.push_back(&control); }
 
     std::string name_;
@@ -105,8 +99,9 @@ private:
     MousePointer pointer_ = MousePointer::Default;
     bool topmost_ = false;
     bool rounded_ = false;
-    bool loaded_ = false;
     bool loading_ = false;
+    bool loaded_ = false;
+    bool shown_ = false;
     bool unloading_ = false;
     FormPeer* peer_ = nullptr;
 };

@@ -24,6 +24,7 @@
 #include "program/WaitingManagementService.h"
 #include "progressbar/win32/ProgressBarPeer.h"
 #include "registry/Settings.h"
+#include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/Win32Dialogs.h"
 #include "ui/win32/Win32FormHost.h"
 #include "ui/win32/Win32Loop.h"
@@ -50,6 +51,7 @@ BOOL WINAPI FinishTheRun(DWORD event) { return event == CTRL_C_EVENT || event ==
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     BecomeDpiAware();
     brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
+    brivex::ui::ReportErrorsThrough(&dialogs);
     brivex::Win32RegistryApi registry;
     brivex::Win32AnsiCodec ansi;
     brivex::RegistrySettingsStore settings;

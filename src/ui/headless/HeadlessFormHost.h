@@ -18,23 +18,21 @@ public:
 
     // The user comes back to a form from another window of the program.
     void Activate(Form& form);
-    bool IsShown(const Form& form) const { return shown_.count(&form) > 0; }
     // The next windows of this form cannot be made, as when the system refuses one.
     void RefuseWindow(const Form& form) { refused_.insert(&form); }
     // "create", "show" and "destroy", each followed by the form's name.
     const std::vector<std::string>& Log() const { return log_; }
 
 protected:
-    bool MakeWindowOf(Form& form) override;
-    void ShowWindowOf(Form& form) override;
-    void DestroyWindowOf(Form& form) override;
+    std::unique_ptr<Window> MakeWindowOf(Form& form) override;
     void RunHandler(const std::function<void()>& handler) override {
         if (handler) handler();
     }
 
 private:
+    class RecordedWindow;
+
     std::set<const Form*> refused_;
-    std::set<const Form*> shown_;
     std::vector<std::string> log_;
 };
 

@@ -1,25 +1,25 @@
 #pragma once
 
 #include <exception>
-#include <functional>
 #include <string>
+
+#include "ui/Dialogs.h"
+#include "ui/RuntimeTexts.h"
 
 namespace brivex::ui {
 
 // No exception crosses a window procedure or a timer. A handler that throws is
 // abandoned there, the user is told what went wrong in a box with the
-// information icon, and the program goes on.
-using ErrorReporter = std::function<void(const std::string& text)>;
+// information icon, through the program's dialogs and so under the
+// application title, and the program goes on.
 
-// Replaces how the error is shown (tests watch the texts); gives back the reporter it replaces.
-ErrorReporter SetErrorReporter(ErrorReporter reporter);
+// The dialogs errors are shown through from now on; gives back the ones they
+// replace. Until the program gives its own, an error is not shown.
+Dialogs* ReportErrorsThrough(Dialogs* dialogs);
 
 // Shows `text`. An error while the box of another is open is not shown: the
 // user has been told, and a failing timer would otherwise pile up boxes.
 void ReportError(const std::string& text) noexcept;
-
-// The text shown for an exception that carries none.
-inline constexpr char kUnexpectedError[] = "Une erreur inattendue s'est produite.";
 
 // Runs `handler`; false when it threw and was abandoned.
 template <typename Handler>
@@ -30,7 +30,7 @@ bool RunGuarded(Handler&& handler) noexcept {
     } catch (const std::exception& error) {
         ReportError(error.what());
     } catch (...) {
-        ReportError(kUnexpectedError);
+        ReportError(runtimetexts::kUnexpectedError);
     }
     return false;
 }

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "base/Units.h"
 #include "graphics/win32/Art.h"
 #include "graphics/win32/FontRequest.h"
 #include "graphics/win32/WindowDpi.h"
@@ -11,7 +12,6 @@
 #include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/PeerFactory.h"
 #include "ui/win32/ThreadWait.h"
-#include "ui/win32/Win32FormHost.h"
 
 namespace brivex::ui {
 
@@ -21,14 +21,11 @@ constexpr wchar_t kClassName[] = L"BrivexDozivForm";
 // Control identifiers start above the dialog keys' IDOK and IDCANCEL, so that
 // Enter and Escape press no control by accident.
 constexpr int kFirstControlId = 100;
+// The corners' ellipses of a rounded window, designed in pixels at 96 dots per inch.
+constexpr int kCornerDesignPixels = 20;
 // Sent when the window goes to a monitor of another resolution (Windows 8.1
 // and later); the XP headers do not have it.
 constexpr UINT kDpiChanged = 0x02E0;
-
-std::map<const Form*, FormWindow*>& Windows() {
-    static std::map<const Form*, FormWindow*> windows;
-    return windows;
-}
 
 HICON ProgramIcon(int widthMetric, int heightMetric) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
@@ -48,7 +45,7 @@ bool FormWindow::RegisterClass() {
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-FormWindow::FormWindow(Form& form, Win32FormHost& host) : form_(form), host_(host) {}
+FormWindow::FormWindow(Form& form, FormHost& host) : form_(form), host_(host) {}
 
 FormWindow::~FormWindow() {
     Destroy();
@@ -56,15 +53,8 @@ FormWindow::~FormWindow() {
 }
 
 HWND FormWindow::HandleOf(const Form& form) {
-    const auto it = Windows().find(&form);
-    return it == Windows().end() ? nullptr : it->second->window_;
-}
-
-HWND FormWindow::HandleOf(const Control& control) {
-    const auto window = Windows().find(&control.Owner());
-    if (window == Windows().end()) return nullptr;
-    const auto peer = window->second->peerOf_.find(&control);
-    return peer == window->second->peerOf_.end() || !peer->second ? nullptr : peer->second->Handle();
+    const auto* window = dynamic_cast<const FormWindow*>(form.Peer());
+    return window ? window->window_ : nullptr;
 }
 
 bool FormWindow::Create() {
@@ -88,7 +78,6 @@ bool FormWindow::Create() {
         SetWindowPos(window_, nullptr, centreX - width / 2, centreY - height / 2, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    Windows()[&form_] = this;
     PaintBackdrop();
     for (Control* control : form_.Controls()) {
         if (!CreatePeer(*control)) {
@@ -122,7 +111,6 @@ void FormWindow::Destroy() {
     for (Control* control : form_.Controls()) control->DetachPeer();
     HWND window = window_;
     window_ = nullptr;
-    Windows().erase(&form_);
     // The tooltip control goes before the controls it watches: under Wine a
     // control destroyed while watched leaves 64 bytes of comctl32's behind,
     // at every closing of the window.
@@ -133,7 +121,6 @@ void FormWindow::Destroy() {
     Backdrop::Attach(window, nullptr);
     DestroyWindow(window);
     tips_.clear();
-    shown_ = false;
     iconsGiven_ = false;
 }
 
@@ -217,7 +204,7 @@ void FormWindow::CreateToolTips() {
     // Made late, once the form shows and a control has a tip: most windows
     // never need one, and a window that already owns a tooltip control cannot
     // become topmost under Wine.
-    if (tooltip_ || !shown_ || tips_.empty()) return;
+    if (tooltip_ || !host_.IsShown(form_) || tips_.empty()) return;
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
                                0, 0, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tooltip_) return;
@@ -264,7 +251,8 @@ void FormWindow::SetTopmost() {
 void FormWindow::ApplyRoundedShape() {
     RECT client;
     GetClientRect(window_, &client);
-    HRGN region = CreateRoundRectRgn(client.left, client.top, client.right, client.bottom, 20, 20);
+    const int corner = ScaleDesignPixels(kCornerDesignPixels, dpi_);
+    HRGN region = CreateRoundRectRgn(client.left, client.top, client.right, client.bottom, corner, corner);
     SetWindowRgn(window_, region, TRUE);  // the window owns the region from now on
 }
 
@@ -274,7 +262,6 @@ void FormWindow::BeginDrag() {
 }
 
 void FormWindow::Show() {
-    shown_ = true;
     CreateToolTips();
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);

@@ -9,20 +9,20 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "ui/FormHost.h"
 #include "ui/win32/Backdrop.h"
 #include "ui/win32/ControlWindow.h"
 #include "ui/win32/PeerSite.h"
 
 namespace brivex::ui {
 
-class Win32FormHost;
-
 // The top-level window of one form: borderless, painted, with a child window
 // per control. One window procedure serves every form; the notifications of
-// the child windows are reflected to the child's own peer.
-class FormWindow final : public FormPeer, public PeerSite {
+// the child windows are reflected to the child's own peer. Its host owns it
+// and keeps where its form is in its life.
+class FormWindow final : public FormHost::Window, public FormPeer, public PeerSite {
 public:
-    FormWindow(Form& form, Win32FormHost& host);
+    FormWindow(Form& form, FormHost& host);
     ~FormWindow() override;
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -30,11 +30,10 @@ public:
     // Makes the window, hidden, with its controls, and attaches the peers.
     // False when a window cannot be made: nothing is left of it then.
     bool Create();
-    void Destroy();
+    void Destroy() override;
     HWND Handle() const { return window_; }
+    // The window of a form on screen; null when it has none.
     static HWND HandleOf(const Form& form);
-    // The window of a control of a form on screen; null when it has none.
-    static HWND HandleOf(const Control& control);
 
     // PeerSite
     HWND ParentFor(const Control& control) const override;
@@ -52,7 +51,7 @@ public:
     void SetTopmost() override;
     void ApplyRoundedShape() override;
     void BeginDrag() override;
-    void Show();
+    void Show() override;
 
 private:
     static bool RegisterClass();
@@ -68,7 +67,7 @@ private:
     void Tool(UINT message, HWND control, const std::wstring& tip);
 
     Form& form_;
-    Win32FormHost& host_;
+    FormHost& host_;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     int dpi_ = 96;
@@ -79,7 +78,6 @@ private:
     std::map<std::tuple<std::string, int, bool>, HFONT> fonts_;
     // The controls' tips, kept until the tooltip control exists.
     std::map<HWND, std::wstring> tips_;
-    bool shown_ = false;
     bool iconsGiven_ = false;
     HWND focus_ = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <thread>
 #include <utility>
 
+#include "ui/RuntimeTexts.h"
 #include "ui/win32/ErrorBarrier.h"
 #include "ui/win32/ThreadWait.h"
 
@@ -84,7 +85,7 @@ Win32Loop::Win32Loop() {
         window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
                                   nullptr);
     if (!window_) {
-        ReportError("Le programme ne peut pas cr\u00e9er sa fen\u00eatre de messages : ses minuteries ne marcheront pas.");
+        ReportError(runtimetexts::kNoMessageWindow);
         return;
     }
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -1,6 +1,7 @@
 // No exception leaves a window procedure, a timer tick or a posted action
 // under Wine: the handler is abandoned, the user sees the error's text in a
-// box with the information icon, and the program goes on.
+// box with the information icon, under the application title, and the
+// program goes on.
 
 #include "ui/win32/ErrorBarrier.h"
 
@@ -11,19 +12,25 @@
 #include "ui/PeeredControl.h"
 #include "ui/win32/FormTesting.h"
 #include "ui/win32/PeerFactory.h"
+#include "ui/win32/Win32Dialogs.h"
 
 namespace brivex::ui::testing {
 namespace {
 
 // Collects what would be shown, for the tests that need no real box.
-class ReportedErrors {
+class ReportedErrors final : public Dialogs {
 public:
-    ReportedErrors() : previous_(SetErrorReporter([this](const std::string& text) { texts.push_back(text); })) {}
-    ~ReportedErrors() { SetErrorReporter(previous_); }
+    ReportedErrors() : previous_(ReportErrorsThrough(this)) {}
+    ~ReportedErrors() override { ReportErrorsThrough(previous_); }
+    int MsgBox(const std::string& text, int, const std::string&) override {
+        texts.push_back(text);
+        return mb::AnswerOk;
+    }
+    void RestartPrompt(Form&, int) override {}
     std::vector<std::string> texts;
 
 private:
-    ErrorReporter previous_;
+    Dialogs* previous_;
 };
 
 struct CommandForm : Form {
@@ -39,6 +46,8 @@ class ErrorBarrierTest : public FormTest {};
 void ReadLanguageFile() { throw std::runtime_error("chargement"); }
 
 TEST_F(ErrorBarrierTest, ATimerThatThrowsShowsTheErrorBoxAndTheLoopGoesOn) {
+    Win32Dialogs dialogs("Brivex Doziv");
+    Dialogs* previous = ReportErrorsThrough(&dialogs);
     int ticks = 0;
     int pastTheThrow = 0;
     TimerId failing = loop.StartTimer(10, [&] {
@@ -52,9 +61,10 @@ TEST_F(ErrorBarrierTest, ATimerThatThrowsShowsTheErrorBoxAndTheLoopGoesOn) {
     for (int i = 0; i < 40 && ticks < 3; ++i) Pump();
     loop.StopTimer(failing);
     loop.StopTimer(closer);
+    ReportErrorsThrough(previous);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, L"Le fichier de langue est illisible.");
-    EXPECT_EQ(boxes[0].title, L"brivex_win32_tests") << "the program's name";
+    EXPECT_EQ(boxes[0].title, L"Brivex Doziv") << "the application title, as every box of the program";
     EXPECT_TRUE(boxes[0].informationIcon);
     EXPECT_GE(ticks, 3) << "the timer keeps ticking after the failed tick";
     EXPECT_EQ(pastTheThrow, ticks - 1) << "only the failed tick was abandoned";
@@ -84,7 +94,7 @@ TEST_F(HandlerErrorTest, AnExceptionWithoutTextStillSaysSomething) {
     bool next = false;
     loop.Post([&] { next = true; });
     Pump();
-    EXPECT_EQ(errors.texts, std::vector<std::string>{kUnexpectedError});
+    EXPECT_EQ(errors.texts, std::vector<std::string>{runtimetexts::kUnexpectedError});
     EXPECT_TRUE(next) << "the next posted action runs";
 }
 

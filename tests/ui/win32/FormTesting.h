@@ -17,8 +17,28 @@
 
 namespace brivex::ui::testing {
 
-inline HWND WindowOf(const Control& control) { return FormWindow::HandleOf(control); }
 inline HWND WindowOf(const Form& form) { return FormWindow::HandleOf(form); }
+
+// The window of a control of a form on screen, found by its identifier as the
+// user's tools find it; null when it has none.
+inline HWND WindowOf(const Control& control) {
+    const auto* form = dynamic_cast<const FormWindow*>(control.Owner().Peer());
+    if (!form) return nullptr;
+    struct Search {
+        int id;
+        HWND found;
+    } search{form->IdFor(control), nullptr};
+    EnumChildWindows(
+        form->Handle(),
+        [](HWND child, LPARAM wanted) {
+            auto& search = *reinterpret_cast<Search*>(wanted);
+            if (GetDlgCtrlID(child) != search.id) return TRUE;
+            search.found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 inline std::wstring TextOf(HWND window) {
     wchar_t text[512] = {};

@@ -1,6 +1,7 @@
 // A form moved to a monitor of another resolution looks as if made there: the
 // suggested place, each control's design place, fonts and background at it.
 
+#include <utility>
 #include <vector>
 
 #include "base/Units.h"
@@ -77,6 +78,20 @@ TEST_F(MonitorDpiTest, EveryControlTakesItsDesignPlaceAndAFontMadeAtTheNewResolu
             EXPECT_EQ(font.lfHeight, FontHeight(control->Look().fontPoints, dpi)) << control->Name() << " at " << dpi;
             EXPECT_EQ(font.lfWeight, control->Look().bold ? FW_BOLD : FW_NORMAL) << control->Name() << " at " << dpi;
         }
+    }
+}
+
+TEST_F(MonitorDpiTest, TheRoundedCornersGrowWithTheResolution) {
+    form.ApplyRoundedShape();
+    HWND window = WindowOf(form);
+    // 4 pixels in from the corner: inside a 20-pixel corner ellipse, cut away from a 40-pixel one.
+    for (const auto& [dpi, cutAway] : {std::pair{96, false}, std::pair{192, true}}) {
+        RECT suggested{40, 30, 40 + TwipsToPixels(7200, dpi), 30 + TwipsToPixels(4200, dpi)};
+        SendMessageW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(GetWindowRgn(window, region), ERROR) << dpi;
+        EXPECT_EQ(!PtInRegion(region, 4, 4), cutAway) << dpi << " dpi";
+        DeleteObject(region);
     }
 }
 
