@@ -18,7 +18,8 @@ class Program;
 enum class WindowKind;
 
 // The main window: the launcher of every tool, the one-click optimisation, the
-// clock and the date. Its controls keep the names the language files use.
+// clock and the date. Each control is named by its role; its language-file
+// key is given where it is made.
 class FrmHome final : public ui::Form {
 public:
     explicit FrmHome(Program& program);

@@ -1,5 +1,7 @@
 #include "optimise/Optimisation.h"
 
+#include <cassert>
+
 #include "optimise/SystemOptimisation.h"
 #include "program/Program.h"
 #include "registry/StartWithWindows.h"
@@ -47,6 +49,7 @@ void Optimisation::Tick() {
 }
 
 void Optimisation::ShowStage(std::size_t stage) {
+    assert(stage < home_.stagePictures.size() && "one hidden picture a stage");
     home_.stageText.SetCaption(program_.trans.GetMessageText(std::string(kStages[stage].textKey)));
     home_.stagePicture.SetPicture(home_.stagePictures[stage]->PictureName());
 }

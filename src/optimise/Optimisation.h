@@ -34,8 +34,9 @@ struct OptimisationDisplay {
     const ui::Label& askWithoutRestorePoint;
 };
 
-// One stage of the display: reached when the progress bar's value gets to `value`;
-// the stage picture then takes the picture of the stage's own hidden picture.
+// One stage of the display: reached when the progress bar's value gets to `value`.
+// The stage picture then shows the stage's hidden picture, the display's
+// stagePictures being in the stages' order.
 struct Stage {
     std::int32_t value;
     std::int32_t interval;  // 0: the stage timer's interval is left alone
