@@ -392,19 +392,10 @@ void FrmInfoSys::Layout() {
     }
 
     // Memory: physical rows and their gauges, virtual and paging rows, two long gauges.
-    ui::Label* memoryValues[] = {&physicalTotal,
-                                 &physicalUsed,
-                                 &physicalFree,
-                                 nullptr,
-                                 nullptr,
-                                 virtualAndPaging[0].get(),
-                                 virtualAndPaging[1].get(),
-                                 virtualAndPaging[2].get(),
-                                 virtualAndPaging[3].get(),
-                                 virtualAndPaging[4].get(),
-                                 virtualAndPaging[5].get(),
-                                 &virtualFreePercent,
-                                 &pagingFreePercent};
+    ui::Label* memoryValues[] = {&physicalTotal,            &physicalUsed,  &physicalFree, nullptr, nullptr,
+                                 virtualAndPaging[0].get(), virtualAndPaging[1].get(), virtualAndPaging[2].get(),
+                                 virtualAndPaging[3].get(), virtualAndPaging[4].get(), virtualAndPaging[5].get(),
+                                 &virtualFreePercent,       &pagingFreePercent};
     const int memoryTops[] = {34, 54, 74, 0, 0, 104, 124, 144, 164, 184, 204, 236, 290};
     for (std::size_t i = 0; i < memoryCaptions_.size(); ++i) {
         memoryCaptions_[i]->SetLook(captionLook);
