@@ -13,19 +13,14 @@ namespace brivex {
 
 namespace {
 
-struct StagePictureDesign {
-    const char* key;
-    const char* picture;
-};
-constexpr StagePictureDesign kStagePictures[] = {
-    {"Image2", "stage.1"}, {"Image3", "stage.2"},  {"Image4", "stage.3"}, {"Image5", "stage.4"},
-    {"Image6", "stage.5"}, {"Image10", "stage.6"}, {"Image7", "stage.7"}, {"Image8", "stage.8"},
-};
+// The stages' hidden pictures, in the stages' order; stage n shows the art "stage.n".
+constexpr const char* kStagePictureKeys[] = {"Image2", "Image3",  "Image4", "Image5",
+                                             "Image6", "Image10", "Image7", "Image8"};
 
 std::vector<std::unique_ptr<ui::Picture>> MakeStagePictures(ui::Form& home) {
     std::vector<std::unique_ptr<ui::Picture>> pictures;
-    for (const auto& [key, picture] : kStagePictures)
-        pictures.push_back(std::make_unique<ui::Picture>(home, key, picture));
+    for (const char* key : kStagePictureKeys)
+        pictures.push_back(std::make_unique<ui::Picture>(home, key, "stage." + std::to_string(pictures.size() + 1)));
     return pictures;
 }
 
