@@ -1,6 +1,8 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "optimise/Optimisation.h"
 #include "progressbar/BarControl.h"
@@ -16,55 +18,50 @@ class Program;
 enum class WindowKind;
 
 // The main window: the launcher of every tool, the one-click optimisation, the
-// clock and the date. Its controls keep the names the language files use.
+// clock and the date. Each control is named by its role; its language-file
+// key is given where it is made.
 class FrmHome final : public ui::Form {
 public:
     explicit FrmHome(Program& program);
 
     // True once an optimisation has completed during this run: quitting then offers the restart.
-    bool OptimisationDone = false;
+    bool optimisationDone = false;
 
-    ui::Timer Timer1;
-    ui::Timer Timer2;
-    ui::Label Label1;
-    ui::Label Label4;
-    ui::Label Label5;
-    ui::Label Label2;
-    ui::Label Label3;
-    BarControl Bar1;
-    ui::Picture Image9;
-    ui::Picture Image2;
-    ui::Picture Image3;
-    ui::Picture Image4;
-    ui::Picture Image5;
-    ui::Picture Image6;
-    ui::Picture Image10;
-    ui::Picture Image7;
-    ui::Picture Image8;
-    ui::ButtonPlus Command1;
-    ui::ButtonPlus BrivexCmd1;
-    ui::ButtonPlus ButtonPlus3;
-    ui::ButtonPlus BrivexCmd2;
-    ui::ButtonPlus cmd;
-    ui::ButtonPlus ButtonPlus6;
-    ui::ButtonPlus ButtonPlus2;
-    ui::ButtonPlus ButtonPlus5;
-    ui::ButtonPlus Command2;
-    ui::ButtonPlus ButtonPlus4;
-    ui::ButtonPlus Help_XP1;
-    ui::Label Label6;
-    ui::ButtonPlus ButtonPlus1;
-    ui::ButtonPlus TopButtons_XP1;
+    ui::Timer stageTimer;
+    ui::Timer clockTimer;
+    ui::Label clockLabel;
+    ui::Label dateLabel;
+    ui::Label versionLabel;
+    ui::Label introduction;
+    ui::Label stageText;
+    BarControl progressBar;
+    ui::Picture stagePicture;
+    // One hidden picture a stage, in the stages' order: the stage picture takes each in turn.
+    const std::vector<std::unique_ptr<ui::Picture>> stagePictures;
+    ui::ButtonPlus optimise;
+    ui::ButtonPlus openTweaks;
+    ui::ButtonPlus openTweaksBeside;
+    ui::ButtonPlus openSystemInfo;
+    ui::ButtonPlus openSettings;
+    ui::ButtonPlus openBackup;
+    ui::ButtonPlus downloadCentre;
+    ui::ButtonPlus forums;
+    ui::ButtonPlus help;
+    ui::ButtonPlus plusAnnouncement;
+    ui::ButtonPlus about;
+    ui::Label performanceInfo;
+    ui::ButtonPlus minimise;
+    ui::ButtonPlus quit;
     // The question asked when the restore point the settings ask for could not
     // be made; translated like every caption and never shown itself.
-    ui::Label AskWithoutRestorePoint;
+    ui::Label askWithoutRestorePoint;
 
 private:
     void Form_Load();
     void Form_Shown();
     void Form_Activate();
     void Form_Unload();
-    void Timer2_Timer();
+    void ShowClock();
     void FirstRun();
     void ApplyLanguage();
     void Layout();

@@ -25,122 +25,123 @@ std::optional<std::int32_t> RestorePointTypeOfEntry(int listIndex) {
 
 Sysbackup::Sysbackup(Program& program)
     : ToolWindow(program, "Sysbackup", "Brivex System Backup", StaysOnTop::Never),
-      FramePlus1(*this, "FramePlus1", "Sauvgarde des paramettres système :"),
-      Label1(*this, "Label1",
+      creationView(*this, "FramePlus1", "Sauvgarde des paramettres système :"),
+      introduction(*this, "Label1",
              "     Brivex System Backup vous permet de créer facilement des points de restauration système sous "
              "Windows Xp et Windows Doziv. Il est très recommandé de créer un point de restauration avant toute "
              "optimisation, installation de logiciels ou de materiels."),
-      Label2(*this, "Label2", "Nom du point de restauration :"),
-      Text1(*this, "Text1"),
-      Label3(*this, "Label3", "Type de point de restauration :"),
-      Combo1(*this, "Combo1"),
-      Command2(*this, "Command2", "&Appliquer"),
-      BrivexCmd1(*this, "BrivexCmd1", "Annuler"),
-      Command1(*this, "Command1", "A&fficher"),
-      FramePlus2(*this, "FramePlus2", "Sauvgarde des paramettres système :"),
-      List1(*this, "List1"),
-      ButtonPlus1(*this, "ButtonPlus1", "&Retour"),
-      TopButtons_XP1(*this, "TopButtons_XP1", "×"),
-      NoRestorePoint(*this, "NoRestorePoint", "Aucun point de restauration."),
-      ListingFailed(*this, "ListingFailed", "Impossible d'obtenir la liste des points de restauration.") {
-    TopButtons_XP1.SetToolTipText("Quitter");
+      nameCaption(*this, "Label2", "Nom du point de restauration :"),
+      pointName(*this, "Text1"),
+      typeCaption(*this, "Label3", "Type de point de restauration :"),
+      pointType(*this, "Combo1"),
+      create(*this, "Command2", "&Appliquer"),
+      cancel(*this, "BrivexCmd1", "Annuler"),
+      showList(*this, "Command1", "A&fficher"),
+      listView(*this, "FramePlus2", "Sauvgarde des paramettres système :"),
+      pointList(*this, "List1"),
+      back(*this, "ButtonPlus1", "&Retour"),
+      close(*this, "TopButtons_XP1", "×"),
+      noRestorePoint(*this, "NoRestorePoint", "Aucun point de restauration."),
+      listingFailed(*this, "ListingFailed", "Impossible d'obtenir la liste des points de restauration.") {
+    close.SetToolTipText("Quitter");
     // Fixed at design: the program never adds, removes or translates an entry.
-    for (const char* entry : {"Optimisation Velmora", "Application setup", "Hardware setup"}) Combo1.AddItem(entry);
+    for (const char* entry : {"Optimisation Velmora", "Application setup", "Hardware setup"}) pointType.AddItem(entry);
     Layout();
-    Command2.OnClick = [this] { Command2_Click(); };
-    Command1.OnClick = [this] { Command1_Click(); };
-    ButtonPlus1.OnClick = [this] { ShowCreationView(); };
-    BrivexCmd1.OnClick = [this] { Close(); };
-    TopButtons_XP1.OnClick = [this] { Close(); };
+    create.OnClick = [this] { CreateClicked(); };
+    showList.OnClick = [this] { ShowList(); };
+    back.OnClick = [this] { ShowCreationView(); };
+    cancel.OnClick = [this] { Close(); };
+    close.OnClick = [this] { Close(); };
 }
 
 void Sysbackup::Layout() {
     using namespace backupdesign;
     SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "backup.background");
-    TopButtons_XP1.SetPosition(look::DesignBounds(kWidth - 44, 10, 28, 24));
-    TopButtons_XP1.SetLook(look::Text(11, true, 0, ui::Appearance::Align::Center));
+    close.SetPosition(look::DesignBounds(kWidth - 44, 10, 28, 24));
+    close.SetLook(look::Text(11, true, 0, ui::Appearance::Align::Center));
     // Drawn rather than written, as the information window's close button, so the two look alike.
-    TopButtons_XP1.SetPicture(kCloseMarkPicture);
-    for (ui::Label* text : {&NoRestorePoint, &ListingFailed}) text->SetVisible(false);
+    close.SetPicture(kCloseMarkPicture);
+    for (ui::Label* text : {&noRestorePoint, &listingFailed}) text->SetVisible(false);
 
-    for (ui::FramePlus* frame : {&FramePlus1, &FramePlus2})
+    for (ui::FramePlus* frame : {&creationView, &listView})
         frame->SetPosition(look::DesignBounds(kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight));
     constexpr int inner = kFrameWidth - 28;
     const int buttonsTop = kFrameHeight - 48;
 
-    for (ui::Control* control : std::initializer_list<ui::Control*>{&Label1, &Label2, &Text1, &Label3, &Combo1,
-                                                                    &Command2, &BrivexCmd1, &Command1})
-        control->PlaceIn(FramePlus1);
-    Label1.SetPosition(look::DesignBounds(14, 28, inner, 68));
-    Label1.SetLook(look::Text(9, false, look::kInk));
+    for (ui::Control* control : std::initializer_list<ui::Control*>{&introduction, &nameCaption, &pointName,
+                                                                    &typeCaption, &pointType, &create, &cancel,
+                                                                    &showList})
+        control->PlaceIn(creationView);
+    introduction.SetPosition(look::DesignBounds(14, 28, inner, 68));
+    introduction.SetLook(look::Text(9, false, look::kInk));
     // Each caption shares its row and its baseline with the box beside it; the two boxes are of one height.
-    Label2.SetPosition(look::DesignBounds(14, 110, 200, 22));
-    Text1.SetPosition(look::DesignBounds(222, 110, inner - 208, 22));
-    Label3.SetPosition(look::DesignBounds(14, 148, 200, 22));
-    Combo1.SetPosition(look::DesignBounds(222, 148, inner - 208, 22));
+    nameCaption.SetPosition(look::DesignBounds(14, 110, 200, 22));
+    pointName.SetPosition(look::DesignBounds(222, 110, inner - 208, 22));
+    typeCaption.SetPosition(look::DesignBounds(14, 148, 200, 22));
+    pointType.SetPosition(look::DesignBounds(222, 148, inner - 208, 22));
     ui::Appearance besideBox = look::Text(8.25, true, look::kInk);
     besideBox.middle = true;
-    for (ui::Label* label : {&Label2, &Label3}) label->SetLook(besideBox);
-    Command2.SetPosition(look::DesignBounds(14, buttonsTop, 130, 34));
-    BrivexCmd1.SetPosition(look::DesignBounds(156, buttonsTop, 130, 34));
-    Command1.SetPosition(look::DesignBounds(14 + inner - 130, buttonsTop, 130, 34));
+    for (ui::Label* label : {&nameCaption, &typeCaption}) label->SetLook(besideBox);
+    create.SetPosition(look::DesignBounds(14, buttonsTop, 130, 34));
+    cancel.SetPosition(look::DesignBounds(156, buttonsTop, 130, 34));
+    showList.SetPosition(look::DesignBounds(14 + inner - 130, buttonsTop, 130, 34));
 
-    List1.PlaceIn(FramePlus2);
-    ButtonPlus1.PlaceIn(FramePlus2);
-    List1.SetPosition(look::DesignBounds(14, 28, inner, buttonsTop - 40));
-    ButtonPlus1.SetPosition(look::DesignBounds(14 + inner - 130, buttonsTop, 130, 34));
-    for (ui::ButtonPlus* button : {&Command2, &BrivexCmd1, &Command1, &ButtonPlus1}) button->SetLook(look::Text(9, true, 0));
+    pointList.PlaceIn(listView);
+    back.PlaceIn(listView);
+    pointList.SetPosition(look::DesignBounds(14, 28, inner, buttonsTop - 40));
+    back.SetPosition(look::DesignBounds(14 + inner - 130, buttonsTop, 130, 34));
+    for (ui::ButtonPlus* button : {&create, &cancel, &showList, &back}) button->SetLook(look::Text(9, true, 0));
 }
 
 void Sysbackup::ShowCreationView() {
-    FramePlus2.SetVisible(false);
-    FramePlus1.SetVisible(true);
+    listView.SetVisible(false);
+    creationView.SetVisible(true);
 }
 
 // The window was perhaps open before: it starts again as opened the first time.
 void Sysbackup::ReturnToDesignState() {
-    Text1.SetText("");
-    Combo1.SetListIndex(-1);
-    List1.Clear();
+    pointName.SetText("");
+    pointType.SetListIndex(-1);
+    pointList.Clear();
     ShowCreationView();
     SetMousePointer(ui::MousePointer::Default);
 }
 
-void Sysbackup::Command2_Click() {
+void Sysbackup::CreateClicked() {
     // The request blocks the window: a second click, queued meanwhile, would
     // otherwise ask for a second restore point once it runs.
-    Command2.SetEnabled(false);
-    Apply();
-    Command2.SetEnabled(true);
+    create.SetEnabled(false);
+    CreateRestorePoint();
+    create.SetEnabled(true);
 }
 
-void Sysbackup::Apply() {
+void Sysbackup::CreateRestorePoint() {
     // Only the empty name is refused: blanks are a name the service takes as it is.
-    if (Text1.Text().empty()) {
+    if (pointName.Text().empty()) {
         program_.dialogs.MsgBox(kNameMissing, ui::mb::Information, "");
         return;
     }
     SetMousePointer(ui::MousePointer::Hourglass);
     bool made = false;
-    if (const std::optional<std::int32_t> type = RestorePointTypeOfEntry(Combo1.ListIndex()))
-        made = MakeRestorePoint(program_.platform.management, program_.platform.registry, Text1.Text(), *type);
+    if (const std::optional<std::int32_t> type = RestorePointTypeOfEntry(pointType.ListIndex()))
+        made = MakeRestorePoint(program_.platform.management, program_.platform.registry, pointName.Text(), *type);
     SetMousePointer(ui::MousePointer::Default);
     program_.dialogs.MsgBox(RestorePointOutcome(made), ui::mb::Information, "");
 }
 
-void Sysbackup::Command1_Click() {
+void Sysbackup::ShowList() {
     // The service first: the list keeps its lines when the service cannot be reached.
     const auto points = ListRestorePoints(program_.platform.management);
     if (!points) {
-        program_.dialogs.MsgBox(ListingFailed.Caption(), ui::mb::Information, "");
+        program_.dialogs.MsgBox(listingFailed.Caption(), ui::mb::Information, "");
         return;
     }
-    List1.Clear();
-    for (const RestorePointRecord& point : points.Value()) List1.AddItem(FormatRestorePointRow(point));
+    pointList.Clear();
+    for (const RestorePointRecord& point : points.Value()) pointList.AddItem(FormatRestorePointRow(point));
     // An empty list would look like a listing that failed.
-    if (points.Value().empty()) List1.AddItem(NoRestorePoint.Caption());
-    FramePlus2.SetVisible(true);
-    FramePlus1.SetVisible(false);
+    if (points.Value().empty()) pointList.AddItem(noRestorePoint.Caption());
+    listView.SetVisible(true);
+    creationView.SetVisible(false);
 }
 
 }  // namespace brivex

@@ -19,28 +19,28 @@ class Sysbackup final : public ToolWindow {
 public:
     explicit Sysbackup(Program& program);
 
-    ui::FramePlus FramePlus1;
-    ui::Label Label1;
-    ui::Label Label2;
-    ui::TextBox Text1;
-    ui::Label Label3;
-    ui::ComboBox Combo1;
-    ui::ButtonPlus Command2;
-    ui::ButtonPlus BrivexCmd1;
-    ui::ButtonPlus Command1;
-    ui::FramePlus FramePlus2;
-    ui::ListBox List1;
-    ui::ButtonPlus ButtonPlus1;
-    ui::ButtonPlus TopButtons_XP1;
+    ui::FramePlus creationView;
+    ui::Label introduction;
+    ui::Label nameCaption;
+    ui::TextBox pointName;
+    ui::Label typeCaption;
+    ui::ComboBox pointType;
+    ui::ButtonPlus create;
+    ui::ButtonPlus cancel;
+    ui::ButtonPlus showList;
+    ui::FramePlus listView;
+    ui::ListBox pointList;
+    ui::ButtonPlus back;
+    ui::ButtonPlus close;
     // Two texts of the list view, translated like every caption and never shown themselves.
-    ui::Label NoRestorePoint;
-    ui::Label ListingFailed;
+    ui::Label noRestorePoint;
+    ui::Label listingFailed;
 
 private:
     void ReturnToDesignState() override;
-    void Command2_Click();
-    void Apply();
-    void Command1_Click();
+    void CreateClicked();
+    void CreateRestorePoint();
+    void ShowList();
     void ShowCreationView();
     void Layout();
 };

@@ -33,48 +33,48 @@ constexpr char kReport[] =
 
 FrmReboot::FrmReboot(Program& program)
     : Form("FrmReboot", "Brivex Doziv Optimizing..."),
-      Image9(*this, "Image9", "reboot.done"),
-      Image1(*this, "Image1", "reboot.boot"),
-      Image2(*this, "Image2", "reboot.processor"),
-      Image3(*this, "Image3", "reboot.disk"),
-      Label1(*this, "Label1", "Label1"),
-      Timer1(*this, "Timer1", program.loop, 1000, false),
+      donePicture(*this, "Image9", "reboot.done"),
+      bootPicture(*this, "Image1", "reboot.boot"),
+      processorPicture(*this, "Image2", "reboot.processor"),
+      diskPicture(*this, "Image3", "reboot.disk"),
+      report(*this, "Label1", "Label1"),
+      revealTimer(*this, "Timer1", program.loop, 1000, false),
       program_(program) {
     SetDesign(rebootdesign::kWidth, rebootdesign::kHeight, "reboot.background");
-    Image9.SetPosition(look::DesignBounds(24, 82, 112, 112));
-    Image1.SetPosition(look::DesignBounds(24, 214, 32, 32));
-    Image2.SetPosition(look::DesignBounds(64, 214, 32, 32));
-    Image3.SetPosition(look::DesignBounds(104, 214, 32, 32));
-    Label1.SetPosition(rebootdesign::kReport);
-    ui::Appearance report = look::Text(8.25, false, look::kInk);
-    report.fontName = "Courier New";
-    Label1.SetLook(report);
+    donePicture.SetPosition(look::DesignBounds(24, 82, 112, 112));
+    bootPicture.SetPosition(look::DesignBounds(24, 214, 32, 32));
+    processorPicture.SetPosition(look::DesignBounds(64, 214, 32, 32));
+    diskPicture.SetPosition(look::DesignBounds(104, 214, 32, 32));
+    report.SetPosition(rebootdesign::kReport);
+    ui::Appearance reportLook = look::Text(8.25, false, look::kInk);
+    reportLook.fontName = "Courier New";
+    report.SetLook(reportLook);
 
     OnLoad = [this] { Form_Load(); };
     OnMouseDown = [this] { BeginDrag(); };
     OnUnload = [this] { program_.forms.EndProgram(); };
-    Timer1.OnTick = [this] { Timer1_Timer(); };
+    revealTimer.OnTick = [this] { RevealNextLine(); };
 }
 
 void FrmReboot::Form_Load() {
     ApplyRoundedShape();
     MakeTopmost();
-    Label1.SetCaption(kReport);
+    report.SetCaption(kReport);
     // Counted from the load, not from the window's creation: a tick of a
     // window never shown would clear the marker and end the program.
-    Timer1.SetEnabled(true);
+    revealTimer.SetEnabled(true);
 }
 
-void FrmReboot::Timer1_Timer() {
-    ui::Bounds report = Label1.Position();
-    if (report.height < kRevealLimit) {
-        report.height += kRevealStep;
-        Label1.SetPosition(report);
+void FrmReboot::RevealNextLine() {
+    ui::Bounds shown = report.Position();
+    if (shown.height < kRevealLimit) {
+        shown.height += kRevealStep;
+        report.SetPosition(shown);
         return;
     }
     // Stopped before anything else: the restart prompt waits in a message
     // loop, and a tick reaching this point twice would prompt twice.
-    Timer1.SetEnabled(false);
+    revealTimer.SetEnabled(false);
     Finish();
 }
 

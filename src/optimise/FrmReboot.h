@@ -18,16 +18,16 @@ class FrmReboot final : public ui::Form {
 public:
     explicit FrmReboot(Program& program);
 
-    ui::Picture Image9;
-    ui::Picture Image1;
-    ui::Picture Image2;
-    ui::Picture Image3;
-    ui::Label Label1;
-    ui::Timer Timer1;
+    ui::Picture donePicture;
+    ui::Picture bootPicture;
+    ui::Picture processorPicture;
+    ui::Picture diskPicture;
+    ui::Label report;
+    ui::Timer revealTimer;
 
 private:
     void Form_Load();
-    void Timer1_Timer();
+    void RevealNextLine();
     void Finish();
 
     Program& program_;

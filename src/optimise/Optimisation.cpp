@@ -1,5 +1,7 @@
 #include "optimise/Optimisation.h"
 
+#include <cassert>
+
 #include "optimise/SystemOptimisation.h"
 #include "program/Program.h"
 #include "registry/StartWithWindows.h"
@@ -12,13 +14,13 @@ constexpr std::int32_t kFinalValue = 100;
 
 }  // namespace
 
-void Optimisation::Command1_Click() {
+void Optimisation::Start() {
     home_.window.SetMousePointer(ui::MousePointer::Hourglass);
     home_.window.SetEnabled(false);
     // The start-with-Windows value of the run's end goes into the undo file with the rows.
     static constexpr RegistryValuePath kRunValue[] = {{regroot::LocalMachine, kRunKey, kRunValueName}};
     const bool changed = OptimiseSystem(program_.platform, program_.settings,
-                                        {.onStarted = [this] { home_.Timer1.SetEnabled(true); },
+                                        {.onStarted = [this] { home_.stageTimer.SetEnabled(true); },
                                          .beforeRows = [this] { program_.loop.DoEvents(); },
                                          .alsoUndone = kRunValue,
                                          .goOnWithoutRestorePoint = [this] { return GoOnWithoutRestorePoint(); }});
@@ -33,35 +35,35 @@ bool Optimisation::GoOnWithoutRestorePoint() {
            ui::mb::AnswerYes;
 }
 
-void Optimisation::Timer1_Timer() {
-    home_.Bar1.SetValue(home_.Bar1.Value() + 1);
+void Optimisation::Tick() {
+    home_.progressBar.SetValue(home_.progressBar.Value() + 1);
     home_.window.SetMousePointer(ui::MousePointer::Hourglass);
-    const std::int32_t value = home_.Bar1.Value();
-    for (const Stage& stage : kStages) {
-        if (stage.value != value) continue;
-        if (stage.interval > 0) home_.Timer1.SetInterval(stage.interval);
+    const std::int32_t value = home_.progressBar.Value();
+    for (std::size_t stage = 0; stage < std::size(kStages); ++stage) {
+        if (kStages[stage].value != value) continue;
+        if (kStages[stage].interval > 0) home_.stageTimer.SetInterval(kStages[stage].interval);
         ShowStage(stage);
         if (value == kFinalValue) Finish();
         return;
     }
 }
 
-void Optimisation::ShowStage(const Stage& stage) {
-    home_.Label3.SetCaption(program_.trans.GetMessageText(std::string(stage.textKey)));
-    if (const auto* holder = dynamic_cast<const ui::Picture*>(home_.window.FindControl(stage.holder)))
-        home_.Image9.SetPicture(holder->PictureName());
+void Optimisation::ShowStage(std::size_t stage) {
+    assert(stage < home_.stagePictures.size() && "one hidden picture a stage");
+    home_.stageText.SetCaption(program_.trans.GetMessageText(std::string(kStages[stage].textKey)));
+    home_.stagePicture.SetPicture(home_.stagePictures[stage]->PictureName());
 }
 
 void Optimisation::Finish() {
     home_.window.SetMousePointer(ui::MousePointer::Default);
-    home_.OptimisationDone = true;
+    home_.done = true;
     program_.settings.Save(setting::Reboot, "ok");
     program_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, LogOnRunValueData(program_.AppFolder()),
                             regtype::String);
     home_.window.SetEnabled(true);
-    home_.Timer1.SetEnabled(false);
+    home_.stageTimer.SetEnabled(false);
     home_.window.SetMousePointer(ui::MousePointer::Default);
-    home_.Bar1.SetValue(0);
+    home_.progressBar.SetValue(0);
 }
 
 }  // namespace brivex

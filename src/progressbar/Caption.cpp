@@ -28,28 +28,28 @@ void CentreCaption(const Size& size, DrawScratch& s) {
 }
 
 // Redraws the text clipped at the end of the filled part, in the second tone.
-void DrawCaptionOverlay(Canvas& hdc, const BarLook& look, const std::string& text, const Size& size, double x,
+void DrawCaptionOverlay(Canvas& canvas, const BarLook& look, const std::string& text, const Size& size, double x,
                         DrawScratch& s) {
     if (x < s.text.left) return;
     const ColorRef colour = look.scrolling == StyleDark ? LightenColor(look.color, 80) : kWhite;
     s.text.left = CentredLeft(s, size);
     s.text.right = Nearest(x);
-    hdc.DrawText(s.text, text, look.font, colour);
+    canvas.DrawText(s.text, text, look.font, colour);
 }
 
 }  // namespace
 
-void DrawCaption(Canvas& hdc, const BarLook& look, DrawScratch& s) {
+void DrawCaption(Canvas& canvas, const BarLook& look, DrawScratch& s) {
     const std::string text = CaptionText(look);
     const bool twoTone = IsTwoTone(look);
     if (!look.showText) return;
     const ColorRef colour = look.scrolling == StyleDark ? kSilver : kBlack;
-    const Size size = hdc.MeasureText(text, look.font);
+    const Size size = canvas.MeasureText(text, look.font);
     CentreCaption(size, s);
     // Where the filled part ends, measured on the whole client width.
     const double x = look.percentage / 100.0 * s.client.right;
-    if (!(twoTone && x > s.text.right)) hdc.DrawText(s.text, text, look.font, colour);
-    if (twoTone) DrawCaptionOverlay(hdc, look, text, size, x, s);
+    if (!(twoTone && x > s.text.right)) canvas.DrawText(s.text, text, look.font, colour);
+    if (twoTone) DrawCaptionOverlay(canvas, look, text, size, x, s);
 }
 
 }  // namespace brivex

@@ -8,6 +8,6 @@
 
 namespace brivex {
 
-void DrawCaption(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
+void DrawCaption(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
 
 }  // namespace brivex

@@ -7,12 +7,12 @@
 
 namespace brivex {
 
-void DrawFlatStyle(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
-void DrawEtchedStyle(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
-void DrawShadedStyle(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
-void DrawDarkStyle(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
-void DrawHatchedStyle(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
-void DrawPictureStyle(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
-void DrawGlossyStyle(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
+void DrawFlatStyle(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
+void DrawEtchedStyle(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
+void DrawShadedStyle(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
+void DrawDarkStyle(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
+void DrawHatchedStyle(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
+void DrawPictureStyle(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
+void DrawGlossyStyle(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
 
 }  // namespace brivex

@@ -36,7 +36,7 @@ constexpr long long kLargestCoordinate = 32767;
 
 }  // namespace
 
-void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& hdc, bool vertical) {
+void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& canvas, bool vertical) {
     const Channels from = SplitChannels(colour1);
     const Channels to = SplitChannels(colour2);
     const int n = vertical ? w : h;
@@ -47,9 +47,9 @@ void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h
                                 static_cast<ColorRef>(ChannelAt(from.green, step.green, i)) * 256 +
                                 static_cast<ColorRef>(ChannelAt(from.blue, step.blue, i)) * 65536;
         if (vertical)
-            DrawLine(x + i, y, x + i, h, hdc, colour);
+            DrawLine(x + i, y, x + i, h, canvas, colour);
         else
-            DrawLine(x, y + i, w, y + i, hdc, colour);
+            DrawLine(x, y + i, w, y + i, canvas, colour);
     }
 }
 

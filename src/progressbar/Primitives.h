@@ -8,7 +8,9 @@
 namespace brivex {
 
 // The end point itself is not painted.
-inline void DrawLine(int x1, int y1, int x2, int y2, Canvas& hdc, ColorRef colour) { hdc.Line(x1, y1, x2, y2, colour); }
+inline void DrawLine(int x1, int y1, int x2, int y2, Canvas& canvas, ColorRef colour) {
+    canvas.Line(x1, y1, x2, y2, colour);
+}
 
 // Lines in colours stepping from colour1 to colour2. W (vertical) or H
 // (horizontal) is both the number of steps and the far end of every line:
@@ -16,12 +18,12 @@ inline void DrawLine(int x1, int y1, int x2, int y2, Canvas& hdc, ColorRef colou
 // horizontal ones rows Y to Y + H, each from x = X to x = W. A count of 0 draws
 // one line in colour1, a negative count nothing. Lines past the coordinate
 // 32767 are left out.
-void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& hdc, bool vertical);
+void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& canvas, bool vertical);
 
 // The one-pixel outline of `rect`, in the colour exactly as given.
-inline void FrameWithColor(const Rect& rect, ColorRef colour, Canvas& hdc) { hdc.FrameRect(rect, colour); }
+inline void FrameWithColor(const Rect& rect, ColorRef colour, Canvas& canvas) { canvas.FrameRect(rect, colour); }
 
 // `rect` without its right and bottom edges.
-inline void FillWithColor(const Rect& rect, ColorRef colour, Canvas& hdc) { hdc.FillRect(rect, colour); }
+inline void FillWithColor(const Rect& rect, ColorRef colour, Canvas& canvas) { canvas.FillRect(rect, colour); }
 
 }  // namespace brivex

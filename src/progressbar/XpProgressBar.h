@@ -43,10 +43,10 @@ public:
     void SetHost(ProgressBarHost& host);
 
     void DrawProgressBar();
-    void DrawLine(int x1, int y1, int x2, int y2, Canvas& hdc, ColorRef colour);
-    void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& hdc, bool vertical);
-    // Copies a block of the buffer to `hdc`; a width or height below 1 means the buffer's.
-    void pDraw(Canvas& hdc, int xSrc, int ySrc, int widthSrc, int heightSrc, int xDst, int yDst);
+    void DrawLine(int x1, int y1, int x2, int y2, Canvas& canvas, ColorRef colour);
+    void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& canvas, bool vertical);
+    // Copies a block of the buffer to `canvas`; a width or height below 1 means the buffer's.
+    void pDraw(Canvas& canvas, int xSrc, int ySrc, int widthSrc, int heightSrc, int xDst, int yDst);
 
     // Write only: the hatch style of StyleHatched.
     void SetBrushStyle(std::int32_t style);

@@ -42,37 +42,37 @@ constexpr ColorRef kFrameOutline = 0x686868;
 ColorRef BlockStart(const BarLook& look, int block) { return LightenColor(look.color, 220 - 40 * block); }
 ColorRef BlockEnd(const BarLook& look, int block) { return LightenColor(look.color, 200 - 40 * block); }
 
-void DrawHorizontalXpFill(Canvas& hdc, const BarLook& look, DrawScratch& s) {
+void DrawHorizontalXpFill(Canvas& canvas, const BarLook& look, DrawScratch& s) {
     // A short stub shows even at 0 %.
     if (s.progress.right <= 14) s.progress.right = 12;
     const Rect fill = {4, 8, s.progress.right + 4 > s.client.right ? s.progress.right - 4 : s.progress.right,
                        s.client.bottom - 8};
     if (look.scrolling != StyleSearching) {
         const ColorRef light = LightenColor(look.color, 150);
-        DrawGradient(light, look.color, 4, 3, fill.right, 6, hdc, false);
-        FillWithColor(fill, look.color, hdc);
-        DrawGradient(look.color, light, 4, fill.bottom - 2, fill.right, 6, hdc, false);
+        DrawGradient(light, look.color, 4, 3, fill.right, 6, canvas, false);
+        FillWithColor(fill, look.color, canvas);
+        DrawGradient(look.color, light, 4, fill.bottom - 2, fill.right, 6, canvas, false);
         return;
     }
     for (int i = 0; i < 3; ++i) {
         // In double: the lowest percentages leave no room below them for 100 minus them.
         const int x = Nearest(s.progress.right + (s.chunkGap + 10) * i - (100.0 - look.percentage) / 100.0 * 45);
-        DrawGradient(BlockStart(look, i), BlockEnd(look, i), x, 3, 9, s.client.bottom - 2, hdc, true);
+        DrawGradient(BlockStart(look, i), BlockEnd(look, i), x, 3, 9, s.client.bottom - 2, canvas, true);
     }
 }
 
-void DrawVerticalXpFill(Canvas& hdc, const BarLook& look, DrawScratch& s) {
+void DrawVerticalXpFill(Canvas& canvas, const BarLook& look, DrawScratch& s) {
     const Rect fill = {9, s.progress.top, s.client.right - 8, s.client.bottom};
     if (look.scrolling != StyleSearching) {
         const ColorRef light = LightenColor(look.color, 150);
-        DrawGradient(light, look.color, 4, s.progress.top, 4, s.client.bottom, hdc, true);
-        FillWithColor(fill, look.color, hdc);
-        DrawGradient(look.color, light, s.client.right - 8, s.progress.top, 4, s.client.bottom, hdc, true);
+        DrawGradient(light, look.color, 4, s.progress.top, 4, s.client.bottom, canvas, true);
+        FillWithColor(fill, look.color, canvas);
+        DrawGradient(look.color, light, s.client.right - 8, s.progress.top, 4, s.client.bottom, canvas, true);
         return;
     }
     for (int i = 0; i < 3; ++i) {
         const int y = s.progress.top + (s.chunkGap + 10) * i;
-        DrawGradient(BlockStart(look, i), BlockEnd(look, i), s.client.right - 2, y, 2, 9, hdc, false);
+        DrawGradient(BlockStart(look, i), BlockEnd(look, i), s.client.right - 2, y, 2, 9, canvas, false);
     }
 }
 
@@ -99,44 +99,44 @@ void ComputeProgressRect(const BarLook& look, DrawScratch& s) {
     }
 }
 
-void DrawXpFill(Canvas& hdc, const BarLook& look, DrawScratch& s) {
+void DrawXpFill(Canvas& canvas, const BarLook& look, DrawScratch& s) {
     if (look.Horizontal())
-        DrawHorizontalXpFill(hdc, look, s);
+        DrawHorizontalXpFill(canvas, look, s);
     else
-        DrawVerticalXpFill(hdc, look, s);
+        DrawVerticalXpFill(canvas, look, s);
 }
 
-void DrawChunkGaps(Canvas& hdc, const BarLook& look, DrawScratch& s) {
+void DrawChunkGaps(Canvas& canvas, const BarLook& look, DrawScratch& s) {
     s.gap = s.client;
     const int period = s.chunkWidth + s.chunkGap;
     if (look.Horizontal()) {
         for (int x = s.progress.left + s.chunkWidth; x <= s.progress.right; x += period) {
             s.gap.left = x + 1;
             s.gap.right = x + 1 + s.chunkGap;
-            FillWithColor(s.gap, kWhite, hdc);
+            FillWithColor(s.gap, kWhite, canvas);
         }
     } else {
         for (int y = s.progress.bottom; y >= s.progress.top + s.chunkWidth; y -= period) {
             s.gap.top = y - 2;
             s.gap.bottom = y - 2 + s.chunkGap;
-            FillWithColor(s.gap, kWhite, hdc);
+            FillWithColor(s.gap, kWhite, canvas);
         }
     }
 }
 
-void DrawXpFrame(Canvas& hdc, DrawScratch& s) {
+void DrawXpFrame(Canvas& canvas, DrawScratch& s) {
     s.client.left -= 3;
     const int r = s.client.right;
     const int b = s.client.bottom;
-    DrawLine(2, 1, r - 2, 1, hdc, kFrameShade);
-    DrawLine(2, b - 2, r - 2, b - 2, hdc, kFrameLight);
-    DrawLine(1, 2, 1, b - 2, hdc, kFrameShade);
-    DrawLine(2, 2, 2, b - 2, hdc, kFrameLight);
-    DrawLine(2, 2, r - 2, 2, hdc, kFrameLight);
-    DrawLine(r - 2, 2, r - 2, b - 2, hdc, kFrameLight);
-    FrameWithColor(s.client, kFrameOutline, hdc);
+    DrawLine(2, 1, r - 2, 1, canvas, kFrameShade);
+    DrawLine(2, b - 2, r - 2, b - 2, canvas, kFrameLight);
+    DrawLine(1, 2, 1, b - 2, canvas, kFrameShade);
+    DrawLine(2, 2, 2, b - 2, canvas, kFrameLight);
+    DrawLine(2, 2, r - 2, 2, canvas, kFrameLight);
+    DrawLine(r - 2, 2, r - 2, b - 2, canvas, kFrameLight);
+    FrameWithColor(s.client, kFrameOutline, canvas);
     for (const CornerPixel& pixel : kCornerPixels)
-        hdc.SetPixel((pixel.fromRight ? r : 0) + pixel.x, (pixel.fromBottom ? b : 0) + pixel.y, pixel.colour);
+        canvas.SetPixel((pixel.fromRight ? r : 0) + pixel.x, (pixel.fromBottom ? b : 0) + pixel.y, pixel.colour);
 }
 
 }  // namespace brivex

@@ -10,9 +10,9 @@
 namespace brivex {
 
 void ComputeProgressRect(const BarLook& look, DrawScratch& scratch);
-void DrawXpFill(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
-void DrawChunkGaps(Canvas& hdc, const BarLook& look, DrawScratch& scratch);
+void DrawXpFill(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
+void DrawChunkGaps(Canvas& canvas, const BarLook& look, DrawScratch& scratch);
 // Also takes back the three pixels ComputeProgressRect moved the client's left by.
-void DrawXpFrame(Canvas& hdc, DrawScratch& scratch);
+void DrawXpFrame(Canvas& canvas, DrawScratch& scratch);
 
 }  // namespace brivex

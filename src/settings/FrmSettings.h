@@ -15,24 +15,24 @@ class FrmSettings final : public ToolWindow {
 public:
     explicit FrmSettings(Program& program);
 
-    ui::FramePlus Frame1;
-    ui::CheckBox Check1;
-    ui::FileList File1;
-    ui::FramePlus FramePlus1;
-    ui::CheckBox press;
-    ui::CheckBox Doc;
-    ui::CheckBox WinStart;
-    ui::CheckBox Ontop;
-    ui::FramePlus FramePlus2;
-    ui::CheckBox Check2;
-    ui::CheckBox Check3;
-    ui::ButtonPlus BrivexCmd6;
-    ui::ButtonPlus BrivexCmd1;
+    ui::FramePlus languageFrame;
+    ui::CheckBox changeLanguage;
+    ui::FileList languageFiles;
+    ui::FramePlus optionsFrame;
+    ui::CheckBox clearClipboard;
+    ui::CheckBox clearRecentDocuments;
+    ui::CheckBox startWithWindows;
+    ui::CheckBox stayOnTop;
+    ui::FramePlus backupFrame;
+    ui::CheckBox backupBeforeOptimisation;
+    ui::CheckBox backupBeforeTweaks;
+    ui::ButtonPlus apply;
+    ui::ButtonPlus cancel;
 
 private:
     void ReturnToDesignState() override;
     void AfterTranslation() override;
-    void Check1_Click();
+    void ShowLanguageFiles();
     void Apply();
     void Layout();
 };

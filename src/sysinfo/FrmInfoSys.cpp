@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <span>
 
 #include "graphics/Marks.h"
 #include "program/Program.h"
@@ -36,6 +37,14 @@ constexpr const char* kMemoryCaptions[] = {
     "Mémoire Virtuelle libre :",   "Mémoire Virtuelle occupée :", "Taille du fichier de pagination :",
     "dont libres : ",              "dont chargés :",              "Mémoire Virtuelle libre : ",
     "Taille du fichier pagination : "};
+
+constexpr const char* kVirtualAndPagingKeys[] = {"l1", "l2", "l3", "l4", "l5", "l6"};
+
+std::vector<std::unique_ptr<ui::Label>> MakeLabels(ui::Form& form, std::span<const char* const> keys) {
+    std::vector<std::unique_ptr<ui::Label>> labels;
+    for (const char* key : keys) labels.push_back(std::make_unique<ui::Label>(form, key));
+    return labels;
+}
 
 template <class Control, class Text>
 std::vector<std::unique_ptr<Control>> MakeArray(ui::Form& form, const char* name, ui::FramePlus& panel,
@@ -78,82 +87,77 @@ std::string AsShown(const std::string& text) {
 
 FrmInfoSys::FrmInfoSys(Program& program)
     : ToolWindow(program, "FrmInfoSys", "Brivex Information Sytème - Velmora Xp", StaysOnTop::AsTheSettingsSay),
-      lec(*this, "lec", "Informations sur les Lecteurs :"),
-      win(*this, "win", "Information Windows :"),
-      mem(*this, "mem", "Information Mémoire :"),
-      bios(*this, "bios", "Information BIOS :"),
-      pc(*this, "pc", "Information PC  :"),
-      BrivexCmd1(*this, "BrivexCmd1", "Info Disque"),
-      BrivexCmd4(*this, "BrivexCmd4", "Info Mémoire"),
-      BrivexCmd3(*this, "BrivexCmd3", "Info BIOS"),
-      BrivexCmd2(*this, "BrivexCmd2", "Info Windows"),
-      BrivexCmd5(*this, "BrivexCmd5", "Info Pc"),
-      TopButtons_XP1(*this, "TopButtons_XP1", ""),
-      Label15(*this, "Label15", "Quitter"),
-      Label4(*this, "Label4", "Séléctionner :"),
-      Drive1(*this, "Drive1"),
-      Fact(program.platform.drives),
-      Label43(*this, "Label43"),
-      Label44(*this, "Label44"),
-      Label45(*this, "Label45"),
-      Label46(*this, "Label46"),
-      Label47(*this, "Label47"),
-      Label48(*this, "Label48"),
-      BrivexPBar3(*this, "BrivexPBar3", kBrivexPBar3Design),
-      FramePlus1(*this, "FramePlus1", "Brivex Mem:"),
-      BrivexPBar2(*this, "BrivexPBar2", kBrivexPBar2Design),
-      BrivexPBar4(*this, "BrivexPBar4", kBrivexPBar4Design),
-      Command1(*this, "Command1", "&Optimiser"),
-      Label32(*this, "Label32"),
-      Label33(*this, "Label33"),
-      Label34(*this, "Label34"),
-      l1(*this, "l1"),
-      l2(*this, "l2"),
-      l3(*this, "l3"),
-      l4(*this, "l4"),
-      l5(*this, "l5"),
-      l6(*this, "l6"),
-      Label25(*this, "Label25"),
-      PB1(*this, "PB1", kPB1Design),
-      Label26(*this, "Label26"),
-      PB2(*this, "PB2", kPB2Design),
-      Timer1(*this, "Timer1", program.loop, 500, false),
-      BrivexCmd9(*this, "BrivexCmd9", "Information BIOS"),
-      BrivexCmd10(*this, "BrivexCmd10", "Technologies supportée"),
-      Text1(*this, "Text1", kBiosHelp),
-      List1(*this, "List1"),
-      BiosHelp(*this, "BiosHelp", kBiosHelp),
-      driveCaptions_(MakeArray<ui::Label>(*this, "LabelLec", lec, kDriveCaptions)),
-      windowsCaptions_(MakeArray<ui::Label>(*this, "LabelWin", win, Captions(kWindowsRows))),
-      windowsRows_(MakeArray<ui::TextBox>(*this, "TextWin", win, DesignTextsOf(kWindowsRows))),
-      memoryCaptions_(MakeArray<ui::Label>(*this, "LabelMem", mem, kMemoryCaptions)),
-      pcCaptions_(MakeArray<ui::Label>(*this, "LabelPc", pc, Captions(kPcRows))),
-      pcRows_(MakeArray<ui::TextBox>(*this, "TextPc", pc, DesignTextsOf(kPcRows))) {
-    TopButtons_XP1.SetToolTipText("Quitter");
-    Command1.SetToolTipText(kNetTip);
-    BrivexCmd9.SetToolTipText(kNetTip);
-    BrivexCmd10.SetToolTipText(kNetTip);
+      drivesPanel(*this, "lec", "Informations sur les Lecteurs :"),
+      windowsPanel(*this, "win", "Information Windows :"),
+      memoryPanel(*this, "mem", "Information Mémoire :"),
+      biosPanel(*this, "bios", "Information BIOS :"),
+      pcPanel(*this, "pc", "Information PC  :"),
+      showDrives(*this, "BrivexCmd1", "Info Disque"),
+      showMemory(*this, "BrivexCmd4", "Info Mémoire"),
+      showBios(*this, "BrivexCmd3", "Info BIOS"),
+      showWindows(*this, "BrivexCmd2", "Info Windows"),
+      showPc(*this, "BrivexCmd5", "Info Pc"),
+      close(*this, "TopButtons_XP1", ""),
+      closeCaption(*this, "Label15", "Quitter"),
+      chooseDriveCaption(*this, "Label4", "Séléctionner :"),
+      driveList(*this, "Drive1"),
+      driveFacts(program.platform.drives),
+      volumeName(*this, "Label43"),
+      driveType(*this, "Label44"),
+      fileSystem(*this, "Label45"),
+      serialNumber(*this, "Label46"),
+      totalSpace(*this, "Label47"),
+      freeSpace(*this, "Label48"),
+      driveFreeGauge(*this, "BrivexPBar3", kBrivexPBar3Design),
+      gaugesFrame(*this, "FramePlus1", "Brivex Mem:"),
+      physicalFreeGauge(*this, "BrivexPBar2", kBrivexPBar2Design),
+      physicalUsedGauge(*this, "BrivexPBar4", kBrivexPBar4Design),
+      releaseMemory(*this, "Command1", "&Optimiser"),
+      physicalTotal(*this, "Label32"),
+      physicalUsed(*this, "Label33"),
+      physicalFree(*this, "Label34"),
+      virtualAndPaging(MakeLabels(*this, kVirtualAndPagingKeys)),
+      virtualFreePercent(*this, "Label25"),
+      virtualFreeGauge(*this, "PB1", kPB1Design),
+      pagingFreePercent(*this, "Label26"),
+      pagingFreeGauge(*this, "PB2", kPB2Design),
+      memoryTimer(*this, "Timer1", program.loop, 500, false),
+      showBiosReport(*this, "BrivexCmd9", "Information BIOS"),
+      showBiosCharacteristics(*this, "BrivexCmd10", "Technologies supportée"),
+      biosText(*this, "Text1", kBiosHelp),
+      biosCharacteristics(*this, "List1"),
+      biosHelp(*this, "BiosHelp", kBiosHelp),
+      driveCaptions_(MakeArray<ui::Label>(*this, "LabelLec", drivesPanel, kDriveCaptions)),
+      windowsCaptions_(MakeArray<ui::Label>(*this, "LabelWin", windowsPanel, Captions(kWindowsRows))),
+      windowsRows_(MakeArray<ui::TextBox>(*this, "TextWin", windowsPanel, DesignTextsOf(kWindowsRows))),
+      memoryCaptions_(MakeArray<ui::Label>(*this, "LabelMem", memoryPanel, kMemoryCaptions)),
+      pcCaptions_(MakeArray<ui::Label>(*this, "LabelPc", pcPanel, Captions(kPcRows))),
+      pcRows_(MakeArray<ui::TextBox>(*this, "TextPc", pcPanel, DesignTextsOf(kPcRows))) {
+    close.SetToolTipText("Quitter");
+    releaseMemory.SetToolTipText(kNetTip);
+    showBiosReport.SetToolTipText(kNetTip);
+    showBiosCharacteristics.SetToolTipText(kNetTip);
     Layout();
     OnCopy = [this] { program_.platform.shell.CopyText(MachineReport()); };
-    BrivexCmd1.OnClick = [this] { ShowPanel(lec); };
-    BrivexCmd4.OnClick = [this] { ShowPanel(mem); };
-    BrivexCmd3.OnClick = [this] { ShowPanel(bios); };
-    BrivexCmd2.OnClick = [this] { FillWindows(); };
-    BrivexCmd5.OnClick = [this] { FillPc(); };
-    TopButtons_XP1.OnClick = [this] { Close(); };
-    Drive1.OnChange = [this] { RefreshDriveFacts(); };
-    Timer1.OnTick = [this] { RefreshMemory(); };
-    Command1.OnClick = [this] { ReleaseMemory(); };
-    BrivexCmd9.OnClick = [this] { ShowBiosReport(); };
-    BrivexCmd10.OnClick = [this] { ShowBiosCharacteristics(); };
+    showDrives.OnClick = [this] { ShowPanel(drivesPanel); };
+    showMemory.OnClick = [this] { ShowPanel(memoryPanel); };
+    showBios.OnClick = [this] { ShowPanel(biosPanel); };
+    showWindows.OnClick = [this] { FillWindows(); };
+    showPc.OnClick = [this] { FillPc(); };
+    close.OnClick = [this] { Close(); };
+    driveList.OnChange = [this] { RefreshDriveFacts(); };
+    memoryTimer.OnTick = [this] { RefreshMemory(); };
+    releaseMemory.OnClick = [this] { ReleaseMemory(); };
+    showBiosReport.OnClick = [this] { ShowBiosReport(); };
+    showBiosCharacteristics.OnClick = [this] { ShowBiosCharacteristics(); };
 }
 
 ui::Label& FrmInfoSys::Caption(const ui::FramePlus& panel, std::size_t row) {
-    const auto& captions = &panel == &lec ? driveCaptions_
-                           : &panel == &win ? windowsCaptions_
-                           : &panel == &mem ? memoryCaptions_
+    const auto& captions = &panel == &drivesPanel ? driveCaptions_
+                           : &panel == &windowsPanel ? windowsCaptions_
+                           : &panel == &memoryPanel ? memoryCaptions_
                                             : pcCaptions_;
-    assert(&panel != &bios && "the BIOS panel has no rows");
+    assert(&panel != &biosPanel && "the BIOS panel has no rows");
     return *captions[row];
 }
 
@@ -163,36 +167,40 @@ void FrmInfoSys::ReturnToDesignState() {
         windowsRows_[i]->SetText(std::string(kWindowsRows[i].designText));
         pcRows_[i]->SetText(std::string(kPcRows[i].designText));
     }
-    for (ui::FramePlus* panel : {&lec, &win, &mem, &bios, &pc}) panel->SetVisible(true);
-    for (ui::Label* label : {&Label32, &Label33, &Label34, &l1, &l2, &l3, &l4, &l5, &l6, &Label25, &Label26})
+    for (ui::FramePlus* panel : {&drivesPanel, &windowsPanel, &memoryPanel, &biosPanel, &pcPanel})
+        panel->SetVisible(true);
+    for (ui::Label* label : {&physicalTotal, &physicalUsed, &physicalFree, &virtualFreePercent, &pagingFreePercent})
         label->SetCaption("");
-    for (BarControl* bar : {&BrivexPBar2, &BrivexPBar4, &PB1, &PB2}) bar->SetValue(0);
+    for (const auto& label : virtualAndPaging) label->SetCaption("");
+    for (BarControl* bar : {&physicalFreeGauge, &physicalUsedGauge, &virtualFreeGauge, &pagingFreeGauge})
+        bar->SetValue(0);
     totalPhysical_ = 0;
-    List1.Clear();
-    List1.SetVisible(false);
-    Text1.SetVisible(true);
+    biosCharacteristics.Clear();
+    biosCharacteristics.SetVisible(false);
+    biosText.SetVisible(true);
     // The memory refresh starts with the window.
-    Timer1.SetEnabled(true);
+    memoryTimer.SetEnabled(true);
 }
 
 void FrmInfoSys::AfterTranslation() {
     // After the translation: the facts of this machine are no design texts
     // and must not reach the language files.
-    Drive1.Fill(program_.platform.drives.DriveList(), program_.AppFolder());
+    driveList.Fill(program_.platform.drives.DriveList(), program_.AppFolder());
     RefreshDriveFacts();
     characteristicTexts_ = BiosCharacteristicTexts();
-    Text1.SetText(BiosHelp.Caption());
+    biosText.SetText(biosHelp.Caption());
 }
 
 // The memory refresh goes with the window.
-void FrmInfoSys::StopOnUnload() { Timer1.SetEnabled(false); }
+void FrmInfoSys::StopOnUnload() { memoryTimer.SetEnabled(false); }
 
 void FrmInfoSys::ShowPanel(const ui::FramePlus& chosen) {
-    for (ui::FramePlus* panel : {&pc, &win, &bios, &lec, &mem}) panel->SetVisible(panel == &chosen);
+    for (ui::FramePlus* panel : {&pcPanel, &windowsPanel, &biosPanel, &drivesPanel, &memoryPanel})
+        panel->SetVisible(panel == &chosen);
 }
 
 void FrmInfoSys::FillWindows() {
-    ShowPanel(win);
+    ShowPanel(windowsPanel);
     for (const std::size_t row : kWindowsReadingOrder) {
         const RegistryRow& source = kWindowsRows[row];
         windowsRows_[row]->SetText(RowText(program_.reg.ReadValue(regroot::LocalMachine, std::string(source.key),
@@ -201,7 +209,7 @@ void FrmInfoSys::FillWindows() {
 }
 
 void FrmInfoSys::FillPc() {
-    ShowPanel(pc);
+    ShowPanel(pcPanel);
     for (const std::size_t row : kPcReadingOrder) {
         const RegistryRow& source = kPcRows[row];
         pcRows_[row]->SetText(row == kPcMemoryRow
@@ -213,33 +221,33 @@ void FrmInfoSys::FillPc() {
 
 void FrmInfoSys::RefreshDriveFacts() {
     const char separator = program_.platform.system.DecimalSeparator();
-    Fact.SetDrive(Drive1.Drive());
-    Label43.SetCaption(Fact.VolumeName());
-    Label45.SetCaption(Fact.FileSystem());
-    Label46.SetCaption(Fact.SerialNumber());
-    Label47.SetCaption(SizeText(Fact.TotalSpace(), separator));
-    Label48.SetCaption(SizeText(Fact.FreeSpace(), separator));
-    Label44.SetCaption(DriveTypeText(Fact));
-    BrivexPBar3.SetValue(DriveGauge(Fact));
+    driveFacts.SetDrive(driveList.Drive());
+    volumeName.SetCaption(driveFacts.VolumeName());
+    fileSystem.SetCaption(driveFacts.FileSystem());
+    serialNumber.SetCaption(driveFacts.SerialNumber());
+    totalSpace.SetCaption(SizeText(driveFacts.TotalSpace(), separator));
+    freeSpace.SetCaption(SizeText(driveFacts.FreeSpace(), separator));
+    driveType.SetCaption(DriveTypeText(driveFacts));
+    driveFreeGauge.SetValue(DriveGauge(driveFacts));
 }
 
 void FrmInfoSys::RefreshMemory() {
     const MemoryStatusMB status = ReadMemoryStatus(program_.platform.system);
     const MemoryStatus raw = program_.platform.system.Memory();
     const MemoryFigures figures = ComputeMemoryFigures(status, raw, program_.platform.system.DecimalSeparator());
-    totalPhysical_ = figures.total;
-    Label32.SetCaption(figures.Label32);
-    Label33.SetCaption(figures.Label33);
-    Label34.SetCaption(figures.Label34);
-    BrivexPBar2.SetValue(figures.freeGauge);
+    totalPhysical_ = figures.totalPhysical;
+    physicalTotal.SetCaption(figures.physicalTotal);
+    physicalUsed.SetCaption(figures.physicalUsed);
+    physicalFree.SetCaption(figures.physicalFree);
+    physicalFreeGauge.SetValue(figures.physicalFreeGauge);
     // From what the bar shows, so the two always add up to 100.
-    BrivexPBar4.SetValue(100 - BrivexPBar2.Value());
-    ui::Label* virtualLabels[] = {&l1, &l2, &l3, &l4, &l5, &l6};
-    for (std::size_t i = 0; i < 6; ++i) virtualLabels[i]->SetCaption(figures.l[i]);
-    Label25.SetCaption(figures.Label25);
-    Label26.SetCaption(figures.Label26);
-    PB1.SetValue(figures.PB1);
-    PB2.SetValue(figures.PB2);
+    physicalUsedGauge.SetValue(100 - physicalFreeGauge.Value());
+    for (std::size_t i = 0; i < virtualAndPaging.size(); ++i)
+        virtualAndPaging[i]->SetCaption(figures.virtualAndPaging[i]);
+    virtualFreePercent.SetCaption(figures.virtualFreePercent);
+    pagingFreePercent.SetCaption(figures.pagingFreePercent);
+    virtualFreeGauge.SetValue(figures.virtualFreeGauge);
+    pagingFreeGauge.SetValue(figures.pagingFreeGauge);
 }
 
 void FrmInfoSys::ReleaseMemory() {
@@ -262,18 +270,18 @@ void FrmInfoSys::ShowBiosReport() {
         return program_.platform.system.MonthName(month);
     });
     if (!report) return ReportServiceDown();
-    List1.SetVisible(false);
-    Text1.SetVisible(true);
-    Text1.SetText(*report);
+    biosCharacteristics.SetVisible(false);
+    biosText.SetVisible(true);
+    biosText.SetText(*report);
 }
 
 void FrmInfoSys::ShowBiosCharacteristics() {
     const auto list = ReadBiosCharacteristics(program_.platform.management, characteristicTexts_);
     if (!list) return ReportServiceDown();
-    List1.SetVisible(true);
-    Text1.SetVisible(false);
-    List1.Clear();
-    for (const std::string& line : *list) List1.AddItem(line);
+    biosCharacteristics.SetVisible(true);
+    biosText.SetVisible(false);
+    biosCharacteristics.Clear();
+    for (const std::string& line : *list) biosCharacteristics.AddItem(line);
 }
 
 std::string FrmInfoSys::MachineReport() {
@@ -284,39 +292,39 @@ std::string FrmInfoSys::MachineReport() {
     };
     const char separator = program_.platform.system.DecimalSeparator();
 
-    line(lec.Caption());
-    row(Label4, Drive1.Drive());
-    const ui::Label* driveValues[] = {&Label43, &Label44, &Label45, &Label46, &Label47, &Label48};
+    line(drivesPanel.Caption());
+    row(chooseDriveCaption, driveList.Drive());
+    const ui::Label* driveValues[] = {&volumeName, &driveType, &fileSystem, &serialNumber, &totalSpace, &freeSpace};
     for (std::size_t i = 0; i < 6; ++i) row(*driveCaptions_[i], driveValues[i]->Caption());
 
-    line(win.Caption());
+    line(windowsPanel.Caption());
     for (std::size_t i = 0; i < kRowCount; ++i)
         row(*windowsCaptions_[i], RowText(program_.reg.ReadValue(regroot::LocalMachine, std::string(kWindowsRows[i].key),
                                                                  std::string(kWindowsRows[i].valueName))));
 
-    line(mem.Caption());
-    const std::string memoryValues[] = {Label32.Caption(),
-                                        Label33.Caption(),
-                                        Label34.Caption(),
-                                        std::to_string(BrivexPBar2.Value()) + " %",
-                                        std::to_string(BrivexPBar4.Value()) + " %",
-                                        l1.Caption(),
-                                        l2.Caption(),
-                                        l3.Caption(),
-                                        l4.Caption(),
-                                        l5.Caption(),
-                                        l6.Caption(),
-                                        Label25.Caption(),
-                                        Label26.Caption()};
+    line(memoryPanel.Caption());
+    const std::string memoryValues[] = {physicalTotal.Caption(),
+                                        physicalUsed.Caption(),
+                                        physicalFree.Caption(),
+                                        std::to_string(physicalFreeGauge.Value()) + " %",
+                                        std::to_string(physicalUsedGauge.Value()) + " %",
+                                        virtualAndPaging[0]->Caption(),
+                                        virtualAndPaging[1]->Caption(),
+                                        virtualAndPaging[2]->Caption(),
+                                        virtualAndPaging[3]->Caption(),
+                                        virtualAndPaging[4]->Caption(),
+                                        virtualAndPaging[5]->Caption(),
+                                        virtualFreePercent.Caption(),
+                                        pagingFreePercent.Caption()};
     for (std::size_t i = 0; i < memoryCaptions_.size(); ++i) row(*memoryCaptions_[i], memoryValues[i]);
 
-    line(bios.Caption());
+    line(biosPanel.Caption());
     const auto biosReport = ReadBiosReport(program_.platform.management, [this](int month) {
         return program_.platform.system.MonthName(month);
     });
     report += biosReport ? *biosReport : std::string(kServiceDown) + "\r\n";
 
-    line(pc.Caption());
+    line(pcPanel.Caption());
     for (std::size_t i = 0; i < kRowCount; ++i)
         row(*pcCaptions_[i], i == kPcMemoryRow
                                  ? MemoryRowText(totalPhysical_, separator)
@@ -329,19 +337,19 @@ void FrmInfoSys::Layout() {
     using namespace infosysdesign;
     SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "infosys.background");
 
-    TopButtons_XP1.SetPosition(look::DesignBounds(kWidth - 44, 10, 26, 24));
+    close.SetPosition(look::DesignBounds(kWidth - 44, 10, 26, 24));
     // The cross the backup window's close button has; the caption stays empty, as designed.
-    TopButtons_XP1.SetPicture(kCloseMarkPicture);
-    Label15.SetPosition(look::DesignBounds(kWidth - 112, 14, 62, 16));
-    Label15.SetLook(look::Text(8.25, true, look::kWhite, ui::Appearance::Align::Right));
+    close.SetPicture(kCloseMarkPicture);
+    closeCaption.SetPosition(look::DesignBounds(kWidth - 112, 14, 62, 16));
+    closeCaption.SetLook(look::Text(8.25, true, look::kWhite, ui::Appearance::Align::Right));
 
     int top = kButtonsTop;
-    for (ui::ButtonPlus* button : {&BrivexCmd1, &BrivexCmd4, &BrivexCmd3, &BrivexCmd2, &BrivexCmd5}) {
+    for (ui::ButtonPlus* button : {&showDrives, &showMemory, &showBios, &showWindows, &showPc}) {
         button->SetPosition(look::DesignBounds(kButtonsLeft, top, kButtonWidth, kButtonHeight));
         button->SetLook(look::Text(9, true, 0));
         top += kButtonStep;
     }
-    for (ui::FramePlus* panel : {&lec, &win, &mem, &bios, &pc}) {
+    for (ui::FramePlus* panel : {&drivesPanel, &windowsPanel, &memoryPanel, &biosPanel, &pcPanel}) {
         panel->SetPosition(look::DesignBounds(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight));
         panel->SetLook(look::Text(9, true, look::kInk));
     }
@@ -353,22 +361,22 @@ void FrmInfoSys::Layout() {
     // A caption beside a box or a list shares its row and its baseline.
     ui::Appearance besideBox = captionLook;
     besideBox.middle = true;
-    Label4.PlaceIn(lec);
-    Label4.SetPosition(look::DesignBounds(14, 34, 100, 24));
-    Label4.SetLook(besideBox);
-    Drive1.PlaceIn(lec);
-    Drive1.SetPosition(look::DesignBounds(170, 34, 200, 24));
-    ui::Label* driveValues[] = {&Label43, &Label44, &Label45, &Label46, &Label47, &Label48};
+    chooseDriveCaption.PlaceIn(drivesPanel);
+    chooseDriveCaption.SetPosition(look::DesignBounds(14, 34, 100, 24));
+    chooseDriveCaption.SetLook(besideBox);
+    driveList.PlaceIn(drivesPanel);
+    driveList.SetPosition(look::DesignBounds(170, 34, 200, 24));
+    ui::Label* driveValues[] = {&volumeName, &driveType, &fileSystem, &serialNumber, &totalSpace, &freeSpace};
     for (std::size_t i = 0; i < 6; ++i) {
         const int y = 80 + static_cast<int>(i) * 28;
         driveCaptions_[i]->SetPosition(look::DesignBounds(14, y, 150, 18));
         driveCaptions_[i]->SetLook(captionLook);
-        driveValues[i]->PlaceIn(lec);
+        driveValues[i]->PlaceIn(drivesPanel);
         driveValues[i]->SetPosition(look::DesignBounds(170, y, 270, 18));
         driveValues[i]->SetLook(valueLook);
     }
-    BrivexPBar3.PlaceIn(lec);
-    BrivexPBar3.SetPosition(look::DesignBounds(170, 260, 86, 72));
+    driveFreeGauge.PlaceIn(drivesPanel);
+    driveFreeGauge.SetPosition(look::DesignBounds(170, 260, 86, 72));
 
     // Windows and PC: eight rows each.
     for (std::size_t i = 0; i < kRowCount; ++i) {
@@ -384,49 +392,51 @@ void FrmInfoSys::Layout() {
     }
 
     // Memory: physical rows and their gauges, virtual and paging rows, two long gauges.
-    ui::Label* memoryValues[] = {&Label32, &Label33, &Label34, nullptr, nullptr, &l1, &l2,
-                                 &l3,      &l4,      &l5,      &l6,     &Label25, &Label26};
+    ui::Label* memoryValues[] = {&physicalTotal,            &physicalUsed,  &physicalFree, nullptr, nullptr,
+                                 virtualAndPaging[0].get(), virtualAndPaging[1].get(), virtualAndPaging[2].get(),
+                                 virtualAndPaging[3].get(), virtualAndPaging[4].get(), virtualAndPaging[5].get(),
+                                 &virtualFreePercent,       &pagingFreePercent};
     const int memoryTops[] = {34, 54, 74, 0, 0, 104, 124, 144, 164, 184, 204, 236, 290};
     for (std::size_t i = 0; i < memoryCaptions_.size(); ++i) {
         memoryCaptions_[i]->SetLook(captionLook);
         if (!memoryValues[i]) continue;
         memoryCaptions_[i]->SetPosition(look::DesignBounds(14, memoryTops[i], 190, 18));
-        memoryValues[i]->PlaceIn(mem);
+        memoryValues[i]->PlaceIn(memoryPanel);
         memoryValues[i]->SetPosition(look::DesignBounds(204, memoryTops[i], 82, 18));
         memoryValues[i]->SetLook(valueLook);
     }
-    FramePlus1.PlaceIn(mem);
-    FramePlus1.SetPosition(look::DesignBounds(290, 28, 156, 196));
-    FramePlus1.SetLook(look::Text(8.25, true, look::kInk));
-    memoryCaptions_[3]->PlaceIn(FramePlus1);
+    gaugesFrame.PlaceIn(memoryPanel);
+    gaugesFrame.SetPosition(look::DesignBounds(290, 28, 156, 196));
+    gaugesFrame.SetLook(look::Text(8.25, true, look::kInk));
+    memoryCaptions_[3]->PlaceIn(gaugesFrame);
     memoryCaptions_[3]->SetPosition(look::DesignBounds(6, 24, 68, 16));
-    memoryCaptions_[4]->PlaceIn(FramePlus1);
+    memoryCaptions_[4]->PlaceIn(gaugesFrame);
     memoryCaptions_[4]->SetPosition(look::DesignBounds(74, 24, 80, 16));
-    BrivexPBar2.PlaceIn(FramePlus1);
-    BrivexPBar2.SetPosition(look::DesignBounds(8, 44, 60, 100));
-    BrivexPBar4.PlaceIn(FramePlus1);
-    BrivexPBar4.SetPosition(look::DesignBounds(84, 44, 60, 100));
-    Command1.PlaceIn(FramePlus1);
-    Command1.SetPosition(look::DesignBounds(8, 154, 136, 32));
-    Command1.SetLook(look::Text(9, true, 0));
-    PB1.PlaceIn(mem);
-    PB1.SetPosition(look::DesignBounds(14, 258, 428, 16));
-    PB2.PlaceIn(mem);
-    PB2.SetPosition(look::DesignBounds(14, 312, 428, 16));
+    physicalFreeGauge.PlaceIn(gaugesFrame);
+    physicalFreeGauge.SetPosition(look::DesignBounds(8, 44, 60, 100));
+    physicalUsedGauge.PlaceIn(gaugesFrame);
+    physicalUsedGauge.SetPosition(look::DesignBounds(84, 44, 60, 100));
+    releaseMemory.PlaceIn(gaugesFrame);
+    releaseMemory.SetPosition(look::DesignBounds(8, 154, 136, 32));
+    releaseMemory.SetLook(look::Text(9, true, 0));
+    virtualFreeGauge.PlaceIn(memoryPanel);
+    virtualFreeGauge.SetPosition(look::DesignBounds(14, 258, 428, 16));
+    pagingFreeGauge.PlaceIn(memoryPanel);
+    pagingFreeGauge.SetPosition(look::DesignBounds(14, 312, 428, 16));
 
     // BIOS: two commands above the report or the list, which share one place.
-    BrivexCmd9.PlaceIn(bios);
-    BrivexCmd9.SetPosition(look::DesignBounds(14, 32, 206, 32));
-    BrivexCmd10.PlaceIn(bios);
-    BrivexCmd10.SetPosition(look::DesignBounds(236, 32, 206, 32));
-    for (ui::ButtonPlus* button : {&BrivexCmd9, &BrivexCmd10}) button->SetLook(look::Text(9, true, 0));
-    Text1.PlaceIn(bios);
-    Text1.SetPosition(look::DesignBounds(14, 76, 428, 306));
-    Text1.SetMultiLine(true);
-    Text1.SetReadOnly(true);
-    List1.PlaceIn(bios);
-    List1.SetPosition(look::DesignBounds(14, 76, 428, 306));
-    BiosHelp.SetVisible(false);
+    showBiosReport.PlaceIn(biosPanel);
+    showBiosReport.SetPosition(look::DesignBounds(14, 32, 206, 32));
+    showBiosCharacteristics.PlaceIn(biosPanel);
+    showBiosCharacteristics.SetPosition(look::DesignBounds(236, 32, 206, 32));
+    for (ui::ButtonPlus* button : {&showBiosReport, &showBiosCharacteristics}) button->SetLook(look::Text(9, true, 0));
+    biosText.PlaceIn(biosPanel);
+    biosText.SetPosition(look::DesignBounds(14, 76, 428, 306));
+    biosText.SetMultiLine(true);
+    biosText.SetReadOnly(true);
+    biosCharacteristics.PlaceIn(biosPanel);
+    biosCharacteristics.SetPosition(look::DesignBounds(14, 76, 428, 306));
+    biosHelp.SetVisible(false);
 }
 
 }  // namespace brivex

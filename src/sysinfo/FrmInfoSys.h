@@ -27,59 +27,55 @@ public:
     explicit FrmInfoSys(Program& program);
 
     // Front to back as the window opens.
-    ui::FramePlus lec;
-    ui::FramePlus win;
-    ui::FramePlus mem;
-    ui::FramePlus bios;
-    ui::FramePlus pc;
+    ui::FramePlus drivesPanel;
+    ui::FramePlus windowsPanel;
+    ui::FramePlus memoryPanel;
+    ui::FramePlus biosPanel;
+    ui::FramePlus pcPanel;
 
-    ui::ButtonPlus BrivexCmd1;
-    ui::ButtonPlus BrivexCmd4;
-    ui::ButtonPlus BrivexCmd3;
-    ui::ButtonPlus BrivexCmd2;
-    ui::ButtonPlus BrivexCmd5;
-    ui::ButtonPlus TopButtons_XP1;
-    ui::Label Label15;
+    ui::ButtonPlus showDrives;
+    ui::ButtonPlus showMemory;
+    ui::ButtonPlus showBios;
+    ui::ButtonPlus showWindows;
+    ui::ButtonPlus showPc;
+    ui::ButtonPlus close;
+    ui::Label closeCaption;
 
     // Drives.
-    ui::Label Label4;
-    ui::DriveList Drive1;
-    ui::DrvFact Fact;
-    ui::Label Label43;
-    ui::Label Label44;
-    ui::Label Label45;
-    ui::Label Label46;
-    ui::Label Label47;
-    ui::Label Label48;
-    BarControl BrivexPBar3;
+    ui::Label chooseDriveCaption;
+    ui::DriveList driveList;
+    ui::DrvFact driveFacts;
+    ui::Label volumeName;
+    ui::Label driveType;
+    ui::Label fileSystem;
+    ui::Label serialNumber;
+    ui::Label totalSpace;
+    ui::Label freeSpace;
+    BarControl driveFreeGauge;
 
     // Memory.
-    ui::FramePlus FramePlus1;
-    BarControl BrivexPBar2;
-    BarControl BrivexPBar4;
-    ui::ButtonPlus Command1;
-    ui::Label Label32;
-    ui::Label Label33;
-    ui::Label Label34;
-    ui::Label l1;
-    ui::Label l2;
-    ui::Label l3;
-    ui::Label l4;
-    ui::Label l5;
-    ui::Label l6;
-    ui::Label Label25;
-    BarControl PB1;
-    ui::Label Label26;
-    BarControl PB2;
-    ui::Timer Timer1;
+    ui::FramePlus gaugesFrame;
+    BarControl physicalFreeGauge;
+    BarControl physicalUsedGauge;
+    ui::ButtonPlus releaseMemory;
+    ui::Label physicalTotal;
+    ui::Label physicalUsed;
+    ui::Label physicalFree;
+    // Virtual memory total, free and used, then the paging file's.
+    const std::vector<std::unique_ptr<ui::Label>> virtualAndPaging;
+    ui::Label virtualFreePercent;
+    BarControl virtualFreeGauge;
+    ui::Label pagingFreePercent;
+    BarControl pagingFreeGauge;
+    ui::Timer memoryTimer;
 
     // BIOS.
-    ui::ButtonPlus BrivexCmd9;
-    ui::ButtonPlus BrivexCmd10;
-    ui::TextBox Text1;
-    ui::ListBox List1;
-    // The help Text1 shows until the first report, translated like every caption and never shown itself.
-    ui::Label BiosHelp;
+    ui::ButtonPlus showBiosReport;
+    ui::ButtonPlus showBiosCharacteristics;
+    ui::TextBox biosText;
+    ui::ListBox biosCharacteristics;
+    // The help biosText shows until the first report, translated like every caption and never shown itself.
+    ui::Label biosHelp;
 
     // The rows of the Windows and PC panels, top to bottom: the members of the
     // control arrays TextWin and TextPc.

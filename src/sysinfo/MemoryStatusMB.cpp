@@ -38,29 +38,29 @@ MemoryStatusMB ReadMemoryStatus(SystemFacts& system) {
 MemoryFigures ComputeMemoryFigures(const MemoryStatusMB& status, const MemoryStatus& raw, char separator) {
     MemoryFigures figures;
     const std::string totalText = FormatNumber(static_cast<double>(raw.totalPhysical) / kMegabyte + 1, "#0", separator);
-    figures.total = static_cast<float>(TextToNumber(totalText, separator).value_or(0.0));
+    figures.totalPhysical = static_cast<float>(TextToNumber(totalText, separator).value_or(0.0));
     const std::string freeText = FormatNumber(static_cast<double>(raw.availablePhysical) / kMegabyte, "#0.0", separator);
     const double free = TextToNumber(freeText, separator).value_or(0.0);
-    const float used = figures.total - static_cast<float>(free);
+    const float used = figures.totalPhysical - static_cast<float>(free);
 
-    figures.Label32 = SingleToText(figures.total, separator) + " Mo";
-    figures.Label33 = SingleToText(used, separator) + " Mo";
-    figures.Label34 = freeText + " Mo";
-    figures.freeGauge = ToInt32(free / figures.total * 100.0).value_or(0);
+    figures.physicalTotal = SingleToText(figures.totalPhysical, separator) + " Mo";
+    figures.physicalUsed = SingleToText(used, separator) + " Mo";
+    figures.physicalFree = freeText + " Mo";
+    figures.physicalFreeGauge = ToInt32(free / figures.totalPhysical * 100.0).value_or(0);
 
-    figures.l[0] = Mo(status.TotalVirtual);
-    figures.l[1] = Mo(status.AvailableVirtual);
-    figures.l[2] = Mo(status.TotalVirtual - status.AvailableVirtual);
-    figures.l[3] = Mo(status.TotalPageFile);
-    figures.l[4] = Mo(status.AvailablePageFile);
-    figures.l[5] = Mo(status.TotalPageFile - status.AvailablePageFile);
+    figures.virtualAndPaging[0] = Mo(status.TotalVirtual);
+    figures.virtualAndPaging[1] = Mo(status.AvailableVirtual);
+    figures.virtualAndPaging[2] = Mo(status.TotalVirtual - status.AvailableVirtual);
+    figures.virtualAndPaging[3] = Mo(status.TotalPageFile);
+    figures.virtualAndPaging[4] = Mo(status.AvailablePageFile);
+    figures.virtualAndPaging[5] = Mo(status.TotalPageFile - status.AvailablePageFile);
 
     const std::string virtualFree = FreePercent(status.AvailableVirtual, status.TotalVirtual, separator);
     const std::string pagingFree = FreePercent(status.AvailablePageFile, status.TotalPageFile, separator);
-    figures.Label25 = virtualFree + " %";
-    figures.Label26 = pagingFree + " %";
-    figures.PB1 = GaugeOf(virtualFree, separator);
-    figures.PB2 = GaugeOf(pagingFree, separator);
+    figures.virtualFreePercent = virtualFree + " %";
+    figures.pagingFreePercent = pagingFree + " %";
+    figures.virtualFreeGauge = GaugeOf(virtualFree, separator);
+    figures.pagingFreeGauge = GaugeOf(pagingFree, separator);
     return figures;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -25,16 +26,17 @@ MemoryStatusMB ReadMemoryStatus(SystemFacts& system);
 // megabytes and the raw byte counts of physical memory.
 struct MemoryFigures {
     // The physical total in whole megabytes, one added: the value the PC panel shows too.
-    float total = 0;
-    std::string Label32;  // total
-    std::string Label33;  // used
-    std::string Label34;  // free, one decimal
-    std::int32_t freeGauge = 0;
-    std::string l[6];     // virtual total, free, used; paging file total, free, used
-    std::string Label25;  // virtual space free, percent
-    std::string Label26;  // paging file free, percent
-    std::int32_t PB1 = 0;
-    std::int32_t PB2 = 0;
+    float totalPhysical = 0;
+    std::string physicalTotal;
+    std::string physicalUsed;
+    std::string physicalFree;  // one decimal
+    std::int32_t physicalFreeGauge = 0;
+    // Virtual memory total, free and used, then the paging file's.
+    std::array<std::string, 6> virtualAndPaging;
+    std::string virtualFreePercent;
+    std::string pagingFreePercent;
+    std::int32_t virtualFreeGauge = 0;
+    std::int32_t pagingFreeGauge = 0;
 };
 
 MemoryFigures ComputeMemoryFigures(const MemoryStatusMB& status, const MemoryStatus& raw, char decimalSeparator);

@@ -19,63 +19,54 @@ ui::Appearance StateLook(TweakState state) {
     return look::Text(8.25, true, color);
 }
 
+// Each entry's box is named by the entry's number and captioned as the entry.
+std::vector<std::unique_ptr<ui::CheckBox>> MakeBoxes(ui::Form& panel) {
+    std::vector<std::unique_ptr<ui::CheckBox>> boxes;
+    for (const TweakEntry& entry : TweakCatalogue())
+        boxes.push_back(
+            std::make_unique<ui::CheckBox>(panel, "BrivexCB" + std::to_string(entry.box), std::string(entry.caption)));
+    return boxes;
+}
+
 }  // namespace
 
 FrmTweak::FrmTweak(Program& program)
     : ToolWindow(program, "FrmTweak", "  Personnalisation de Windows  - Velmora Xp", StaysOnTop::AsTheSettingsSay),
-      BrivexCB1(*this, "BrivexCB1", ""),
-      BrivexCB2(*this, "BrivexCB2", ""),
-      BrivexCB3(*this, "BrivexCB3", ""),
-      BrivexCB4(*this, "BrivexCB4", ""),
-      BrivexCB5(*this, "BrivexCB5", ""),
-      BrivexCB6(*this, "BrivexCB6", ""),
-      BrivexCB7(*this, "BrivexCB7", ""),
-      BrivexCB8(*this, "BrivexCB8", ""),
-      BrivexCB9(*this, "BrivexCB9", ""),
-      BrivexCB12(*this, "BrivexCB12", ""),
-      BrivexCB13(*this, "BrivexCB13", ""),
-      BrivexCB14(*this, "BrivexCB14", ""),
-      BrivexCB15(*this, "BrivexCB15", ""),
-      BrivexCB16(*this, "BrivexCB16", ""),
-      BrivexCB17(*this, "BrivexCB17", ""),
-      BrivexCB18(*this, "BrivexCB18", ""),
-      BrivexOpButton1(*this, "BrivexOpButton1", "Cochez tout"),
-      BrivexOpButton2(*this, "BrivexOpButton2", "Décochez tout"),
-      BrivexCmd1(*this, "BrivexCmd1", "&Désactiver"),
-      BrivexCmd6(*this, "BrivexCmd6", "&Activer"),
-      ReyCommand1(*this, "ReyCommand1", "&Fermer"),
-      BrivexPBar1(*this, "BrivexPBar1", kBrivexPBar1Design),
-      Label23(*this, "Label23", "Optimisation en cours .."),
-      Label2(*this, "Label2", "cocher les options à changer puis cliquer sur les bouttons activer ou désactiver"),
-      Timer1(*this, "Timer1", program.loop, 250, false),
-      StateOff(*this, "StateOff", "désactivé"),
-      StateOn(*this, "StateOn", "activé"),
-      StateUnknown(*this, "StateUnknown", "?"),
-      AskWithoutRestorePoint(*this, "AskWithoutRestorePoint", kAskWithoutRestorePoint),
-      NotApplied(*this, "NotApplied", "Non appliqué, le système a refusé une écriture :"),
-      stateLabels_(CaptionBoxesAndMakeReadouts()) {
+      boxes(MakeBoxes(*this)),
+      tickAll(*this, "BrivexOpButton1", "Cochez tout"),
+      untickAll(*this, "BrivexOpButton2", "Décochez tout"),
+      switchOff(*this, "BrivexCmd1", "&Désactiver"),
+      switchOn(*this, "BrivexCmd6", "&Activer"),
+      close(*this, "ReyCommand1", "&Fermer"),
+      progressBar(*this, "BrivexPBar1", kBrivexPBar1Design),
+      progressText(*this, "Label23", "Optimisation en cours .."),
+      instructions(*this, "Label2",
+                   "cocher les options à changer puis cliquer sur les bouttons activer ou désactiver"),
+      animationTimer(*this, "Timer1", program.loop, 250, false),
+      stateOff(*this, "StateOff", "désactivé"),
+      stateOn(*this, "StateOn", "activé"),
+      stateUnknown(*this, "StateUnknown", "?"),
+      askWithoutRestorePoint(*this, "AskWithoutRestorePoint", kAskWithoutRestorePoint),
+      notApplied(*this, "NotApplied", "Non appliqué, le système a refusé une écriture :"),
+      stateLabels_(MakeReadouts()) {
     Layout();
-    BrivexOpButton1.OnClick = [this] {
-        if (BrivexOpButton1.Value()) SetAllBoxes(1);
+    tickAll.OnClick = [this] {
+        if (tickAll.Value()) SetAllBoxes(1);
     };
-    BrivexOpButton2.OnClick = [this] {
-        if (BrivexOpButton2.Value()) SetAllBoxes(0);
+    untickAll.OnClick = [this] {
+        if (untickAll.Value()) SetAllBoxes(0);
     };
-    BrivexCmd1.OnClick = [this] { ApplyTicked(TweakSwitch::Off); };
-    BrivexCmd6.OnClick = [this] { ApplyTicked(TweakSwitch::On); };
-    ReyCommand1.OnClick = [this] { Close(); };
-    Timer1.OnTick = [this] { Timer1_Timer(); };
+    switchOff.OnClick = [this] { ApplyTicked(TweakSwitch::Off); };
+    switchOn.OnClick = [this] { ApplyTicked(TweakSwitch::On); };
+    close.OnClick = [this] { Close(); };
+    animationTimer.OnTick = [this] { AdvanceAnimation(); };
 }
 
-// Each box takes its entry's caption and gets its readout beside it, before the
-// design texts are taken.
-std::vector<std::unique_ptr<ui::Label>> FrmTweak::CaptionBoxesAndMakeReadouts() {
+// Each box gets its readout beside it, a member of the LabelState array indexed by the box's number.
+std::vector<std::unique_ptr<ui::Label>> FrmTweak::MakeReadouts() {
     std::vector<std::unique_ptr<ui::Label>> labels;
-    const auto catalogue = TweakCatalogue();
-    for (std::size_t i = 0; i < kTweakCount; ++i) {
-        (this->*kBoxes[i]).SetCaption(std::string(catalogue[i].caption));
-        labels.push_back(std::make_unique<ui::Label>(*this, "LabelState", "", catalogue[i].box));
-    }
+    for (const TweakEntry& entry : TweakCatalogue())
+        labels.push_back(std::make_unique<ui::Label>(*this, "LabelState", "", entry.box));
     return labels;
 }
 
@@ -83,75 +74,75 @@ void FrmTweak::Layout() {
     using namespace tweakdesign;
     SetDesign(DesignPixelsToTwips(kWidth), DesignPixelsToTwips(kHeight), "tweak.background");
 
-    Label2.SetPosition(look::DesignBounds(22, 56, kWidth - 44, 34));
-    Label2.SetLook(look::Text(9, false, look::kInk));
+    instructions.SetPosition(look::DesignBounds(22, 56, kWidth - 44, 34));
+    instructions.SetLook(look::Text(9, false, look::kInk));
 
     for (std::size_t i = 0; i < kTweakCount; ++i) {
         const int column = static_cast<int>(i) / kRows;
         const int top = kRowsTop + (static_cast<int>(i) % kRows) * kRowHeight;
         const int left = kColumnLeft[column] + 8;
-        ui::CheckBox& box = this->*kBoxes[i];
+        ui::CheckBox& box = *boxes[i];
         box.SetPosition(look::DesignBounds(left, top, kBoxWidth, 20));
         box.SetLook(look::Text(8.25, false, look::kInk));
         stateLabels_[i]->SetPosition(look::DesignBounds(left + kBoxWidth + 2, top + 3, kColumnWidth - kBoxWidth - 12, 16));
         stateLabels_[i]->SetLook(StateLook(TweakState::Unknown));
     }
-    for (ui::Label* word : {&StateOff, &StateOn, &StateUnknown, &AskWithoutRestorePoint, &NotApplied})
+    for (ui::Label* word : {&stateOff, &stateOn, &stateUnknown, &askWithoutRestorePoint, &notApplied})
         word->SetVisible(false);
-    BrivexPBar1.SetVisible(false);
-    Label23.SetVisible(false);
+    progressBar.SetVisible(false);
+    progressText.SetVisible(false);
 
     const int optionsTop = kRowsTop + kRows * kRowHeight + 14;
-    BrivexOpButton1.SetPosition(look::DesignBounds(kColumnLeft[0] + 8, optionsTop, 140, 20));
-    BrivexOpButton1.SetLook(look::Text(8.25, true, look::kInk));
-    BrivexOpButton2.SetPosition(look::DesignBounds(kColumnLeft[0] + 156, optionsTop, 150, 20));
-    BrivexOpButton2.SetLook(look::Text(8.25, true, look::kInk));
+    tickAll.SetPosition(look::DesignBounds(kColumnLeft[0] + 8, optionsTop, 140, 20));
+    tickAll.SetLook(look::Text(8.25, true, look::kInk));
+    untickAll.SetPosition(look::DesignBounds(kColumnLeft[0] + 156, optionsTop, 150, 20));
+    untickAll.SetLook(look::Text(8.25, true, look::kInk));
 
     // The bar at its design size, centred, with its text above it.
     constexpr int kBarWidth = 345;
     const int barLeft = (kWidth - kBarWidth) / 2;
-    Label23.SetPosition(look::DesignBounds(barLeft, optionsTop + 34, kBarWidth, 16));
-    Label23.SetLook(look::Text(8.25, true, look::kInk, ui::Appearance::Align::Center));
-    BrivexPBar1.SetPosition(look::DesignBounds(barLeft, optionsTop + 54, kBarWidth, 9));
+    progressText.SetPosition(look::DesignBounds(barLeft, optionsTop + 34, kBarWidth, 16));
+    progressText.SetLook(look::Text(8.25, true, look::kInk, ui::Appearance::Align::Center));
+    progressBar.SetPosition(look::DesignBounds(barLeft, optionsTop + 54, kBarWidth, 9));
 
     const int buttonsTop = kHeight - 52;
-    BrivexCmd1.SetPosition(look::DesignBounds(kColumnLeft[0], buttonsTop, 150, 34));
-    BrivexCmd6.SetPosition(look::DesignBounds(kColumnLeft[0] + 162, buttonsTop, 150, 34));
-    ReyCommand1.SetPosition(look::DesignBounds(kColumnLeft[1] + kColumnWidth - 130, buttonsTop, 130, 34));
-    for (ui::ButtonPlus* button : {&BrivexCmd1, &BrivexCmd6, &ReyCommand1}) button->SetLook(look::Text(9, true, 0));
+    switchOff.SetPosition(look::DesignBounds(kColumnLeft[0], buttonsTop, 150, 34));
+    switchOn.SetPosition(look::DesignBounds(kColumnLeft[0] + 162, buttonsTop, 150, 34));
+    close.SetPosition(look::DesignBounds(kColumnLeft[1] + kColumnWidth - 130, buttonsTop, 130, 34));
+    for (ui::ButtonPlus* button : {&switchOff, &switchOn, &close}) button->SetLook(look::Text(9, true, 0));
 }
 
 // The panel was perhaps open before: it starts again as designed, boxes unticked.
 void FrmTweak::ReturnToDesignState() {
     SetAllBoxes(0);
-    BrivexOpButton1.SetValue(false);
-    BrivexOpButton2.SetValue(false);
-    Timer1.SetEnabled(false);
-    BrivexPBar1.SetValue(0);
-    BrivexPBar1.SetVisible(false);
-    Label23.SetVisible(false);
+    tickAll.SetValue(false);
+    untickAll.SetValue(false);
+    animationTimer.SetEnabled(false);
+    progressBar.SetValue(0);
+    progressBar.SetVisible(false);
+    progressText.SetVisible(false);
 }
 
 void FrmTweak::AfterTranslation() { ShowStates(); }
 
 // The animation goes with the window.
-void FrmTweak::StopOnUnload() { Timer1.SetEnabled(false); }
+void FrmTweak::StopOnUnload() { animationTimer.SetEnabled(false); }
 
 void FrmTweak::SetAllBoxes(int value) {
-    for (ui::CheckBox FrmTweak::*box : kBoxes) (this->*box).SetValue(value);
+    for (const auto& box : boxes) box->SetValue(value);
 }
 
 void FrmTweak::ApplyTicked(TweakSwitch which) {
-    BrivexPBar1.SetVisible(true);
-    BrivexPBar1.SetValue(0);
-    Label23.SetVisible(true);
-    Timer1.SetEnabled(true);
+    progressBar.SetVisible(true);
+    progressBar.SetValue(0);
+    progressText.SetVisible(true);
+    animationTimer.SetEnabled(true);
 
     TweakChoice choice;
     for (std::size_t i = 0; i < kTweakCount; ++i)
-        if ((this->*kBoxes[i]).Value() == 1) choice[i] = which;
+        if (boxes[i]->Value() == 1) choice[i] = which;
     const auto goOn = [this] {
-        return program_.dialogs.MsgBox(AskWithoutRestorePoint.Caption(), ui::mb::Information | ui::mb::YesNo, "") ==
+        return program_.dialogs.MsgBox(askWithoutRestorePoint.Caption(), ui::mb::Information | ui::mb::YesNo, "") ==
                ui::mb::AnswerYes;
     };
     const TweakRunResult result =
@@ -169,36 +160,36 @@ void FrmTweak::ApplyTicked(TweakSwitch which) {
 // The language files keep no blank at the end of a text: the one before the list is added here.
 void FrmTweak::SayNotApplied(const TweakRunResult& result) {
     if (result.AllApplied()) return;
-    std::string text = NotApplied.Caption();
+    std::string text = notApplied.Caption();
     const char* separator = " ";
     for (std::size_t i = 0; i < kTweakCount; ++i) {
         if (!result.outcomes[i] || *result.outcomes[i] == TweakOutcome::Applied) continue;
         text += separator;
-        text += (this->*kBoxes[i]).Caption();
+        text += boxes[i]->Caption();
         separator = ", ";
     }
     program_.dialogs.MsgBox(text, ui::mb::Information, "");
 }
 
 void FrmTweak::StopAnimation() {
-    BrivexPBar1.SetVisible(false);
-    Label23.SetVisible(false);
-    Timer1.SetEnabled(false);
+    progressBar.SetVisible(false);
+    progressText.SetVisible(false);
+    animationTimer.SetEnabled(false);
 }
 
-void FrmTweak::Timer1_Timer() {
+void FrmTweak::AdvanceAnimation() {
     // 8.5 more, ties to even: 8, 16, 24, ... 104 after thirteen ticks.
-    BrivexPBar1.SetValue(ToInt32(BrivexPBar1.Value() + 8.5).value_or(0));
-    if (BrivexPBar1.Value() > 99) StopAnimation();
+    progressBar.SetValue(ToInt32(progressBar.Value() + 8.5).value_or(0));
+    if (progressBar.Value() > 99) StopAnimation();
 }
 
 void FrmTweak::ShowStates() {
     const auto catalogue = TweakCatalogue();
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
         const TweakState state = ReadTweakState(program_.reg, catalogue[i]);
-        const ui::Label& word = state == TweakState::SwitchedOff  ? StateOff
-                                : state == TweakState::SwitchedOn ? StateOn
-                                                                  : StateUnknown;
+        const ui::Label& word = state == TweakState::SwitchedOff  ? stateOff
+                                : state == TweakState::SwitchedOn ? stateOn
+                                                                  : stateUnknown;
         stateLabels_[i]->SetCaption(word.Caption());
         stateLabels_[i]->SetLook(StateLook(state));
     }

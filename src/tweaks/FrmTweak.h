@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -24,47 +23,25 @@ class FrmTweak final : public ToolWindow {
 public:
     explicit FrmTweak(Program& program);
 
-    ui::CheckBox BrivexCB1;
-    ui::CheckBox BrivexCB2;
-    ui::CheckBox BrivexCB3;
-    ui::CheckBox BrivexCB4;
-    ui::CheckBox BrivexCB5;
-    ui::CheckBox BrivexCB6;
-    ui::CheckBox BrivexCB7;
-    ui::CheckBox BrivexCB8;
-    ui::CheckBox BrivexCB9;
-    ui::CheckBox BrivexCB12;
-    ui::CheckBox BrivexCB13;
-    ui::CheckBox BrivexCB14;
-    ui::CheckBox BrivexCB15;
-    ui::CheckBox BrivexCB16;
-    ui::CheckBox BrivexCB17;
-    ui::CheckBox BrivexCB18;
-    ui::OptionButton BrivexOpButton1;
-    ui::OptionButton BrivexOpButton2;
-    ui::ButtonPlus BrivexCmd1;
-    ui::ButtonPlus BrivexCmd6;
-    ui::ButtonPlus ReyCommand1;
-    BarControl BrivexPBar1;
-    ui::Label Label23;
-    ui::Label Label2;
-    ui::Timer Timer1;
+    // One box a behaviour, in catalogue order.
+    const std::vector<std::unique_ptr<ui::CheckBox>> boxes;
+    ui::OptionButton tickAll;
+    ui::OptionButton untickAll;
+    ui::ButtonPlus switchOff;
+    ui::ButtonPlus switchOn;
+    ui::ButtonPlus close;
+    BarControl progressBar;
+    ui::Label progressText;
+    ui::Label instructions;
+    ui::Timer animationTimer;
     // The three words of the state readout, translated like every caption and never shown themselves.
-    ui::Label StateOff;
-    ui::Label StateOn;
-    ui::Label StateUnknown;
+    ui::Label stateOff;
+    ui::Label stateOn;
+    ui::Label stateUnknown;
     // The question asked when the restore point could not be made, and the
     // start of the message naming the behaviours the system did not take.
-    ui::Label AskWithoutRestorePoint;
-    ui::Label NotApplied;
-
-    // The check boxes, in catalogue order.
-    static constexpr std::array<ui::CheckBox FrmTweak::*, kTweakCount> kBoxes = {
-        &FrmTweak::BrivexCB1,  &FrmTweak::BrivexCB2,  &FrmTweak::BrivexCB3,  &FrmTweak::BrivexCB4,
-        &FrmTweak::BrivexCB5,  &FrmTweak::BrivexCB6,  &FrmTweak::BrivexCB7,  &FrmTweak::BrivexCB8,
-        &FrmTweak::BrivexCB9,  &FrmTweak::BrivexCB12, &FrmTweak::BrivexCB13, &FrmTweak::BrivexCB14,
-        &FrmTweak::BrivexCB15, &FrmTweak::BrivexCB16, &FrmTweak::BrivexCB17, &FrmTweak::BrivexCB18,
-    };
+    ui::Label askWithoutRestorePoint;
+    ui::Label notApplied;
 
     // The readout beside the check box of the catalogue's entry `entry`: the
     // members of the control array LabelState, indexed by the box's number.
@@ -74,11 +51,11 @@ private:
     void ReturnToDesignState() override;
     void AfterTranslation() override;
     void StopOnUnload() override;
-    std::vector<std::unique_ptr<ui::Label>> CaptionBoxesAndMakeReadouts();
+    std::vector<std::unique_ptr<ui::Label>> MakeReadouts();
     void ApplyTicked(TweakSwitch which);
     void StopAnimation();
     void SayNotApplied(const TweakRunResult& result);
-    void Timer1_Timer();
+    void AdvanceAnimation();
     void SetAllBoxes(int value);
     void ShowStates();
     void Layout();

@@ -34,7 +34,7 @@ protected:
     }
     // The user comes back to the main window from a tool window.
     void ComeBack(FrmHome& home) {
-        home.ButtonPlus6.Click();
+        home.openBackup.Click();
         forms.Unload(app().Backup());
         forms.Activate(home);
     }
@@ -111,11 +111,11 @@ TEST_F(Home_Load, RefusedSecondCopyPlaysNothingBehindItsMessage) {
     settings.SaveSetting("Brivex Doziv", "config", "first", "1");
     dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call&) { loop.AdvanceBy(45000); };  // the user looks away
     FrmHome& home = Start();
-    EXPECT_EQ(home.Bar1.Value(), 0);
-    EXPECT_FALSE(home.OptimisationDone);
+    EXPECT_EQ(home.progressBar.Value(), 0);
+    EXPECT_FALSE(home.optimisationDone);
     EXPECT_EQ(settings.GetSetting("Brivex Doziv", "config", "reboot", "none"), "none");
     EXPECT_TRUE(events.empty()) << "no registry write";
-    EXPECT_EQ(home.Label1.Caption(), "HH:MM:SS") << "the clock never started";
+    EXPECT_EQ(home.clockLabel.Caption(), "HH:MM:SS") << "the clock never started";
 }
 
 TEST_F(Home_Load, ReferenceFileGetsTheClocksDesignTextWhateverTimePassesInTheFirstRunMessages) {
@@ -124,7 +124,7 @@ TEST_F(Home_Load, ReferenceFileGetsTheClocksDesignTextWhateverTimePassesInTheFir
     EXPECT_EQ(ReadIni(FrenchFile(), "FrmHome", "Label1.Caption"), "HH:MM:SS");
     system.now = {2026, 12, 6, 9, 5, 7};
     loop.AdvanceBy(1000);
-    EXPECT_EQ(home.Label1.Caption(), "09:05:07") << "the clock runs once the window is loaded";
+    EXPECT_EQ(home.clockLabel.Caption(), "09:05:07") << "the clock runs once the window is loaded";
 }
 
 TEST_F(Home_Load, FirstRunWithoutRestoreServiceShowsNoticeThenFailureAndIsNotRepeated) {
@@ -211,11 +211,11 @@ TEST_F(Home_Load, OnlyOntopReadingAsOneMakesTheWindowTopmost) {
 TEST_F(Home_Load, StageTimerIsOffAndTheClockRuns) {
     NotFirstRun();
     FrmHome& home = Start();
-    EXPECT_FALSE(home.Timer1.Enabled());
-    EXPECT_FALSE(home.OptimisationDone);
+    EXPECT_FALSE(home.stageTimer.Enabled());
+    EXPECT_FALSE(home.optimisationDone);
     system.now = {2026, 12, 6, 9, 5, 7};
     loop.AdvanceBy(1000);
-    EXPECT_EQ(home.Label1.Caption(), "09:05:07");
+    EXPECT_EQ(home.clockLabel.Caption(), "09:05:07");
 }
 
 using Home_Language = Home;
@@ -251,23 +251,23 @@ TEST_F(Home_Language, ClickQueuedDuringLoadRunsInsideItsYieldsBeforeTranslation)
     WriteIni(english, "FrmHome", "TopButtons_XP1.Caption", "Quit");
     settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
     std::string captionWhenClicked;
-    loop.Queue([&] { captionWhenClicked = app().Home().TopButtons_XP1.Caption(); });
+    loop.Queue([&] { captionWhenClicked = app().Home().quit.Caption(); });
     FrmHome& home = Start();
     EXPECT_EQ(captionWhenClicked, "Quitter") << "ran inside a yield, before the translation";
-    EXPECT_EQ(home.TopButtons_XP1.Caption(), "Quit");
+    EXPECT_EQ(home.quit.Caption(), "Quit");
     EXPECT_EQ(app().program.language.CurrentLanguageFile, english);
 }
 
 TEST_F(Home_Language, ActivationRelabelsFromTheLanguageChosenMeanwhile) {
     NotFirstRun();
     FrmHome& home = Start();
-    EXPECT_EQ(home.Command1.Caption(), "&Optimiser Windows");
+    EXPECT_EQ(home.optimise.Caption(), "&Optimiser Windows");
     const std::string english = folder.Path("Lang\\English.lng");
     WriteIni(english, "FrmHome", "Command1.Caption", "&Optimise Windows");
     WriteIni(english, "FrmHome", "Form.Caption", "Velmora Xp");
     settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
     ComeBack(home);
-    EXPECT_EQ(home.Command1.Caption(), "&Optimise Windows");
+    EXPECT_EQ(home.optimise.Caption(), "&Optimise Windows");
     EXPECT_EQ(app().program.language.CurrentLanguageFile, english);
 }
 
@@ -276,7 +276,7 @@ TEST_F(Home_Language, WithoutLangFolderEverythingStaysFrench) {
     RemoveLangFolder();
     FrmHome& home = Start();
     EXPECT_FALSE(folder.Exists(FrenchFile()));
-    EXPECT_EQ(home.Command1.Caption(), "&Optimiser Windows");
+    EXPECT_EQ(home.optimise.Caption(), "&Optimiser Windows");
     EXPECT_EQ(app().program.trans.GetMessageText("msg1"), "");
 }
 
@@ -284,10 +284,10 @@ TEST_F(Home_Language, ActivationWritesTodaysDateWithoutLeadingZeros) {
     NotFirstRun();
     system.now = {2026, 12, 6, 23, 59, 1};
     FrmHome& home = Start();
-    EXPECT_EQ(home.Label4.Caption(), "6/12/2026");
+    EXPECT_EQ(home.dateLabel.Caption(), "6/12/2026");
     system.now = {2027, 1, 15, 0, 0, 0};
     ComeBack(home);
-    EXPECT_EQ(home.Label4.Caption(), "15/1/2027");
+    EXPECT_EQ(home.dateLabel.Caption(), "15/1/2027");
 }
 
 TEST(Home_Texts, DateAndClockFormats) {
@@ -303,7 +303,7 @@ using Home_Unload = Home;
 TEST_F(Home_Unload, WithoutOptimisationOnlyTheSoundThenTheEnd) {
     NotFirstRun();
     FrmHome& home = Start();
-    home.TopButtons_XP1.Click();
+    home.quit.Click();
     EXPECT_TRUE(dialogs.Calls().empty());
     EXPECT_EQ(shell.log, (std::vector<std::string>{"play " + folder.Path("bye.wav")}));
     EXPECT_TRUE(forms.Ending());
@@ -312,7 +312,7 @@ TEST_F(Home_Unload, WithoutOptimisationOnlyTheSoundThenTheEnd) {
 TEST_F(Home_Unload, AfterAnOptimisationTheRestartPromptComesBeforeTheSound) {
     NotFirstRun();
     FrmHome& home = Start();
-    home.OptimisationDone = true;
+    home.optimisationDone = true;
     std::size_t soundsWhilePrompting = 99;
     dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call&) { soundsWhilePrompting = shell.log.size(); };
     forms.Unload(home);
@@ -328,9 +328,9 @@ TEST_F(Home_Unload, AfterAnOptimisationTheRestartPromptComesBeforeTheSound) {
 TEST_F(Home_Unload, ASecondCloseWhileThePromptIsOpenDoesNothing) {
     NotFirstRun();
     FrmHome& home = Start();
-    home.OptimisationDone = true;
+    home.optimisationDone = true;
     dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call&) { forms.Unload(home); };  // the system asks it to close
-    home.TopButtons_XP1.Click();
+    home.quit.Click();
     EXPECT_EQ(dialogs.Calls().size(), 1u);
     EXPECT_EQ(shell.log.size(), 1u);
     EXPECT_TRUE(forms.Ending());
@@ -347,12 +347,12 @@ TEST_F(Home_Unload, DriveRootFolderGivesASingleBackslash) {
 TEST_F(Home_Unload, MinimiseButtonMinimisesAgainAfterTheUserRestoredTheWindow) {
     NotFirstRun();
     FrmHome& home = Start();
-    home.ButtonPlus1.Click();
+    home.minimise.Click();
     EXPECT_EQ(home.State(), ui::WindowState::Minimized);
     home.WindowStateChangedByUser(ui::WindowState::Normal);  // restored from the taskbar
     RecordingFormPeer peer;
     home.AttachPeer(&peer);
-    home.ButtonPlus1.Click();
+    home.minimise.Click();
     EXPECT_EQ(home.State(), ui::WindowState::Minimized);
     EXPECT_EQ(peer.states, (std::vector<ui::WindowState>{ui::WindowState::Minimized}));
     home.AttachPeer(nullptr);
@@ -370,9 +370,9 @@ using Home_Commands = Home;
 TEST_F(Home_Commands, WebPagesOpenInTheBrowser) {
     NotFirstRun();
     FrmHome& home = Start();
-    home.ButtonPlus2.Click();
-    home.ButtonPlus5.Click();
-    home.Command2.Click();
+    home.downloadCentre.Click();
+    home.forums.Click();
+    home.help.Click();
     EXPECT_EQ(shell.log, (std::vector<std::string>{"open http://www.velmora-doziv.example/Download",
                                                    "open http://forum.velmora-doziv.example",
                                                    "open http://www.velmora-doziv.example"}));
@@ -380,7 +380,7 @@ TEST_F(Home_Commands, WebPagesOpenInTheBrowser) {
 
 TEST_F(Home_Commands, AnnouncementIsSystemModalWithLinesJoinedByCrLf) {
     NotFirstRun();
-    Start().ButtonPlus4.Click();
+    Start().plusAnnouncement.Click();
     ASSERT_EQ(dialogs.Calls().size(), 1u);
     EXPECT_EQ(dialogs.Calls()[0].flags, 4160);
     EXPECT_EQ(dialogs.Calls()[0].title, "Velmora Doziv PLUS!");
@@ -391,7 +391,7 @@ TEST_F(Home_Commands, AnnouncementIsSystemModalWithLinesJoinedByCrLf) {
 
 TEST_F(Home_Commands, AboutLinesAreJoinedBySingleCarriageReturns) {
     NotFirstRun();
-    Start().Help_XP1.Click();
+    Start().about.Click();
     ASSERT_EQ(dialogs.Calls().size(), 1u);
     const std::string& text = dialogs.Calls()[0].text;
     EXPECT_EQ(dialogs.Calls()[0].flags, 64);
@@ -419,7 +419,7 @@ TEST_F(Home_Commands, AboutLinesAreJoinedBySingleCarriageReturns) {
 
 TEST_F(Home_Commands, PerformanceNoteCarriesItsFiguresUnderItsTitle) {
     NotFirstRun();
-    Start().Label6.Click();
+    Start().performanceInfo.Click();
     ASSERT_EQ(dialogs.Calls().size(), 1u);
     const auto& call = dialogs.Calls()[0];
     EXPECT_EQ(call.flags, 64);
@@ -436,7 +436,7 @@ TEST_F(Home_Commands, AToolWindowThatCannotBeMadeLeavesTheMainWindowAsItWas) {
     NotFirstRun();
     FrmHome& home = Start();
     forms.RefuseWindow(app().Tweak());
-    home.BrivexCmd1.Click();
+    home.openTweaks.Click();
     EXPECT_EQ(home.State(), ui::WindowState::Normal);
     EXPECT_FALSE(app().Tweak().Loaded() || forms.Ending());
 }
@@ -444,10 +444,10 @@ TEST_F(Home_Commands, AToolWindowThatCannotBeMadeLeavesTheMainWindowAsItWas) {
 TEST_F(Home_Commands, WhileOptimisingNoCommandAnswers) {
     NotFirstRun();
     FrmHome& home = Start();
-    home.Command1.Click();
-    home.ButtonPlus4.Click();
-    home.Label6.Click();
-    home.Command2.Click();
+    home.optimise.Click();
+    home.plusAnnouncement.Click();
+    home.performanceInfo.Click();
+    home.help.Click();
     EXPECT_TRUE(dialogs.Calls().empty());
     EXPECT_EQ(std::count_if(shell.log.begin(), shell.log.end(),
                             [](const std::string& r) { return r.rfind("open", 0) == 0; }),

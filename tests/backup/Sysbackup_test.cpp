@@ -53,11 +53,11 @@ protected:
     // The main window's "System Backup" opens the window.
     Sysbackup& Open() {
         if (!Home().Loaded()) Main(Watched().program);
-        Home().ButtonPlus6.Click();
+        Home().openBackup.Click();
         probe.window = &Watched().Backup();
         return Watched().Backup();
     }
-    static void Type(Sysbackup& window, const std::string& name) { window.Text1.UserTyped(name); }
+    static void Type(Sysbackup& window, const std::string& name) { window.pointName.UserTyped(name); }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
         for (const auto& call : dialogs.Calls()) {
@@ -68,8 +68,8 @@ protected:
         return texts;
     }
     static bool ListViewShown(Sysbackup& window) {
-        EXPECT_NE(window.FramePlus1.Visible(), window.FramePlus2.Visible()) << "one view at a time";
-        return window.FramePlus2.Visible();
+        EXPECT_NE(window.creationView.Visible(), window.listView.Visible()) << "one view at a time";
+        return window.listView.Visible();
     }
 
     PointerProbe probe{management};
@@ -120,19 +120,19 @@ TEST_F(Backup_Apply, EachCaseGivesItsMessageAndExactlyItsRequest) {
         ui::ScriptedDialogs caseDialogs;
         App caseApp(casePlatform, caseLoop, caseForms, caseDialogs);
         Main(caseApp.program);
-        caseApp.Home().ButtonPlus6.Click();
+        caseApp.Home().openBackup.Click();
         Sysbackup& window = caseApp.Backup();
         caseProbe.window = &window;
         Type(window, c.name);
-        if (c.entry >= 0) window.Combo1.UserSelected(c.entry);
+        if (c.entry >= 0) window.pointType.UserSelected(c.entry);
         // The second half of a double click, run while the request or the message holds the window.
-        caseProbe.whileRequested = [&] { window.Command2.Click(); };
+        caseProbe.whileRequested = [&] { window.create.Click(); };
         caseDialogs.WhileOpen = [&, clicked = false](const ui::ScriptedDialogs::Call&) mutable {
-            if (!std::exchange(clicked, true)) window.Command2.Click();
+            if (!std::exchange(clicked, true)) window.create.Click();
         };
-        window.Command2.Click();
+        window.create.Click();
 
-        EXPECT_TRUE(window.Command2.Enabled());
+        EXPECT_TRUE(window.create.Enabled());
         ASSERT_EQ(caseDialogs.Calls().size(), 1u);
         EXPECT_EQ(caseDialogs.Calls()[0].text, c.message);
         EXPECT_EQ(caseDialogs.Calls()[0].flags, ui::mb::Information);
@@ -140,19 +140,19 @@ TEST_F(Backup_Apply, EachCaseGivesItsMessageAndExactlyItsRequest) {
         EXPECT_EQ(caseProbe.pointerDuringRequest,
                   c.requests.empty() ? std::nullopt : std::optional(ui::MousePointer::Hourglass));
         EXPECT_EQ(window.Pointer(), ui::MousePointer::Default);
-        EXPECT_EQ(window.Text1.Text(), c.name) << "the name stays";
-        EXPECT_EQ(window.Combo1.ListIndex(), c.entry) << "and so does the type";
+        EXPECT_EQ(window.pointName.Text(), c.name) << "the name stays";
+        EXPECT_EQ(window.pointType.ListIndex(), c.entry) << "and so does the type";
         EXPECT_FALSE(ListViewShown(window));
     }
 }
 
 TEST_F(Backup_Apply, AnEmptyNameIsRefusedBeforeTheHourglass) {
     Sysbackup& window = Open();
-    window.Combo1.UserSelected(0);
+    window.pointType.UserSelected(0);
     dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call&) {
         EXPECT_EQ(window.Pointer(), ui::MousePointer::Default);
     };
-    window.Command2.Click();
+    window.create.Click();
     EXPECT_EQ(Messages(), (std::vector<std::string>{kNameMissing}));
     EXPECT_TRUE(management.CreateRequests().empty());
     EXPECT_FALSE(probe.pointerDuringRequest);
@@ -161,11 +161,11 @@ TEST_F(Backup_Apply, AnEmptyNameIsRefusedBeforeTheHourglass) {
 TEST_F(Backup_Apply, TheHourglassShowsDuringTheRequestOnlyAndTheNameIsReadAtTheRequest) {
     Sysbackup& window = Open();
     Type(window, "Avant pilote");
-    window.Combo1.UserSelected(2);
+    window.pointType.UserSelected(2);
     dialogs.WhileOpen = [&](const ui::ScriptedDialogs::Call&) {
         EXPECT_EQ(window.Pointer(), ui::MousePointer::Default) << "back to normal before the message";
     };
-    window.Command2.Click();
+    window.create.Click();
     EXPECT_EQ(probe.pointerDuringRequest, ui::MousePointer::Hourglass);
     EXPECT_EQ(Messages(), (std::vector<std::string>{kCreated}));
 }
@@ -173,13 +173,13 @@ TEST_F(Backup_Apply, TheHourglassShowsDuringTheRequestOnlyAndTheNameIsReadAtTheR
 TEST_F(Backup_Apply, ClicksQueuedWhileTheServiceWorksAreDroppedAndTheWaitLastsAsLongAsIt) {
     Sysbackup& window = Open();
     Type(window, "Avant");
-    window.Combo1.UserSelected(0);
+    window.pointType.UserSelected(0);
     management.TakeForCreation(90000);
     probe.whileRequested = [&] {
-        for (int click = 0; click < 3; ++click) loop.Queue([&] { window.Command2.Click(); });
+        for (int click = 0; click < 3; ++click) loop.Queue([&] { window.create.Click(); });
     };
     const ui::Millis start = loop.Now();
-    window.Command2.Click();
+    window.create.Click();
     EXPECT_EQ(loop.Now() - start, 90000) << "a restore point takes what it takes";
     loop.AdvanceBy(1000);
     EXPECT_EQ(management.CreateRequests(), (std::vector<Request>{{"Avant", 0, 100}}));
@@ -189,14 +189,14 @@ TEST_F(Backup_Apply, ClicksQueuedWhileTheServiceWorksAreDroppedAndTheWaitLastsAs
 TEST_F(Backup_Apply, TheListIsNotRefreshedAfterARestorePointIsMade) {
     management.AnswerListing({{"1", "Avant", "20250101120000.000000-000"}});
     Sysbackup& window = Open();
-    window.Command1.Click();
-    window.ButtonPlus1.Click();
+    window.showList.Click();
+    window.back.Click();
     management.AnswerListing({{"1", "Avant", "20250101120000.000000-000"}, {"2", "Pilote", "20250102120000.000000-000"}});
     Type(window, "Pilote");
-    window.Combo1.UserSelected(2);
-    window.Command2.Click();
+    window.pointType.UserSelected(2);
+    window.create.Click();
     EXPECT_EQ(management.ListingRequests().size(), 1u + 2u) << "the request's own, before and after it";
-    EXPECT_EQ(window.List1.Items(), (std::vector<std::string>{"RP:1  Avant (20250101120000.000000-000)"}));
+    EXPECT_EQ(window.pointList.Items(), (std::vector<std::string>{"RP:1  Avant (20250101120000.000000-000)"}));
     EXPECT_FALSE(ListViewShown(window));
 }
 
@@ -208,37 +208,37 @@ TEST_F(Backup_List, AfficherFillsTheListInTheServicesOrderAndRetourKeepsIt) {
                               {std::nullopt, std::nullopt, std::nullopt}});
     Sysbackup& window = Open();
     EXPECT_FALSE(ListViewShown(window));
-    window.Command1.Click();
+    window.showList.Click();
     const std::vector<std::string> rows = {"RP:7  Velmora First (20250101120000.000000-000)", "RP:8  Brivex (auto)   ()",
                                            "RP:   ()"};
-    EXPECT_EQ(window.List1.Items(), rows);
+    EXPECT_EQ(window.pointList.Items(), rows);
     EXPECT_TRUE(ListViewShown(window));
-    window.ButtonPlus1.Click();
+    window.back.Click();
     EXPECT_FALSE(ListViewShown(window));
-    EXPECT_EQ(window.List1.Items(), rows);
-    window.Command1.Click();
-    EXPECT_EQ(window.List1.Items(), rows) << "cleared before it is filled again";
+    EXPECT_EQ(window.pointList.Items(), rows);
+    window.showList.Click();
+    EXPECT_EQ(window.pointList.Items(), rows) << "cleared before it is filled again";
     EXPECT_EQ(management.ListingRequests().size(), 2u);
     EXPECT_TRUE(dialogs.Calls().empty());
 }
 
 TEST_F(Backup_List, AnEmptyListingShowsOneLineSayingSo) {
     Sysbackup& window = Open();
-    window.Command1.Click();
-    EXPECT_EQ(window.List1.Items(), (std::vector<std::string>{"Aucun point de restauration."}));
+    window.showList.Click();
+    EXPECT_EQ(window.pointList.Items(), (std::vector<std::string>{"Aucun point de restauration."}));
     EXPECT_TRUE(ListViewShown(window));
 }
 
 TEST_F(Backup_List, AFailedListingSaysSoAndLeavesTheViewAndItsLinesAsTheyWere) {
     management.AnswerListing({{"1", "Avant", "20250101"}});
     Sysbackup& window = Open();
-    window.Command1.Click();
-    window.ButtonPlus1.Click();
+    window.showList.Click();
+    window.back.Click();
     management.FailListing(static_cast<std::int32_t>(0x80041003));
-    window.Command1.Click();
+    window.showList.Click();
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Impossible d'obtenir la liste des points de restauration."}));
     EXPECT_FALSE(ListViewShown(window)) << "stays in the creation view";
-    EXPECT_EQ(window.List1.Items(), (std::vector<std::string>{"RP:1  Avant (20250101)"}));
+    EXPECT_EQ(window.pointList.Items(), (std::vector<std::string>{"RP:1  Avant (20250101)"}));
     EXPECT_FALSE(forms.Ending());
     EXPECT_TRUE(forms.IsShown(window));
 }
@@ -248,11 +248,11 @@ TEST_F(Backup_List, AListingUnansweredAfterAMinuteIsGivenUpThereAsAFailedOne) {
     management.TakeForListing(90000);
     Sysbackup& window = Open();
     const ui::Millis start = loop.Now();
-    window.Command1.Click();
+    window.showList.Click();
     EXPECT_EQ(loop.Now() - start, 60000);
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Impossible d'obtenir la liste des points de restauration."}));
     EXPECT_FALSE(ListViewShown(window));
-    EXPECT_TRUE(window.List1.Items().empty());
+    EXPECT_TRUE(window.pointList.Items().empty());
 }
 
 TEST_F(Backup_List, TheTwoTextsOfTheListComeFromTheChosenLanguage) {
@@ -261,14 +261,14 @@ TEST_F(Backup_List, TheTwoTextsOfTheListComeFromTheChosenLanguage) {
     WriteIni(english, "Sysbackup", "ListingFailed.Caption", "No list.");
     settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
     Sysbackup& window = Open();
-    window.Command1.Click();
-    EXPECT_EQ(window.List1.Items(), (std::vector<std::string>{"No restore point."}));
-    window.ButtonPlus1.Click();
+    window.showList.Click();
+    EXPECT_EQ(window.pointList.Items(), (std::vector<std::string>{"No restore point."}));
+    window.back.Click();
     management.FailToBind();
-    window.Command1.Click();
+    window.showList.Click();
     EXPECT_EQ(Messages(), (std::vector<std::string>{"No list."}));
-    EXPECT_FALSE(window.NoRestorePoint.Visible());
-    EXPECT_FALSE(window.ListingFailed.Visible());
+    EXPECT_FALSE(window.noRestorePoint.Visible());
+    EXPECT_FALSE(window.listingFailed.Visible());
 }
 
 using Backup_Opening = Backup;
@@ -276,15 +276,15 @@ using Backup_Opening = Backup;
 TEST_F(Backup_Opening, OpensOnTheCreationViewEmptyWithTheThreeTypesAndNoneChosen) {
     Sysbackup& window = Open();
     EXPECT_FALSE(ListViewShown(window));
-    EXPECT_EQ(window.Text1.Text(), "");
-    EXPECT_EQ(window.Combo1.Items(),
+    EXPECT_EQ(window.pointName.Text(), "");
+    EXPECT_EQ(window.pointType.Items(),
               (std::vector<std::string>{"Optimisation Velmora", "Application setup", "Hardware setup"}));
-    EXPECT_EQ(window.Combo1.ListIndex(), -1);
-    EXPECT_TRUE(window.List1.Items().empty());
+    EXPECT_EQ(window.pointType.ListIndex(), -1);
+    EXPECT_TRUE(window.pointList.Items().empty());
     // The platform trims the values it writes: the five leading blanks of the
     // introduction do not survive the round trip through the reference file.
     EXPECT_EQ(ReadIni(FrenchFile(), "Sysbackup", "Label1.Caption").rfind("Brivex System Backup vous permet", 0), 0u);
-    EXPECT_EQ(window.Label1.Caption().rfind("Brivex System Backup vous permet", 0), 0u);
+    EXPECT_EQ(window.introduction.Caption().rfind("Brivex System Backup vous permet", 0), 0u);
 }
 
 TEST_F(Backup_Opening, BothCloseControlsRestoreTheMainWindowAndTheNextOpeningStartsAfresh) {
@@ -293,10 +293,10 @@ TEST_F(Backup_Opening, BothCloseControlsRestoreTheMainWindowAndTheNextOpeningSta
         management.AnswerListing({{"1", "Avant", "20250101"}});
         Sysbackup& window = Open();
         Type(window, "Avant");
-        window.Combo1.UserSelected(1);
-        window.Command1.Click();
+        window.pointType.UserSelected(1);
+        window.showList.Click();
         // "Annuler" is in the creation view; the close button stays in sight in both.
-        if (std::string(close) == "BrivexCmd1") window.ButtonPlus1.Click();
+        if (std::string(close) == "BrivexCmd1") window.back.Click();
         dynamic_cast<ui::ButtonPlus*>(window.FindControl(close))->Click();
         EXPECT_FALSE(forms.IsShown(window));
         EXPECT_EQ(Home().State(), ui::WindowState::Normal);
@@ -304,10 +304,10 @@ TEST_F(Backup_Opening, BothCloseControlsRestoreTheMainWindowAndTheNextOpeningSta
 
         Sysbackup& again = Open();
         EXPECT_FALSE(ListViewShown(again));
-        EXPECT_EQ(again.Text1.Text(), "");
-        EXPECT_EQ(again.Combo1.ListIndex(), -1);
-        EXPECT_TRUE(again.List1.Items().empty());
-        again.BrivexCmd1.Click();
+        EXPECT_EQ(again.pointName.Text(), "");
+        EXPECT_EQ(again.pointType.ListIndex(), -1);
+        EXPECT_TRUE(again.pointList.Items().empty());
+        again.cancel.Click();
     }
 }
 

@@ -99,17 +99,17 @@ TEST_F(Reboot_Load, RoundedTopmostWithTheFullReportInCourierNew) {
     };
     std::string report;
     for (std::size_t i = 0; i < lines.size(); ++i) report += (i > 0 ? "\r" : "") + lines[i];
-    EXPECT_EQ(reboot.Label1.Caption(), report);
+    EXPECT_EQ(reboot.report.Caption(), report);
 
-    const ui::Bounds& label = reboot.Label1.Position();
+    const ui::Bounds& label = reboot.report.Position();
     EXPECT_EQ(label.left, 2400);
     EXPECT_EQ(label.top, 960);
     EXPECT_EQ(label.width, 5535);
     EXPECT_EQ(label.height, 855);
-    EXPECT_EQ(reboot.Label1.Look().fontName, "Courier New");
-    EXPECT_DOUBLE_EQ(reboot.Label1.Look().fontPoints, 8.25);
-    EXPECT_TRUE(reboot.Timer1.Enabled());
-    EXPECT_EQ(reboot.Timer1.Interval(), 1000);
+    EXPECT_EQ(reboot.report.Look().fontName, "Courier New");
+    EXPECT_DOUBLE_EQ(reboot.report.Look().fontPoints, 8.25);
+    EXPECT_TRUE(reboot.revealTimer.Enabled());
+    EXPECT_EQ(reboot.revealTimer.Interval(), 1000);
 }
 
 TEST_F(Reboot_Load, IsNeitherTranslatedNorWrittenToTheReferenceFile) {
@@ -120,19 +120,20 @@ TEST_F(Reboot_Load, IsNeitherTranslatedNorWrittenToTheReferenceFile) {
     FrmReboot& reboot = Start();
     loop.AdvanceBy(3000);
     EXPECT_EQ(reboot.Caption(), "Brivex Doziv Optimizing...");
-    EXPECT_EQ(reboot.Label1.Caption().substr(0, 20), "  Velmora Doziv ... ");
+    EXPECT_EQ(reboot.report.Caption().substr(0, 20), "  Velmora Doziv ... ");
     EXPECT_EQ(ReadIni(FrenchFile(), "FrmReboot", "Label1.Caption"), "<absent>");
 }
 
 TEST_F(Reboot_Load, PicturesAndTheFullyGrownReportFitTheWindowApart) {
     FrmReboot& reboot = Start();
     loop.AdvanceBy(11000);
-    const ui::Bounds report = reboot.Label1.Position();
+    const ui::Bounds report = reboot.report.Position();
     ASSERT_EQ(report.height, rebootdesign::kReportFullHeight);
     const ui::Bounds& window = reboot.Design();
     EXPECT_LE(report.left + report.width, window.width);
     EXPECT_LE(report.top + report.height, window.height);
-    for (const ui::Picture* picture : {&reboot.Image1, &reboot.Image2, &reboot.Image3, &reboot.Image9}) {
+    for (const ui::Picture* picture :
+         {&reboot.bootPicture, &reboot.processorPicture, &reboot.diskPicture, &reboot.donePicture}) {
         const ui::Bounds& p = picture->Position();
         EXPECT_FALSE(picture->PictureName().empty()) << picture->Name();
         EXPECT_GT(p.width, 0) << picture->Name();
@@ -156,7 +157,7 @@ using Reboot_Reveal = Reboot;
 TEST_F(Reboot_Reveal, AWindowNeverShownNeverTicks) {
     FrmReboot& reboot = app().Reboot();
     loop.AdvanceBy(20000);
-    EXPECT_EQ(reboot.Label1.Position().height, 855);
+    EXPECT_EQ(reboot.report.Position().height, 855);
     EXPECT_EQ(Marker(), "ok");
     EXPECT_TRUE(dialogs.Calls().empty());
     EXPECT_FALSE(forms.Ending());
@@ -166,22 +167,22 @@ TEST_F(Reboot_Reveal, LabelGrowsBy215EachSecondAndTheTwelfthTickFinishes) {
     FrmReboot& reboot = Start();
     std::vector<int> seen;
     while (!forms.Ending() && seen.size() < 20) {
-        seen.push_back(reboot.Label1.Position().height);
+        seen.push_back(reboot.report.Position().height);
         EXPECT_EQ(RestartPrompts(), 0u) << "before tick " << seen.size();
         EXPECT_EQ(Marker(), "ok") << "before tick " << seen.size();
         loop.AdvanceBy(1000);
     }
     EXPECT_EQ(seen, (std::vector<int>{855, 1070, 1285, 1500, 1715, 1930, 2145, 2360, 2575, 2790, 3005, 3220}));
-    EXPECT_EQ(reboot.Label1.Position().height, 3220) << "the finishing tick does not grow it";
+    EXPECT_EQ(reboot.report.Position().height, 3220) << "the finishing tick does not grow it";
     EXPECT_EQ(loop.Now(), 12000);
 }
 
 TEST_F(Reboot_Reveal, NothingHappensBetweenTicks) {
     FrmReboot& reboot = Start();
     loop.AdvanceBy(999);
-    EXPECT_EQ(reboot.Label1.Position().height, 855);
+    EXPECT_EQ(reboot.report.Position().height, 855);
     loop.AdvanceBy(11000);
-    EXPECT_EQ(reboot.Label1.Position().height, 3220);
+    EXPECT_EQ(reboot.report.Position().height, 3220);
     EXPECT_EQ(RestartPrompts(), 0u);
     loop.AdvanceBy(1);
     EXPECT_EQ(RestartPrompts(), 1u);
@@ -195,14 +196,14 @@ TEST_F(Reboot_Reveal, ALabelAlready3100HighFinishesOnTheFirstTickAnd3099GrowsOnc
         App fresh(platform, caseLoop, caseForms, dialogs);
         settings.SaveSetting("Brivex Doziv", "config", "reboot", "ok");
         Main(fresh.program);
-        ui::Bounds label = fresh.Reboot().Label1.Position();
+        ui::Bounds label = fresh.Reboot().report.Position();
         label.height = c.height;
-        fresh.Reboot().Label1.SetPosition(label);
+        fresh.Reboot().report.SetPosition(label);
         caseLoop.AdvanceBy(1000 * (c.ticksToFinish - 1));
         EXPECT_FALSE(caseForms.Ending()) << c.height;
         caseLoop.AdvanceBy(1000);
         EXPECT_TRUE(caseForms.Ending()) << c.height;
-        EXPECT_EQ(fresh.Reboot().Label1.Position().height, c.finalHeight) << c.height;
+        EXPECT_EQ(fresh.Reboot().report.Position().height, c.finalHeight) << c.height;
     }
     EXPECT_EQ(RestartPrompts(), 3u);
 }

@@ -106,7 +106,7 @@ protected:
     // Presses the button and plays the display to its end.
     FrmHome& RunOnce() {
         FrmHome& home = Start();
-        home.Command1.Click();
+        home.optimise.Click();
         loop.AdvanceBy(40000);
         return home;
     }
@@ -170,7 +170,7 @@ TEST_F(Optimisation_Rows, DeniedMachineKeysAreSilent) {
     EXPECT_FALSE(Stored(HKLM, "SYSTEM\\CurrentControlSet\\Control", "HungAppTimeOut"));
     EXPECT_TRUE(Stored(HKCU, "Control Panel\\Desktop", "HungAppTimeOut"));
     EXPECT_TRUE(dialogs.Calls().empty());
-    EXPECT_TRUE(home.OptimisationDone) << "the display runs in full whatever happened";
+    EXPECT_TRUE(home.optimisationDone) << "the display runs in full whatever happened";
 }
 
 TEST_F(Optimisation_Rows, ADomainsTimeServiceAndTheValuesWindowsManagesAreLeftAndTheUndoFileSaysWhy) {
@@ -263,7 +263,7 @@ TEST_F(Optimisation_Cleanup, DocAndPressClearOnlyWhenTheyReadAsOne) {
         ui::HeadlessFormHost caseForms(caseLoop);
         App caseApp(casePlatform, caseLoop, caseForms, dialogs);
         Main(caseApp.program);
-        caseApp.Home().Command1.Click();
+        caseApp.Home().optimise.Click();
         std::vector<std::string> cleared;
         for (const std::string& request : caseShell.log)
             if (request == "recent-documents" || request == "clipboard") cleared.push_back(request);
@@ -312,15 +312,15 @@ struct Seen {
 TEST_F(Optimisation_Stages, TableOfValuesIntervalsTextsAndPictures) {
     FrmHome& home = Start();
     std::vector<Seen> seen;
-    std::string lastText = home.Label3.Caption();
+    std::string lastText = home.stageText.Caption();
     const ui::Millis start = loop.Now();
-    home.Command1.Click();
+    home.optimise.Click();
     for (int ms = 0; ms < 40000 && seen.size() < 8; ms += 10) {
         loop.AdvanceBy(10);
-        if (home.Label3.Caption() != lastText) {
-            lastText = home.Label3.Caption();
-            seen.push_back({loop.Now() - start, home.Bar1.Value(), home.Timer1.Interval(), lastText,
-                            home.Image9.PictureName()});
+        if (home.stageText.Caption() != lastText) {
+            lastText = home.stageText.Caption();
+            seen.push_back({loop.Now() - start, home.progressBar.Value(), home.stageTimer.Interval(), lastText,
+                            home.stagePicture.PictureName()});
         }
     }
     const std::vector<Seen> expected = {
@@ -338,21 +338,21 @@ TEST_F(Optimisation_Stages, TableOfValuesIntervalsTextsAndPictures) {
 
 TEST_F(Optimisation_Stages, EndsAfter39590MsInTheirEndState) {
     FrmHome& home = Start();
-    home.Command1.Click();
+    home.optimise.Click();
     EXPECT_FALSE(home.Enabled());
     EXPECT_EQ(home.Pointer(), ui::MousePointer::Hourglass);
     loop.AdvanceBy(39589);
-    EXPECT_FALSE(home.OptimisationDone);
-    EXPECT_EQ(home.Bar1.Value(), 99);
+    EXPECT_FALSE(home.optimisationDone);
+    EXPECT_EQ(home.progressBar.Value(), 99);
     loop.AdvanceBy(1);
-    EXPECT_TRUE(home.OptimisationDone);
-    EXPECT_EQ(home.Bar1.Value(), 0);
+    EXPECT_TRUE(home.optimisationDone);
+    EXPECT_EQ(home.progressBar.Value(), 0);
     EXPECT_TRUE(home.Enabled());
     EXPECT_EQ(home.Pointer(), ui::MousePointer::Default);
-    EXPECT_FALSE(home.Timer1.Enabled());
-    EXPECT_EQ(home.Timer1.Interval(), 100);
-    EXPECT_EQ(home.Label3.Caption(), "Optimisation Terminée");
-    EXPECT_EQ(home.Image9.PictureName(), "stage.8");
+    EXPECT_FALSE(home.stageTimer.Enabled());
+    EXPECT_EQ(home.stageTimer.Interval(), 100);
+    EXPECT_EQ(home.stageText.Caption(), "Optimisation Terminée");
+    EXPECT_EQ(home.stagePicture.PictureName(), "stage.8");
     EXPECT_EQ(settings.GetSetting("Brivex Doziv", "config", "reboot", ""), "ok");
     const auto run = Stored(HKLM, kRunKey, "Velmora Doziv");
     ASSERT_TRUE(run);
@@ -371,40 +371,40 @@ TEST_F(Optimisation_Stages, EndStoresTheMarkerThenTheRunValueThenUnlocksThenStop
         if (name != "Velmora Doziv") return;
         markerAtRunValue = settings.GetSetting("Brivex Doziv", "config", "reboot", "");
         disabledAtRunValue = !home.Enabled();
-        timerOnAtRunValue = home.Timer1.Enabled();
+        timerOnAtRunValue = home.stageTimer.Enabled();
     };
-    home.Command1.Click();
+    home.optimise.Click();
     loop.AdvanceBy(39590);
     EXPECT_EQ(markerAtRunValue, "ok");
     EXPECT_TRUE(disabledAtRunValue);
     EXPECT_TRUE(timerOnAtRunValue);
     EXPECT_TRUE(home.Enabled());
-    EXPECT_FALSE(home.Timer1.Enabled());
+    EXPECT_FALSE(home.stageTimer.Enabled());
 }
 
 TEST_F(Optimisation_Stages, SecondRunReachesStageTwoAfterOneSecond) {
     FrmHome& home = Start();
-    home.Command1.Click();
+    home.optimise.Click();
     loop.AdvanceBy(1499);
-    EXPECT_EQ(home.Bar1.Value(), 9);
+    EXPECT_EQ(home.progressBar.Value(), 9);
     loop.AdvanceBy(1);
-    EXPECT_EQ(home.Bar1.Value(), 10) << "first run: ten ticks of 150 ms";
+    EXPECT_EQ(home.progressBar.Value(), 10) << "first run: ten ticks of 150 ms";
     loop.AdvanceBy(40000);
-    home.Command1.Click();
+    home.optimise.Click();
     loop.AdvanceBy(999);
-    EXPECT_EQ(home.Bar1.Value(), 9);
+    EXPECT_EQ(home.progressBar.Value(), 9);
     loop.AdvanceBy(1);
-    EXPECT_EQ(home.Bar1.Value(), 10) << "second run: ten ticks of 100 ms";
-    EXPECT_EQ(home.Label3.Caption(), "Correction des Bugs du Système ..");
+    EXPECT_EQ(home.progressBar.Value(), 10) << "second run: ten ticks of 100 ms";
+    EXPECT_EQ(home.stageText.Caption(), "Correction des Bugs du Système ..");
 }
 
 TEST_F(Optimisation_Stages, WindowIgnoresTheUserWhileRunning) {
     FrmHome& home = Start();
-    home.Command1.Click();
+    home.optimise.Click();
     loop.AdvanceBy(3000);
     const auto writes = Writes().size();
-    home.Command1.Click();
-    home.TopButtons_XP1.Click();
+    home.optimise.Click();
+    home.quit.Click();
     EXPECT_EQ(Writes().size(), writes);
     EXPECT_FALSE(forms.Ending());
 }
@@ -412,18 +412,18 @@ TEST_F(Optimisation_Stages, WindowIgnoresTheUserWhileRunning) {
 TEST_F(Optimisation_Stages, FirstTickFallingDueDuringPrefetchDeletionRunsBeforeAnyRow) {
     FrmHome& home = Start();
     std::optional<std::size_t> writesAtFirstTick;
-    home.Timer1.OnTick = [&, previous = home.Timer1.OnTick] {
+    home.stageTimer.OnTick = [&, previous = home.stageTimer.OnTick] {
         if (!writesAtFirstTick) writesAtFirstTick = Writes().size();
         previous();
     };
     shell.OnRequest = [&](const std::string& request) {
         if (request.rfind("delete", 0) == 0) loop.Elapse(200);  // many prefetch files
     };
-    home.Command1.Click();
+    home.optimise.Click();
     ASSERT_TRUE(writesAtFirstTick) << "the tick ran inside the handler's yield";
     EXPECT_EQ(*writesAtFirstTick, 0u);
-    EXPECT_EQ(home.Bar1.Value(), 1);
-    EXPECT_EQ(home.Label3.Caption(), "Initialisation ..");
+    EXPECT_EQ(home.progressBar.Value(), 1);
+    EXPECT_EQ(home.stageText.Caption(), "Initialisation ..");
 }
 
 TEST_F(Optimisation_Stages, StageTextsComeFromTheChosenLanguage) {
@@ -431,11 +431,11 @@ TEST_F(Optimisation_Stages, StageTextsComeFromTheChosenLanguage) {
     WriteIni(english, "MSG", "msg1", "Initialising ..");
     settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
     FrmHome& home = Start();
-    home.Command1.Click();
+    home.optimise.Click();
     loop.AdvanceBy(150);
-    EXPECT_EQ(home.Label3.Caption(), "Initialising ..");
+    EXPECT_EQ(home.stageText.Caption(), "Initialising ..");
     loop.AdvanceBy(1350);
-    EXPECT_EQ(home.Label3.Caption(), "") << "a text the file lacks leaves the label empty";
+    EXPECT_EQ(home.stageText.Caption(), "") << "a text the file lacks leaves the label empty";
 }
 
 using Optimisation_RestorePoint = OptimisationTest;
@@ -454,7 +454,7 @@ TEST_F(Optimisation_RestorePoint, NeverOtherwiseAndAFailureChangesNothing) {
     for (const char* optistart : {"0", "", "oui", "2"}) {
         settings.SaveSetting("Brivex Doziv", "config", "optistart", optistart);
         FrmHome& home = Start();
-        home.Command1.Click();
+        home.optimise.Click();
         loop.AdvanceBy(40000);
     }
     EXPECT_TRUE(std::none_of(events.begin(), events.end(),
@@ -467,7 +467,7 @@ TEST_F(Optimisation_RestorePoint, NotMadeTheUserIsAskedBeforeAnyChange) {
     management.FailToBind();
     FrmHome& home = Start();
     dialogs.Answer(ui::mb::AnswerNo);
-    home.Command1.Click();
+    home.optimise.Click();
     ASSERT_EQ(dialogs.Calls().size(), 1u);
     EXPECT_EQ(dialogs.Calls()[0].text,
               "Aucun point de restauration n'a pu être créé. Appliquer quand même les changements ?");
@@ -477,13 +477,13 @@ TEST_F(Optimisation_RestorePoint, NotMadeTheUserIsAskedBeforeAnyChange) {
     EXPECT_EQ(shell.log, std::vector<std::string>{}) << "no prefetch file deleted";
     EXPECT_TRUE(home.Enabled());
     EXPECT_EQ(home.Pointer(), ui::MousePointer::Default);
-    EXPECT_FALSE(home.Timer1.Enabled());
-    EXPECT_FALSE(home.OptimisationDone);
+    EXPECT_FALSE(home.stageTimer.Enabled());
+    EXPECT_FALSE(home.optimisationDone);
 
     dialogs.Answer(ui::mb::AnswerYes);
-    home.Command1.Click();
+    home.optimise.Click();
     loop.AdvanceBy(40000);
-    EXPECT_TRUE(home.OptimisationDone);
+    EXPECT_TRUE(home.optimisationDone);
     EXPECT_FALSE(Writes().empty());
 }
 
@@ -531,7 +531,7 @@ TEST_F(Optimisation_UndoFile, AFailureToSaveItStopsNothing) {
     FrmHome& home = RunOnce();
     EXPECT_TRUE(UndoTexts().empty());
     EXPECT_EQ(Writes().size(), std::size(kExpectedWrites) + 1);
-    EXPECT_TRUE(home.OptimisationDone);
+    EXPECT_TRUE(home.optimisationDone);
     EXPECT_TRUE(dialogs.Calls().empty());
 }
 

@@ -60,7 +60,7 @@ protected:
     // The main window's "Configuration" opens the window.
     FrmSettings& Open() {
         if (!Home().Loaded()) Main(Watched().program);
-        Home().cmd.Click();
+        Home().openSettings.Click();
         events.clear();
         return Watched().Settings();
     }
@@ -72,10 +72,10 @@ protected:
         return *dynamic_cast<ui::CheckBox*>(window.FindControl(name));
     }
     static void Choose(FrmSettings& window, const std::string& file) {
-        const auto& items = window.File1.Items();
+        const auto& items = window.languageFiles.Items();
         const auto found = std::find(items.begin(), items.end(), file);
         ASSERT_NE(found, items.end()) << file;
-        window.File1.UserSelected(static_cast<int>(found - items.begin()));
+        window.languageFiles.UserSelected(static_cast<int>(found - items.begin()));
     }
     std::vector<std::string> Saves() const {
         std::vector<std::string> saves;
@@ -103,19 +103,19 @@ using SettingsWindow_Load = SettingsWindow;
 TEST_F(SettingsWindow_Load, AFreshUserSeesEveryBoxUntickedAndTheLanguageListDisabledOnTheLangFolder) {
     FrmSettings& window = Open();
     for (const Option& option : kOptions) EXPECT_EQ(Box(window, option.box).Value(), 0) << option.box;
-    EXPECT_EQ(window.Check1.Value(), 0);
-    EXPECT_FALSE(window.File1.Enabled());
-    EXPECT_EQ(window.File1.Path(), folder.Path("Lang"));
-    EXPECT_EQ(window.File1.Pattern(), "*.lng");
-    EXPECT_EQ(window.File1.Items(), (std::vector<std::string>{"Deutsch.lng", "English.lng", "Francais.lng"}));
-    EXPECT_EQ(window.File1.ListIndex(), -1);
+    EXPECT_EQ(window.changeLanguage.Value(), 0);
+    EXPECT_FALSE(window.languageFiles.Enabled());
+    EXPECT_EQ(window.languageFiles.Path(), folder.Path("Lang"));
+    EXPECT_EQ(window.languageFiles.Pattern(), "*.lng");
+    EXPECT_EQ(window.languageFiles.Items(), (std::vector<std::string>{"Deutsch.lng", "English.lng", "Francais.lng"}));
+    EXPECT_EQ(window.languageFiles.ListIndex(), -1);
 }
 
 TEST_F(SettingsWindow_Load, ReadsInItsOrderTheSixBoxesBetweenTheTwoOntopReads) {
     Home();
     Main(Watched().program);
     events.clear();
-    Home().cmd.Click();
+    Home().openSettings.Click();
     std::vector<std::string> reads;
     for (const std::string& e : events)
         if (e.rfind("read ", 0) == 0) reads.push_back(e);
@@ -135,43 +135,43 @@ TEST_F(SettingsWindow_Load, EachBoxShowsItsOwnEntryWhateverTheLetterCase) {
         FrmSettings& window = Open();
         for (const Option& other : kOptions)
             EXPECT_EQ(Box(window, other.box).Value(), &other == &option ? 1 : 0) << other.box;
-        window.BrivexCmd1.Click();
+        window.cancel.Click();
     }
 }
 
 TEST_F(SettingsWindow_Load, WithoutTheLangFolderTheListIsEmptyAndNothingIsSaid) {
     RemoveLangFolder();
     FrmSettings& window = Open();
-    EXPECT_TRUE(window.File1.Items().empty());
-    EXPECT_EQ(window.BrivexCmd6.Caption(), "&Appliquer");
+    EXPECT_TRUE(window.languageFiles.Items().empty());
+    EXPECT_EQ(window.apply.Caption(), "&Appliquer");
     EXPECT_TRUE(dialogs.Calls().empty());
 }
 
 TEST_F(SettingsWindow_Load, ChangerEnablesTheListAndListsTheFolderAgain) {
     FrmSettings& window = Open();
     folder.Put(folder.Path("Lang\\Italiano.lng"), "[FrmSettings]\r\n");
-    window.Check1.Click();
-    EXPECT_TRUE(window.File1.Enabled());
-    EXPECT_EQ(window.File1.Items(),
+    window.changeLanguage.Click();
+    EXPECT_TRUE(window.languageFiles.Enabled());
+    EXPECT_EQ(window.languageFiles.Items(),
               (std::vector<std::string>{"Deutsch.lng", "English.lng", "Francais.lng", "Italiano.lng"}));
-    window.Check1.Click();
-    EXPECT_FALSE(window.File1.Enabled());
+    window.changeLanguage.Click();
+    EXPECT_FALSE(window.languageFiles.Enabled());
 }
 
 // "Changer" once had a bold font of its own, which some renderers draw as
 // bold at one size and as regular at another.
 TEST_F(SettingsWindow_Load, EveryCheckBoxHasTheOneLookOfTheWindowsCheckBoxes) {
     FrmSettings& window = Open();
-    for (const ui::CheckBox* box : {&window.press, &window.Doc, &window.WinStart, &window.Ontop, &window.Check2,
-                                    &window.Check3})
-        EXPECT_TRUE(box->Look() == window.Check1.Look()) << box->Name();
+    for (const ui::CheckBox* box : {&window.clearClipboard, &window.clearRecentDocuments, &window.startWithWindows,
+                                    &window.stayOnTop, &window.backupBeforeOptimisation, &window.backupBeforeTweaks})
+        EXPECT_TRUE(box->Look() == window.changeLanguage.Look()) << box->Name();
 }
 
 using SettingsWindow_Apply = SettingsWindow;
 
 TEST_F(SettingsWindow_Apply, NothingChangedStillDeletesTheRunValueThenRewritesTheSixEntriesInOrder) {
     FrmSettings& window = Open();
-    window.BrivexCmd6.Click();
+    window.apply.Click();
     std::vector<std::string> expected = {"delete value Velmora Doziv"};
     for (const std::string& save : SixSaved("000000")) expected.push_back(save);
     std::vector<std::string> writes;
@@ -189,7 +189,7 @@ TEST_F(SettingsWindow_Apply, EachTickedBoxIsStoredAsOneInItsOwnEntry) {
         for (std::size_t i = 0; i < std::size(kOptions); ++i)
             if (values[i] == '1' && Box(window, kOptions[i].box).Value() == 0) Box(window, kOptions[i].box).Click();
             else if (values[i] == '0' && Box(window, kOptions[i].box).Value() == 1) Box(window, kOptions[i].box).Click();
-        window.BrivexCmd6.Click();
+        window.apply.Click();
         EXPECT_EQ(Saves(), SixSaved(values));
         for (std::size_t i = 0; i < std::size(kOptions); ++i)
             EXPECT_EQ(Stored("config", kOptions[i].entry), std::string(1, values[i])) << kOptions[i].entry;
@@ -198,8 +198,8 @@ TEST_F(SettingsWindow_Apply, EachTickedBoxIsStoredAsOneInItsOwnEntry) {
 
 TEST_F(SettingsWindow_Apply, StartWithWindowsWritesTheQuotedPathAndUntickedDeletesIt) {
     FrmSettings& window = Open();
-    window.WinStart.Click();
-    window.BrivexCmd6.Click();
+    window.startWithWindows.Click();
+    window.apply.Click();
     EXPECT_EQ(events.front(), "set Velmora Doziv") << "before the entries";
     const auto stored = registry.FindValue(regroot::LocalMachine, kRun, "Velmora Doziv");
     ASSERT_TRUE(stored);
@@ -208,9 +208,9 @@ TEST_F(SettingsWindow_Apply, StartWithWindowsWritesTheQuotedPathAndUntickedDelet
     EXPECT_EQ(std::string(stored->bytes.begin(), stored->bytes.end()), ansi.ToAnsi(path));
 
     FrmSettings& again = Open();
-    EXPECT_EQ(again.WinStart.Value(), 1);
-    again.WinStart.Click();
-    again.BrivexCmd6.Click();
+    EXPECT_EQ(again.startWithWindows.Value(), 1);
+    again.startWithWindows.Click();
+    again.apply.Click();
     EXPECT_FALSE(registry.FindValue(regroot::LocalMachine, kRun, "Velmora Doziv"));
     EXPECT_EQ(Stored("config", "Winstart"), "0");
 }
@@ -218,8 +218,8 @@ TEST_F(SettingsWindow_Apply, StartWithWindowsWritesTheQuotedPathAndUntickedDelet
 TEST_F(SettingsWindow_Apply, WithoutTheRunKeyTheEntryIsStillSavedAndNothingIsSaid) {
     registry.DeleteKey(regroot::LocalMachine, kRun);
     FrmSettings& window = Open();
-    window.WinStart.Click();
-    window.BrivexCmd6.Click();
+    window.startWithWindows.Click();
+    window.apply.Click();
     EXPECT_FALSE(registry.KeyExists(regroot::LocalMachine, kRun));
     EXPECT_EQ(Stored("config", "Winstart"), "1");
     EXPECT_TRUE(dialogs.Calls().empty());
@@ -227,20 +227,20 @@ TEST_F(SettingsWindow_Apply, WithoutTheRunKeyTheEntryIsStillSavedAndNothingIsSai
 
 TEST_F(SettingsWindow_Apply, ALanguageChosenIsStoredAfterTheSixTranslatesTheWindowAndTheMainWindowOnItsReturn) {
     FrmSettings& window = Open();
-    window.Check1.Click();
+    window.changeLanguage.Click();
     Choose(window, "English.lng");
-    window.BrivexCmd6.Click();
+    window.apply.Click();
     std::vector<std::string> expected = SixSaved("000000");
     expected.push_back("save FILES/LNG=" + English());
     EXPECT_EQ(Saves(), expected);
     EXPECT_EQ(Watched().program.language.CurrentLanguageFile, English());
-    EXPECT_EQ(window.BrivexCmd6.Caption(), "&Apply") << "translated once more before it closed";
+    EXPECT_EQ(window.apply.Caption(), "&Apply") << "translated once more before it closed";
     EXPECT_FALSE(forms.IsShown(window));
     EXPECT_EQ(Home().State(), ui::WindowState::Normal);
 
-    EXPECT_EQ(Home().Command1.Caption(), "&Optimiser Windows");
+    EXPECT_EQ(Home().optimise.Caption(), "&Optimiser Windows");
     forms.Activate(Home());
-    EXPECT_EQ(Home().Command1.Caption(), "&Optimise Windows");
+    EXPECT_EQ(Home().optimise.Caption(), "&Optimise Windows");
 }
 
 TEST_F(SettingsWindow_Apply, TheLanguageStaysUnlessChangerIsTickedAndAFileChosen) {
@@ -253,23 +253,23 @@ TEST_F(SettingsWindow_Apply, TheLanguageStaysUnlessChangerIsTickedAndAFileChosen
         SCOPED_TRACE(c.what);
         settings.SaveSetting("Brivex Doziv", "FILES", "LNG", English());
         FrmSettings& window = Open();
-        if (c.tick) window.Check1.Click();
+        if (c.tick) window.changeLanguage.Click();
         if (c.file) {
-            window.File1.SetEnabled(true);
+            window.languageFiles.SetEnabled(true);
             Choose(window, c.file);
-            window.File1.SetEnabled(false);
+            window.languageFiles.SetEnabled(false);
         }
-        window.BrivexCmd6.Click();
+        window.apply.Click();
         EXPECT_EQ(Saves(), SixSaved("000000"));
         EXPECT_EQ(Stored("FILES", "LNG"), English());
-        EXPECT_EQ(window.BrivexCmd6.Caption(), "&Apply");
+        EXPECT_EQ(window.apply.Caption(), "&Apply");
     }
 }
 
 TEST_F(SettingsWindow_Apply, EscapeIsAnnulerItSavesNothingAndRestoresTheMainWindow) {
     FrmSettings& window = Open();
     for (const Option& option : kOptions) Box(window, option.box).Click();
-    window.Check1.Click();
+    window.changeLanguage.Click();
     Choose(window, "Deutsch.lng");
     window.OnCancel();
     for (const std::string& e : events) EXPECT_EQ(e.rfind("read ", 0), 0u) << e;
@@ -280,15 +280,15 @@ TEST_F(SettingsWindow_Apply, EscapeIsAnnulerItSavesNothingAndRestoresTheMainWind
 
     FrmSettings& again = Open();
     for (const Option& option : kOptions) EXPECT_EQ(Box(again, option.box).Value(), 0) << option.box;
-    EXPECT_EQ(again.Check1.Value(), 0);
-    EXPECT_FALSE(again.File1.Enabled());
+    EXPECT_EQ(again.changeLanguage.Value(), 0);
+    EXPECT_FALSE(again.languageFiles.Enabled());
 }
 
 TEST_F(SettingsWindow_Apply, TheFirstFileOfTheListCanBeChosen) {
     FrmSettings& window = Open();
-    window.Check1.Click();
-    window.File1.UserSelected(0);
-    window.BrivexCmd6.Click();
+    window.changeLanguage.Click();
+    window.languageFiles.UserSelected(0);
+    window.apply.Click();
     EXPECT_EQ(Stored("FILES", "LNG"), folder.Path("Lang\\Deutsch.lng"));
 }
 
@@ -296,7 +296,7 @@ TEST_F(SettingsWindow_Apply, ARestartPendingWhenTheUserAppliesKeepsTheRunValueTh
     registry.PutValue(regroot::LocalMachine, kRun, "Velmora Doziv", {regtype::String, {'x'}});
     FrmSettings& window = Open();
     settings.SaveSetting("Brivex Doziv", "config", "reboot", "ok");  // an optimisation finished meanwhile
-    window.BrivexCmd6.Click();
+    window.apply.Click();
     EXPECT_TRUE(registry.FindValue(regroot::LocalMachine, kRun, "Velmora Doziv"));
     EXPECT_EQ(Saves(), SixSaved("000000")) << "the rest of the apply as ever";
 }

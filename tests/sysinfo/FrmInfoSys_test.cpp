@@ -35,7 +35,7 @@ protected:
     // The main window's "Info Système" opens the window.
     FrmInfoSys& Open() {
         if (!app().Home().Loaded()) Main(app().program);
-        app().Home().BrivexCmd2.Click();
+        app().Home().openSystemInfo.Click();
         events.clear();
         return app().InfoSys();
     }
@@ -45,7 +45,8 @@ protected:
         return texts;
     }
     static std::vector<bool> Visible(FrmInfoSys& w) {
-        return {w.lec.Visible(), w.win.Visible(), w.mem.Visible(), w.bios.Visible(), w.pc.Visible()};
+        return {w.drivesPanel.Visible(), w.windowsPanel.Visible(), w.memoryPanel.Visible(), w.biosPanel.Visible(),
+                w.pcPanel.Visible()};
     }
     // The values read, as "last key component:value name", each once however often a read queries.
     std::vector<std::string> Reads(const std::function<void()>& action) {
@@ -89,9 +90,9 @@ using InfoSys_Window = InfoSys;
 TEST_F(InfoSys_Window, LoadFillsTheDrivePanelAfterTheTranslationSoNoDriveFactReachesTheLanguageFiles) {
     FrmInfoSys& window = Open();
     EXPECT_EQ(ReadIni(FrenchFile(), "FrmInfoSys", "Label43.Caption"), "<absent>");
-    EXPECT_EQ(window.Label43.Caption(), "System");
+    EXPECT_EQ(window.volumeName.Caption(), "System");
     EXPECT_EQ(Visible(window), (std::vector<bool>{true, true, true, true, true})) << "all five at load, drives in front";
-    EXPECT_TRUE(window.Timer1.Enabled());
+    EXPECT_TRUE(window.memoryTimer.Enabled());
 }
 
 TEST_F(InfoSys_Window, EachPanelButtonShowsItsPanelAlone) {
@@ -100,11 +101,11 @@ TEST_F(InfoSys_Window, EachPanelButtonShowsItsPanelAlone) {
         ui::ButtonPlus* button;
         std::vector<bool> visible;  // lec, win, mem, bios, pc
     };
-    for (const Case& c : {Case{&window.BrivexCmd4, {false, false, true, false, false}},
-                          Case{&window.BrivexCmd3, {false, false, false, true, false}},
-                          Case{&window.BrivexCmd2, {false, true, false, false, false}},
-                          Case{&window.BrivexCmd5, {false, false, false, false, true}},
-                          Case{&window.BrivexCmd1, {true, false, false, false, false}}}) {
+    for (const Case& c : {Case{&window.showMemory, {false, false, true, false, false}},
+                          Case{&window.showBios, {false, false, false, true, false}},
+                          Case{&window.showWindows, {false, true, false, false, false}},
+                          Case{&window.showPc, {false, false, false, false, true}},
+                          Case{&window.showDrives, {true, false, false, false, false}}}) {
         c.button->Click();
         EXPECT_EQ(Visible(window), c.visible) << c.button->Caption();
     }
@@ -112,8 +113,8 @@ TEST_F(InfoSys_Window, EachPanelButtonShowsItsPanelAlone) {
 
 TEST_F(InfoSys_Window, CloseStopsTheRefresh) {
     FrmInfoSys& window = Open();
-    window.TopButtons_XP1.Click();
-    EXPECT_FALSE(window.Timer1.Enabled());
+    window.close.Click();
+    EXPECT_FALSE(window.memoryTimer.Enabled());
 }
 
 TEST_F(InfoSys_Window, AReopenedWindowStartsAsDesigned) {
@@ -121,17 +122,17 @@ TEST_F(InfoSys_Window, AReopenedWindowStartsAsDesigned) {
     ScriptBios({WineLikeBios()});
     FrmInfoSys& window = Open();
     loop.AdvanceBy(500);
-    window.BrivexCmd2.Click();
-    window.BrivexCmd10.Click();
-    window.TopButtons_XP1.Click();
+    window.showWindows.Click();
+    window.showBiosCharacteristics.Click();
+    window.close.Click();
     Open();
     EXPECT_EQ(RowTexts(window, false)[0], "  Inconnu");
     EXPECT_EQ(window.TotalPhysical(), 0.0f);
-    EXPECT_EQ(window.Label32.Caption(), "");
-    EXPECT_TRUE(window.Text1.Visible());
-    EXPECT_FALSE(window.List1.Visible());
+    EXPECT_EQ(window.physicalTotal.Caption(), "");
+    EXPECT_TRUE(window.biosText.Visible());
+    EXPECT_FALSE(window.biosCharacteristics.Visible());
     EXPECT_EQ(Visible(window), (std::vector<bool>{true, true, true, true, true}));
-    EXPECT_NE(window.Text1.Text().find("Information BIOS"), std::string::npos) << "the help is back";
+    EXPECT_NE(window.biosText.Text().find("Information BIOS"), std::string::npos) << "the help is back";
 }
 
 using InfoSys_Rows = InfoSys;
@@ -148,7 +149,7 @@ TEST_F(InfoSys_Rows, WindowsRowsShowTextNumberOrTwoBlanksInTheirReadingOrder) {
     registry.CreateKey(HKLM, "software\\microsoft\\directx");
     FrmInfoSys& window = Open();
     EXPECT_EQ(RowTexts(window, false)[3], "   Inconnu") << "design text before the first fill";
-    const auto reads = Reads([&] { window.BrivexCmd2.Click(); });
+    const auto reads = Reads([&] { window.showWindows.Click(); });
     EXPECT_EQ(RowTexts(window, false),
               (std::vector<std::string>{"  Microsoft Windows XP", "  5.1", "  76487", "  Marie Dupont", "  ",
                                         "  6.0.2900.5512", "  Paris, Madrid", "  "}))
@@ -169,7 +170,7 @@ TEST_F(InfoSys_Rows, PcRowsReadInOrderAndTheMemoryRowTakesTheTotalOfTheLastRefre
                       Sz("BUREAU"));
     SetMemory(2047.4, 1024, 8192, 4096, 4096, 1024);
     FrmInfoSys& window = Open();
-    const auto reads = Reads([&] { window.BrivexCmd5.Click(); });
+    const auto reads = Reads([&] { window.showPc.Click(); });
     EXPECT_EQ(RowTexts(window, true),
               (std::vector<std::string>{"  GenuineIntel", "  x86 Family 6", "  Uniprocessor Free", "  0   MO",
                                         "  01/15/09", "  ", "  BUREAU", "  2400"}))
@@ -178,7 +179,7 @@ TEST_F(InfoSys_Rows, PcRowsReadInOrderAndTheMemoryRowTakesTheTotalOfTheLastRefre
                                                "ComputerName:ComputerName", "currentversion:CurrentType",
                                                "system:SystemBiosDate", "system:VideoBiosDate"}));
     loop.AdvanceBy(500);
-    window.BrivexCmd5.Click();
+    window.showPc.Click();
     EXPECT_EQ(window.PcRow(3).Text(), "  2048   MO");
 }
 
@@ -211,41 +212,42 @@ TEST_F(InfoSys_Rows, MemoryRefreshComputesAndFormatsEveryFigure) {
         SetMemory(c.totalPhysMB, c.freePhysMB, c.totalVirtualMB, c.freeVirtualMB, c.totalPageMB, c.freePageMB);
         FrmInfoSys& window = Open();
         loop.AdvanceBy(500);
-        EXPECT_EQ(window.Label32.Caption(), c.label32);
-        EXPECT_EQ(window.Label33.Caption(), c.label33);
-        EXPECT_EQ(window.Label34.Caption(), c.label34);
-        EXPECT_EQ(window.BrivexPBar2.Value(), c.bar2);
-        EXPECT_EQ(window.BrivexPBar2.Value() + window.BrivexPBar4.Value(), 100) << "the two gauges add up to 100";
-        EXPECT_EQ(window.Label25.Caption(), c.label25);
-        EXPECT_EQ(window.PB1.Value(), c.pb1);
-        EXPECT_EQ(window.Label26.Caption(), c.label26);
-        EXPECT_EQ(window.PB2.Value(), c.pb2);
-        window.TopButtons_XP1.Click();
+        EXPECT_EQ(window.physicalTotal.Caption(), c.label32);
+        EXPECT_EQ(window.physicalUsed.Caption(), c.label33);
+        EXPECT_EQ(window.physicalFree.Caption(), c.label34);
+        EXPECT_EQ(window.physicalFreeGauge.Value(), c.bar2);
+        EXPECT_EQ(window.physicalFreeGauge.Value() + window.physicalUsedGauge.Value(), 100)
+            << "the two gauges add up to 100";
+        EXPECT_EQ(window.virtualFreePercent.Caption(), c.label25);
+        EXPECT_EQ(window.virtualFreeGauge.Value(), c.pb1);
+        EXPECT_EQ(window.pagingFreePercent.Caption(), c.label26);
+        EXPECT_EQ(window.pagingFreeGauge.Value(), c.pb2);
+        window.close.Click();
     }
 }
 
 TEST_F(InfoSys_Rows, VirtualAndPagingRowsAreWholeMegabytesRefreshedEveryHalfSecond) {
     SetMemory(1024, 512, 2048, 1536.5, 3072, 1000.5);
     FrmInfoSys& window = Open();
-    EXPECT_EQ(window.l1.Caption(), "") << "nothing before the first tick";
+    EXPECT_EQ(window.virtualAndPaging[0]->Caption(), "") << "nothing before the first tick";
     loop.AdvanceBy(500);
-    EXPECT_EQ((std::vector<std::string>{window.l1.Caption(), window.l2.Caption(), window.l3.Caption(),
-                                        window.l4.Caption(), window.l5.Caption(), window.l6.Caption()}),
-              (std::vector<std::string>{"2048 Mo", "1536 Mo", "512 Mo", "3072 Mo", "1000 Mo", "2072 Mo"}))
+    std::vector<std::string> rows;
+    for (const auto& label : window.virtualAndPaging) rows.push_back(label->Caption());
+    EXPECT_EQ(rows, (std::vector<std::string>{"2048 Mo", "1536 Mo", "512 Mo", "3072 Mo", "1000 Mo", "2072 Mo"}))
         << "1536.5 and 1000.5 round to the even neighbour";
     SetMemory(1024, 256, 2048, 1024, 3072, 3072);
     loop.AdvanceBy(499);
-    EXPECT_EQ(window.l2.Caption(), "1536 Mo");
+    EXPECT_EQ(window.virtualAndPaging[1]->Caption(), "1536 Mo");
     loop.AdvanceBy(1);
-    EXPECT_EQ(window.l2.Caption(), "1024 Mo");
-    EXPECT_EQ(window.Label34.Caption(), "256,0 Mo");
+    EXPECT_EQ(window.virtualAndPaging[1]->Caption(), "1024 Mo");
+    EXPECT_EQ(window.physicalFree.Caption(), "256,0 Mo");
 }
 
 TEST_F(InfoSys_Rows, MemoryReleaseAsksThenOpensTheDownloadPageOrReleasesSilently) {
     FrmInfoSys& window = Open();
     const std::size_t before = dialogs.Calls().size();
     dialogs.Answer(ui::mb::AnswerYes);
-    window.Command1.Click();
+    window.releaseMemory.Click();
     ASSERT_EQ(dialogs.Calls().size(), before + 1);
     const auto& question = dialogs.Calls().back();
     EXPECT_EQ(question.text,
@@ -257,7 +259,7 @@ TEST_F(InfoSys_Rows, MemoryReleaseAsksThenOpensTheDownloadPageOrReleasesSilently
 
     shell.log.clear();
     dialogs.Answer(ui::mb::AnswerNo);
-    window.Command1.Click();
+    window.releaseMemory.Click();
     EXPECT_EQ(dialogs.Calls().size(), before + 2) << "the question, and nothing after it";
     EXPECT_TRUE(shell.log.empty());
 }
@@ -280,16 +282,17 @@ TEST_F(InfoSys_Drives, RowsTypeTextsAndGaugeFollowTheChosenDrive) {
     FrmInfoSys& window = Open();
     for (const Case& c : cases) {
         drives.facts['d'] = {"DATA", "FAT32", "0000-1111", c.total, c.free, c.type};
-        window.Drive1.UserSelected(0);
-        window.Drive1.UserSelected(1);
-        EXPECT_EQ(window.Label44.Caption(), c.typeText) << c.type;
-        EXPECT_EQ(window.BrivexPBar3.Value(), c.gauge) << c.type;
+        window.driveList.UserSelected(0);
+        window.driveList.UserSelected(1);
+        EXPECT_EQ(window.driveType.Caption(), c.typeText) << c.type;
+        EXPECT_EQ(window.driveFreeGauge.Value(), c.gauge) << c.type;
     }
     drives.facts['d'] = {"DATA", "FAT32", "0000-1111", 123456789012.0, 2.5, 3};
-    window.Drive1.UserSelected(0);
-    window.Drive1.UserSelected(1);
-    EXPECT_EQ((std::vector<std::string>{window.Label43.Caption(), window.Label45.Caption(), window.Label46.Caption(),
-                                        window.Label47.Caption(), window.Label48.Caption()}),
+    window.driveList.UserSelected(0);
+    window.driveList.UserSelected(1);
+    EXPECT_EQ((std::vector<std::string>{window.volumeName.Caption(), window.fileSystem.Caption(),
+                                        window.serialNumber.Caption(), window.totalSpace.Caption(),
+                                        window.freeSpace.Caption()}),
               (std::vector<std::string>{"DATA", "FAT32", "0000-1111", "123456789012", "2,5"}));
 }
 
@@ -300,17 +303,17 @@ TEST_F(InfoSys_Drives, TheListNamesEveryDriveButReadsOnlyLocalDisksAndTheLoadOnl
     drives.facts['p'] = {"Perdu", "NTFS", "", 0, 0, 4};  // a mapping the system does not remember
     drives.facts['r'] = {"RAM", "FAT", "", 0, 0, 6};
     FrmInfoSys& window = Open();
-    EXPECT_EQ(window.Drive1.Items(),
+    EXPECT_EQ(window.driveList.Items(),
               (std::vector<std::string>{"c: [System]", "d:", "e:", "n: [\\\\serveur\\partage]", "p:", "r: [RAM]"}));
-    EXPECT_EQ(window.Drive1.Drive(), "c: [System]");
-    EXPECT_EQ(window.Label44.Caption(), "Lecteur Fixe");
-    EXPECT_EQ(window.BrivexPBar3.Value(), 25);
+    EXPECT_EQ(window.driveList.Drive(), "c: [System]");
+    EXPECT_EQ(window.driveType.Caption(), "Lecteur Fixe");
+    EXPECT_EQ(window.driveFreeGauge.Value(), 25);
     const std::map<char, int> reads = {{'c', 2}, {'e', 1}, {'r', 1}};  // the labels, then c's facts
     EXPECT_EQ(drives.mediaReads, reads) << "a network drive whose server is gone would hold the window";
-    window.BrivexCmd1.Click();
+    window.showDrives.Click();
     EXPECT_EQ(drives.mediaReads, reads) << "Info Disque only brings the panel to the front";
-    window.Drive1.UserSelected(3);
-    EXPECT_EQ(window.Label43.Caption(), "Partage") << "chosen, the network drive is read";
+    window.driveList.UserSelected(3);
+    EXPECT_EQ(window.volumeName.Caption(), "Partage") << "chosen, the network drive is read";
 }
 
 using InfoSys_Bios = InfoSys;
@@ -321,13 +324,13 @@ TEST_F(InfoSys_Bios, ReportIsRebuiltOnEveryClickNotDoubled) {
     ScriptBios({bios});
     management.AnswerQuery(kReleaseDateQuery, {{{"ReleaseDate", std::string("20090415000000.000000+000")}}});
     FrmInfoSys& window = Open();
-    window.BrivexCmd10.Click();
-    window.BrivexCmd9.Click();
-    const std::string first = window.Text1.Text();
-    window.BrivexCmd9.Click();
-    EXPECT_EQ(window.Text1.Text(), first);
-    EXPECT_TRUE(window.Text1.Visible());
-    EXPECT_FALSE(window.List1.Visible());
+    window.showBiosCharacteristics.Click();
+    window.showBiosReport.Click();
+    const std::string first = window.biosText.Text();
+    window.showBiosReport.Click();
+    EXPECT_EQ(window.biosText.Text(), first);
+    EXPECT_TRUE(window.biosText.Visible());
+    EXPECT_FALSE(window.biosCharacteristics.Visible());
     EXPECT_EQ(first,
               "System BIOS Details : \r\n---------------------\r\n"
               "Manufacturer:\tThe Wine Project\r\n"
@@ -358,33 +361,33 @@ TEST_F(InfoSys_Bios, CharacteristicsListFollowsTheCodesOrderAndKeepsItsContentAc
     bios["BiosCharacteristics"] = std::vector<std::int64_t>{4, 7, 9, 40, 42};
     ScriptBios({bios});
     FrmInfoSys& window = Open();
-    window.BrivexCmd10.Click();
-    window.BrivexCmd10.Click();
+    window.showBiosCharacteristics.Click();
+    window.showBiosCharacteristics.Click();
     const std::vector<std::string> expected = {"ISA est supportée", "PCI est supportée", "Plug and Play est supportée", ""};
-    EXPECT_EQ(window.List1.Items(), expected);
-    EXPECT_TRUE(window.List1.Visible());
-    EXPECT_FALSE(window.Text1.Visible());
-    window.BrivexCmd2.Click();
-    window.BrivexCmd3.Click();
-    EXPECT_EQ(window.List1.Items(), expected);
+    EXPECT_EQ(window.biosCharacteristics.Items(), expected);
+    EXPECT_TRUE(window.biosCharacteristics.Visible());
+    EXPECT_FALSE(window.biosText.Visible());
+    window.showWindows.Click();
+    window.showBios.Click();
+    EXPECT_EQ(window.biosCharacteristics.Items(), expected);
 }
 
 TEST_F(InfoSys_Bios, AServiceThatDoesNotAnswerSaysSoAndLeavesThePanelAsItWas) {
     ScriptBios({WineLikeBios()});
     FrmInfoSys& window = Open();
-    window.BrivexCmd9.Click();
-    const std::string report = window.Text1.Text();
+    window.showBiosReport.Click();
+    const std::string report = window.biosText.Text();
     management.FailToBind();
-    for (ui::ButtonPlus* button : {&window.BrivexCmd10, &window.BrivexCmd9}) {
+    for (ui::ButtonPlus* button : {&window.showBiosCharacteristics, &window.showBiosReport}) {
         const std::size_t before = dialogs.Calls().size();
         button->Click();
         ASSERT_EQ(dialogs.Calls().size(), before + 1) << button->Caption();
         EXPECT_EQ(dialogs.Calls().back().text, "Le service WMI ne répond pas : informations BIOS indisponibles.");
         EXPECT_EQ(dialogs.Calls().back().flags, 64);
         EXPECT_EQ(dialogs.Calls().back().title, "") << "the application title shows";
-        EXPECT_EQ(window.Text1.Text(), report);
-        EXPECT_TRUE(window.Text1.Visible());
-        EXPECT_FALSE(window.List1.Visible());
+        EXPECT_EQ(window.biosText.Text(), report);
+        EXPECT_TRUE(window.biosText.Visible());
+        EXPECT_FALSE(window.biosCharacteristics.Visible());
     }
 }
 
@@ -459,7 +462,7 @@ TEST_F(InfoSys_Copy, CtrlCCopiesTheWholeMachineAsPlainTextWithoutChangingTheWind
               "Fréquence du Processeur en MHz :\t2400\r\n");
     EXPECT_EQ(window.WindowsRow(0).Text(), "  Inconnu") << "the rows are read for the copy, not filled";
     EXPECT_EQ(window.PcRow(7).Text(), "    Inconnu");
-    EXPECT_NE(window.Text1.Text().find("Information BIOS"), std::string::npos) << "the help stays";
+    EXPECT_NE(window.biosText.Text().find("Information BIOS"), std::string::npos) << "the help stays";
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ protected:
     // The main window's "Brivex Tweaker" opens the panel.
     FrmTweak& Open() {
         if (!app().Home().Loaded()) Main(app().program);
-        app().Home().BrivexCmd1.Click();
+        app().Home().openTweaks.Click();
         events.clear();
         return app().Tweak();
     }
@@ -87,8 +87,8 @@ protected:
         return states;
     }
     static int Ticked(FrmTweak& p) {
-        return static_cast<int>(std::count_if(FrmTweak::kBoxes.begin(), FrmTweak::kBoxes.end(),
-                                              [&](ui::CheckBox FrmTweak::*box) { return (p.*box).Value() == 1; }));
+        return static_cast<int>(
+            std::count_if(p.boxes.begin(), p.boxes.end(), [](const auto& box) { return box->Value() == 1; }));
     }
     std::vector<std::string> RestorePoints() const {
         std::vector<std::string> points;
@@ -107,8 +107,8 @@ TEST_F(TweakPanel_Writes, AllTickedEachButtonStoresItsColumnInCatalogueOrder) {
     };
     for (const Case c : {Case{"&Désactiver", false}, Case{"&Activer", true}}) {
         FrmTweak& panel = Open();
-        panel.BrivexOpButton1.Click();
-        (c.on ? panel.BrivexCmd6 : panel.BrivexCmd1).Click();
+        panel.tickAll.Click();
+        (c.on ? panel.switchOn : panel.switchOff).Click();
         std::vector<std::string> expectedOrder;
         for (const ExpectedWrite& write : kExpectedWrites) {
             expectedOrder.push_back("set " + write.name);
@@ -118,13 +118,13 @@ TEST_F(TweakPanel_Writes, AllTickedEachButtonStoresItsColumnInCatalogueOrder) {
             EXPECT_EQ(stored->bytes, c.on ? write.on : write.off) << c.button << " " << write.name;
         }
         EXPECT_EQ(Writes(), expectedOrder) << c.button;
-        panel.ReyCommand1.Click();
+        panel.close.Click();
     }
 }
 
 TEST_F(TweakPanel_Writes, NoBoxTickedWritesNothingAndAnnouncesNothing) {
     FrmTweak& panel = Open();
-    panel.BrivexCmd6.Click();
+    panel.switchOn.Click();
     loop.AdvanceBy(4000);
     EXPECT_TRUE(Writes().empty());
     EXPECT_EQ(std::count(shell.log.begin(), shell.log.end(), "settings-changed"), 0);
@@ -132,20 +132,20 @@ TEST_F(TweakPanel_Writes, NoBoxTickedWritesNothingAndAnnouncesNothing) {
 
 TEST_F(TweakPanel_Writes, OnlyTheSecurityCentreBoxWritesOneValue) {
     FrmTweak& panel = Open();
-    panel.BrivexCB18.Click();
-    panel.BrivexCmd1.Click();
+    panel.boxes[15]->Click();
+    panel.switchOff.Click();
     EXPECT_EQ(Writes(), (std::vector<std::string>{"set Start"}));
     EXPECT_EQ(registry.FindValue(HKLM, kSecurityService, "Start")->bytes, Dword(4));
     events.clear();
-    panel.BrivexCmd6.Click();
+    panel.switchOn.Click();
     EXPECT_EQ(Writes(), (std::vector<std::string>{"set Start"}));
     EXPECT_EQ(registry.FindValue(HKLM, kSecurityService, "Start")->bytes, Dword(2));
 }
 
 TEST_F(TweakPanel_Writes, ErrorReportingWritesItsSevenValuesWhereXpAndLaterWindowsReadThem) {
     FrmTweak& panel = Open();
-    panel.BrivexCB1.Click();
-    panel.BrivexCmd1.Click();
+    panel.boxes[0]->Click();
+    panel.switchOff.Click();
     EXPECT_EQ(Writes(), (std::vector<std::string>{"set AllOrNone", "set DoReport", "set IncludeKernelFaults",
                                                   "set IncludeMicrosoftApps", "set IncludeWindowsApps", "set ShowUI",
                                                   "set Disabled"}));
@@ -157,8 +157,8 @@ TEST_F(TweakPanel_Writes, KeysThisWindowsLacksOrRefusesAreNamedInOneMessage) {
     registry.DeleteKey(HKLM, kSecurityService);
     registry.DenyAccess(HKLM, K4);
     FrmTweak& panel = Open();
-    panel.BrivexOpButton1.Click();
-    panel.BrivexCmd6.Click();
+    panel.tickAll.Click();
+    panel.switchOn.Click();
     EXPECT_FALSE(registry.KeyExists(HKLM, K1)) << "keys are never created";
     EXPECT_FALSE(registry.KeyExists(HKLM, kSecurityService));
     EXPECT_EQ(Writes().size(), std::size(kExpectedWrites) - 6 - 3 - 1);
@@ -171,7 +171,7 @@ TEST_F(TweakPanel_Writes, KeysThisWindowsLacksOrRefusesAreNamedInOneMessage) {
     EXPECT_EQ(dialogs.Calls()[0].flags, ui::mb::Information);
     EXPECT_EQ(panel.StateLabel(0).Caption(), "activé") << "error reporting, where this Windows reads it";
     loop.AdvanceBy(4000);
-    EXPECT_FALSE(panel.Timer1.Enabled()) << "the animation runs its course the same";
+    EXPECT_FALSE(panel.animationTimer.Enabled()) << "the animation runs its course the same";
 }
 
 TEST_F(TweakPanel_Writes, WindowsAreToldOnceAfterTheLastWriteOfARunWithATick) {
@@ -180,9 +180,9 @@ TEST_F(TweakPanel_Writes, WindowsAreToldOnceAfterTheLastWriteOfARunWithATick) {
     shell.OnRequest = [&](const std::string& request) {
         if (request == "settings-changed") writesWhenAnnounced = Writes().size();
     };
-    panel.BrivexCB6.Click();
-    panel.BrivexCB7.Click();
-    panel.BrivexCmd6.Click();
+    panel.boxes[5]->Click();
+    panel.boxes[6]->Click();
+    panel.switchOn.Click();
     EXPECT_EQ(writesWhenAnnounced, 2u);
     loop.AdvanceBy(4000);
     EXPECT_EQ(std::count(shell.log.begin(), shell.log.end(), "settings-changed"), 1);
@@ -190,15 +190,15 @@ TEST_F(TweakPanel_Writes, WindowsAreToldOnceAfterTheLastWriteOfARunWithATick) {
 
 TEST_F(TweakPanel_Writes, CochezToutAndDecochezToutSetAllSixteen) {
     FrmTweak& panel = Open();
-    panel.BrivexOpButton1.Click();
+    panel.tickAll.Click();
     EXPECT_EQ(Ticked(panel), 16);
-    EXPECT_FALSE(panel.BrivexOpButton2.Value());
-    panel.BrivexCB4.Click();
+    EXPECT_FALSE(panel.untickAll.Value());
+    panel.boxes[3]->Click();
     EXPECT_EQ(Ticked(panel), 15) << "a box still answers alone";
-    panel.BrivexOpButton2.Click();
+    panel.untickAll.Click();
     EXPECT_EQ(Ticked(panel), 0);
-    EXPECT_FALSE(panel.BrivexOpButton1.Value());
-    panel.BrivexCmd1.Click();
+    EXPECT_FALSE(panel.tickAll.Value());
+    panel.switchOff.Click();
     EXPECT_TRUE(Writes().empty());
 }
 
@@ -206,23 +206,23 @@ using TweakPanel_Animation = Tweak;
 
 TEST_F(TweakPanel_Animation, ThirteenTicksOfAQuarterSecondThenAllHidden) {
     FrmTweak& panel = Open();
-    panel.BrivexCB2.Click();
-    panel.BrivexCmd1.Click();
+    panel.boxes[1]->Click();
+    panel.switchOff.Click();
     const std::size_t writesOfTheClick = Writes().size();
     EXPECT_EQ(writesOfTheClick, 1u);
-    EXPECT_TRUE(panel.BrivexPBar1.Visible());
-    EXPECT_EQ(panel.BrivexPBar1.Value(), 0);
-    EXPECT_TRUE(panel.Label23.Visible());
-    EXPECT_TRUE(panel.Timer1.Enabled());
+    EXPECT_TRUE(panel.progressBar.Visible());
+    EXPECT_EQ(panel.progressBar.Value(), 0);
+    EXPECT_TRUE(panel.progressText.Visible());
+    EXPECT_TRUE(panel.animationTimer.Enabled());
 
     std::vector<std::int32_t> values;
     for (int tick = 0; tick < 13; ++tick) {
         loop.AdvanceBy(249);
-        EXPECT_EQ(panel.BrivexPBar1.Value(), tick * 8) << "not before the quarter second";
+        EXPECT_EQ(panel.progressBar.Value(), tick * 8) << "not before the quarter second";
         loop.AdvanceBy(1);
-        values.push_back(panel.BrivexPBar1.Value());
+        values.push_back(panel.progressBar.Value());
         if (tick < 12) {
-            EXPECT_TRUE(panel.BrivexPBar1.Visible() && panel.Label23.Visible()) << tick;
+            EXPECT_TRUE(panel.progressBar.Visible() && panel.progressText.Visible()) << tick;
         }
     }
     // The thirteenth tick writes 104; a bar may show no more than its full 100.
@@ -231,33 +231,33 @@ TEST_F(TweakPanel_Animation, ThirteenTicksOfAQuarterSecondThenAllHidden) {
     EXPECT_LE(values.back(), 104);
     values.pop_back();
     EXPECT_EQ(values, (std::vector<std::int32_t>{8, 16, 24, 32, 40, 48, 56, 64, 72, 80, 88, 96}));
-    EXPECT_FALSE(panel.BrivexPBar1.Visible());
-    EXPECT_FALSE(panel.Label23.Visible());
-    EXPECT_FALSE(panel.Timer1.Enabled());
-    const std::int32_t last = panel.BrivexPBar1.Value();
+    EXPECT_FALSE(panel.progressBar.Visible());
+    EXPECT_FALSE(panel.progressText.Visible());
+    EXPECT_FALSE(panel.animationTimer.Enabled());
+    const std::int32_t last = panel.progressBar.Value();
     loop.AdvanceBy(5000);
-    EXPECT_EQ(panel.BrivexPBar1.Value(), last) << "stopped";
+    EXPECT_EQ(panel.progressBar.Value(), last) << "stopped";
     EXPECT_EQ(Writes().size(), writesOfTheClick) << "ticks write nothing";
 }
 
 TEST_F(TweakPanel_Animation, SecondClickDuringARunWritesAgainAndStartsFromZero) {
     FrmTweak& panel = Open();
-    panel.BrivexCB18.Click();
-    panel.BrivexCmd1.Click();
+    panel.boxes[15]->Click();
+    panel.switchOff.Click();
     loop.AdvanceBy(1100);
-    EXPECT_EQ(panel.BrivexPBar1.Value(), 32);
-    panel.BrivexCmd6.Click();
-    EXPECT_EQ(panel.BrivexPBar1.Value(), 0);
+    EXPECT_EQ(panel.progressBar.Value(), 32);
+    panel.switchOn.Click();
+    EXPECT_EQ(panel.progressBar.Value(), 0);
     EXPECT_EQ(Writes(), (std::vector<std::string>{"set Start", "set Start"}));
     EXPECT_EQ(registry.FindValue(HKLM, kSecurityService, "Start")->bytes, Dword(2));
     loop.AdvanceBy(150);
-    EXPECT_EQ(panel.BrivexPBar1.Value(), 8) << "the timer keeps its beat";
+    EXPECT_EQ(panel.progressBar.Value(), 8) << "the timer keeps its beat";
     loop.AdvanceBy(2999);
-    EXPECT_EQ(panel.BrivexPBar1.Value(), 96);
-    EXPECT_TRUE(panel.BrivexPBar1.Visible());
+    EXPECT_EQ(panel.progressBar.Value(), 96);
+    EXPECT_TRUE(panel.progressBar.Visible());
     loop.AdvanceBy(1);
-    EXPECT_FALSE(panel.BrivexPBar1.Visible());
-    EXPECT_FALSE(panel.Timer1.Enabled());
+    EXPECT_FALSE(panel.progressBar.Visible());
+    EXPECT_FALSE(panel.animationTimer.Enabled());
 }
 
 using TweakPanel_RestorePoint = Tweak;
@@ -265,9 +265,9 @@ using TweakPanel_RestorePoint = Tweak;
 TEST_F(TweakPanel_RestorePoint, WithOptitweakOneItComesBeforeTheFirstWriteOfEachClick) {
     settings.SaveSetting("Brivex Doziv", "config", "optitweak", "1");
     FrmTweak& panel = Open();
-    panel.BrivexCB1.Click();
-    panel.BrivexCB18.Click();
-    panel.BrivexCmd1.Click();
+    panel.boxes[0]->Click();
+    panel.boxes[15]->Click();
+    panel.switchOff.Click();
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.front(), kRestorePoint);
     EXPECT_EQ(events.size(), 1u + 8u);
@@ -275,7 +275,7 @@ TEST_F(TweakPanel_RestorePoint, WithOptitweakOneItComesBeforeTheFirstWriteOfEach
               (std::vector<ScriptedManagementService::CreateRequest>{{"Brivex Tweak Optimisation ", 12, 100}}));
     loop.AdvanceBy(1000);
     EXPECT_EQ(RestorePoints().size(), 1u) << "the ticks make none";
-    panel.BrivexCmd6.Click();
+    panel.switchOn.Click();
     EXPECT_EQ(events[9], kRestorePoint) << "a second click makes its own, before its writes";
     loop.AdvanceBy(4000);
     EXPECT_EQ(RestorePoints().size(), 2u);
@@ -290,17 +290,17 @@ TEST_F(TweakPanel_RestorePoint, TheAnimationDoesNotTickWhileTheServiceWorksNotEv
     management.PassTimeThrough([&](std::int64_t milliseconds) {
         loop.Elapse(milliseconds);
         loop.DoEvents();  // a yield re-entered while the program waits
-        barWhileWaiting = panel.BrivexPBar1.Value();
+        barWhileWaiting = panel.progressBar.Value();
     });
-    panel.BrivexCmd1.Click();
+    panel.switchOff.Click();
     EXPECT_EQ(barWhileWaiting, 0);
     loop.DoEvents();
-    EXPECT_EQ(panel.BrivexPBar1.Value(), 8) << "the late tick once, after the wait";
+    EXPECT_EQ(panel.progressBar.Value(), 8) << "the late tick once, after the wait";
 }
 
 TEST_F(TweakPanel_RestorePoint, NoBoxTickedStillMakesIt) {
     settings.SaveSetting("Brivex Doziv", "config", "optitweak", "1");
-    Open().BrivexCmd6.Click();
+    Open().switchOn.Click();
     EXPECT_EQ(events, (std::vector<std::string>{kRestorePoint}));
 }
 
@@ -308,11 +308,11 @@ TEST_F(TweakPanel_RestorePoint, NeverUnlessOptitweakReadsOne) {
     for (const char* optitweak : {"<absent>", "0", "", "oui", "2"}) {
         if (std::string(optitweak) != "<absent>") settings.SaveSetting("Brivex Doziv", "config", "optitweak", optitweak);
         FrmTweak& panel = Open();
-        panel.BrivexOpButton1.Click();
-        panel.BrivexCmd1.Click();
+        panel.tickAll.Click();
+        panel.switchOff.Click();
         loop.AdvanceBy(4000);
         EXPECT_TRUE(RestorePoints().empty()) << optitweak;
-        panel.ReyCommand1.Click();
+        panel.close.Click();
     }
     EXPECT_TRUE(management.CreateRequests().empty());
 }
@@ -323,20 +323,20 @@ TEST_F(TweakPanel_RestorePoint, NotMadeTheUserIsAskedBeforeAnyChange) {
     management.AnswerCreation(1058);  // the restore service is disabled
     for (const int answer : {ui::mb::AnswerNo, ui::mb::AnswerYes}) {
         FrmTweak& panel = Open();
-        panel.BrivexCB6.Click();
+        panel.boxes[5]->Click();
         dialogs.Answer(answer);
         const std::size_t before = dialogs.Calls().size();
-        panel.BrivexCmd1.Click();
+        panel.switchOff.Click();
         ASSERT_EQ(dialogs.Calls().size(), before + 1);
         EXPECT_EQ(dialogs.Calls()[before].text,
                   "Aucun point de restauration n'a pu être créé. Appliquer quand même les changements ?");
         EXPECT_EQ(dialogs.Calls()[before].flags, ui::mb::Information | ui::mb::YesNo);
         const bool yes = answer == ui::mb::AnswerYes;
         EXPECT_EQ(registry.FindValue(HKCU, kAdvanced, "HideFileExt").has_value(), yes) << answer;
-        EXPECT_EQ(panel.BrivexPBar1.Visible(), yes) << answer;
-        EXPECT_EQ(panel.Timer1.Enabled(), yes) << answer;
-        EXPECT_EQ(panel.Label23.Visible(), yes) << answer;
-        panel.ReyCommand1.Click();
+        EXPECT_EQ(panel.progressBar.Visible(), yes) << answer;
+        EXPECT_EQ(panel.animationTimer.Enabled(), yes) << answer;
+        EXPECT_EQ(panel.progressText.Visible(), yes) << answer;
+        panel.close.Click();
     }
 }
 
@@ -346,7 +346,7 @@ TEST_F(TweakPanel_Opening, EachEntryHasItsOwnBoxCaptionAndReadout) {
     FrmTweak& panel = app().Tweak();
     const auto catalogue = TweakCatalogue();
     for (std::size_t i = 0; i < kTweakCount; ++i) {
-        const ui::CheckBox& box = panel.*FrmTweak::kBoxes[i];
+        const ui::CheckBox& box = *panel.boxes[i];
         EXPECT_EQ(box.Name(), "BrivexCB" + std::to_string(catalogue[i].box)) << catalogue[i].id;
         EXPECT_EQ(box.Caption(), catalogue[i].caption) << catalogue[i].id;
         EXPECT_EQ(panel.StateLabel(i).Index(), catalogue[i].box) << catalogue[i].id;
@@ -356,32 +356,32 @@ TEST_F(TweakPanel_Opening, EachEntryHasItsOwnBoxCaptionAndReadout) {
 TEST_F(TweakPanel_Opening, EveryOpeningStartsAsDesignedWithNoBoxTicked) {
     FrmTweak& panel = Open();
     EXPECT_EQ(Ticked(panel), 0);
-    panel.BrivexOpButton1.Click();
-    panel.BrivexCmd6.Click();
+    panel.tickAll.Click();
+    panel.switchOn.Click();
     loop.AdvanceBy(500);
-    panel.ReyCommand1.Click();
+    panel.close.Click();
     Open();
     EXPECT_EQ(std::count(forms.Log().begin(), forms.Log().end(), "create FrmTweak"), 2);
     EXPECT_EQ(Ticked(panel), 0);
-    EXPECT_FALSE(panel.BrivexOpButton1.Value());
-    EXPECT_FALSE(panel.BrivexPBar1.Visible());
-    EXPECT_EQ(panel.BrivexPBar1.Value(), 0);
-    EXPECT_FALSE(panel.Label23.Visible());
-    EXPECT_FALSE(panel.Timer1.Enabled());
+    EXPECT_FALSE(panel.tickAll.Value());
+    EXPECT_FALSE(panel.progressBar.Visible());
+    EXPECT_EQ(panel.progressBar.Value(), 0);
+    EXPECT_FALSE(panel.progressText.Visible());
+    EXPECT_FALSE(panel.animationTimer.Enabled());
 }
 
 using TweakPanel_Closing = Tweak;
 
 TEST_F(TweakPanel_Closing, AnyCloseDuringARunRestoresTheMainWindowAndStopsTheAnimation) {
     FrmTweak& panel = Open();
-    panel.BrivexCmd1.Click();
+    panel.switchOff.Click();
     loop.AdvanceBy(600);
     forms.Unload(panel);  // the system's close
     EXPECT_EQ(app().Home().State(), ui::WindowState::Normal);
-    EXPECT_FALSE(panel.Timer1.Enabled());
-    const std::int32_t value = panel.BrivexPBar1.Value();
+    EXPECT_FALSE(panel.animationTimer.Enabled());
+    const std::int32_t value = panel.progressBar.Value();
     loop.AdvanceBy(2000);
-    EXPECT_EQ(panel.BrivexPBar1.Value(), value);
+    EXPECT_EQ(panel.progressBar.Value(), value);
 }
 
 using TweakPanel_Language = Tweak;
@@ -391,8 +391,8 @@ TEST_F(TweakPanel_Language, AFileWithOneKeyChangesOneCaption) {
     WriteIni(english, "FrmTweak", "BrivexCmd6.Caption", "&Apply");
     settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
     FrmTweak& panel = Open();
-    EXPECT_EQ(panel.BrivexCmd6.Caption(), "&Apply");
-    EXPECT_EQ(panel.BrivexCmd1.Caption(), "&Désactiver");
+    EXPECT_EQ(panel.switchOn.Caption(), "&Apply");
+    EXPECT_EQ(panel.switchOff.Caption(), "&Désactiver");
     EXPECT_EQ(panel.Caption(), "  Personnalisation de Windows  - Velmora Xp");
     EXPECT_EQ(app().program.language.CurrentLanguageFile, english);
 }
@@ -407,10 +407,10 @@ TEST_F(TweakPanel_State, ReadAtLoadAndAgainRightAfterEachRunsWrites) {
     expected[5] = "activé";  // HideFileExt 0
     EXPECT_EQ(States(panel), expected);
 
-    panel.BrivexOpButton1.Click();
-    panel.BrivexCmd1.Click();
+    panel.tickAll.Click();
+    panel.switchOff.Click();
     EXPECT_EQ(States(panel), std::vector<std::string>(kTweakCount, "désactivé")) << "before any tick";
-    panel.BrivexCmd6.Click();
+    panel.switchOn.Click();
     EXPECT_EQ(States(panel), std::vector<std::string>(kTweakCount, "activé"));
     EXPECT_EQ(Ticked(panel), 16) << "the boxes keep their ticks";
 }
@@ -418,8 +418,8 @@ TEST_F(TweakPanel_State, ReadAtLoadAndAgainRightAfterEachRunsWrites) {
 TEST_F(TweakPanel_State, EntryWhoseKeyIsMissingStaysUnknownAfterARun) {
     registry.DeleteKey(HKLM, kSecurityService);
     FrmTweak& panel = Open();
-    panel.BrivexOpButton1.Click();
-    panel.BrivexCmd1.Click();
+    panel.tickAll.Click();
+    panel.switchOff.Click();
     EXPECT_EQ(panel.StateLabel(15).Caption(), "?");
     EXPECT_EQ(panel.StateLabel(14).Caption(), "désactivé");
 }
@@ -431,12 +431,12 @@ TEST_F(TweakPanel_State, WordsComeFromTheChosenLanguage) {
     settings.SaveSetting("Brivex Doziv", "FILES", "LNG", english);
     FrmTweak& panel = Open();
     EXPECT_EQ(panel.StateLabel(1).Caption(), "?");
-    panel.BrivexCB2.Click();
-    panel.BrivexCmd6.Click();
+    panel.boxes[1]->Click();
+    panel.switchOn.Click();
     EXPECT_EQ(panel.StateLabel(1).Caption(), "on");
-    panel.BrivexCmd1.Click();
+    panel.switchOff.Click();
     EXPECT_EQ(panel.StateLabel(1).Caption(), "off");
-    EXPECT_FALSE(panel.StateOff.Visible());
+    EXPECT_FALSE(panel.stateOff.Visible());
 }
 
 using TweakPanel_UndoFile = Tweak;
@@ -444,11 +444,11 @@ using TweakPanel_UndoFile = Tweak;
 TEST_F(TweakPanel_UndoFile, EachRunSavesTheTickedValuesAsTheyWereBeforeIt) {
     registry.PutValue(HKLM, kSecurityService, "Start", {4, Dword(3)});
     FrmTweak& panel = Open();
-    panel.BrivexCB18.Click();
-    panel.BrivexCmd1.Click();
-    panel.BrivexCmd6.Click();
-    panel.BrivexCB18.Click();
-    panel.BrivexCmd6.Click();  // nothing ticked: nothing to undo
+    panel.boxes[15]->Click();
+    panel.switchOff.Click();
+    panel.switchOn.Click();
+    panel.boxes[15]->Click();
+    panel.switchOn.Click();  // nothing ticked: nothing to undo
 
     const std::vector<std::string> texts = UndoTexts();
     ASSERT_EQ(texts.size(), 2u);
