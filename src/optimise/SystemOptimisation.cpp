@@ -25,8 +25,8 @@ bool OptimiseSystem(const Platform& platform, Settings& settings, const SystemOp
 
     // The user's clean-up choices come between the rows, where the list has always made them.
     const auto cleanUp = [&] {
-        if (settings.ReadsAs(setting::DocAtRun, 1)) platform.shell.ClearRecentDocuments();
-        if (settings.ReadsAs(setting::PressAtRun, 1)) platform.shell.EmptyClipboard();
+        if (settings.ReadsAs(setting::Doc, 1)) platform.shell.ClearRecentDocuments();
+        if (settings.ReadsAs(setting::Press, 1)) platform.shell.EmptyClipboard();
     };
     KeptRowTexts kept(platform, settings);
     const auto noteSkip = [&](const RegistryWrite& write, WriteCondition unmet) {
