@@ -4,6 +4,8 @@
 
 #include "optimise/KeptRowTexts.h"
 #include "optimise/RegistryChangeList.h"
+#include "platform/Shell.h"
+#include "platform/SystemFacts.h"
 #include "restore/RestorePointService.h"
 
 namespace brivex {

@@ -1,6 +1,7 @@
 #include "settings/FrmSettings.h"
 
 #include "base/Paths.h"
+#include "platform/FileFinder.h"
 #include "program/Program.h"
 #include "program/WindowLoad.h"
 #include "program/WindowLook.h"

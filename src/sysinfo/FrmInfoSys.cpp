@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "graphics/Marks.h"
+#include "platform/Shell.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
 #include "sysinfo/DrivePanel.h"
