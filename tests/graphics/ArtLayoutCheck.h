@@ -1,7 +1,7 @@
 #pragma once
 // What a user sees of a window's art at any resolution: each shape where it
 // belongs (inside the window, a sign on the header band), and every edge moved
-// by the window's factor, give or take the rounding of a few scaled lengths.
+// by the window's factor, give or take two pixels for the rounding of a few scaled lengths.
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ inline void ExpectPlacedAndScaled(int designWidth, int designHeight,
             EXPECT_TRUE(Inside(s, shapes[i].within)) << at;
             for (const auto& [edge, designed] : {std::pair{s.left, b.left}, {s.top, b.top}, {s.right, b.right},
                                                 {s.bottom, b.bottom}})
-                EXPECT_LE(std::abs(edge * kDesignDpi - designed * dpi), 2 * dpi) << at << ": " << designed;
+                EXPECT_LE(std::abs(edge * kDesignDpi - designed * dpi), 2 * kDesignDpi) << at << ": " << designed;
         }
     }
 }
