@@ -4,6 +4,8 @@
 
 #include "app/HomeTexts.h"
 #include "base/Paths.h"
+#include "platform/Shell.h"
+#include "platform/SystemFacts.h"
 #include "program/Program.h"
 #include "program/WindowLoad.h"
 #include "program/WindowLook.h"

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/HomeTexts.h"
+#include "platform/SystemFacts.h"
 #include "program/Program.h"
 
 namespace brivex {

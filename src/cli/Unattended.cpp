@@ -15,6 +15,7 @@
 #include "lang/LanguageState.h"
 #include "lang/MODTrans.h"
 #include "optimise/SystemOptimisation.h"
+#include "platform/SystemFacts.h"
 #include "registry/ApplyWrites.h"
 #include "registry/Reg.h"
 #include "registry/Settings.h"

@@ -3,18 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/Palette.h"
 #include "graphics/PixelCanvas.h"
 
 namespace brivex {
 
 namespace {
 
-// The program's palette, 0x00BBGGRR.
-constexpr ColorRef kRim = 0xF2C69C;
-constexpr ColorRef kWhite = 0xFFFFFF;
-constexpr ColorRef kNavy = 0x934F1C;
-constexpr ColorRef kBlue = 0xC8782F;
-constexpr ColorRef kGold = 0x3CC8FF;
+using namespace art;
+
 // The ground the mark is drawn on, in a colour the mark never uses: samples
 // left in it are not covered.
 constexpr ColorRef kGround = 0xFF00FF;

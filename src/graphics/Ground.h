@@ -7,15 +7,9 @@
 // every resolution. Drawing them is the platform's part.
 
 #include "graphics/Canvas.h"
+#include "graphics/Shapes.h"
 
 namespace brivex {
-
-struct Circle {
-    int x = 0;  // centre
-    int y = 0;
-    int radius = 0;
-    friend bool operator==(const Circle&, const Circle&) = default;
-};
 
 struct Ground {
     Rect band;

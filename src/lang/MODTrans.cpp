@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/UsableFilePath.h"
+#include "ui/Form.h"
 
 namespace brivex {
 

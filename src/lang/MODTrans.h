@@ -21,7 +21,10 @@
 #include "lang/LanguageState.h"
 #include "platform/AnsiCodec.h"
 #include "platform/IniFile.h"
-#include "ui/Form.h"
+
+namespace brivex::ui {
+class Form;
+}  // namespace brivex::ui
 
 namespace brivex {
 

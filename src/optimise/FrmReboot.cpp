@@ -83,7 +83,7 @@ void FrmReboot::Finish() {
     // Only a text reading as 0 removes the entry; a text that is no number
     // leaves it, as nothing says the user wanted it gone.
     if (program_.settings.ReadsAs(setting::WinStart, 0))
-        program_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
+        SetStartWithWindows(program_.reg, program_.AppFolder(), StartEntry::None);
     program_.dialogs.RestartPrompt(*this, ui::restart::Reboot);
     program_.forms.Unload(*this);
 }

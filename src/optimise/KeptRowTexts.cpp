@@ -1,6 +1,7 @@
 #include "optimise/KeptRowTexts.h"
 
 #include "lang/FillText.h"
+#include "platform/SystemFacts.h"
 #include "registry/RegFileWriter.h"
 
 namespace brivex {

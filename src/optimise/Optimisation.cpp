@@ -58,8 +58,7 @@ void Optimisation::Finish() {
     home_.window.SetMousePointer(ui::MousePointer::Default);
     home_.done = true;
     program_.settings.Save(setting::Reboot, "ok");
-    program_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, LogOnRunValueData(program_.AppFolder()),
-                            regtype::String);
+    SetStartWithWindows(program_.reg, program_.AppFolder(), StartEntry::AfterOptimise);
     home_.window.SetEnabled(true);
     home_.stageTimer.SetEnabled(false);
     home_.window.SetMousePointer(ui::MousePointer::Default);

@@ -4,6 +4,8 @@
 
 #include "optimise/KeptRowTexts.h"
 #include "optimise/RegistryChangeList.h"
+#include "platform/Shell.h"
+#include "platform/SystemFacts.h"
 #include "restore/RestorePointService.h"
 
 namespace brivex {
@@ -25,8 +27,8 @@ bool OptimiseSystem(const Platform& platform, Settings& settings, const SystemOp
 
     // The user's clean-up choices come between the rows, where the list has always made them.
     const auto cleanUp = [&] {
-        if (settings.ReadsAs(setting::DocAtRun, 1)) platform.shell.ClearRecentDocuments();
-        if (settings.ReadsAs(setting::PressAtRun, 1)) platform.shell.EmptyClipboard();
+        if (settings.ReadsAs(setting::Doc, 1)) platform.shell.ClearRecentDocuments();
+        if (settings.ReadsAs(setting::Press, 1)) platform.shell.EmptyClipboard();
     };
     KeptRowTexts kept(platform, settings);
     const auto noteSkip = [&](const RegistryWrite& write, WriteCondition unmet) {

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "platform/AnsiCodec.h"
-#include "platform/FileFinder.h"
-#include "platform/Drives.h"
-#include "platform/IniFile.h"
-#include "platform/ManagementService.h"
-#include "platform/RegistryApi.h"
-#include "platform/SettingsStore.h"
-#include "platform/Shell.h"
-#include "platform/SystemFacts.h"
-#include "platform/UserFiles.h"
-
 namespace brivex {
+
+class AnsiCodec;
+class Drives;
+class FileFinder;
+class IniFile;
+class ManagementService;
+class RegistryApi;
+class SettingsStore;
+class Shell;
+class SystemFacts;
+class UserFiles;
 
 // Every service of the operating system the program uses, built once by the
 // entry point (the Win32 ones) or by a test (the portable ones) and handed down.

@@ -1,4 +1,5 @@
 #include "program/Program.h"
+#include "platform/SystemFacts.h"
 
 namespace brivex {
 

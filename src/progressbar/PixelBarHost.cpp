@@ -1,6 +1,5 @@
 #include "progressbar/PixelBarHost.h"
 
-#include <algorithm>
 
 namespace brivex {
 
@@ -41,15 +40,10 @@ void PixelBarHost::SetSize(int width, int height) {
     screen_ = std::make_unique<PixelCanvas>(width_, height_, Shades());
 }
 
-void PixelBarHost::AddWindow(WindowHandle window, int width, int height) { others_.push_back({window, {width, height}}); }
-
 Rect PixelBarHost::ClientRect(WindowHandle window) const {
-    if (window == kOwnWindow) return {0, 0, width_, height_};
-    const auto found = std::find_if(others_.begin(), others_.end(),
-                                    [window](const OtherWindow& other) { return other.handle == window; });
     // GetClientRect of no window fails and leaves an empty rectangle.
-    if (found == others_.end()) return {};
-    return {0, 0, found->size.width, found->size.height};
+    if (window != kOwnWindow) return {};
+    return {0, 0, width_, height_};
 }
 
 std::unique_ptr<PixelCanvas> PixelBarHost::CreateBuffer(int width, int height) {

@@ -27,8 +27,6 @@ public:
 
     // The window was resized: its own surface follows (the bar is not told).
     void SetSize(int width, int height);
-    // Another window whose client rectangle the bar may be pointed at.
-    void AddWindow(WindowHandle window, int width, int height);
     // While set, no buffer can be made.
     void SetBuffersFail(bool fail) { buffersFail_ = fail; }
 
@@ -46,16 +44,10 @@ public:
     void PropertyChanged(std::string_view name) override { changed_.emplace_back(name); }
 
 private:
-    struct OtherWindow {
-        WindowHandle handle;
-        Size size;
-    };
-
     int width_;
     int height_;
     SystemPalette palette_;
     std::unique_ptr<PixelCanvas> screen_;
-    std::vector<OtherWindow> others_;
     bool buffersFail_ = false;
     std::vector<Size> buffersMade_;
     std::vector<std::string> changed_;

@@ -89,15 +89,6 @@ BarLook XpProgressBar::Look() const {
     return {color_, percentage_, orientation_, scrolling_, brushStyle_, image_.get(), showText_, font_ ? *font_ : kNoFont};
 }
 
-void XpProgressBar::DrawLine(int x1, int y1, int x2, int y2, Canvas& canvas, ColorRef colour) {
-    brivex::DrawLine(x1, y1, x2, y2, canvas, TranslateColor(colour));
-}
-
-void XpProgressBar::DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& canvas,
-                                 bool vertical) {
-    brivex::DrawGradient(TranslateColor(colour1), TranslateColor(colour2), x, y, w, h, canvas, vertical);
-}
-
 void XpProgressBar::pDraw(Canvas& canvas, int xSrc, int ySrc, int widthSrc, int heightSrc, int xDst, int yDst) {
     // Without a buffer the copy has no source and does nothing.
     if (!buffer_) return;

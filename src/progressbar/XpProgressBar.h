@@ -43,8 +43,6 @@ public:
     void SetHost(ProgressBarHost& host);
 
     void DrawProgressBar();
-    void DrawLine(int x1, int y1, int x2, int y2, Canvas& canvas, ColorRef colour);
-    void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h, Canvas& canvas, bool vertical);
     // Copies a block of the buffer to `canvas`; a width or height below 1 means the buffer's.
     void pDraw(Canvas& canvas, int xSrc, int ySrc, int widthSrc, int heightSrc, int xDst, int yDst);
 
@@ -56,7 +54,6 @@ public:
     const FontRef& Font() const { return font_; }
     void SetFont(FontRef font) { font_ = std::move(font); }
     WindowHandle hwnd() const { return hwnd_; }
-    void SetHwnd(WindowHandle window) { hwnd_ = window; }
     // The surface the next redraw draws on: the buffer, or the control's own.
     Canvas& hdc() const;
     // Makes the buffer fit the control's current inner size and draws on it

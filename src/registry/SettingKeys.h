@@ -1,8 +1,8 @@
 #pragma once
 // Every entry the program keeps in its settings store, each named once: its
 // section, its key as it is written, and what a reader gets while the entry
-// is absent. The store ignores letter case, so an entry spelt two ways by its
-// readers and writers ("Press" and "press") is one entry, named twice.
+// is absent. The store ignores letter case: keys keep the spelling earlier
+// builds wrote them with.
 
 #include <string_view>
 
@@ -21,15 +21,13 @@ inline constexpr Setting First{"config", "first", "0"};
 // "1": every window that asks makes itself topmost as it loads.
 inline constexpr Setting OnTop{"config", "ontop", "0"};
 // The settings window's options, "0" or "1", as it loads and applies them;
-// the finishing window and the tweak panel read the last two too.
+// the optimisation reads the first two, the finishing window and the tweak
+// panel the last two.
 inline constexpr Setting Doc{"config", "Doc", "0"};
 inline constexpr Setting Press{"config", "Press", "0"};
 inline constexpr Setting WinStart{"config", "Winstart", "0"};
 inline constexpr Setting OptiStart{"config", "optistart", "0"};
 inline constexpr Setting OptiTweak{"config", "optitweak", "0"};
-// The two cleaning options as the optimisation reads them: without a default.
-inline constexpr Setting DocAtRun{"config", "Doc", ""};
-inline constexpr Setting PressAtRun{"config", "press", ""};
 // The pending-reboot marker: "ok" once an optimisation has finished, "no"
 // once the finishing window has run; read without a default.
 inline constexpr Setting Reboot{"config", "reboot", ""};

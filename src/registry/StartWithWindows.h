@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/Paths.h"
+#include "registry/Reg.h"
 
 namespace brivex {
 
@@ -32,5 +33,16 @@ inline constexpr std::string_view kLogOnSwitch = "/logon";
 inline std::string LogOnRunValueData(const std::string& appFolder) {
     return RunValueData(appFolder) + " " + std::string(kLogOnSwitch);
 }
+
+// What the entry is made to be; it is written as a string value, or deleted.
+enum class StartEntry {
+    None,           // no start at log-on
+    EveryLogOn,     // the user's choice in the settings window
+    AfterOptimise,  // the finishing window, once, after the restart
+};
+
+// Silent, as every write of the program: an account that may not write the
+// machine's Run key simply keeps the entry as it was.
+void SetStartWithWindows(Reg& reg, const std::string& appFolder, StartEntry entry);
 
 }  // namespace brivex

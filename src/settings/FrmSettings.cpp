@@ -1,6 +1,7 @@
 #include "settings/FrmSettings.h"
 
 #include "base/Paths.h"
+#include "platform/FileFinder.h"
 #include "program/Program.h"
 #include "program/WindowLoad.h"
 #include "program/WindowLook.h"
@@ -112,11 +113,10 @@ void FrmSettings::ShowLanguageFiles() {
 
 void FrmSettings::Apply() {
     if (startWithWindows.Value() == 1)
-        program_.reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, RunValueData(program_.AppFolder()),
-                                regtype::String);
+        SetStartWithWindows(program_.reg, program_.AppFolder(), StartEntry::EveryLogOn);
     // A restart still pending needs the entry: it brings the finishing window up.
     else if (program_.settings.Get(setting::Reboot) != "ok")
-        program_.reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
+        SetStartWithWindows(program_.reg, program_.AppFolder(), StartEntry::None);
 
     for (const Option& option : kOptions)
         program_.settings.Save(option.entry, std::to_string((this->*option.box).Value()));

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "graphics/Marks.h"
+#include "platform/Shell.h"
 #include "program/Program.h"
 #include "program/WindowLook.h"
 #include "sysinfo/DrivePanel.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Shell.h"
 #include "restore/RestorePointService.h"
 
 namespace brivex {

@@ -10,8 +10,6 @@ Control::Control(Form& form, std::string name, std::optional<int> index,
     form_.Register(*this);
 }
 
-bool Control::HasProperty(std::string_view property) const { return text_.find(property) != text_.end(); }
-
 std::optional<std::string> Control::Get(std::string_view property) const {
     const auto it = text_.find(property);
     if (it == text_.end()) return std::nullopt;

@@ -59,7 +59,6 @@ public:
 
     // Text properties by name ("Caption", "ToolTipText", "Text"), so that
     // translation can ask a control for one and skip it when the kind has none.
-    bool HasProperty(std::string_view property) const;
     std::optional<std::string> Get(std::string_view property) const;
     bool Set(std::string_view property, std::string value);
 

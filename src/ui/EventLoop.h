@@ -21,12 +21,11 @@ public:
     virtual TimerId StartTimer(Millis interval, std::function<void()> tick) = 0;
     // A stopped timer never fires again, not even a tick already pending.
     virtual void StopTimer(TimerId id) = 0;
-    virtual void Post(std::function<void()> action) = 0;
     // Runs `work` away from this thread and waits for it, for `limit` at most
     // when one is given; true when the work ended in time. Meanwhile the
     // windows keep painting and answering the system, but the program acts on
-    // nothing: input that arrives is dropped, not kept for later, no timer
-    // ticks and no posted action runs, a DoEvents() included. Work given up on
+    // nothing: input that arrives is dropped, not kept for later, and no timer
+    // ticks, a DoEvents() included. Work given up on
     // runs on to its end unwatched, so it must own everything it touches.
     virtual bool RunAside(std::function<void()> work, std::optional<Millis> limit) = 0;
     virtual void Run() = 0;

@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     XpProgressBar bar(host);
 
     for (int step = 0; step < 24 && input.remaining_bytes() > 0; ++step) {
-        switch (input.ConsumeIntegralInRange(0, 14)) {
+        switch (input.ConsumeIntegralInRange(0, 13)) {
             case 0: bar.SetMin(input.ConsumeBool() ? input.ConsumeIntegralInRange(-200, 200) : input.ConsumeIntegral<std::int32_t>()); break;
             case 1: bar.SetMax(input.ConsumeBool() ? input.ConsumeIntegralInRange(-200, 200) : input.ConsumeIntegral<std::int32_t>()); break;
             case 2:
@@ -96,7 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 bar.DrawProgressBar();
                 break;
             case 12: host.SetBuffersFail(input.ConsumeBool()); bar.SetHost(host); break;
-            case 13: bar.SetHwnd(input.ConsumeIntegralInRange<WindowHandle>(0, 3)); bar.DrawProgressBar(); break;
             default: {
                 MemoryPropertyBag bag;
                 for (const char* name : {"BrushStyle", "Color", "Max", "Min", "Orientation", "Scrolling", "Value"})

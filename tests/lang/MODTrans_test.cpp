@@ -10,6 +10,7 @@
 #include "lang/TempFolder.h"
 #include "platform/portable/Cp1252Codec.h"
 #include "platform/portable/PortableIniFile.h"
+#include "ui/Form.h"
 #include "ui/Label.h"
 
 namespace brivex::testing {

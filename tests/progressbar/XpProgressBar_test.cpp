@@ -82,7 +82,6 @@ TEST(XpProgressBar_Properties, WritesRedrawAndMarkAsTheirTableSays) {
         {"BrushStyle", [](XpProgressBar& b) { b.SetBrushStyle(2); }, false, {"BrushStyle"}},
         {"Color", [](XpProgressBar& b) { b.SetColor(0x00FF00); }, true, {}},
         {"Font", [](XpProgressBar& b) { b.SetFont(std::make_shared<TextFont>()); }, false, {}},
-        {"hwnd", [](XpProgressBar& b) { b.SetHwnd(PixelBarHost::kOwnWindow); }, false, {}},
         {"hdc", [](XpProgressBar& b) { b.SetHdc(); }, false, {}},
         {"Image", [](XpProgressBar& b) { b.SetImage(std::make_shared<Picture>()); }, true, {"Image"}},
         {"Min", [](XpProgressBar& b) { b.SetMin(1); }, false, {"Min"}},
@@ -251,8 +250,6 @@ TEST(XpProgressBar_Buffer, PDrawCopiesABlockAndWidthsBelowOneMeanTheBuffers) {
 
 TEST(XpProgressBar_Host, AMoveMakesTheBufferAnewAndPointsTheBarAtTheNewWindow) {
     TestBar t(100, 20);
-    t.host.AddWindow(7, 40, 20);
-    t.bar.SetHwnd(7);
     t.bar.SetValue(30);
     PixelBarHost smaller(60, 12);
     t.bar.SetHost(smaller);
@@ -261,24 +258,6 @@ TEST(XpProgressBar_Host, AMoveMakesTheBufferAnewAndPointsTheBarAtTheNewWindow) {
     EXPECT_EQ(t.bar.hwnd(), PixelBarHost::kOwnWindow);
     EXPECT_EQ(smaller.Screen().Pixel(59, 6), 0x686868u) << "drawn at once, the frame at the new window's right edge";
     EXPECT_EQ(t.bar.Value(), 30);
-}
-
-TEST(XpProgressBar_Drawing, DrawsInTheClientAreaOfTheWindowItIsPointedAt) {
-    TestBar t(80, 20);
-    t.host.AddWindow(7, 40, 20);
-    t.bar.SetHwnd(7);
-    t.bar.SetValue(0);
-    EXPECT_EQ(t.host.Screen().Pixel(39, 10), 0x686868u) << "the frame's right side at the other window's width";
-    EXPECT_EQ(t.host.Screen().Pixel(38, 10), 0xEFEFEFu);
-}
-
-TEST(XpProgressBar_Drawing, PublicLineAndGradientTranslateSystemColours) {
-    TestBar t(40, 10);
-    PixelCanvas canvas(10, 10);
-    t.bar.DrawLine(0, 0, 5, 0, canvas, 0x8000000D);
-    EXPECT_EQ(canvas.Pixel(4, 0), LunaSystemColor(13));
-    t.bar.DrawGradient(0x80000014, 0x80000014, 0, 2, 5, 0, canvas, false);
-    EXPECT_EQ(canvas.Pixel(4, 2), LunaSystemColor(20));
 }
 
 }  // namespace

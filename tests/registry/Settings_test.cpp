@@ -12,11 +12,10 @@ TEST(Settings_Application, EntriesLiveUnderTheApplicationTitleAndAnswerTheirDefa
     Settings settings(store);
     EXPECT_EQ(settings.Get(setting::Reboot), "") << "no default: the empty text";
     EXPECT_EQ(settings.Get(setting::First), "0");
-    EXPECT_EQ(settings.Get(setting::PressAtRun), "");
+    EXPECT_EQ(settings.Get(setting::Press), "0");
     EXPECT_EQ(settings.Get(setting::LanguageFile, "C:\\Lang\\Francais.lng"), "C:\\Lang\\Francais.lng");
     settings.Save(setting::Press, "1");
     EXPECT_EQ(store.GetSetting("Brivex Doziv", "config", "Press", ""), "1");
-    EXPECT_TRUE(settings.ReadsAs(setting::PressAtRun, 1)) << "the optimisation's \"press\" is the window's \"Press\"";
 }
 
 TEST(Settings_NumericTest, OnlyNumbersCompareEqual) {

@@ -3,15 +3,14 @@
 #include <cstdint>
 
 #include "graphics/Emblem.h"
+#include "graphics/Palette.h"
 
 namespace brivex::icon {
 
 namespace {
 
-// The windows' header band runs from navy to blue; a gold rule closes it (0x00BBGGRR).
-constexpr ColorRef kNavy = 0x934F1C;
-constexpr ColorRef kBlue = 0xC8782F;
-constexpr ColorRef kGold = 0x3CC8FF;
+using namespace art;
+
 constexpr int kMarkSize = 112;
 
 std::uint32_t Mix(std::uint32_t from, std::uint32_t to, int part, int whole) {

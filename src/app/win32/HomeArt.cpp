@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 
+#include "app/HomeBackground.h"
+#include "app/StageDial.h"
 #include "backup/win32/BackupArt.h"
-#include "base/Units.h"
 #include "graphics/win32/Art.h"
 #include "graphics/win32/ArtTools.h"
 #include "graphics/win32/MarkArt.h"
@@ -22,55 +21,46 @@ namespace {
 
 using namespace art;
 
-void HomeBackground(HDC dc, const RECT& area, int dpi) {
-    // Drawn in pixels at 96 dots per inch and scaled, with the controls, to the window's.
-    const auto px = [dpi](int designPixels) { return ScaleDesignPixels(designPixels, dpi); };
-    DrawGround(dc, MainWindowGround(area.right - area.left, area.bottom, dpi), L"Velmora Doziv");
+void PaintHomeBackground(HDC dc, const RECT& area, int dpi) {
+    const HomeBackground shapes = LayOutHomeBackground(area.right - area.left, area.bottom, dpi);
+    DrawGround(dc, shapes.ground, L"Velmora Doziv");
     // The left column stands on a quiet panel.
-    Box(dc, RECT{px(8), px(84), px(200), area.bottom - px(12)}, px(14), RGB(0xE2, 0xEC, 0xF9), kPale, px(1));
-    Text(dc, L"Velmora Doziv v3.0", RECT{px(214), area.bottom - px(26), area.right - px(16), area.bottom - px(8)},
-         px(11), FW_NORMAL, RGB(0x6A, 0x86, 0xA8), DT_LEFT | DT_SINGLELINE);
+    Box(dc, shapes.panel, kPanel, kPale, shapes.panelOutline);
+    Text(dc, L"Velmora Doziv v3.0", ToRect(shapes.version), shapes.versionHeight, FW_NORMAL, RGB(0x6A, 0x86, 0xA8),
+         DT_LEFT | DT_SINGLELINE);
 }
 
-// The stage pictures: a dial whose filled part grows stage by stage, the
-// eighth full and green; before any optimisation, the program's mark.
 void StagePicture(HDC dc, const RECT& area, int stage) {
-    const int size = std::min(area.right - area.left, area.bottom - area.top);
-    const int cx = area.left + size / 2;
-    const int cy = area.top + size / 2;
-    const int r = size / 2 - 4;
-    Disc(dc, cx, cy, r, kWhite, kPale, 2);
+    const StageDial dial = LayOutStageDial(ToArea(area), stage);
+    Disc(dc, dial.dial, kWhite, kPale, 2);
     if (stage == 0) {
-        Emblem(dc, cx, cy, r / 2);
+        Emblem(dc, dial.hub.x, dial.hub.y, dial.hub.radius);
         return;
     }
     {
-        Ink ink(dc, stage == 8 ? kGreen : kBlue, kNone);
-        if (stage == 8) {
-            Ellipse(dc, cx - r + 2, cy - r + 2, cx + r - 1, cy + r - 1);
-        } else {
-            constexpr double kPi = 3.14159265358979;
-            const double sweep = 2 * kPi * stage / 8;
-            const int x = cx + static_cast<int>(std::lround(r * std::sin(sweep)));
-            const int y = cy - static_cast<int>(std::lround(r * std::cos(sweep)));
-            Pie(dc, cx - r + 2, cy - r + 2, cx + r - 1, cy + r - 1, x, y, cx, cy - r);
-        }
+        Ink ink(dc, stage == kStages ? kGreen : kBlue, kNone);
+        const Rect& f = dial.fill;
+        if (stage == kStages)
+            Ellipse(dc, f.left, f.top, f.right, f.bottom);
+        else
+            Pie(dc, f.left, f.top, f.right, f.bottom, dial.sweepEnd.x, dial.sweepEnd.y, dial.sweepStart.x,
+                dial.sweepStart.y);
     }
-    Disc(dc, cx, cy, r / 2, kWhite, kPale);
-    if (stage == 8) {
-        DrawMark(dc, CheckMark(CentredSquare({cx - r / 2, cy - r / 2, cx + r / 2, cy + r / 2}, 64)), kNavy);
+    Disc(dc, dial.hub, kWhite, kPale);
+    if (stage == kStages) {
+        DrawMark(dc, CheckMark(CentredSquare(dial.label, 64)), kNavy);
         return;
     }
-    Text(dc, std::to_wstring(stage).c_str(), RECT{cx - r / 2, cy - r / 2, cx + r / 2, cy + r / 2}, r / 2 + 4, FW_BOLD,
-         kNavy, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    Text(dc, std::to_wstring(stage).c_str(), ToRect(dial.label), dial.labelHeight, FW_BOLD, kNavy,
+         DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 }  // namespace
 
 void RegisterProgramArt() {
-    art::RegisterArt("home.background", &HomeBackground);
+    art::RegisterArt("home.background", &PaintHomeBackground);
     RegisterMarkArt();
-    for (int stage = 0; stage <= 8; ++stage)
+    for (int stage = 0; stage <= kStages; ++stage)
         art::RegisterArt("stage." + std::to_string(stage),
                         [stage](HDC dc, const RECT& area, int) { StagePicture(dc, area, stage); });
     RegisterRebootArt();

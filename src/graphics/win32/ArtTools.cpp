@@ -8,12 +8,6 @@
 
 namespace brivex::art {
 
-COLORREF Mix(COLORREF a, COLORREF b, double t) {
-    const auto channel = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
-    return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
-               channel(GetBValue(a), GetBValue(b)));
-}
-
 void FillSolid(HDC dc, const RECT& area, COLORREF color) {
     GdiObject<HBRUSH> brush(CreateSolidBrush(color));
     FillRect(dc, &area, brush.Get());
@@ -36,21 +30,23 @@ Ink::Ink(HDC dc, COLORREF fill, COLORREF outline, int width)
       brushIn_(dc, brush_ ? brush_.Get() : GetStockObject(NULL_BRUSH)),
       penIn_(dc, pen_.Get()) {}
 
-void Disc(HDC dc, int cx, int cy, int r, COLORREF fill, COLORREF outline, int width) {
+void Disc(HDC dc, const Circle& circle, COLORREF fill, COLORREF outline, int width) {
     Ink ink(dc, fill, outline, width);
+    const auto [cx, cy, r] = circle;
     Ellipse(dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
 }
 
-void Box(HDC dc, const RECT& area, int corner, COLORREF fill, COLORREF outline, int width) {
+void Box(HDC dc, const RoundBox& box, COLORREF fill, COLORREF outline, int width) {
     Ink ink(dc, fill, outline, width);
-    RoundRect(dc, area.left, area.top, area.right, area.bottom, corner, corner);
+    const Rect& area = box.area;
+    RoundRect(dc, area.left, area.top, area.right, area.bottom, box.corner, box.corner);
 }
 
-void Line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width) {
+void Line(HDC dc, const Segment& segment, COLORREF color, int width) {
     GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, color));
     Selected in(dc, pen.Get());
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
+    MoveToEx(dc, segment.x1, segment.y1, nullptr);
+    LineTo(dc, segment.x2, segment.y2);
 }
 
 void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORREF color, UINT format) {
@@ -62,12 +58,11 @@ void Text(HDC dc, const wchar_t* text, RECT area, int height, int weight, COLORR
 }
 
 void DrawGround(HDC dc, const Ground& ground, const wchar_t* title) {
-    const auto rect = [](const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };
-    Gradient(dc, rect(ground.band), kNavy, kBlue);
-    Gradient(dc, rect(ground.sheet), RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
-    FillSolid(dc, rect(ground.rule), kGold);
+    Gradient(dc, ToRect(ground.band), kNavy, kBlue);
+    Gradient(dc, ToRect(ground.sheet), RGB(0xEE, 0xF4, 0xFC), RGB(0xD4, 0xE4, 0xF7));
+    FillSolid(dc, ToRect(ground.rule), kGold);
     Emblem(dc, ground.mark.x, ground.mark.y, ground.mark.radius);
-    Text(dc, title, rect(ground.title), ground.titleHeight, FW_BOLD, kWhite,
+    Text(dc, title, ToRect(ground.title), ground.titleHeight, FW_BOLD, kWhite,
          DT_LEFT | DT_SINGLELINE | (ground.titleCentred ? DT_VCENTER : 0));
 }
 

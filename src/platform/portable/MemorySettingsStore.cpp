@@ -20,7 +20,6 @@ std::string MemorySettingsStore::GetSetting(std::string_view appName, std::strin
 void MemorySettingsStore::SaveSetting(std::string_view appName, std::string_view section, std::string_view key,
                                       std::string_view value) {
     entries_[MakeAddress(appName, section, key)] = std::string(value);
-    ++saveCount_;
 }
 
 }  // namespace brivex

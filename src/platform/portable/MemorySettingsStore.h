@@ -15,14 +15,11 @@ public:
     void SaveSetting(std::string_view appName, std::string_view section, std::string_view key,
                      std::string_view value) override;
 
-    std::size_t SaveCount() const { return saveCount_; }
-
 private:
     using Address = std::tuple<std::string, std::string, std::string>;  // upper-cased
     static Address MakeAddress(std::string_view appName, std::string_view section, std::string_view key);
 
     std::map<Address, std::string> entries_;
-    std::size_t saveCount_ = 0;
 };
 
 }  // namespace brivex

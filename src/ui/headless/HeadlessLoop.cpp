@@ -7,9 +7,9 @@ namespace brivex::ui {
 void HeadlessLoop::DoEvents() {
     if (wait_) return DropInput();
     // Only what is pending now runs; actions queued by these run at the next yield.
-    std::deque<Pending> pending;
+    std::deque<std::function<void()>> pending;
     pending.swap(queue_);
-    for (Pending& entry : pending) entry.action();
+    for (std::function<void()>& action : pending) action();
     FireLateTimers();
 }
 
@@ -35,7 +35,7 @@ void HeadlessLoop::Elapse(Millis duration) {
 }
 
 void HeadlessLoop::DropInput() {
-    std::erase_if(queue_, [](const Pending& entry) { return entry.input; });
+    queue_.clear();
 }
 
 void HeadlessLoop::FireLateTimers() {

@@ -18,10 +18,8 @@ public:
     void DoEvents() override;
     TimerId StartTimer(Millis interval, std::function<void()> tick) override;
     void StopTimer(TimerId id) override;
-    void Post(std::function<void()> action) override { queue_.push_back({std::move(action), false}); }
     // Runs the work here and now; the time it takes is what it spends through
-    // Elapse(). User actions queued before its end are dropped; posted ones wait
-    // for the next yield.
+    // Elapse(). User actions queued before its end are dropped.
     bool RunAside(std::function<void()> work, std::optional<Millis> limit) override;
     // Runs what is queued, then the ticks that have fallen due (each once: a
     // late timer is not made to catch up); the virtual clock does not move.
@@ -29,7 +27,7 @@ public:
     void Quit() override { quit_ = true; }
 
     // Queues a user action (a click, a key) to run at the next yield.
-    void Queue(std::function<void()> action) { queue_.push_back({std::move(action), true}); }
+    void Queue(std::function<void()> action) { queue_.push_back(std::move(action)); }
     // Moves the clock forward, firing due timers in order of due time (then of
     // start), each followed by a yield.
     void AdvanceBy(Millis duration);
@@ -48,10 +46,6 @@ private:
         Millis due;
         std::function<void()> tick;
     };
-    struct Pending {
-        std::function<void()> action;
-        bool input;
-    };
     struct Wait {
         std::optional<Millis> deadline;
         bool overran = false;
@@ -63,7 +57,7 @@ private:
     Millis now_ = 0;
     TimerId nextId_ = 1;
     std::map<TimerId, Entry> timers_;
-    std::deque<Pending> queue_;
+    std::deque<std::function<void()>> queue_;
     Wait* wait_ = nullptr;
     bool quit_ = false;
 };

@@ -1,10 +1,10 @@
 #include "ui/win32/StandardPeers.h"
 
+#include "ui/DriveList.h"
+#include "ui/FileList.h"
 #include "ui/win32/ButtonPlusPeer.h"
 #include "ui/win32/CheckBoxPeer.h"
 #include "ui/win32/ComboBoxPeer.h"
-#include "ui/win32/DriveListPeer.h"
-#include "ui/win32/FileListPeer.h"
 #include "ui/win32/FramePlusPeer.h"
 #include "ui/win32/LabelPeer.h"
 #include "ui/win32/ListBoxPeer.h"
@@ -25,8 +25,11 @@ void RegisterStandardPeers() {
     RegisterPeer<ComboBox, ComboBoxPeer>();
     RegisterPeer<FramePlus, FramePlusPeer>();
     RegisterPeer<Picture, PicturePeer>();
-    RegisterPeer<DriveList, DriveListPeer>();
-    RegisterPeer<FileList, FileListPeer>();
+    // The drive list is a drop-down list of the drives its caller filled it
+    // with, the file list a list box of the names found in its folder: their
+    // windows are the plain ones.
+    RegisterPeer<DriveList, ComboBoxPeer>();
+    RegisterPeer<FileList, ListBoxPeer>();
 }
 
 }  // namespace brivex::ui

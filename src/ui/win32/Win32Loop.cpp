@@ -16,7 +16,6 @@ namespace brivex::ui {
 namespace {
 
 constexpr wchar_t kClassName[] = L"BrivexDozivLoop";
-constexpr UINT kRunPosted = WM_APP + 1;
 // How long a waiting thread goes at most without looking at its queue.
 constexpr DWORD kLookEvery = 200;
 // Paints served in one look, so a window that never validates cannot hold the wait.
@@ -106,10 +105,6 @@ LRESULT CALLBACK Win32Loop::WindowProc(HWND window, UINT message, WPARAM wParam,
         loop->Tick(wParam);
         return 0;
     }
-    if (loop && message == kRunPosted) {
-        loop->RunPosted();
-        return 0;
-    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -158,19 +153,6 @@ TimerId Win32Loop::StartTimer(Millis interval, std::function<void()> tick) {
 void Win32Loop::StopTimer(TimerId id) {
     if (window_) KillTimer(window_, id);
     timers_.erase(id);
-}
-
-void Win32Loop::Post(std::function<void()> action) {
-    if (!window_) return;
-    posted_.push_back(std::move(action));
-    PostMessageW(window_, kRunPosted, 0, 0);
-}
-
-void Win32Loop::RunPosted() {
-    if (posted_.empty()) return;
-    std::function<void()> action = std::move(posted_.front());
-    posted_.pop_front();
-    RunGuarded(action);
 }
 
 bool Win32Loop::RunAside(std::function<void()> work, std::optional<Millis> limit) {

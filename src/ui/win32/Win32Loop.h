@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -35,7 +34,6 @@ public:
     void DoEvents() override;
     TimerId StartTimer(Millis interval, std::function<void()> tick) override;
     void StopTimer(TimerId id) override;
-    void Post(std::function<void()> action) override;
     bool RunAside(std::function<void()> work, std::optional<Millis> limit) override;
     void Run() override;
     void Quit() override;
@@ -44,14 +42,12 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static void Dispatch(MSG& message);
     void Tick(TimerId id);
-    void RunPosted();
     bool WaitFor(HANDLE finished, std::optional<Millis> limit);
     void ServeWhileWaiting();
 
     HWND window_ = nullptr;
     TimerId nextId_ = 1;
     std::map<TimerId, std::function<void()>> timers_;
-    std::deque<std::function<void()>> posted_;
     bool quitting_ = false;
     // The exit code of a quit a wait took from the queue, for the loop to meet after it.
     std::optional<WPARAM> quitDuringWait_;
