@@ -152,8 +152,9 @@ TEST(Layers_Rule, TwoFoldersIncludingEachOtherAreNamedWithBothIncludes) {
         {"optimise/FrmReboot.cpp", 3, "app/App.h"},
     };
     const std::vector<std::string> found = Violations(includes);
-    EXPECT_EQ(std::ranges::count(found, "app/ and optimise/ include each other: app/App.cpp:4 includes "
-                                        "\"optimise/FrmReboot.h\"; optimise/Optimisation.cpp:3 includes \"app/App.h\""),
+    EXPECT_EQ(std::ranges::count(found,
+                                 "app/ and optimise/ include each other: app/App.cpp:4 includes "
+                                 "\"optimise/FrmReboot.h\"; optimise/Optimisation.cpp:3 includes \"app/App.h\""),
               1);
     EXPECT_EQ(found.size(), 3u) << "two upward includes and one pair";
 }

@@ -50,9 +50,9 @@ FrmHome::FrmHome(Program& program)
       dateLabel(*this, "Label4", "HH:MM:SS"),
       versionLabel(*this, "Label5", "Version BETA"),
       introduction(*this, "Label2",
-             "Velmora Doziv règle votre système en un seul clic : fichiers de préchargement, délais d'arrêt, "
-             "gestion de la mémoire, documents récents et presse-papier. Pour commencer, appuyez sur le bouton "
-             "« Optimiser Windows »."),
+                   "Velmora Doziv règle votre système en un seul clic : fichiers de préchargement, délais d'arrêt, "
+                   "gestion de la mémoire, documents récents et presse-papier. Pour commencer, appuyez sur le bouton "
+                   "« Optimiser Windows »."),
       stageText(*this, "Label3"),
       progressBar(*this, "Bar1", kBar1Design),
       stagePicture(*this, "Image9", "stage.0"),
@@ -74,7 +74,7 @@ FrmHome::FrmHome(Program& program)
       askWithoutRestorePoint(*this, "AskWithoutRestorePoint", kAskWithoutRestorePoint),
       program_(program),
       optimisation_(program, {*this, stageTimer, progressBar, stageText, stagePicture, stagePictures, optimisationDone,
-                               askWithoutRestorePoint}) {
+                              askWithoutRestorePoint}) {
     Layout();
     OnLoad = [this] { Form_Load(); };
     OnShown = [this] { Form_Shown(); };
@@ -90,7 +90,7 @@ FrmHome::FrmHome(Program& program)
     help.OnClick = [this] { program_.platform.shell.OpenUrl(hometexts::kHomePage); };
     plusAnnouncement.OnClick = [this] {
         program_.dialogs.MsgBox(hometexts::kAnnouncement, ui::mb::Information | ui::mb::SystemModal,
-                            hometexts::kAnnouncementTitle);
+                                hometexts::kAnnouncementTitle);
     };
     about.OnClick = [this] { program_.dialogs.MsgBox(hometexts::kAbout, ui::mb::Information, ""); };
     performanceInfo.OnClick = [this] {

@@ -10,7 +10,8 @@ bool Main(Program& program) {
     const std::optional<int> platformId = program.platform.system.PlatformId();
     if (!platformId) return false;
     if (*platformId == 0 || *platformId == 1) {
-        program.dialogs.MsgBox(hometexts::kIncompatibleSystem, ui::mb::Information, hometexts::kIncompatibleSystemTitle);
+        program.dialogs.MsgBox(hometexts::kIncompatibleSystem, ui::mb::Information,
+                               hometexts::kIncompatibleSystemTitle);
         return false;
     }
     if (*platformId != 2) return false;

@@ -27,9 +27,9 @@ Sysbackup::Sysbackup(Program& program)
     : ToolWindow(program, "Sysbackup", "Brivex System Backup", StaysOnTop::Never),
       creationView(*this, "FramePlus1", "Sauvgarde des paramettres système :"),
       introduction(*this, "Label1",
-             "     Brivex System Backup vous permet de créer facilement des points de restauration système sous "
-             "Windows Xp et Windows Doziv. Il est très recommandé de créer un point de restauration avant toute "
-             "optimisation, installation de logiciels ou de materiels."),
+                   "     Brivex System Backup vous permet de créer facilement des points de restauration système sous "
+                   "Windows Xp et Windows Doziv. Il est très recommandé de créer un point de restauration avant toute "
+                   "optimisation, installation de logiciels ou de materiels."),
       nameCaption(*this, "Label2", "Nom du point de restauration :"),
       pointName(*this, "Text1"),
       typeCaption(*this, "Label3", "Type de point de restauration :"),
@@ -68,9 +68,8 @@ void Sysbackup::Layout() {
     constexpr int inner = kFrameWidth - 28;
     const int buttonsTop = kFrameHeight - 48;
 
-    for (ui::Control* control : std::initializer_list<ui::Control*>{&introduction, &nameCaption, &pointName,
-                                                                    &typeCaption, &pointType, &create, &cancel,
-                                                                    &showList})
+    for (ui::Control* control : std::initializer_list<ui::Control*>{
+             &introduction, &nameCaption, &pointName, &typeCaption, &pointType, &create, &cancel, &showList})
         control->PlaceIn(creationView);
     introduction.SetPosition(look::DesignBounds(14, 28, inner, 68));
     introduction.SetLook(look::Text(9, false, look::kInk));

@@ -11,12 +11,15 @@ namespace brivex {
 namespace {
 
 // Code points of bytes 0x80..0x9F; zero marks the five bytes the code page leaves undefined.
+// A row of the table is a row of eight bytes.
+// clang-format off
 constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
+// clang-format on
 
 char32_t ToCodePoint(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) {

@@ -45,7 +45,10 @@ std::string RoundedDigits(double magnitude, int decimals, int& integerDigits) {
         int i = static_cast<int>(keep) - 1;
         for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) digits[static_cast<std::size_t>(i)] = '0';
         if (i >= 0) ++digits[static_cast<std::size_t>(i)];
-        else { digits.insert(digits.begin(), '1'); ++pointPosition; }
+        else {
+            digits.insert(digits.begin(), '1');
+            ++pointPosition;
+        }
     }
     integerDigits = pointPosition;
     return digits;
@@ -63,11 +66,17 @@ std::optional<double> TextToNumber(std::string_view text, char decimalSeparator)
     std::string normalised;  // in the C locale's own spelling for strtod
     if (i < end && (text[i] == '+' || text[i] == '-')) normalised += text[i++];
     std::size_t digitCount = 0;
-    while (i < end && IsDigit(text[i])) { normalised += text[i++]; ++digitCount; }
+    while (i < end && IsDigit(text[i])) {
+        normalised += text[i++];
+        ++digitCount;
+    }
     if (i < end && text[i] == decimalSeparator) {
         normalised += '.';
         ++i;
-        while (i < end && IsDigit(text[i])) { normalised += text[i++]; ++digitCount; }
+        while (i < end && IsDigit(text[i])) {
+            normalised += text[i++];
+            ++digitCount;
+        }
     }
     if (digitCount == 0) return std::nullopt;
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
@@ -75,7 +84,10 @@ std::optional<double> TextToNumber(std::string_view text, char decimalSeparator)
         ++i;
         if (i < end && (text[i] == '+' || text[i] == '-')) normalised += text[i++];
         std::size_t exponentDigits = 0;
-        while (i < end && IsDigit(text[i])) { normalised += text[i++]; ++exponentDigits; }
+        while (i < end && IsDigit(text[i])) {
+            normalised += text[i++];
+            ++exponentDigits;
+        }
         if (exponentDigits == 0) return std::nullopt;
     }
     if (i != end) return std::nullopt;
@@ -140,7 +152,10 @@ std::string SingleToText(float value, char decimalSeparator) {
     std::string text = negative ? "-" : "";
     if (exponent >= 7 || exponent < -5) {
         text += mantissa[0];
-        if (mantissa.size() > 1) { text += decimalSeparator; text += mantissa.substr(1); }
+        if (mantissa.size() > 1) {
+            text += decimalSeparator;
+            text += mantissa.substr(1);
+        }
         char exponentText[16];
         std::snprintf(exponentText, sizeof exponentText, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         return text + exponentText;

@@ -16,12 +16,9 @@ bool IsRefused(char c, std::size_t at, std::string_view path) {
         case '"':
         case '|':
         case '?':
-        case '*':
-            return true;
-        case ':':
-            return !(at == 1 && IsAsciiLetter(path[0]));
-        default:
-            return false;
+        case '*': return true;
+        case ':': return !(at == 1 && IsAsciiLetter(path[0]));
+        default: return false;
     }
 }
 

@@ -25,7 +25,7 @@ struct OutputEncoding {
         Unreadable,  // no standard output and no console: no one can read the text
         Wide,        // a console: UTF-16 through the console's own functions
         Utf8,
-        CodePage,    // `codePage`, where a character it lacks becomes a near one
+        CodePage,  // `codePage`, where a character it lacks becomes a near one
     };
     Form form = Form::Unreadable;
     unsigned codePage = 0;

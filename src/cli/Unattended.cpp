@@ -161,10 +161,8 @@ private:
 
     // A line for the caller and the log; with /json, for the failure's object.
     void Say(const std::string& text) {
-        if (line_.json)
-            said_.push_back(text);
-        else
-            host_.output.WriteLine(text);
+        if (line_.json) said_.push_back(text);
+        else host_.output.WriteLine(text);
         Log(text);
     }
 
@@ -197,8 +195,7 @@ private:
         }
         const PresetReading reading = ReadPreset(*bytes);
         if (reading.fault == PresetFault::None) return reading.preset;
-        if (reading.fault == PresetFault::TooLarge)
-            Say(texts_.Get(commandtext::TooLarge, {line_.file}));
+        if (reading.fault == PresetFault::TooLarge) Say(texts_.Get(commandtext::TooLarge, {line_.file}));
         else if (reading.fault == PresetFault::NoTweaksSection)
             Say(texts_.Get(commandtext::NoTweaksSection, {line_.file}));
         else
@@ -324,10 +321,8 @@ private:
         int count = 0;
         runDry([&](const RegistryWrite& write, const RegistryData& data, long) {
             ++count;
-            if (write.RemovesKey())
-                Say(texts_.Get(commandtext::WhatIfRemove, {WherePath(write)}));
-            else
-                Say(texts_.Get(commandtext::WhatIfWrite, {WherePath(write), DataText(data), TypeName(write.Type())}));
+            if (write.RemovesKey()) Say(texts_.Get(commandtext::WhatIfRemove, {WherePath(write)}));
+            else Say(texts_.Get(commandtext::WhatIfWrite, {WherePath(write), DataText(data), TypeName(write.Type())}));
         });
         Say(texts_.Get(commandtext::WhatIfEnd, {std::to_string(count)}));
         return exitcode::Done;
@@ -367,10 +362,8 @@ private:
                 Log(texts_.Get(commandtext::LogKeyAbsent, {where}));
             } else if (status != regstatus::Success) {
                 const std::string text = texts_.Get(commandtext::LogFailed, {where, std::to_string(status)});
-                if (sayFailures)
-                    Say(text);
-                else
-                    Log(text);
+                if (sayFailures) Say(text);
+                else Log(text);
             } else if (write.RemovesKey()) {
                 Log(texts_.Get(commandtext::LogKeyRemoved, {where}));
             } else {

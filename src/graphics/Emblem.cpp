@@ -27,9 +27,9 @@ void FillDisc(PixelCanvas& canvas, double centre, double radius, ColorRef colour
         const double dy = y + 0.5 - centre;
         if (dy * dy >= radius * radius) continue;
         const double half = std::sqrt(radius * radius - dy * dy);
-        canvas.FillRect({static_cast<int>(std::lround(centre - half)), y, static_cast<int>(std::lround(centre + half)),
-                         y + 1},
-                        colour);
+        canvas.FillRect(
+            {static_cast<int>(std::lround(centre - half)), y, static_cast<int>(std::lround(centre + half)), y + 1},
+            colour);
     }
 }
 

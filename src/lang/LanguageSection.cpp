@@ -26,10 +26,8 @@ LanguageSection::LanguageSection(std::string_view lines) {
         const std::string_view line = Trim(raw);
         if (line.empty()) continue;
         const auto equals = line.find('=');
-        if (equals == std::string_view::npos)
-            lines_.push_back({std::string(line), std::nullopt});
-        else
-            lines_.push_back({std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1)))});
+        if (equals == std::string_view::npos) lines_.push_back({std::string(line), std::nullopt});
+        else lines_.push_back({std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1)))});
     }
 }
 

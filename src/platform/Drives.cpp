@@ -25,14 +25,11 @@ std::vector<std::string> Drives::DriveList() {
 std::string Drives::ListedName(char letter) {
     switch (DriveType(letter)) {
         case kFixed:
-        case kRamDisk:
-            return VolumeLabel(letter);
+        case kRamDisk: return VolumeLabel(letter);
         // Its medium is on a server that may be gone: the list would wait for the network.
-        case kRemote:
-            return RemoteName(letter);
+        case kRemote: return RemoteName(letter);
         // An empty removable or optical drive would make the list wait, or the system ask for a disk.
-        default:
-            return {};
+        default: return {};
     }
 }
 

@@ -24,16 +24,14 @@ public:
     virtual ~IniFile() = default;
 
     // GetPrivateProfileStringA with a buffer of `bufferSize` NUL bytes.
-    virtual ProfileString GetString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, std::uint32_t bufferSize,
-                                    const std::string& file) = 0;
+    virtual ProfileString GetString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                    std::uint32_t bufferSize, const std::string& file) = 0;
     // GetPrivateProfileSectionA with a buffer of `bufferSize` NUL bytes: the
     // section's lines, each followed by a NUL, then one NUL more, the count
     // covering the lines and their NULs. What does not fit is cut: the first
     // bufferSize - 2 bytes and two NULs, the count bufferSize - 2. A missing
     // section, and a file that cannot be opened, give no lines.
-    virtual ProfileString GetSection(const std::string& section, std::uint32_t bufferSize,
-                                     const std::string& file) = 0;
+    virtual ProfileString GetSection(const std::string& section, std::uint32_t bufferSize, const std::string& file) = 0;
     // GetPrivateProfileSectionNamesA: every section's name followed by a NUL,
     // then one NUL more, cut as a section is.
     virtual ProfileString GetSectionNames(std::uint32_t bufferSize, const std::string& file) = 0;

@@ -32,18 +32,17 @@ ManagementResult<std::int32_t> WaitingManagementService::CreateRestorePoint(cons
 
 ManagementResult<std::vector<ManagementInstance>> WaitingManagementService::InstancesOf(
     const std::string& moniker, const std::string& className, const std::vector<std::string>& properties) {
-    return Waited<std::vector<ManagementInstance>>(loop_, kAnswerLimit, [&service = service_, moniker, className,
-                                                                         properties] {
-        return service.InstancesOf(moniker, className, properties);
-    });
+    return Waited<std::vector<ManagementInstance>>(loop_, kAnswerLimit,
+                                                   [&service = service_, moniker, className, properties] {
+                                                       return service.InstancesOf(moniker, className, properties);
+                                                   });
 }
 
 ManagementResult<std::vector<ManagementInstance>> WaitingManagementService::ExecQuery(
     const std::string& moniker, const std::string& query, const std::vector<std::string>& properties) {
-    return Waited<std::vector<ManagementInstance>>(loop_, kAnswerLimit, [&service = service_, moniker, query,
-                                                                         properties] {
-        return service.ExecQuery(moniker, query, properties);
-    });
+    return Waited<std::vector<ManagementInstance>>(
+        loop_, kAnswerLimit,
+        [&service = service_, moniker, query, properties] { return service.ExecQuery(moniker, query, properties); });
 }
 
 }  // namespace brivex

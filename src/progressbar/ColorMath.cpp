@@ -23,10 +23,11 @@ ColorRef LightenColor(ColorRef colour, int amount) {
 
 ColorRef BlendColors(ColorRef colour1, ColorRef colour2, int amount) {
     const auto blend = [amount](int channel1, int channel2) {
-        return static_cast<int>(ToInt16((255.0 - amount) * channel2 / 255 + static_cast<double>(amount) * channel1 / 255)
-                                    .value_or(0));
+        return static_cast<int>(
+            ToInt16((255.0 - amount) * channel2 / 255 + static_cast<double>(amount) * channel1 / 255).value_or(0));
     };
-    return FromChannels(blend(Channel(colour1, 0), Channel(colour2, 0)), blend(Channel(colour1, 8), Channel(colour2, 8)),
+    return FromChannels(blend(Channel(colour1, 0), Channel(colour2, 0)),
+                        blend(Channel(colour1, 8), Channel(colour2, 8)),
                         blend(Channel(colour1, 16), Channel(colour2, 16)));
 }
 

@@ -30,10 +30,9 @@ const BarDesign kPB1Design = {"PB1", "FrmInfoSys", 10186, 238, 0x0040C0, 0, 0, f
 const BarDesign kPB2Design = {"PB2", "FrmInfoSys", 10186, 238, 0x008000, 0, 0, false, {}, {}};
 
 std::span<const BarDesign* const> BarDesigns() {
-    static constexpr std::array<const BarDesign*, 7> kAll = {&kBar1Design,        &kBrivexPBar1Design,
-                                                             &kBrivexPBar2Design, &kBrivexPBar3Design,
-                                                             &kBrivexPBar4Design, &kPB1Design,
-                                                             &kPB2Design};
+    static constexpr std::array<const BarDesign*, 7> kAll = {
+        &kBar1Design,        &kBrivexPBar1Design, &kBrivexPBar2Design, &kBrivexPBar3Design,
+        &kBrivexPBar4Design, &kPB1Design,         &kPB2Design};
     return kAll;
 }
 

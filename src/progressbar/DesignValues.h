@@ -16,13 +16,13 @@ namespace brivex {
 struct BarDesign {
     std::string_view instance;
     std::string_view window;
-    int extentWidth;   // hundredths of a millimetre
+    int extentWidth;  // hundredths of a millimetre
     int extentHeight;
     ColorRef color;
     std::int32_t orientation;
     std::int32_t scrolling;
     bool showText;
-    std::optional<TextFont> font;           // the default font when not given
+    std::optional<TextFont> font;            // the default font when not given
     std::optional<std::int32_t> brushStyle;  // not stored when not given
 };
 

@@ -1,6 +1,5 @@
 #include "progressbar/PixelBarHost.h"
 
-
 namespace brivex {
 
 namespace {

@@ -46,10 +46,8 @@ void DrawGradient(ColorRef colour1, ColorRef colour2, int x, int y, int w, int h
         const ColorRef colour = static_cast<ColorRef>(ChannelAt(from.red, step.red, i)) +
                                 static_cast<ColorRef>(ChannelAt(from.green, step.green, i)) * 256 +
                                 static_cast<ColorRef>(ChannelAt(from.blue, step.blue, i)) * 65536;
-        if (vertical)
-            DrawLine(x + i, y, x + i, h, canvas, colour);
-        else
-            DrawLine(x, y + i, w, y + i, canvas, colour);
+        if (vertical) DrawLine(x + i, y, x + i, h, canvas, colour);
+        else DrawLine(x, y + i, w, y + i, canvas, colour);
     }
 }
 

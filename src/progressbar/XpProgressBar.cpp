@@ -86,7 +86,8 @@ void XpProgressBar::DrawStyle(Canvas& surface, const BarLook& look) {
 
 BarLook XpProgressBar::Look() const {
     static const TextFont kNoFont;
-    return {color_, percentage_, orientation_, scrolling_, brushStyle_, image_.get(), showText_, font_ ? *font_ : kNoFont};
+    return {color_,      percentage_,  orientation_, scrolling_,
+            brushStyle_, image_.get(), showText_,    font_ ? *font_ : kNoFont};
 }
 
 void XpProgressBar::pDraw(Canvas& canvas, int xSrc, int ySrc, int widthSrc, int heightSrc, int xDst, int yDst) {
@@ -152,8 +153,8 @@ void XpProgressBar::SetShowText(bool show) {
 // value then stops at the range's end.
 std::int32_t XpProgressBar::Value() const {
     const double value = percentage_ / 100.0 * max_ / (min_ > 0 ? min_ : 1);
-    return *ToInt32(std::clamp<double>(value, std::numeric_limits<std::int32_t>::min(),
-                                       std::numeric_limits<std::int32_t>::max()));
+    return *ToInt32(
+        std::clamp<double>(value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 ValueWrite XpProgressBar::SetValue(std::int32_t value) {

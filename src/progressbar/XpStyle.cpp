@@ -20,18 +20,33 @@ struct CornerPixel {
 
 constexpr CornerPixel kCornerPixels[] = {
     // top left
-    {false, 0, false, 0, 0xFFFFFF}, {false, 0, false, 1, 0xA6ABAC}, {false, 0, false, 2, 0x7D7E7F},
-    {false, 1, false, 0, 0xA7ABAC}, {false, 1, false, 1, 0x777777}, {false, 2, false, 0, 0x7D7E7F},
+    {false, 0, false, 0, 0xFFFFFF},
+    {false, 0, false, 1, 0xA6ABAC},
+    {false, 0, false, 2, 0x7D7E7F},
+    {false, 1, false, 0, 0xA7ABAC},
+    {false, 1, false, 1, 0x777777},
+    {false, 2, false, 0, 0x7D7E7F},
     {false, 2, false, 2, 0xBEBEBE},
     // bottom left
-    {false, 0, true, -1, 0xFFFFFF}, {false, 1, true, -1, 0xA6ABAC}, {false, 2, true, -1, 0x7D7E7F},
-    {false, 0, true, -3, 0x7D7E7F}, {false, 0, true, -2, 0xA7ABAC}, {false, 1, true, -2, 0x777777},
+    {false, 0, true, -1, 0xFFFFFF},
+    {false, 1, true, -1, 0xA6ABAC},
+    {false, 2, true, -1, 0x7D7E7F},
+    {false, 0, true, -3, 0x7D7E7F},
+    {false, 0, true, -2, 0xA7ABAC},
+    {false, 1, true, -2, 0x777777},
     // top right
-    {true, -1, false, 0, 0xFFFFFF}, {true, -1, false, 1, 0xBEBEBE}, {true, -1, false, 2, 0x7D7E7F},
-    {true, -2, false, 2, 0xBEBEBE}, {true, -2, false, 1, 0x686868},
+    {true, -1, false, 0, 0xFFFFFF},
+    {true, -1, false, 1, 0xBEBEBE},
+    {true, -1, false, 2, 0x7D7E7F},
+    {true, -2, false, 2, 0xBEBEBE},
+    {true, -2, false, 1, 0x686868},
     // bottom right
-    {true, -1, true, -1, 0xFFFFFF}, {true, -1, true, -2, 0xBEBEBE}, {true, -1, true, -3, 0x7D7E7F},
-    {true, -2, true, -2, 0x777777}, {true, -2, true, -1, 0xBEBEBE}, {true, -3, true, -1, 0x7D7E7F},
+    {true, -1, true, -1, 0xFFFFFF},
+    {true, -1, true, -2, 0xBEBEBE},
+    {true, -1, true, -3, 0x7D7E7F},
+    {true, -2, true, -2, 0x777777},
+    {true, -2, true, -1, 0xBEBEBE},
+    {true, -3, true, -1, 0x7D7E7F},
 };
 
 constexpr ColorRef kFrameShade = 0xBEBEBE;
@@ -100,10 +115,8 @@ void ComputeProgressRect(const BarLook& look, DrawScratch& s) {
 }
 
 void DrawXpFill(Canvas& canvas, const BarLook& look, DrawScratch& s) {
-    if (look.Horizontal())
-        DrawHorizontalXpFill(canvas, look, s);
-    else
-        DrawVerticalXpFill(canvas, look, s);
+    if (look.Horizontal()) DrawHorizontalXpFill(canvas, look, s);
+    else DrawVerticalXpFill(canvas, look, s);
 }
 
 void DrawChunkGaps(Canvas& canvas, const BarLook& look, DrawScratch& s) {

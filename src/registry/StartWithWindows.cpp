@@ -7,8 +7,7 @@ void SetStartWithWindows(Reg& reg, const std::string& appFolder, StartEntry entr
         reg.DeleteValue(regroot::LocalMachine, kRunKey, kRunValueName);
         return;
     }
-    const std::string data =
-        entry == StartEntry::EveryLogOn ? RunValueData(appFolder) : LogOnRunValueData(appFolder);
+    const std::string data = entry == StartEntry::EveryLogOn ? RunValueData(appFolder) : LogOnRunValueData(appFolder);
     reg.WriteValue(regroot::LocalMachine, kRunKey, kRunValueName, data, regtype::String);
 }
 

@@ -34,8 +34,7 @@ std::string UndoFile::Data(std::uint32_t type, const std::vector<std::uint8_t>& 
     return HoldsText(type) ? ansi_.FromAnsi(bytes) : bytes;
 }
 
-std::optional<UndoFile::Value> UndoFile::ReadState(RegKey key, const std::string& name,
-                                                  const std::string& ansiName) {
+std::optional<UndoFile::Value> UndoFile::ReadState(RegKey key, const std::string& name, const std::string& ansiName) {
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     const long probe = api_.QueryValue(key, ansiName, type, nullptr, size);
@@ -102,10 +101,8 @@ RegFileWriter UndoFile::Write() const {
         if (key.removed) writer.DeletedKey(key.root, key.path);
         writer.Key(key.root, key.path);
         for (const Value& value : key.values) {
-            if (value.existed)
-                writer.Value(value.name, value.type, value.data);
-            else
-                writer.DeletedValue(value.name);
+            if (value.existed) writer.Value(value.name, value.type, value.data);
+            else writer.DeletedValue(value.name);
         }
     }
     return writer;

@@ -45,8 +45,7 @@ CreationFrequencyLift::~CreationFrequencyLift() {
     if (before_)
         registry_.SetValue(key, kFrequency, before_->type, before_->bytes.data(),
                            static_cast<std::uint32_t>(before_->bytes.size()));
-    else
-        registry_.DeleteValue(key, kFrequency);
+    else registry_.DeleteValue(key, kFrequency);
     registry_.CloseKey(key);
 }
 

@@ -112,8 +112,7 @@ void FrmSettings::ShowLanguageFiles() {
 }
 
 void FrmSettings::Apply() {
-    if (startWithWindows.Value() == 1)
-        SetStartWithWindows(program_.reg, program_.AppFolder(), StartEntry::EveryLogOn);
+    if (startWithWindows.Value() == 1) SetStartWithWindows(program_.reg, program_.AppFolder(), StartEntry::EveryLogOn);
     // A restart still pending needs the entry: it brings the finishing window up.
     else if (program_.settings.Get(setting::Reboot) != "ok")
         SetStartWithWindows(program_.reg, program_.AppFolder(), StartEntry::None);

@@ -10,8 +10,9 @@ constexpr char kCrLf[] = "\r\n";
 constexpr char kLongRule[] = "----------------------------------------------------------";
 
 const std::vector<std::string> kReportProperties = {
-    "Manufacturer",       "Description",        "Status",         "SMBIOSBIOSVersion", "CurrentLanguage",
-    "SMBIOSPresent",      "SMBIOSMajorVersion", "SMBIOSMinorVersion", "ListOfLanguages",
+    "Manufacturer",       "Description",        "Status",
+    "SMBIOSBIOSVersion",  "CurrentLanguage",    "SMBIOSPresent",
+    "SMBIOSMajorVersion", "SMBIOSMinorVersion", "ListOfLanguages",
 };
 
 // A property as the report shows it; null, an array, or a property missing shows nothing.

@@ -9,11 +9,7 @@ namespace brivex {
 
 std::string DriveTypeText(const ui::DrvFact& fact) {
     static constexpr std::pair<int, const char*> kTypes[] = {
-        {5, "CDROM"},
-        {3, "Lecteur Fixe"},
-        {6, "Lecteur RAM"},
-        {2, "Lecteur Removable"},
-        {4, "Lecteur à distance"},
+        {5, "CDROM"}, {3, "Lecteur Fixe"}, {6, "Lecteur RAM"}, {2, "Lecteur Removable"}, {4, "Lecteur à distance"},
     };
     for (const auto& [type, text] : kTypes)
         if (fact.DriveType() == type) return text;

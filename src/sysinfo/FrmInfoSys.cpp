@@ -30,14 +30,21 @@ constexpr char kNetTip[] = "Velmora Xp sur le Net";
 // The block the memory release fills and frees: 20 000 000 characters of two bytes.
 constexpr std::size_t kReleaseBlanks = 20'000'000;
 
-constexpr const char* kDriveCaptions[] = {"Nom du Volume :",   "Type du lecteur :", "Système de fichier :",
-                                          "N°= de Série :",    "Espace Total :",    "Espace libre :"};
-constexpr const char* kMemoryCaptions[] = {
-    "Mémoire Physique Totale :",   "Mémoire Physique Utilisée :", "Mémoire Physique Libre :",
-    "Mem Libre :",                 "Mem Occupée :",               "Mémoire Virtuelle :",
-    "Mémoire Virtuelle libre :",   "Mémoire Virtuelle occupée :", "Taille du fichier de pagination :",
-    "dont libres : ",              "dont chargés :",              "Mémoire Virtuelle libre : ",
-    "Taille du fichier pagination : "};
+constexpr const char* kDriveCaptions[] = {"Nom du Volume :", "Type du lecteur :", "Système de fichier :",
+                                          "N°= de Série :",  "Espace Total :",    "Espace libre :"};
+constexpr const char* kMemoryCaptions[] = {"Mémoire Physique Totale :",
+                                           "Mémoire Physique Utilisée :",
+                                           "Mémoire Physique Libre :",
+                                           "Mem Libre :",
+                                           "Mem Occupée :",
+                                           "Mémoire Virtuelle :",
+                                           "Mémoire Virtuelle libre :",
+                                           "Mémoire Virtuelle occupée :",
+                                           "Taille du fichier de pagination :",
+                                           "dont libres : ",
+                                           "dont chargés :",
+                                           "Mémoire Virtuelle libre : ",
+                                           "Taille du fichier pagination : "};
 
 constexpr const char* kVirtualAndPagingKeys[] = {"l1", "l2", "l3", "l4", "l5", "l6"};
 
@@ -154,10 +161,10 @@ FrmInfoSys::FrmInfoSys(Program& program)
 }
 
 ui::Label& FrmInfoSys::Caption(const ui::FramePlus& panel, std::size_t row) {
-    const auto& captions = &panel == &drivesPanel ? driveCaptions_
+    const auto& captions = &panel == &drivesPanel    ? driveCaptions_
                            : &panel == &windowsPanel ? windowsCaptions_
-                           : &panel == &memoryPanel ? memoryCaptions_
-                                            : pcCaptions_;
+                           : &panel == &memoryPanel  ? memoryCaptions_
+                                                     : pcCaptions_;
     assert(&panel != &biosPanel && "the BIOS panel has no rows");
     return *captions[row];
 }
@@ -204,8 +211,8 @@ void FrmInfoSys::FillWindows() {
     ShowPanel(windowsPanel);
     for (const std::size_t row : kWindowsReadingOrder) {
         const RegistryRow& source = kWindowsRows[row];
-        windowsRows_[row]->SetText(RowText(program_.reg.ReadValue(regroot::LocalMachine, std::string(source.key),
-                                                                  std::string(source.valueName))));
+        windowsRows_[row]->SetText(RowText(
+            program_.reg.ReadValue(regroot::LocalMachine, std::string(source.key), std::string(source.valueName))));
     }
 }
 
@@ -252,8 +259,7 @@ void FrmInfoSys::RefreshMemory() {
 }
 
 void FrmInfoSys::ReleaseMemory() {
-    const int answer =
-        program_.dialogs.MsgBox(kReleaseQuestion, ui::mb::Information | ui::mb::YesNo, kReleaseTitle);
+    const int answer = program_.dialogs.MsgBox(kReleaseQuestion, ui::mb::Information | ui::mb::YesNo, kReleaseTitle);
     if (answer == ui::mb::AnswerYes) {
         program_.platform.shell.OpenUrl(kDownloadPage);
         return;
@@ -267,9 +273,8 @@ void FrmInfoSys::ReleaseMemory() {
 void FrmInfoSys::ReportServiceDown() { program_.dialogs.MsgBox(kServiceDown, ui::mb::Information, ""); }
 
 void FrmInfoSys::ShowBiosReport() {
-    const auto report = ReadBiosReport(program_.platform.management, [this](int month) {
-        return program_.platform.system.MonthName(month);
-    });
+    const auto report = ReadBiosReport(program_.platform.management,
+                                       [this](int month) { return program_.platform.system.MonthName(month); });
     if (!report) return ReportServiceDown();
     biosCharacteristics.SetVisible(false);
     biosText.SetVisible(true);
@@ -300,8 +305,9 @@ std::string FrmInfoSys::MachineReport() {
 
     line(windowsPanel.Caption());
     for (std::size_t i = 0; i < kRowCount; ++i)
-        row(*windowsCaptions_[i], RowText(program_.reg.ReadValue(regroot::LocalMachine, std::string(kWindowsRows[i].key),
-                                                                 std::string(kWindowsRows[i].valueName))));
+        row(*windowsCaptions_[i],
+            RowText(program_.reg.ReadValue(regroot::LocalMachine, std::string(kWindowsRows[i].key),
+                                           std::string(kWindowsRows[i].valueName))));
 
     line(memoryPanel.Caption());
     const std::string memoryValues[] = {physicalTotal.Caption(),
@@ -320,9 +326,8 @@ std::string FrmInfoSys::MachineReport() {
     for (std::size_t i = 0; i < memoryCaptions_.size(); ++i) row(*memoryCaptions_[i], memoryValues[i]);
 
     line(biosPanel.Caption());
-    const auto biosReport = ReadBiosReport(program_.platform.management, [this](int month) {
-        return program_.platform.system.MonthName(month);
-    });
+    const auto biosReport = ReadBiosReport(program_.platform.management,
+                                           [this](int month) { return program_.platform.system.MonthName(month); });
     report += biosReport ? *biosReport : std::string(kServiceDown) + "\r\n";
 
     line(pcPanel.Caption());
@@ -393,10 +398,19 @@ void FrmInfoSys::Layout() {
     }
 
     // Memory: physical rows and their gauges, virtual and paging rows, two long gauges.
-    ui::Label* memoryValues[] = {&physicalTotal,            &physicalUsed,  &physicalFree, nullptr, nullptr,
-                                 virtualAndPaging[0].get(), virtualAndPaging[1].get(), virtualAndPaging[2].get(),
-                                 virtualAndPaging[3].get(), virtualAndPaging[4].get(), virtualAndPaging[5].get(),
-                                 &virtualFreePercent,       &pagingFreePercent};
+    ui::Label* memoryValues[] = {&physicalTotal,
+                                 &physicalUsed,
+                                 &physicalFree,
+                                 nullptr,
+                                 nullptr,
+                                 virtualAndPaging[0].get(),
+                                 virtualAndPaging[1].get(),
+                                 virtualAndPaging[2].get(),
+                                 virtualAndPaging[3].get(),
+                                 virtualAndPaging[4].get(),
+                                 virtualAndPaging[5].get(),
+                                 &virtualFreePercent,
+                                 &pagingFreePercent};
     const int memoryTops[] = {34, 54, 74, 0, 0, 104, 124, 144, 164, 184, 204, 236, 290};
     for (std::size_t i = 0; i < memoryCaptions_.size(); ++i) {
         memoryCaptions_[i]->SetLook(captionLook);

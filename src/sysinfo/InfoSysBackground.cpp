@@ -17,10 +17,11 @@ InfoSysBackground LayOutInfoSysBackground(int width, int height, int dpi) {
     shapes.pinWidth = px(1);
     shapes.chip = {{chipLeft, chipTop, chipLeft + chipSize, chipTop + chipSize}, px(4)};
     shapes.chipOutline = px(2);
-    shapes.rail = {{px(kButtonsLeft - 8), px(kButtonsTop - 10), px(kButtonsLeft + kButtonWidth + 8), railBottom}, px(12)};
-    shapes.sheet = {{px(kPanelLeft - 4), px(kPanelTop - 4), px(kPanelLeft + kPanelWidth + 4),
-                     px(kPanelTop + kPanelHeight + 4)},
-                    px(12)};
+    shapes.rail = {{px(kButtonsLeft - 8), px(kButtonsTop - 10), px(kButtonsLeft + kButtonWidth + 8), railBottom},
+                   px(12)};
+    shapes.sheet = {
+        {px(kPanelLeft - 4), px(kPanelTop - 4), px(kPanelLeft + kPanelWidth + 4), px(kPanelTop + kPanelHeight + 4)},
+        px(12)};
     for (int pin = 0; pin < 4; ++pin) {
         const int at = chipTop + px(3 + pin * 5);
         shapes.pins[2 * pin] = {chipLeft - px(4), at, chipLeft + chipSize + px(4), at};

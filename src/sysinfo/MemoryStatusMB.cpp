@@ -29,9 +29,12 @@ std::int32_t GaugeOf(const std::string& percent, char separator) {
 
 MemoryStatusMB ReadMemoryStatus(SystemFacts& system) {
     const MemoryStatus status = system.Memory();
-    return {static_cast<std::int32_t>(status.memoryLoad), Megabytes(status.totalPhysical),
-            Megabytes(status.availablePhysical),          Megabytes(status.totalPageFile),
-            Megabytes(status.availablePageFile),          Megabytes(status.totalVirtual),
+    return {static_cast<std::int32_t>(status.memoryLoad),
+            Megabytes(status.totalPhysical),
+            Megabytes(status.availablePhysical),
+            Megabytes(status.totalPageFile),
+            Megabytes(status.availablePageFile),
+            Megabytes(status.totalVirtual),
             Megabytes(status.availableVirtual)};
 }
 
@@ -39,7 +42,8 @@ MemoryFigures ComputeMemoryFigures(const MemoryStatusMB& status, const MemorySta
     MemoryFigures figures;
     const std::string totalText = FormatNumber(static_cast<double>(raw.totalPhysical) / kMegabyte + 1, "#0", separator);
     figures.totalPhysical = static_cast<float>(TextToNumber(totalText, separator).value_or(0.0));
-    const std::string freeText = FormatNumber(static_cast<double>(raw.availablePhysical) / kMegabyte, "#0.0", separator);
+    const std::string freeText =
+        FormatNumber(static_cast<double>(raw.availablePhysical) / kMegabyte, "#0.0", separator);
     const double free = TextToNumber(freeText, separator).value_or(0.0);
     const float used = figures.totalPhysical - static_cast<float>(free);
 

@@ -20,8 +20,7 @@ const std::array<RegistryRow, kRowCount> kWindowsRows = {{
     {"Clé de Windows :", kCurrentVersion, "RegisteredOwner", "   Inconnu"},
     {"Nom de l'organisation :", kCurrentVersion, "RegisteredOrganization", "  Inconnu"},
     {"Version d'Internet Explorer:", "software\\microsoft\\internet explorer", "version", "   Inconnu"},
-    {"La zone géographique : ", "system\\currentcontrolset\\control\\TimeZoneInformation", "StandardName",
-     "  Inconnu"},
+    {"La zone géographique : ", "system\\currentcontrolset\\control\\TimeZoneInformation", "StandardName", "  Inconnu"},
     {"La version de Direct X :", "software\\microsoft\\directx", "version", "   Inconnu"},
 }};
 

@@ -40,8 +40,7 @@ FrmTweak::FrmTweak(Program& program)
       close(*this, "ReyCommand1", "&Fermer"),
       progressBar(*this, "BrivexPBar1", kBrivexPBar1Design),
       progressText(*this, "Label23", "Optimisation en cours .."),
-      instructions(*this, "Label2",
-                   "cocher les options à changer puis cliquer sur les bouttons activer ou désactiver"),
+      instructions(*this, "Label2", "cocher les options à changer puis cliquer sur les bouttons activer ou désactiver"),
       animationTimer(*this, "Timer1", program.loop, 250, false),
       stateOff(*this, "StateOff", "désactivé"),
       stateOn(*this, "StateOn", "activé"),
@@ -84,7 +83,8 @@ void FrmTweak::Layout() {
         ui::CheckBox& box = *boxes[i];
         box.SetPosition(look::DesignBounds(left, top, kBoxWidth, 20));
         box.SetLook(look::Text(8.25, false, look::kInk));
-        stateLabels_[i]->SetPosition(look::DesignBounds(left + kBoxWidth + 2, top + 3, kColumnWidth - kBoxWidth - 12, 16));
+        stateLabels_[i]->SetPosition(
+            look::DesignBounds(left + kBoxWidth + 2, top + 3, kColumnWidth - kBoxWidth - 12, 16));
         stateLabels_[i]->SetLook(StateLook(TweakState::Unknown));
     }
     for (ui::Label* word : {&stateOff, &stateOn, &stateUnknown, &askWithoutRestorePoint, &notApplied})

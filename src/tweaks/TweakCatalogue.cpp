@@ -31,8 +31,7 @@ constexpr Switched Sz(RegKey root, std::string_view key, std::string_view name, 
     return {regwrite::Sz(root, key, name, off), regwrite::Sz(root, key, name, on)};
 }
 
-constexpr Switched Dword(RegKey root, std::string_view key, std::string_view name, std::int32_t off,
-                         std::int32_t on) {
+constexpr Switched Dword(RegKey root, std::string_view key, std::string_view name, std::int32_t off, std::int32_t on) {
     return {regwrite::Dword(root, key, name, off), regwrite::Dword(root, key, name, on)};
 }
 
@@ -105,8 +104,8 @@ constexpr std::array<TweakEntry, kTweakCount> GroupByEntry() {
         if (kRows[row].id.empty()) continue;
         std::size_t end = row + 1;
         while (end < kRowCount && kRows[end].id.empty()) ++end;
-        entries[count++] = {kRows[row].id, kRows[row].caption, kRows[row].box,
-                            std::span(kOff).subspan(row, end - row), std::span(kOn).subspan(row, end - row)};
+        entries[count++] = {kRows[row].id, kRows[row].caption, kRows[row].box, std::span(kOff).subspan(row, end - row),
+                            std::span(kOn).subspan(row, end - row)};
     }
     return entries;
 }

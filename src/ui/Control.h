@@ -42,9 +42,7 @@ struct Appearance {
 // Where a line of text (or a block of lines) centred on a height starts: the
 // one rule a centred caption and a one-line box both follow, so that their
 // texts meet at every resolution. Text taller than the height starts at the top.
-constexpr int CentredLineTop(int height, int lineHeight) {
-    return height > lineHeight ? (height - lineHeight) / 2 : 0;
-}
+constexpr int CentredLineTop(int height, int lineHeight) { return height > lineHeight ? (height - lineHeight) / 2 : 0; }
 
 class Control {
 public:

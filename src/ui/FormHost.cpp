@@ -29,8 +29,7 @@ bool FormHost::Load(Form& form) {
     std::unique_ptr<Window> window = MakeWindowOf(form);
     if (!window) {
         // The program lives as long as one of its windows.
-        if (std::none_of(entries_.begin(), entries_.end(), [](const Entry& entry) { return entry.open; }))
-            EndProgram();
+        if (std::none_of(entries_.begin(), entries_.end(), [](const Entry& entry) { return entry.open; })) EndProgram();
         return false;
     }
     Keep(form, std::move(window));

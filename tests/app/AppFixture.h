@@ -96,7 +96,8 @@ protected:
     PortableFileFinder files;
     ScriptedDrives drives;
     PortableUserFiles userFiles{folder.Path("AppData")};
-    Platform platform{registryRecorder, ansi, settings, ini, system, shell, managementRecorder, files, drives, userFiles};
+    Platform platform{registryRecorder,   ansi,  settings, ini,      system, shell,
+                      managementRecorder, files, drives,   userFiles};
     ui::HeadlessLoop loop;
     ui::HeadlessFormHost forms{loop};
     ui::ScriptedDialogs dialogs;

@@ -197,7 +197,10 @@ TEST_F(Home_Load, AnyFirstValueButZeroSkipsTheFirstRun) {
 
 TEST_F(Home_Load, OnlyOntopReadingAsOneMakesTheWindowTopmost) {
     NotFirstRun();
-    struct Case { const char* ontop; bool topmost; };
+    struct Case {
+        const char* ontop;
+        bool topmost;
+    };
     for (const Case c : {Case{"1", true}, Case{"1.0", true}, Case{"0", false}, Case{"2", false}, Case{"vrai", false}}) {
         ui::HeadlessLoop caseLoop;
         ui::HeadlessFormHost caseForms(caseLoop);
@@ -425,10 +428,10 @@ TEST_F(Home_Commands, PerformanceNoteCarriesItsFiguresUnderItsTitle) {
     EXPECT_EQ(call.flags, 64);
     EXPECT_EQ(call.title, "Velmora Doziv 3.0 - Teste");
     EXPECT_EQ(call.text.rfind("QUEL EST LE GAIN DE PERFORMANCE CORRESPONDANT ?\r", 0), 0u);
-    for (const char* part : {"\rElles ont produit des gains de performances dépassant même les résultats attendus.\r",
-                             "\rUn bref récapitulatif est illustré ci-dessous :\r", "P4-Windows Xp Sp2",
-                             "Athlon64-Windows Longhorn", "DuoCore-Windows Doziv", "moyens 85,5 à 109,6 %",
-                             "moyens 25,3 à 69,1 %", "moyens 73 à 89,7 %"})
+    for (const char* part :
+         {"\rElles ont produit des gains de performances dépassant même les résultats attendus.\r",
+          "\rUn bref récapitulatif est illustré ci-dessous :\r", "P4-Windows Xp Sp2", "Athlon64-Windows Longhorn",
+          "DuoCore-Windows Doziv", "moyens 85,5 à 109,6 %", "moyens 25,3 à 69,1 %", "moyens 73 à 89,7 %"})
         EXPECT_NE(call.text.find(part), std::string::npos) << part;
 }
 
@@ -449,9 +452,9 @@ TEST_F(Home_Commands, WhileOptimisingNoCommandAnswers) {
     home.performanceInfo.Click();
     home.help.Click();
     EXPECT_TRUE(dialogs.Calls().empty());
-    EXPECT_EQ(std::count_if(shell.log.begin(), shell.log.end(),
-                            [](const std::string& r) { return r.rfind("open", 0) == 0; }),
-              0);
+    EXPECT_EQ(
+        std::count_if(shell.log.begin(), shell.log.end(), [](const std::string& r) { return r.rfind("open", 0) == 0; }),
+        0);
 }
 
 }  // namespace

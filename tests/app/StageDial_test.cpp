@@ -9,7 +9,10 @@ using testing::Covered;
 using testing::Inside;
 
 TEST(StageDial, FillsClockwiseFromTheTopAnEighthAStage) {
-    struct Case { int stage; MarkPoint end; };
+    struct Case {
+        int stage;
+        MarkPoint end;
+    };
     const Case cases[] = {{1, {52, 12}}, {2, {60, 32}}, {4, {32, 60}}, {6, {4, 32}}, {7, {12, 12}}};
     for (const Case& c : cases) {
         const StageDial dial = LayOutStageDial({0, 0, 64, 64}, c.stage);

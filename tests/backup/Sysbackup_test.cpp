@@ -191,7 +191,8 @@ TEST_F(Backup_Apply, TheListIsNotRefreshedAfterARestorePointIsMade) {
     Sysbackup& window = Open();
     window.showList.Click();
     window.back.Click();
-    management.AnswerListing({{"1", "Avant", "20250101120000.000000-000"}, {"2", "Pilote", "20250102120000.000000-000"}});
+    management.AnswerListing(
+        {{"1", "Avant", "20250101120000.000000-000"}, {"2", "Pilote", "20250102120000.000000-000"}});
     Type(window, "Pilote");
     window.pointType.UserSelected(2);
     window.create.Click();
@@ -209,8 +210,8 @@ TEST_F(Backup_List, AfficherFillsTheListInTheServicesOrderAndRetourKeepsIt) {
     Sysbackup& window = Open();
     EXPECT_FALSE(ListViewShown(window));
     window.showList.Click();
-    const std::vector<std::string> rows = {"RP:7  Velmora First (20250101120000.000000-000)", "RP:8  Brivex (auto)   ()",
-                                           "RP:   ()"};
+    const std::vector<std::string> rows = {"RP:7  Velmora First (20250101120000.000000-000)",
+                                           "RP:8  Brivex (auto)   ()", "RP:   ()"};
     EXPECT_EQ(window.pointList.Items(), rows);
     EXPECT_TRUE(ListViewShown(window));
     window.back.Click();

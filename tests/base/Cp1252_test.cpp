@@ -15,9 +15,7 @@ TEST(Cp1252_Conversion, WesternTextRoundTrips) {
     EXPECT_EQ(Cp1252ToUtf8(ansi), french);
 }
 
-TEST(Cp1252_Conversion, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp1252("Ж漢😀"), "???");
-}
+TEST(Cp1252_Conversion, CharactersOutsideTheCodePageBecomeQuestionMarks) { EXPECT_EQ(Utf8ToCp1252("Ж漢😀"), "???"); }
 
 TEST(Cp1252_Conversion, CharactersOutsideTheCodePageTakeTheSystemsNearOne) {
     const std::pair<const char*, const char*> cases[] = {

@@ -8,11 +8,15 @@ namespace brivex {
 namespace {
 
 TEST(Units_TwipsToPixels, RoundsToNearestHalvesAwayFromZero) {
-    struct Case { int twips; int dpi; int pixels; };
+    struct Case {
+        int twips;
+        int dpi;
+        int pixels;
+    };
     const Case cases[] = {
-        {1440, 96, 96},   {15, 96, 1},     {7, 96, 0},      {8, 96, 1},    // 7.5 twips is half a pixel
-        {1440, 144, 144}, {10, 144, 1},    {5, 144, 1},     {4, 144, 0},   // 5 twips at 144 dpi: 0.5 px
-        {9000, 120, 750}, {9000, 192, 1200}, {-8, 96, -1},  {-7, 96, 0},
+        {1440, 96, 96},   {15, 96, 1},       {7, 96, 0},   {8, 96, 1},   // 7.5 twips is half a pixel
+        {1440, 144, 144}, {10, 144, 1},      {5, 144, 1},  {4, 144, 0},  // 5 twips at 144 dpi: 0.5 px
+        {9000, 120, 750}, {9000, 192, 1200}, {-8, 96, -1}, {-7, 96, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips << " twips at " << c.dpi;
 }

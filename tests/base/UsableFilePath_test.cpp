@@ -23,7 +23,9 @@ TEST(UsableFilePath, TableOfPaths) {
         {"C:/Brivex/Lang/English.lng", true},
         {"\\\\serveur\\partage\\Lang\\English.lng", true},
         {"Lang\\English.lng", true},
-        {"C:\\Dossier \xC3\xA9t\xC3\xA9\\Fran\xC3\xA7" "ais.lng", true},
+        {"C:\\Dossier \xC3\xA9t\xC3\xA9\\Fran\xC3\xA7"
+         "ais.lng",
+         true},
         {"", false},
         {"English.lng", false},
         {"C:English.lng", false},
@@ -46,8 +48,7 @@ TEST(UsableFilePath, TableOfPaths) {
         {"C:\\Lang\\Eng\tlish.lng", false},
         {std::string("C:\\Lang\\Eng\0lish.lng", 20), false},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(IsUsableFilePath(c.path, c.path.size()), c.usable) << c.path.substr(0, 60);
+    for (const Case& c : cases) EXPECT_EQ(IsUsableFilePath(c.path, c.path.size()), c.usable) << c.path.substr(0, 60);
 }
 
 TEST(UsableFilePath, LengthCountsTheBytesTheSystemIsGivenAndStopsBeforeMaxPath) {

@@ -88,10 +88,9 @@ TEST(CommandLine_Parse, CommandsOptionsAndRefusals) {
     EXPECT_EQ(ParseCommandLine({"/reset", "/log", "r.log"}).logFile, "r.log");
     EXPECT_EQ(ParseCommandLine({"/log", "a", "/reset", "/log", "b"}).logFile, std::nullopt);
     // The windowed program's own marks are reported, each by itself.
-    for (const auto& [arguments, elevated, logOn] : {std::tuple{Arguments{"-LOGON"}, false, true},
-                                                     std::tuple{Arguments{"/elevated", "/logon"}, true, true},
-                                                     std::tuple{Arguments{"/elevated", "x"}, true, false},
-                                                     std::tuple{Arguments{"/logons"}, false, false}}) {
+    for (const auto& [arguments, elevated, logOn] :
+         {std::tuple{Arguments{"-LOGON"}, false, true}, std::tuple{Arguments{"/elevated", "/logon"}, true, true},
+          std::tuple{Arguments{"/elevated", "x"}, true, false}, std::tuple{Arguments{"/logons"}, false, false}}) {
         const CommandLine marked = ParseCommandLine(arguments);
         EXPECT_EQ(marked.elevatedStart, elevated) << ::testing::PrintToString(arguments);
         EXPECT_EQ(marked.logOnStart, logOn) << ::testing::PrintToString(arguments);

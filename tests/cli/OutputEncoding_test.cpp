@@ -27,9 +27,9 @@ TEST(OutputEncoding, ConsoleUnicodeRedirectedInTheCallersCodePageOrUtf8OnRequest
     };
     for (const Case& c : cases) {
         const OutputEncoding chosen = ChooseOutputEncoding({c.output, c.consoleCodePage, 437, c.preferUtf8});
-        EXPECT_TRUE(chosen == c.expected) << static_cast<int>(c.output) << " " << c.consoleCodePage << " "
-                                          << c.preferUtf8 << ": " << static_cast<int>(chosen.form) << " "
-                                          << chosen.codePage;
+        EXPECT_TRUE(chosen == c.expected)
+            << static_cast<int>(c.output) << " " << c.consoleCodePage << " " << c.preferUtf8 << ": "
+            << static_cast<int>(chosen.form) << " " << chosen.codePage;
     }
     const std::pair<const char*, const char*> lines[] = {
         {"trouvé", "trouvé\r\n"},

@@ -122,12 +122,11 @@ TEST_F(UnattendedTest, TweaksWritesThePresetsBehavioursAndLogsEachWrite) {
     EXPECT_EQ(shell.log.back(), "settings-changed");
     // ErrorReporting's keys are missing here, and the system says so for each of its values: the output too.
     const std::vector<std::string> told(output.lines.end() - 3, output.lines.end());
-    EXPECT_EQ(told, (std::vector<std::string>{
-                        "Non appliqué, le système a refusé une écriture : ErrorReporting = off",
-                        "Appliqué : NumLock = on",
-                        "Préréglage appliqué en partie : /check dit ce qui reste à faire."}));
-    EXPECT_EQ(std::ranges::count_if(output.lines, [](const std::string& l) { return l.starts_with("Échec (erreur 2)"); }),
-              7);
+    EXPECT_EQ(told, (std::vector<std::string>{"Non appliqué, le système a refusé une écriture : ErrorReporting = off",
+                                              "Appliqué : NumLock = on",
+                                              "Préréglage appliqué en partie : /check dit ce qui reste à faire."}));
+    EXPECT_EQ(
+        std::ranges::count_if(output.lines, [](const std::string& l) { return l.starts_with("Échec (erreur 2)"); }), 7);
     const std::string log = commandFiles.files["run.log"];
     EXPECT_TRUE(
         log.starts_with("2026-12-06 09:05:07 Début : \"C:\\Program Files\\Brivex Doziv\\Brivex Doziv.exe\" "
@@ -236,9 +235,9 @@ TEST_F(UnattendedTest, TweaksAsksForRightsOnlyWhenThePresetReachesBeyondTheAccou
     commandFiles.files["p.ini"] = cases[0].first;
     Run("/tweaks p.ini");
     EXPECT_EQ(events, std::vector<std::string>{"set HideFileExt"});
-    EXPECT_NE(std::ranges::find(output.lines,
-                                "Point de restauration non créé : il demande les droits d'administrateur."),
-              output.lines.end());
+    EXPECT_NE(
+        std::ranges::find(output.lines, "Point de restauration non créé : il demande les droits d'administrateur."),
+        output.lines.end());
 }
 
 TEST_F(UnattendedTest, AWhatIfRunSaysEachWriteOfTheRealRunAndMakesNone) {
@@ -281,7 +280,8 @@ TEST_F(UnattendedTest, JsonIsOneObjectInTheSameWordsWhateverTheLanguage) {
     const Json tweaks = Json::parse(output.lines[0]);
     EXPECT_TRUE(tweaks["undoFile"].get<std::string>().ends_with(".reg")) << tweaks;
     EXPECT_EQ(tweaks, Json::parse(R"js({"command": "tweaks", "account": "Utilisateur", "restorePoint": false,
-        "exitCode": 0, "undoFile": )js" + tweaks["undoFile"].dump() + R"js(, "behaviours": [
+        "exitCode": 0, "undoFile": )js" +
+                                  tweaks["undoFile"].dump() + R"js(, "behaviours": [
             {"id": "ErrorReporting", "expected": "keep", "result": "kept"},
             {"id": "NumLock", "expected": "on", "result": "applied"},
             {"id": "SecurityCenter", "expected": "off", "result": "applied"}]})js"));

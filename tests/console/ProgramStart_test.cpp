@@ -30,9 +30,12 @@ TEST(ProgramStart_Beside, TheProgramBesideWithTheArgumentsUnitForUnit) {
 
 TEST(ProgramStart_Waits, ForACommandOrARefusalNeverForTheWindows) {
     const std::pair<const char*, bool> cases[] = {
-        {R"("C:\B\B.exe" /check p.ini)", true},   {R"("C:\B\B.exe" -EXPORT "a b.ini")", true},
-        {R"("C:\B\B.exe" /reset)", true},         {R"("C:\B\B.exe" /quiet)", true},
-        {R"("C:\B\B.exe")", false},               {R"("C:\B\B.exe" "C:\dropped file.txt")", false},
+        {R"("C:\B\B.exe" /check p.ini)", true},
+        {R"("C:\B\B.exe" -EXPORT "a b.ini")", true},
+        {R"("C:\B\B.exe" /reset)", true},
+        {R"("C:\B\B.exe" /quiet)", true},
+        {R"("C:\B\B.exe")", false},
+        {R"("C:\B\B.exe" "C:\dropped file.txt")", false},
         {R"("C:\B\B.exe" /elevated)", false},
     };
     for (const auto& [commandLine, waits] : cases) EXPECT_EQ(WaitsForProgram(commandLine), waits) << commandLine;

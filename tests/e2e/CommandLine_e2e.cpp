@@ -33,8 +33,8 @@ const wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 struct Finished {
     bool ended = false;
     DWORD exitCode = 0;
-    std::string bytes;   // as the pipe got them
-    std::string output;  // in UTF-8, read as a caller without a console reads them: in the OEM code page
+    std::string bytes;                  // as the pipe got them
+    std::string output;                 // in UTF-8, read as a caller without a console reads them: in the OEM code page
     std::vector<std::wstring> windows;  // class names of the top-level windows the process showed
 };
 
@@ -447,8 +447,8 @@ TEST_F(CommandLineE2e, OutputInTheCallersCodePageUnicodeOnAConsoleLinesEndedByCr
         {"the console: Unicode", 1252, Output::Console},
     };
     SECURITY_ATTRIBUTES inheritable = kInheritable;
-    HANDLE nul = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0,
-                             nullptr);
+    HANDLE nul =
+        CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
     for (const Case& c : cases) {
         std::optional<CallersConsole> console;
         if (c.consoleCodePage) console.emplace(c.consoleCodePage);
@@ -458,9 +458,7 @@ TEST_F(CommandLineE2e, OutputInTheCallersCodePageUnicodeOnAConsoleLinesEndedByCr
         EXPECT_TRUE(run.windows.empty()) << c.what;
         const UINT codePage = c.consoleCodePage ? c.consoleCodePage : GetOEMCP();
         EXPECT_EQ(run.bytes, c.output == Output::Pipe ? Narrow(Wide(told), codePage) : "") << c.what;
-        if (console) {
-            EXPECT_EQ(Printable(console->Text()), c.output == Output::Console ? told : "") << c.what;
-        }
+        if (console) { EXPECT_EQ(Printable(console->Text()), c.output == Output::Console ? told : "") << c.what; }
     }
     CloseHandle(nul);
 }

@@ -104,9 +104,7 @@ bool MeetsPanelOutline(const ScreenPixels& screen, int reach, int x, int y, int 
 bool LooksLikeDate(const std::wstring& text) {
     return std::count(text.begin(), text.end(), L'/') == 2 && std::iswdigit(text.front());
 }
-bool LooksLikeClock(const std::wstring& text) {
-    return text.size() == 8 && text[2] == L':' && text[5] == L':';
-}
+bool LooksLikeClock(const std::wstring& text) { return text.size() == 8 && text[2] == L':' && text[5] == L':'; }
 
 class HighDpiE2e : public ::testing::TestWithParam<DWORD> {
 protected:
@@ -147,9 +145,9 @@ TEST_P(HighDpiE2e, HeaderLabelsSitOnTheBandAndTheLeftButtonsInsideThePanel) {
             << "\"" << std::string(text.begin(), text.end()) << "\" is off the header band";
     }
 
-    const wchar_t* column[] = {L"Info Syst\u00e8me", L"Configuration", L"System Backup",
-                               L"Centre de t\u00e9l\u00e9xhargement", L"Brivex Forums", L"L'aide",
-                               L"Velmora Doziv Plus!", L"A propos"};
+    const wchar_t* column[] = {
+        L"Info Syst\u00e8me", L"Configuration", L"System Backup",       L"Centre de t\u00e9l\u00e9xhargement",
+        L"Brivex Forums",     L"L'aide",        L"Velmora Doziv Plus!", L"A propos"};
     std::vector<RECT> buttons;
     for (const wchar_t* caption : column) {
         HWND button = FindChild(main, caption);

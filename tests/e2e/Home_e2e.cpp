@@ -122,8 +122,8 @@ TEST_F(HomeE2e, ClockShowsHoursMinutesAndSecondsAndTheDateHasNoLeadingZeros) {
     }));
     SYSTEMTIME today;
     GetLocalTime(&today);
-    const std::wstring date = std::to_wstring(today.wDay) + L"/" + std::to_wstring(today.wMonth) + L"/" +
-                              std::to_wstring(today.wYear);
+    const std::wstring date =
+        std::to_wstring(today.wDay) + L"/" + std::to_wstring(today.wMonth) + L"/" + std::to_wstring(today.wYear);
     EXPECT_NE(FindChild(main, date), nullptr) << "date label";
     Quit(program, main);
 }
@@ -172,9 +172,8 @@ TEST_F(HomeE2e, QuitterEndsTheProgramCleanlyAndAloneWithNoRestartOffer) {
     HWND main = program.WaitForWindow(kMainCaption, kWindowTimeout);
     ASSERT_NE(main, nullptr);
     for (const wchar_t* caption : {L"&Optimiser Windows", L"Brivex Tweaker", L"Info Syst\u00e8me", L"Configuration",
-                                   L"System Backup", L"Centre de t\u00e9l\u00e9xhargement", L"Brivex Forums",
-                                   L"L'aide", L"Velmora Doziv Plus!", L"A propos", L"+Info", L"R\u00e9duire",
-                                   L"Version BETA"})
+                                   L"System Backup", L"Centre de t\u00e9l\u00e9xhargement", L"Brivex Forums", L"L'aide",
+                                   L"Velmora Doziv Plus!", L"A propos", L"+Info", L"R\u00e9duire", L"Version BETA"})
         EXPECT_NE(FindChild(main, caption), nullptr) << std::string(caption, caption + wcslen(caption));
     HWND quit = FindChild(main, L"Quitter");
     ASSERT_NE(quit, nullptr);

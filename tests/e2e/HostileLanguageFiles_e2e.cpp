@@ -91,9 +91,12 @@ std::vector<HostileLanguageFile> HostileLanguageFiles() {
          "ButtonPlus4.Caption=\"Plus\" and \"more\"\r\n"
          "Help_XP1.Caption=  \"  About  \"  \r\n",
          {L"Help", L"Forums", L"Tweaks", L"Backup", L"\"Optimise", L"Plus\" and \"more", L"  About  "}},
-        {"UTF-16 with its mark", Utf16File(L"[FrmHome]\r\nCommand2.Caption=Aide \u00e0 l'\u00e9cran \u0152\r\n"),
+        {"UTF-16 with its mark",
+         Utf16File(L"[FrmHome]\r\nCommand2.Caption=Aide \u00e0 l'\u00e9cran \u0152\r\n"),
          {L"Aide \u00e0 l'\u00e9cran \u0152", L"&Optimiser Windows"}},
-        {"UTF-8 with its mark", "\xEF\xBB\xBF[FrmHome]\r\nCommand2.Caption=Aide \xC3\xA0 l'\xC3\xA9" "cran\r\n",
+        {"UTF-8 with its mark",
+         "\xEF\xBB\xBF[FrmHome]\r\nCommand2.Caption=Aide \xC3\xA0 l'\xC3\xA9"
+         "cran\r\n",
          {L"Aide \u00e0 l'\u00e9cran", L"&Optimiser Windows"}},
     };
 }
@@ -127,8 +130,7 @@ void RunUnixShell(const std::string& command, const std::wstring& doneFile, cons
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return;
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     Poll(10000, [&] { return GetFileAttributesW(doneFile.c_str()) != INVALID_FILE_ATTRIBUTES; });
@@ -137,8 +139,8 @@ void RunUnixShell(const std::string& command, const std::wstring& doneFile, cons
 
 std::string UnixPath(const std::wstring& windowsPath) {
     using Convert = char*(CDECL*)(const wchar_t*);
-    const auto convert =
-        reinterpret_cast<Convert>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    const auto convert = reinterpret_cast<Convert>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     char* path = convert ? convert(windowsPath.c_str()) : nullptr;
     if (!path) return {};
     std::string result = path;
@@ -163,7 +165,8 @@ protected:
             return nullptr;
         }
         for (const std::wstring& caption : captions) EXPECT_NE(FindChild(main, caption), nullptr) << Printable(caption);
-        for (const std::wstring& caption : kUntranslated) EXPECT_NE(FindChild(main, caption), nullptr) << Printable(caption);
+        for (const std::wstring& caption : kUntranslated)
+            EXPECT_NE(FindChild(main, caption), nullptr) << Printable(caption);
         for (const std::wstring& text : GarbledTexts(main)) ADD_FAILURE() << "garbled: " << Printable(text);
         EXPECT_TRUE(KeepsAnswering(main));
         return main;
@@ -250,9 +253,7 @@ TEST_F(HostileLanguageFilesE2e, ADamagedFrenchFileIsWrittenAgainAndKeepsTheOther
         EXPECT_EQ(read(L"FrmHome", L"Command1.Caption"), L"&Optimiser Windows");
         EXPECT_EQ(read(L"FrmSettings", L"BrivexCmd1.Caption"), L"Annuler");
         EXPECT_EQ(read(L"MSG", L"msg8"), L"Optimisation Termin\u00e9e");
-        if (c.keepsSection0) {
-            EXPECT_EQ(read(L"Section0", L"Key"), L"Value");
-        }
+        if (c.keepsSection0) { EXPECT_EQ(read(L"Section0", L"Key"), L"Value"); }
     }
 }
 

@@ -64,9 +64,7 @@ protected:
         if (!open) return nullptr;
         Click(open);
         HWND window = program.WaitForWindow(caption, 10000);
-        if (window) {
-            EXPECT_TRUE(KeepsAnswering(window));
-        }
+        if (window) { EXPECT_TRUE(KeepsAnswering(window)); }
         return window;
     }
 
@@ -191,7 +189,8 @@ TEST_F(HostileRegistryValuesE2e, InformationRowsShowTextsAndNumbersAndNothingEls
         {
             const PlantedValue planted(HKEY_LOCAL_MACHINE, row.key, row.name, Text(marker));
             Click(FindChild(window, row.button));
-            if (!Poll(5000, [&] { return RowText(window, row.caption) == L"  " + marker; })) return std::wstring(L"<stuck>");
+            if (!Poll(5000, [&] { return RowText(window, row.caption) == L"  " + marker; }))
+                return std::wstring(L"<stuck>");
         }
         const PlantedValue planted(HKEY_LOCAL_MACHINE, row.key, row.name, value);
         Click(FindChild(window, row.button));

@@ -58,8 +58,8 @@ TEST_F(InfoSysE2e, PanelsShowWinesRegistryMemoryAndBiosThenCloseBackToTheMainWin
     Click(FindChild(window, L"Info Pc"));
     ASSERT_TRUE(Poll(3000, [&] { return RowText(window, L"Nom de la machine :") != L"    Inconnu"; }));
     EXPECT_EQ(RowText(window, L"Nom de la machine :"),
-              L"  " + TextValue(HKEY_LOCAL_MACHINE,
-                                L"System\\CurrentControlSet\\Control\\ComputerName\\ComputerName", L"ComputerName")
+              L"  " + TextValue(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\ComputerName\\ComputerName",
+                                L"ComputerName")
                           .value_or(L""));
     const auto mhz = DwordValue(HKEY_LOCAL_MACHINE, L"hardware\\Description\\system\\CentralProcessor\\0", L"~Mhz");
     EXPECT_EQ(RowText(window, L"Fr\u00e9quence du Processeur en MHz :"), mhz ? L"  " + std::to_wstring(*mhz) : L"  ");
@@ -72,9 +72,9 @@ TEST_F(InfoSysE2e, PanelsShowWinesRegistryMemoryAndBiosThenCloseBackToTheMainWin
     ASSERT_TRUE(Poll(3000, [&] { return !RowText(window, L"M\u00e9moire Virtuelle :").empty(); }));
     EXPECT_EQ(RowText(window, L"M\u00e9moire Virtuelle :"), Megabytes(memory.ullTotalVirtual));
     EXPECT_EQ(RowText(window, L"Taille du fichier de pagination :"), Megabytes(memory.ullTotalPageFile));
-    EXPECT_EQ(RowText(window, L"M\u00e9moire Physique Totale :"),
-              std::to_wstring(static_cast<long long>(static_cast<double>(memory.ullTotalPhys) / 1024 / 1024 + 1.5)) +
-                  L" Mo");
+    EXPECT_EQ(
+        RowText(window, L"M\u00e9moire Physique Totale :"),
+        std::to_wstring(static_cast<long long>(static_cast<double>(memory.ullTotalPhys) / 1024 / 1024 + 1.5)) + L" Mo");
 
     Click(FindChild(window, L"Info BIOS"));
     Click(FindChild(window, L"Information BIOS"));

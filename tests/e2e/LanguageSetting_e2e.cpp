@@ -52,8 +52,8 @@ TEST_F(LanguageSettingE2e, ASettingNoFileCanBeNamedByLeavesTheMainWindowShownAnd
             continue;
         }
         EXPECT_TRUE(IsWindowVisible(main));
-        for (const wchar_t* caption : {L"&Optimiser Windows", L"Info Syst\u00e8me", L"Configuration", L"L'aide",
-                                       L"R\u00e9duire", L"Quitter"})
+        for (const wchar_t* caption :
+             {L"&Optimiser Windows", L"Info Syst\u00e8me", L"Configuration", L"L'aide", L"R\u00e9duire", L"Quitter"})
             EXPECT_NE(FindChild(main, caption), nullptr) << std::string(caption, caption + wcslen(caption));
         EXPECT_NE(ReadFileBytes(installation.LangFile(L"Francais.lng")).find("[FrmHome]"), std::string::npos)
             << "the French reference file is written as ever";

@@ -41,7 +41,11 @@ TEST_F(LogOnStartE2e, AnAccountWithNothingWaitingEndsWithinASecondShowingNothing
 }
 
 TEST_F(LogOnStartE2e, TheAccountThatOptimisedGetsItsFinishingWindowOneThatChoseToStartWithWindowsItsMainWindow) {
-    struct Case { const wchar_t* entry; const wchar_t* value; const wchar_t* window; };
+    struct Case {
+        const wchar_t* entry;
+        const wchar_t* value;
+        const wchar_t* window;
+    };
     for (const Case c :
          {Case{L"reboot", L"ok", L"Brivex Doziv Optimizing..."}, Case{L"Winstart", L"1", L"Velmora Xp"}}) {
         ClearSettings();

@@ -77,10 +77,10 @@ TEST_F(OptimisationE2e, PressQuitRestartFinishAndBackToTheMainWindow) {
         EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"ForegroundLockTimeout"), 0u);
         EXPECT_EQ(TextValue(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control", L"WaitToKillServiceTimeout"),
                   L"1000");
-        EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE,
-                             L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
-                             L"SecondLevelDataCache"),
-                  800u);
+        EXPECT_EQ(
+            DwordValue(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management",
+                       L"SecondLevelDataCache"),
+            800u);
         EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, kOfficeCommon), officeKeyBefore) << "missing keys are not created";
 
         Click(FindChild(main, L"Quitter"));

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-
 namespace brivex::e2e {
 
 namespace {
@@ -50,8 +49,8 @@ void AppendKey(HKEY key, std::string& out) {
         nameLength = 16384;
         RegEnumValueW(key, i, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
         data.resize(size);
-        out += Utf16Bytes(std::wstring(name, nameLength), false) + '\x01' + std::to_string(type) + '\x01' + data +
-               '\x02';
+        out +=
+            Utf16Bytes(std::wstring(name, nameLength), false) + '\x01' + std::to_string(type) + '\x01' + data + '\x02';
     }
     for (DWORD i = 0;; ++i) {
         DWORD nameLength = 256;
@@ -200,8 +199,8 @@ std::wstring TextOf(HWND window) {
     if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                        2000, &copied);
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
+                        &copied);
     text.resize(std::min<std::size_t>(copied, length));
     return text;
 }
@@ -278,8 +277,8 @@ bool IsCleanText(const std::wstring& text) {
 
 std::string Printable(const std::wstring& text) {
     if (text.empty()) return {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length, nullptr, nullptr);
     return utf8;
@@ -308,8 +307,8 @@ bool QuitCleanly(Program& program, HWND main, const std::wstring& quitCaption) {
 void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
 bool ChooseInList(HWND list, const std::wstring& item) {
-    const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(item.c_str()));
+    const LRESULT index =
+        SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str()));
     if (index == LB_ERR) return false;
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
@@ -338,8 +337,8 @@ void EmptyTheClipboard() {
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     std::string bytes;
     char buffer[4096];
@@ -385,7 +384,8 @@ std::optional<DWORD> DwordValue(HKEY root, const wchar_t* path, const wchar_t* n
 }
 
 std::string Utf16Bytes(const std::wstring& text, bool terminated) {
-    std::string bytes(reinterpret_cast<const char*>(text.c_str()), (text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
+    std::string bytes(reinterpret_cast<const char*>(text.c_str()),
+                      (text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
     return bytes;
 }
 
@@ -411,13 +411,15 @@ void WriteRawValue(HKEY root, const wchar_t* path, const wchar_t* name, const st
     if (value)
         RegSetValueExW(key, name, 0, value->type, reinterpret_cast<const BYTE*>(value->bytes.data()),
                        static_cast<DWORD>(value->bytes.size()));
-    else
-        RegDeleteValueW(key, name);
+    else RegDeleteValueW(key, name);
     RegCloseKey(key);
 }
 
 PlantedValue::PlantedValue(HKEY root, std::wstring path, std::wstring name, const std::optional<RawValue>& value)
-    : root_(root), path_(std::move(path)), name_(std::move(name)), before_(ReadRawValue(root_, path_.c_str(), name_.c_str())) {
+    : root_(root),
+      path_(std::move(path)),
+      name_(std::move(name)),
+      before_(ReadRawValue(root_, path_.c_str(), name_.c_str())) {
     WriteRawValue(root_, path_.c_str(), name_.c_str(), value);
 }
 
@@ -447,8 +449,9 @@ void SaveScreenshot(const std::wstring& name) {
 
     const DWORD rowBytes = ((static_cast<DWORD>(width) * 3 + 3) / 4) * 4;
     const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
-    BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + imageBytes),
-                            0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    BITMAPFILEHEADER header{0x4D42,
+                            static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + imageBytes), 0, 0,
+                            sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
     const std::wstring path = UnixToWindows(BRIVEX_BUILD_UNIX) + L"\\" + name + L".bmp";
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file != INVALID_HANDLE_VALUE) {

@@ -70,9 +70,9 @@ TEST_F(SettingsE2e, AppliedOptionsAreStoredShownAgainAndTheRunValueFollowsTheBox
     HWND languages = ChildOfClass(window, L"ListBox");
     ASSERT_NE(languages, nullptr);
     EXPECT_FALSE(IsWindowEnabled(languages));
-    EXPECT_NE(SendMessageW(languages, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                           reinterpret_cast<LPARAM>(L"English.lng")),
-              LB_ERR);
+    EXPECT_NE(
+        SendMessageW(languages, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"English.lng")),
+        LB_ERR);
 
     // The first, third and fifth boxes ticked.
     for (int i : {0, 2, 4}) Click(FindChild(window, kSettingsOptions[i].caption));

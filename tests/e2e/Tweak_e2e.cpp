@@ -137,7 +137,8 @@ protected:
 };
 
 TEST_F(TweakE2e, OpenTickAllSwitchOnThenOffAndCloseBackToTheMainWindow) {
-    for (const MissingKey& missing : kMissingKeys) ASSERT_FALSE(KeyExists(missing.root, missing.path)) << "a fresh prefix";
+    for (const MissingKey& missing : kMissingKeys)
+        ASSERT_FALSE(KeyExists(missing.root, missing.path)) << "a fresh prefix";
 
     Program program(installation.Exe());
     HWND main = program.WaitForWindow(kMainCaption, kWindowTimeout);
@@ -194,7 +195,8 @@ TEST_F(TweakE2e, OpenTickAllSwitchOnThenOffAndCloseBackToTheMainWindow) {
     for (const MissingKey& missing : kMissingKeys)
         EXPECT_FALSE(KeyExists(missing.root, missing.path)) << "a missing key is not created";
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const bool hasKey = std::find(std::begin(kEntriesWithKeys), std::end(kEntriesWithKeys), i) != std::end(kEntriesWithKeys);
+        const bool hasKey =
+            std::find(std::begin(kEntriesWithKeys), std::end(kEntriesWithKeys), i) != std::end(kEntriesWithKeys);
         EXPECT_EQ(StateBeside(panel, boxes[i]), hasKey ? L"activ\u00e9" : L"?") << i;
     }
 
@@ -214,7 +216,8 @@ TEST_F(TweakE2e, OpenTickAllSwitchOnThenOffAndCloseBackToTheMainWindow) {
     EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kAdvanced, L"HideFileExt"), 1u);
     EXPECT_EQ(DwordValue(HKEY_CURRENT_USER, kAdvanced, L"Hidden"), 2u);
     EXPECT_EQ(DwordValue(HKEY_LOCAL_MACHINE, kSecurityCenter, L"FirewallDisableNotify"), 1u);
-    for (std::size_t entry : kEntriesWithKeys) EXPECT_EQ(StateBeside(panel, boxes[entry]), L"d\u00e9sactiv\u00e9") << entry;
+    for (std::size_t entry : kEntriesWithKeys)
+        EXPECT_EQ(StateBeside(panel, boxes[entry]), L"d\u00e9sactiv\u00e9") << entry;
 
     Click(FindChild(panel, L"&Fermer"));
     EXPECT_TRUE(Poll(5000, [&] { return !IsWindow(panel); }));

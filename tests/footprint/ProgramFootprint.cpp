@@ -39,8 +39,7 @@ std::string_view GroupName(Group group) {
 ProgramFootprint::ProgramFootprint()
     : settingsKey_(RegistryPath(regroot::CurrentUser, std::string(kSettingsStoreKey) + "\\" + std::string(kAppTitle))) {
     for (const RegistryWrite& write : RegistryChanges()) {
-        if (write.RemovesKey())
-            removedKeys_.push_back(RegistryPath(write.root, write.key));
+        if (write.RemovesKey()) removedKeys_.push_back(RegistryPath(write.root, write.key));
         else
             values_.push_back(
                 {Group::Optimisation, RegistryPath(write.root, write.key), std::string(write.valueName), write.Type()});

@@ -80,8 +80,8 @@ TEST(ProgramFootprint_Groups, WhatTheTablesNameAndNothingElse) {
 TEST(ProgramFootprint_Groups, EveryRowOfTheTweakPanelInBothDirections) {
     const ProgramFootprint footprint;
     const std::string policies = "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-    for (const auto& [name, type] : {std::pair{"NoCDBurning", DWORD}, std::pair{"AlwaysUnloadDll", SZ},
-                                     std::pair{"NoLowDiskSpaceChecks", DWORD}})
+    for (const auto& [name, type] :
+         {std::pair{"NoCDBurning", DWORD}, std::pair{"AlwaysUnloadDll", SZ}, std::pair{"NoLowDiskSpaceChecks", DWORD}})
         for (Change change : {Change::ValueAdded, Change::ValueChanged, Change::ValueDeleted})
             EXPECT_EQ(footprint.GroupsAllowing({change, policies, name, type}), std::vector<Group>{Group::Tweaks})
                 << name;

@@ -102,9 +102,11 @@ void CheckRegistry(FuzzedDataProvider& input) {
         case 1: data = RegistryData(input.ConsumeRandomLengthString(300)); break;
         default: data = RegistryData(input.ConsumeIntegral<std::int32_t>()); break;
     }
-    const std::optional<MemoryRegistry::StoredValue> previous = registry.FindValue(regroot::LocalMachine, kPath, storedName);
+    const std::optional<MemoryRegistry::StoredValue> previous =
+        registry.FindValue(regroot::LocalMachine, kPath, storedName);
     const long written = reg.WriteOpenKeyValue(handle, name, type, data);
-    const std::optional<MemoryRegistry::StoredValue> stored = registry.FindValue(regroot::LocalMachine, kPath, storedName);
+    const std::optional<MemoryRegistry::StoredValue> stored =
+        registry.FindValue(regroot::LocalMachine, kPath, storedName);
     if (handle != key) FUZZ_REQUIRE(written != regstatus::Success || (type != 1 && type != 4));
     if (written == regstatus::Success && handle == key && (type == 1 || type == 4)) {
         RegistryData back;

@@ -5,10 +5,10 @@
 
 #include <cstdio>
 
-#define FUZZ_REQUIRE(condition)                                                                  \
-    do {                                                                                         \
-        if (!(condition)) {                                                                      \
+#define FUZZ_REQUIRE(condition)                                                                   \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
             std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
-            __builtin_trap();                                                                    \
-        }                                                                                        \
+            __builtin_trap();                                                                     \
+        }                                                                                         \
     } while (false)

@@ -121,10 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < keys.size() && i < kControlLimit; ++i) {
         const ControlName name = ControlNameOf(ansi.FromAnsi(keys[i]));
         const std::string initial = ansi.FromAnsi(Piece(content, start + 7 * i, (length + 31 * i) % 300));
-        if (name.hasCaption)
-            form.controls.push_back(std::make_unique<ui::Label>(form, name.name, initial, name.index));
-        else
-            form.controls.push_back(std::make_unique<ui::TextBox>(form, name.name, initial, name.index));
+        if (name.hasCaption) form.controls.push_back(std::make_unique<ui::Label>(form, name.name, initial, name.index));
+        else form.controls.push_back(std::make_unique<ui::TextBox>(form, name.name, initial, name.index));
         form.controls.back()->SetToolTipText(initial.substr(0, initial.size() / 2));
         for (const char* property : {"Caption", "ToolTipText"})
             if (const auto text = form.controls.back()->Get(property))
@@ -149,7 +147,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(ansi.ToAnsi(trans.GetMessageText(key)).size() <= MODTrans::kReadBufferSize - 1);
 
     if (comparable)
-        CheckSectionAnswers(ini, section.name, keys, Piece(content, start / 2, length), bufferSize,
-                            ansi.ToAnsi(file));
+        CheckSectionAnswers(ini, section.name, keys, Piece(content, start / 2, length), bufferSize, ansi.ToAnsi(file));
     return 0;
 }

@@ -21,10 +21,12 @@
 namespace brivex::fuzzing {
 namespace {
 
-constexpr std::uint32_t kReadBuffer = 255;  // the buffer the program reads texts through
+constexpr std::uint32_t kReadBuffer = 255;    // the buffer the program reads texts through
 constexpr std::uint32_t kLargeBuffer = 8192;  // more than the largest input
 constexpr std::size_t kNameLimit = 24;
-const std::string kDefault = "\x01" "default";
+const std::string kDefault =
+    "\x01"
+    "default";
 
 // What the string call answers, the count and the bytes it counts.
 std::string Answer(const ProfileString& got) { return got.buffer.substr(0, got.count); }
@@ -110,7 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // An existing section and key, or new names made of the input.
     const OutlineSection& existing = outline[pick % outline.size()];
-    const std::string section = choice & 1 ? Piece(existing.name, 0, std::string::npos) : Piece(content, start, length % 24);
+    const std::string section =
+        choice & 1 ? Piece(existing.name, 0, std::string::npos) : Piece(content, start, length % 24);
     const std::string key = KeyName((choice & 2) && !existing.keys.empty()
                                         ? Piece(existing.keys[pick % existing.keys.size()], 0, std::string::npos)
                                         : Piece(content, start + length, length % 16));
@@ -127,8 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // mark makes them the file's start, and the whole file then reads as UTF-16.
     const std::vector<OutlineSection> whole = OutlineOf(content, content.size());
     constexpr std::string_view kMark = "\xFF\xFE";
-    const bool markComesFirst = !content.starts_with(kMark) &&
-                                FuzzFolder().Get(FuzzFolder().Path("fuzz.ini")).value_or("").starts_with(kMark);
+    const bool markComesFirst =
+        !content.starts_with(kMark) && FuzzFolder().Get(FuzzFolder().Path("fuzz.ini")).value_or("").starts_with(kMark);
     if (!markComesFirst &&
         std::none_of(whole.begin() + 1, whole.end(), [](const OutlineSection& s) { return s.name.empty(); })) {
         FUZZ_REQUIRE(before.sections == after.sections);

@@ -63,15 +63,14 @@ void CheckReading(std::string_view bytes, const PresetReading& reading) {
     FUZZ_REQUIRE(reading.lineText.find_first_not_of(" \t") != std::string::npos);
     if (reading.fault == PresetFault::Duplicate)
         FUZZ_REQUIRE(reading.firstNamedAt >= 1 && reading.firstNamedAt < reading.line);
-    else
-        FUZZ_REQUIRE(reading.firstNamedAt == 0);
+    else FUZZ_REQUIRE(reading.firstNamedAt == 0);
 }
 
 void CheckEncodings(std::string_view ascii, const PresetReading& reading) {
     std::string utf16Be = Utf8ToUtf16Le(ascii);
     for (std::size_t i = 0; i + 1 < utf16Be.size(); i += 2) std::swap(utf16Be[i], utf16Be[i + 1]);
-    for (const std::string& encoded : {"\xEF\xBB\xBF" + std::string(ascii), "\xFF\xFE" + Utf8ToUtf16Le(ascii),
-                                       "\xFE\xFF" + utf16Be})
+    for (const std::string& encoded :
+         {"\xEF\xBB\xBF" + std::string(ascii), "\xFF\xFE" + Utf8ToUtf16Le(ascii), "\xFE\xFF" + utf16Be})
         FUZZ_REQUIRE(Same(ReadPreset(encoded), reading));
 }
 

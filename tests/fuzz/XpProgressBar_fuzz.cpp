@@ -61,21 +61,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool luna = input.ConsumeBool();
     if (!luna)
         for (ColorRef& colour : palette) colour = input.ConsumeIntegral<ColorRef>();
-    PixelBarHost host(AnyExtent(input, 320), AnyExtent(input, 48),
-                      [&palette, luna](int index) -> ColorRef {
-                          if (luna) return LunaSystemColor(index);
-                          return index >= 0 && index < static_cast<int>(palette.size()) ? palette[index] : 0;
-                      });
+    PixelBarHost host(AnyExtent(input, 320), AnyExtent(input, 48), [&palette, luna](int index) -> ColorRef {
+        if (luna) return LunaSystemColor(index);
+        return index >= 0 && index < static_cast<int>(palette.size()) ? palette[index] : 0;
+    });
     XpProgressBar bar(host);
 
     for (int step = 0; step < 24 && input.remaining_bytes() > 0; ++step) {
         switch (input.ConsumeIntegralInRange(0, 13)) {
-            case 0: bar.SetMin(input.ConsumeBool() ? input.ConsumeIntegralInRange(-200, 200) : input.ConsumeIntegral<std::int32_t>()); break;
-            case 1: bar.SetMax(input.ConsumeBool() ? input.ConsumeIntegralInRange(-200, 200) : input.ConsumeIntegral<std::int32_t>()); break;
+            case 0:
+                bar.SetMin(input.ConsumeBool() ? input.ConsumeIntegralInRange(-200, 200)
+                                               : input.ConsumeIntegral<std::int32_t>());
+                break;
+            case 1:
+                bar.SetMax(input.ConsumeBool() ? input.ConsumeIntegralInRange(-200, 200)
+                                               : input.ConsumeIntegral<std::int32_t>());
+                break;
             case 2:
-            case 3: SetValue(bar, input.ConsumeBool() ? input.ConsumeIntegralInRange(-200, 200) : input.ConsumeIntegral<std::int32_t>()); break;
+            case 3:
+                SetValue(bar, input.ConsumeBool() ? input.ConsumeIntegralInRange(-200, 200)
+                                                  : input.ConsumeIntegral<std::int32_t>());
+                break;
             case 4: bar.SetScrolling(AnyStyle(input)); break;
-            case 5: bar.SetOrientation(input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 1) : input.ConsumeIntegral<std::int32_t>()); break;
+            case 5:
+                bar.SetOrientation(input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 1)
+                                                       : input.ConsumeIntegral<std::int32_t>());
+                break;
             case 6: bar.SetColor(AnyColour(input)); break;
             case 7: bar.SetBrushStyle(AnyStyle(input)); break;
             case 8: bar.SetShowText(input.ConsumeBool()); break;
@@ -95,7 +106,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 else bar.SetHost(host);
                 bar.DrawProgressBar();
                 break;
-            case 12: host.SetBuffersFail(input.ConsumeBool()); bar.SetHost(host); break;
+            case 12:
+                host.SetBuffersFail(input.ConsumeBool());
+                bar.SetHost(host);
+                break;
             default: {
                 MemoryPropertyBag bag;
                 for (const char* name : {"BrushStyle", "Color", "Max", "Min", "Orientation", "Scrolling", "Value"})

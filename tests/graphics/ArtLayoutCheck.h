@@ -22,7 +22,9 @@ struct Placed {
     Rect within;
 };
 
-inline Rect Covered(const Circle& c) { return {c.x - c.radius, c.y - c.radius, c.x + c.radius + 1, c.y + c.radius + 1}; }
+inline Rect Covered(const Circle& c) {
+    return {c.x - c.radius, c.y - c.radius, c.x + c.radius + 1, c.y + c.radius + 1};
+}
 inline Rect Covered(const Segment& s) {
     return {std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2), std::max(s.y1, s.y2)};
 }
@@ -36,15 +38,16 @@ inline void ExpectPlacedAndScaled(int designWidth, int designHeight,
                                   const std::function<std::vector<Placed>(int width, int height, int dpi)>& lay) {
     const std::vector<Placed> base = lay(designWidth, designHeight, kDesignDpi);
     for (const int dpi : {96, 120, 144, 192}) {
-        const std::vector<Placed> shapes = lay(ScaleDesignPixels(designWidth, dpi), ScaleDesignPixels(designHeight, dpi), dpi);
+        const std::vector<Placed> shapes =
+            lay(ScaleDesignPixels(designWidth, dpi), ScaleDesignPixels(designHeight, dpi), dpi);
         ASSERT_EQ(shapes.size(), base.size());
         for (std::size_t i = 0; i < shapes.size(); ++i) {
             const Rect& s = shapes[i].shape;
             const Rect& b = base[i].shape;
             const std::string at = std::string(shapes[i].name) + " at " + std::to_string(dpi);
             EXPECT_TRUE(Inside(s, shapes[i].within)) << at;
-            for (const auto& [edge, designed] : {std::pair{s.left, b.left}, {s.top, b.top}, {s.right, b.right},
-                                                {s.bottom, b.bottom}})
+            for (const auto& [edge, designed] :
+                 {std::pair{s.left, b.left}, {s.top, b.top}, {s.right, b.right}, {s.bottom, b.bottom}})
                 EXPECT_LE(std::abs(edge * kDesignDpi - designed * dpi), 2 * kDesignDpi) << at << ": " << designed;
         }
     }

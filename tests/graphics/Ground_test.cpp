@@ -37,12 +37,18 @@ TEST(Ground, ScalesWithTheWindowAndStaysInsideItAtEveryResolution) {
             EXPECT_TRUE(Inside(g.band, area) && Inside(g.rule, area) && Inside(g.sheet, area)) << at;
             EXPECT_TRUE(g.rule.top == g.band.bottom && g.sheet.bottom == area.bottom) << at << ": rule and sheet";
             const Circle& m = g.mark;
-            EXPECT_TRUE(Inside(g.title, g.band) && Inside({m.x - m.radius, m.y - m.radius, m.x + m.radius,
-                                                           m.y + m.radius}, g.band)) << at << ": on the band";
-            const int lengths[][2] = {{g.band.bottom, base.band.bottom}, {g.rule.bottom, base.rule.bottom},
-                                      {m.x, base.mark.x}, {m.y, base.mark.y}, {m.radius, base.mark.radius},
-                                      {g.title.left, base.title.left}, {g.title.right, base.title.right},
-                                      {g.title.bottom, base.title.bottom}, {g.titleHeight, base.titleHeight}};
+            EXPECT_TRUE(Inside(g.title, g.band) &&
+                        Inside({m.x - m.radius, m.y - m.radius, m.x + m.radius, m.y + m.radius}, g.band))
+                << at << ": on the band";
+            const int lengths[][2] = {{g.band.bottom, base.band.bottom},
+                                      {g.rule.bottom, base.rule.bottom},
+                                      {m.x, base.mark.x},
+                                      {m.y, base.mark.y},
+                                      {m.radius, base.mark.radius},
+                                      {g.title.left, base.title.left},
+                                      {g.title.right, base.title.right},
+                                      {g.title.bottom, base.title.bottom},
+                                      {g.titleHeight, base.titleHeight}};
             for (const auto& [length, designed] : lengths)  // by the window's factor, give or take a pixel
                 EXPECT_LE(std::abs(length * kDesignDpi - designed * dpi), dpi) << at << ": " << designed;
         }

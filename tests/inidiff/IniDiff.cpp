@@ -71,10 +71,8 @@ std::vector<std::string> Names(const ProfileString& list) {
 // Only A to Z: Wine folds no other letter (a difference the shared suite pins).
 std::string FlipCase(std::string text) {
     for (char& c : text) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 0x20);
-        else if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 0x20);
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
+        else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
     }
     return text;
 }
@@ -96,7 +94,9 @@ public:
     // The engine's raw numbers are the same on every standard library.
     std::size_t Below(std::size_t n) { return n == 0 ? 0 : engine_() % n; }
     template <typename T>
-    const T& Pick(const std::vector<T>& items) { return items[Below(items.size())]; }
+    const T& Pick(const std::vector<T>& items) {
+        return items[Below(items.size())];
+    }
 
 private:
     std::mt19937 engine_;
@@ -167,8 +167,17 @@ private:
 
     void WriteAll(const std::string& file, const fs::path& path, Random& random) {
         static const std::vector<std::string> values = {
-            "Nouveau texte", "  spaced out  ", "\"quoted\"", "'single'", "a=b;c", "G\xE9n\xE9ral \x80 \xAB x \xBB",
-            "", std::string(300, 'x'), "\"unbalanced", "two\r\nlines", "\ttab\t",
+            "Nouveau texte",
+            "  spaced out  ",
+            "\"quoted\"",
+            "'single'",
+            "a=b;c",
+            "G\xE9n\xE9ral \x80 \xAB x \xBB",
+            "",
+            std::string(300, 'x'),
+            "\"unbalanced",
+            "two\r\nlines",
+            "\ttab\t",
         };
         const auto sections = [&] { return Names(ini_.GetSectionNames(kWhole, file)); };
         const auto keysOf = [&](const std::string& section) {
@@ -269,7 +278,9 @@ void Mutate(std::vector<std::string>& lines, Random& random) {
     switch (random.Below(18)) {
         case 0: insert(random.Below(2) ? "" : "  \t"); break;
         case 1: line = "  " + line + " \t"; break;
-        case 2: if (equals != std::string::npos) line.replace(equals, 1, random.Below(2) ? " = " : "\t=  "); break;
+        case 2:
+            if (equals != std::string::npos) line.replace(equals, 1, random.Below(2) ? " = " : "\t=  ");
+            break;
         case 3:
             if (equals != std::string::npos) {
                 const char* quotes[] = {"\"", "'", "\"'"};
@@ -277,7 +288,9 @@ void Mutate(std::vector<std::string>& lines, Random& random) {
                 line = line.substr(0, equals + 1) + quote.front() + line.substr(equals + 1) + quote.back();
             }
             break;
-        case 4: if (equals != std::string::npos) line.erase(equals, 1); break;
+        case 4:
+            if (equals != std::string::npos) line.erase(equals, 1);
+            break;
         case 5: insert(random.Below(2) ? ";comment=1" : "  ; note"); break;
         case 6:
             if (equals != std::string::npos && line.front() != '[')
@@ -301,13 +314,21 @@ void Mutate(std::vector<std::string>& lines, Random& random) {
             break;
         case 9: insert("[Cass\xE9"); break;
         case 10: lines.insert(lines.begin(), random.Below(2) ? "orphan=1" : "; header comment"); break;
-        case 11: if (equals != std::string::npos) line = line.substr(0, equals + 1) + std::string(300, 'L'); break;
-        case 12: if (equals != std::string::npos) line += " \xE9t\xE9 \x80 \x9C\xA0"; break;
+        case 11:
+            if (equals != std::string::npos) line = line.substr(0, equals + 1) + std::string(300, 'L');
+            break;
+        case 12:
+            if (equals != std::string::npos) line += " \xE9t\xE9 \x80 \x9C\xA0";
+            break;
         case 13: insert("=nameless"); break;
         case 14: lines.push_back("\x1A"); break;
         case 15: insert(random.Below(2) ? "[Empty]" : "[]"); break;
-        case 16: if (equals != std::string::npos) line = line.substr(0, equals + 1); break;
-        default: if (equals != std::string::npos) line += "\tinner\ttab"; break;
+        case 16:
+            if (equals != std::string::npos) line = line.substr(0, equals + 1);
+            break;
+        default:
+            if (equals != std::string::npos) line += "\tinner\ttab";
+            break;
     }
 }
 
@@ -335,9 +356,9 @@ std::vector<Case> MakeCases(const std::vector<Case>& corpus, Random& random) {
     // best fit or as "?", and survive a rewrite.
     cases.push_back({"UTF-16 beyond the code page",
                      "\xFF\xFE" + Utf8ToUtf16Le("[Polski]\r\nZa\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87="
-                                                 "g\xC4\x99\xC5\x9Bl\xC4\x85\r\n"
-                                                 "[\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA"
-                                                 "\xCE\xAC]\r\nk=\xCE\xB1\xCE\xB2\xCE\xB3\r\n")});
+                                                "g\xC4\x99\xC5\x9Bl\xC4\x85\r\n"
+                                                "[\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA"
+                                                "\xCE\xAC]\r\nk=\xCE\xB1\xCE\xB2\xCE\xB3\r\n")});
     const std::string withNuls("Data \0 before\r\n[S]\r\nk=a\0b\r\nm\0n=2\r\n[T\0U]\r\nt=1\r\n\0\r\n", 48);
     cases.push_back({"NUL bytes", withNuls, false});
     cases.push_back({"NUL bytes in UTF-16", "\xFF\xFE" + Utf8ToUtf16Le(withNuls), false});

@@ -95,8 +95,8 @@ TEST_F(IniFile_Lookup, ValueIsTheTrimmedRestOfTheLineAfterTheFirstEquals) {
         "empty=\r\n"
         "blank=    \r\n");
     const std::pair<const char*, const char*> cases[] = {
-        {"spaces", "spaced value"}, {"tabs", "t"},   {"around", "v"}, {"equals", "a=b"},
-        {"semicolon", "a;b ; c"},   {"empty", ""},   {"blank", ""},
+        {"spaces", "spaced value"}, {"tabs", "t"}, {"around", "v"}, {"equals", "a=b"},
+        {"semicolon", "a;b ; c"},   {"empty", ""}, {"blank", ""},
     };
     for (const auto& [key, value] : cases) EXPECT_EQ(Read("S", key), value) << key;
 }
@@ -114,9 +114,8 @@ TEST_F(IniFile_Lookup, OnePairOfEnclosingQuotesIsRemoved) {
         "pair=\"\"\r\n"
         "lone=\"\r\n");
     const std::pair<const char*, const char*> cases[] = {
-        {"double", "q v"},      {"single", "s v"},    {"padded", "p"},        {"inner", "\"twice\""},
-        {"unbalanced", "\"abc"}, {"mixed", "\"abc'"}, {"partial", "'b' x"}, {"pair", ""},
-        {"lone", "\""},
+        {"double", "q v"},   {"single", "s v"},    {"padded", "p"}, {"inner", "\"twice\""}, {"unbalanced", "\"abc"},
+        {"mixed", "\"abc'"}, {"partial", "'b' x"}, {"pair", ""},    {"lone", "\""},
     };
     for (const auto& [key, value] : cases) EXPECT_EQ(Read("S", key), value) << key;
 }
@@ -416,10 +415,14 @@ TEST_F(IniFile_Write, LinesBeforeTheFirstHeaderAnswerToTheEmptySectionName) {
 // A rewrite drops blank lines, so two bytes that spell the UTF-16 mark on the
 // first line with text become the file's start, and the file reads as UTF-16.
 TEST_F(IniFile_Write, BytesOfTheUnicodeMarkThatARewriteBringsToTheStartMakeTheFileUnicode) {
-    PutFile("\r\n\xFF\xFE" "a=1\r\nb=2\r\n");
+    PutFile(
+        "\r\n\xFF\xFE"
+        "a=1\r\nb=2\r\n");
     EXPECT_EQ(Read("", "b"), "2");
     EXPECT_NE(Write("", "b", "3"), 0);
-    EXPECT_EQ(FileBytes(), "\xFF\xFE" "a=1\r\nb=3\r\n");
+    EXPECT_EQ(FileBytes(),
+              "\xFF\xFE"
+              "a=1\r\nb=3\r\n");
     EXPECT_EQ(Read("", "b"), "<default>");
 }
 
@@ -465,10 +468,14 @@ TEST_F(IniFile_Write, InAMissingFolderFailsAndCreatesNothing) {
 }
 
 TEST_F(IniFile_Write, IntoAFolderWithAnAccentedName) {
-    const std::string path = folder.Path("Lang\\Fran\xC3\xA7" "ais.lng");
+    const std::string path = folder.Path(
+        "Lang\\Fran\xC3\xA7"
+        "ais.lng");
     folder.MakeFolder(folder.Path("Lang"));
     EXPECT_NE(WriteTo(path, "MSG", "msg8", "Optimisation Terminée"), 0);
-    EXPECT_EQ(folder.Get(path), "[MSG]\r\nmsg8=Optimisation Termin\xE9" "e\r\n");
+    EXPECT_EQ(folder.Get(path),
+              "[MSG]\r\nmsg8=Optimisation Termin\xE9"
+              "e\r\n");
     EXPECT_EQ(ReadFrom(path, "MSG", "msg8"), "Optimisation Terminée");
 }
 
@@ -511,8 +518,9 @@ TEST_F(IniFile_Write, DeletingAKeyOnlyALaterSectionOfTheSameNameHoldsChangesNoth
 }
 
 TEST_F(IniFile_Write, TextsReadBackUnchanged) {
-    const char* texts[] = {"&Optimiser Windows", "Accélaration des Applications ..", "100 %", "a=b", "x ; y",
-                           "« Système »", "Œuvre – été", "C:\\Windows\\Prefetch\\*.pf"};
+    const char* texts[] = {
+        "&Optimiser Windows", "Accélaration des Applications ..", "100 %", "a=b", "x ; y", "« Système »",
+        "Œuvre – été",        "C:\\Windows\\Prefetch\\*.pf"};
     for (const char* text : texts) {
         EXPECT_NE(Write("S", "k", text), 0);
         EXPECT_EQ(Read("S", "k"), text);
@@ -555,8 +563,9 @@ TEST_F(IniFile_Encoding, UnicodeFileStaysUnicodeWhenWritten) {
 }
 
 TEST_F(IniFile_Encoding, UnicodeFileKeepsWhatTheAnsiCodePageLacks) {
-    PutFile(Unicode(u"[Polski]\r\nk=Za\u017C\u00F3\u0142\u0107\r\n"
-                    u"[\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC]\r\nk=\u03B1\r\n"));
+    PutFile(
+        Unicode(u"[Polski]\r\nk=Za\u017C\u00F3\u0142\u0107\r\n"
+                u"[\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC]\r\nk=\u03B1\r\n"));
     EXPECT_NE(Write("Polski", "n", "1"), 0);
     EXPECT_EQ(FileBytes(), Unicode(u"[Polski]\r\nk=Za\u017C\u00F3\u0142\u0107\r\nn=1\r\n"
                                    u"[\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC]\r\nk=\u03B1\r\n"));
@@ -597,7 +606,8 @@ TEST_F(IniFile_Encoding, NulBytesSurviveARewriteOnWindows) {
     PutFile(std::string("Data \0 before \0 first \0 section\r\n[section1]\r\nkey1=string1\r\n", 59));
     EXPECT_NE(Write("section1", "key2", "string2"), 0);
     EXPECT_EQ(FileBytes(), std::string("Data \0 before \0 first \0 section\r\n[section1]\r\nkey1=string1\r\n"
-                                       "key2=string2\r\n", 73));
+                                       "key2=string2\r\n",
+                                       73));
 }
 
 TEST_F(IniFile_Section, RunOfLinesStartingWithEqualsIsKeptOnWindows) {

@@ -137,8 +137,8 @@ const std::vector<FileCase>& FileCases() {
          {"Label1.Caption", "Label2.Caption", "Label3.Caption", ";Label1.Caption", "; Label3.Caption"}},
         {"long values",
          Where::File,
-         "[FrmHome]\r\nlong=" + std::string(300, 'x') + "\r\nquotedLong=\"" + std::string(260, 'y') +
-             "\"\r\nedge=\"" + std::string(254, 'z') + "\"\r\nfits=\"" + std::string(253, 'w') + "\"\r\n",
+         "[FrmHome]\r\nlong=" + std::string(300, 'x') + "\r\nquotedLong=\"" + std::string(260, 'y') + "\"\r\nedge=\"" +
+             std::string(254, 'z') + "\"\r\nfits=\"" + std::string(253, 'w') + "\"\r\n",
          {"long", "quotedLong", "edge", "fits"}},
         {"accented bytes",
          Where::File,
@@ -177,8 +177,8 @@ TEST_F(LanguageSection_AnswersAsTheStringCall, ForEveryKeyOfEveryFile) {
         for (const std::string& key : keys) {
             for (const std::string& defaultValue : defaults) {
                 for (const std::uint32_t size : sizes) {
-                    const std::string shown = std::string(c.what) + " / " + key + " / " + defaultValue + " / " +
-                                              std::to_string(size);
+                    const std::string shown =
+                        std::string(c.what) + " / " + key + " / " + defaultValue + " / " + std::to_string(size);
                     const std::optional<std::string> got = section->Text(key, defaultValue, size);
                     const bool quotedDefault = defaultValue.find_first_of("\"'") == 0;
                     if (TrimmedStartsWithSemicolon(key) || (c.noLines && quotedDefault)) {

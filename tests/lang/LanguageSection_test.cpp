@@ -24,12 +24,16 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
 TEST(LanguageSection_Lines, AsTheyStandInTheFileAnswerAsTrimmedOnes) {
     const LanguageSection trimmed(Lines({"Label1.Caption=\"Quitter\"", "Label2.Caption=Nouveau", "NoEquals",
                                          "NoEquals=late", "Label3.Caption='x'", "Empty="}));
-    const LanguageSection raw(Lines({"  Label1.Caption  =  \"Quitter\"  ", "; note", ";Label2.Caption=old",
-                                     "Label2.Caption = Nouveau ", "\tNoEquals\t", "NoEquals=late", "  ",
-                                     "Label3.Caption=\t'x'\t\x1A", " Empty = "}));
+    const LanguageSection raw(
+        Lines({"  Label1.Caption  =  \"Quitter\"  ", "; note", ";Label2.Caption=old", "Label2.Caption = Nouveau ",
+               "\tNoEquals\t", "NoEquals=late", "  ", "Label3.Caption=\t'x'\t\x1A", " Empty = "}));
     const std::pair<const char*, const char*> cases[] = {
-        {"Label1.Caption", "Quitter"}, {"Label2.Caption", "Nouveau"}, {"NoEquals", "<d>"},
-        {"Label3.Caption", "x"},       {"Empty", ""},                 {"Absent", "<d>"},
+        {"Label1.Caption", "Quitter"},
+        {"Label2.Caption", "Nouveau"},
+        {"NoEquals", "<d>"},
+        {"Label3.Caption", "x"},
+        {"Empty", ""},
+        {"Absent", "<d>"},
     };
     for (const auto& [key, text] : cases) {
         EXPECT_EQ(trimmed.Text(key, "<d>", 255), text) << key;

@@ -298,31 +298,24 @@ TEST_F(MODTrans_TranslateFromOneSectionRead, GivesTheTextsReadingKeyByKeyGave) {
         std::string label2;
     };
     const Case cases[] = {
-        {"a full translation",
-         "Full.lng",
+        {"a full translation", "Full.lng",
          "[FrmTweak]\r\nForm.Caption=Réglages du système\r\nLabel1.Caption=Options\r\n"
          "BrivexCmd6.Caption=&Appliquer\r\nBrivexCmd6.ToolTipText=Appliquer les réglages cochés\r\n"
          "Text1.ToolTipText=Dossier\r\nLabel2.Caption=\"Quitter\"\r\nOption1(0).Caption=Désactiver\r\n"
          "Option1(1).Caption=Activer\r\n",
-         0,
-         "Quitter"},
+         0, "Quitter"},
         {"one key", "English.lng", "[FrmTweak]\r\nBrivexCmd6.Caption=&Apply\r\n", 0, "Quitter"},
-        {"odd lines",
-         "Odd.lng",
+        {"odd lines", "Odd.lng",
          "; Traduction\r\n[frmtweak]\r\n  label1.CAPTION = \"Choose\" \r\nBrivexCmd6.ToolTipText=\r\n"
          "brivexcmd6.tooltiptext=second\r\nOption1(0).Caption='Off\r\n;Option1(1).Caption=On\r\n"
          "Form.Caption\r\nForm.Caption=late\r\nText1.ToolTipText=" +
              std::string(300, 'x') + "\r\n[FrmTweak]\r\nLabel2.Caption=second section\r\n",
-         0,
-         "Quitter"},
+         0, "Quitter"},
         {"another window's section", "Home.lng", "[FrmHome]\r\nLabel2.Caption=Home\r\n", 1, "Quitter"},
         {"a missing file", "Missing.lng", std::nullopt, 1, "Quitter"},
         {"a missing folder", "Missing\\English.lng", std::nullopt, 1, "\"Quitter\""},
-        {"a section too large to read whole",
-         "Large.lng",
-         "[FrmTweak]\r\nLabel1.Caption=Large\r\nFiller=" + std::string(40000, 'f') + "\r\n",
-         keys,
-         "Quitter"},
+        {"a section too large to read whole", "Large.lng",
+         "[FrmTweak]\r\nLabel1.Caption=Large\r\nFiller=" + std::string(40000, 'f') + "\r\n", keys, "Quitter"},
     };
     for (const Case& c : cases) {
         if (c.text) PutLangFile(c.file, *c.text);
@@ -344,9 +337,7 @@ TEST_F(MODTrans_TranslateFromOneSectionRead, GivesTheTextsReadingKeyByKeyGave) {
         EXPECT_EQ(bySection.strings, c.stringReads) << c.what;
         EXPECT_EQ(byKey.strings, keys) << c.what;
         EXPECT_EQ(bySectionState.CurrentLanguageFile, LangFile(c.file)) << c.what;
-        if (c.stringReads < keys) {
-            EXPECT_EQ(bySection.sections, 1) << c.what;
-        }
+        if (c.stringReads < keys) { EXPECT_EQ(bySection.sections, 1) << c.what; }
     }
 }
 
@@ -460,8 +451,7 @@ public:
         files.push_back(file);
         return {std::string(bufferSize, '\0'), 0};
     }
-    ProfileString GetKeyNames(const std::string&, const std::string&, std::uint32_t,
-                              const std::string& file) override {
+    ProfileString GetKeyNames(const std::string&, const std::string&, std::uint32_t, const std::string& file) override {
         files.push_back(file);
         return answer;
     }
@@ -556,9 +546,12 @@ TEST(MODTrans_UnusableFile, AUsablePathIsHandedOnInTheAnsiCodePage) {
     Cp1252Codec codec;
     LanguageState state;
     MODTrans trans(ini, codec, state);
-    EXPECT_EQ(trans.ReadIniText("C:\\Dossier \xC3\xA9t\xC3\xA9\\Fran\xC3\xA7" "ais.lng", "FrmHome", "Form.Caption", ""),
+    EXPECT_EQ(trans.ReadIniText("C:\\Dossier \xC3\xA9t\xC3\xA9\\Fran\xC3\xA7"
+                                "ais.lng",
+                                "FrmHome", "Form.Caption", ""),
               "Velmora Xp");
-    EXPECT_EQ(ini.files, std::vector<std::string>{"C:\\Dossier \xE9t\xE9\\Fran\xE7" "ais.lng"});
+    EXPECT_EQ(ini.files, std::vector<std::string>{"C:\\Dossier \xE9t\xE9\\Fran\xE7"
+                                                  "ais.lng"});
 }
 
 // Without the "Lang" folder the program stays French and nothing fails.

@@ -189,7 +189,11 @@ TEST_F(Reboot_Reveal, NothingHappensBetweenTicks) {
 }
 
 TEST_F(Reboot_Reveal, ALabelAlready3100HighFinishesOnTheFirstTickAnd3099GrowsOnceMore) {
-    struct Case { int height; int ticksToFinish; int finalHeight; };
+    struct Case {
+        int height;
+        int ticksToFinish;
+        int finalHeight;
+    };
     for (const Case c : {Case{3100, 1, 3100}, Case{4000, 1, 4000}, Case{3099, 2, 3314}}) {
         ui::HeadlessLoop caseLoop;
         ui::HeadlessFormHost caseForms(caseLoop);
@@ -225,8 +229,8 @@ TEST_F(Reboot_Finishing, MarkerThenWinstartThenRunValueThenPromptThenUnloadAndEn
     Main(watchedApp.program);
     loop.AdvanceBy(12000);
 
-    EXPECT_EQ(journal, (std::vector<std::string>{"read config/reboot", "save config/reboot=no",
-                                                 "read config/Winstart", "restart 2 for FrmReboot"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"read config/reboot", "save config/reboot=no", "read config/Winstart",
+                                                 "restart 2 for FrmReboot"}));
     EXPECT_FALSE(runValueAtPrompt) << "the Run value goes before the prompt";
     EXPECT_TRUE(loadedAtPrompt) << "the window stays until the prompt closes";
     const std::vector<std::string>& log = forms.Log();
@@ -237,10 +241,13 @@ TEST_F(Reboot_Finishing, MarkerThenWinstartThenRunValueThenPromptThenUnloadAndEn
 }
 
 TEST_F(Reboot_Finishing, WinstartDecidesWhetherTheRunValueGoes) {
-    struct Case { const char* winstart; bool deleted; };
+    struct Case {
+        const char* winstart;
+        bool deleted;
+    };
     // A text that is no number is not 0: the entry stays and the sequence goes on.
-    for (const Case c : {Case{nullptr, true}, Case{"0", true}, Case{"0.0", true}, Case{"1", false},
-                         Case{"abc", false}, Case{"", false}}) {
+    for (const Case c : {Case{nullptr, true}, Case{"0", true}, Case{"0.0", true}, Case{"1", false}, Case{"abc", false},
+                         Case{"", false}}) {
         const std::string name = c.winstart ? std::string("\"") + c.winstart + "\"" : "absent";
         registry.PutValue(regroot::LocalMachine, kRun, "Velmora Doziv", {regtype::String, Bytes(kQuotedPath)});
         MemorySettingsStore caseSettings;

@@ -55,7 +55,8 @@ const ExpectedWrite kExpectedWrites[] = {
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management", "IoPageLockLimit", 4, Dword(64)},
     {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Memory Management", "IoPageLockLimit", 4, Dword(64)},
     {HKLM, "SYSTEM\\ControlSet002\\Control\\Session Manager\\Memory Management", "IoPageLockLimit", 4, Dword(64)},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management", "SecondLevelDataCache", 4, Dword(800)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management", "SecondLevelDataCache", 4,
+     Dword(800)},
     {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Memory Management", "SecondLevelDataCache", 4, Dword(800)},
     {HKLM, "SYSTEM\\ControlSet002\\Control\\Session Manager\\Memory Management", "SecondLevelDataCache", 4, Dword(800)},
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management", "LargeSystemCache", 4, Dword(0)},
@@ -64,8 +65,10 @@ const ExpectedWrite kExpectedWrites[] = {
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\WOW", "DefaultSeparateVDM", 1, Text("Yes")},
     {HKCU, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "DesktopProcess", 4, Dword(1)},
     {HKLM, "SOFTWARE\\Microsoft\\Dfrg", "BootOptimizeFunction", 1, Text("N")},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management\\PrefetchParameters", "EnablePrefetcher", 1, Text("1")},
-    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66", 4, Dword(1)},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management\\PrefetchParameters",
+     "EnablePrefetcher", 1, Text("1")},
+    {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96A-E325-11CE-BFC1-08002BE10318}\\0000", "EnableUDMA66", 4,
+     Dword(1)},
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager", "NtfsDisableLastAccessUpdate", 4, Dword(1)},
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager", "NtfsDisable8dot3NameCreation", 4, Dword(0)},
     {HKLM, "SYSTEM\\CurrentControlSet\\Control\\Session Manager", "Win95TruncatedExtensions", 4, Dword(0)},
@@ -78,7 +81,12 @@ const ExpectedWrite kExpectedWrites[] = {
     {HKLM, "SYSTEM\\ControlSet001\\Control\\PriorityControl", "Win32PrioritySeparation", 4, Dword(38)},
     {HKLM, "SYSTEM\\ControlSet001\\Control\\Session Manager", "ProcessorControl", 4, Dword(0)},
     {HKLM, "SOFTWARE\\Microsoft\\Outlook Express", "Hide Messenger", 4, Dword(2)},
-    {HKLM, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace\\{D6277990-4C6A-11CF-8D87-00AA0060F5BF}", "", 0, {}},
+    {HKLM,
+     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RemoteComputer\\NameSpace\\{D6277990-4C6A-11CF-8D87-"
+     "00AA0060F5BF}",
+     "",
+     0,
+     {}},
     {HKLM, "SYSTEM\\CurrentControlSet\\Services\\Messenger", "Start", 4, Dword(4)},
     {HKLM, "SYSTEM\\CurrentControlSet\\Services\\RemoteRegistry", "Start", 4, Dword(4)},
     {HKLM, "SYSTEM\\CurrentControlSet\\Services\\W32Time", "Start", 4, Dword(4)},
@@ -192,13 +200,21 @@ TEST_F(Optimisation_Rows, ADomainsTimeServiceAndTheValuesWindowsManagesAreLeftAn
     const std::string text = UndoTexts().at(0);
     EXPECT_TRUE(text.starts_with(
         "Windows Registry Editor Version 5.00\r\n\r\n"
-        "; Left unchanged: HKEY_LOCAL_MACHINE\\" + kMemory + "\\DisablePagingExecutive "
+        "; Left unchanged: HKEY_LOCAL_MACHINE\\" +
+        kMemory +
+        "\\DisablePagingExecutive "
         "(the machine has less than 1 GB of memory)\r\n"
-        "; Left unchanged: HKEY_LOCAL_MACHINE\\" + fileSystem + "\\NtfsDisableLastAccessUpdate "
+        "; Left unchanged: HKEY_LOCAL_MACHINE\\" +
+        fileSystem +
+        "\\NtfsDisableLastAccessUpdate "
         "(Windows manages this value itself)\r\n"
-        "; Left unchanged: HKEY_LOCAL_MACHINE\\" + fileSystem + "\\NtfsDisable8dot3NameCreation "
+        "; Left unchanged: HKEY_LOCAL_MACHINE\\" +
+        fileSystem +
+        "\\NtfsDisable8dot3NameCreation "
         "(Windows sets this per volume)\r\n"
-        "; Left unchanged: HKEY_LOCAL_MACHINE\\" + timeService + "\\Start "
+        "; Left unchanged: HKEY_LOCAL_MACHINE\\" +
+        timeService +
+        "\\Start "
         "(the machine is joined to a domain, whose log-ons need the right time the time service keeps)\r\n\r\n["))
         << text;
 }
@@ -243,7 +259,11 @@ TEST_F(Optimisation_Rows, LargeMemoryWritesDisablePagingExecutiveAfterThePageLoc
 using Optimisation_Cleanup = OptimisationTest;
 
 TEST_F(Optimisation_Cleanup, DocAndPressClearOnlyWhenTheyReadAsOne) {
-    struct Case { std::optional<std::string> doc; std::optional<std::string> press; std::vector<std::string> expected; };
+    struct Case {
+        std::optional<std::string> doc;
+        std::optional<std::string> press;
+        std::vector<std::string> expected;
+    };
     const Case cases[] = {
         {std::nullopt, std::nullopt, {}},
         {"1", "0", {"recent-documents"}},

@@ -14,21 +14,25 @@ TEST(RebootPictures, EveryPartStaysInsideItsPictureWhateverItsSizeAndPlace) {
         std::vector<Rect> (*parts)(const Rect& area);
     };
     const Case cases[] = {
-        {"done", [](const Rect& a) {
+        {"done",
+         [](const Rect& a) {
              const DonePicture p = LayOutDonePicture(a);
              return std::vector<Rect>{p.stand.area, p.foot.area, p.monitor.area, p.screen, Covered(p.light)};
          }},
-        {"boot", [](const Rect& a) {
+        {"boot",
+         [](const Rect& a) {
              const BootPicture p = LayOutBootPicture(a);
              return std::vector<Rect>{Covered(p.button), p.ring, Covered(p.bar)};
          }},
-        {"processor", [](const Rect& a) {
+        {"processor",
+         [](const Rect& a) {
              const ProcessorPicture p = LayOutProcessorPicture(a);
              std::vector<Rect> parts{p.chip.area, p.core};
              for (const Segment& pin : p.pins) parts.push_back(Covered(pin));
              return parts;
          }},
-        {"disk", [](const Rect& a) {
+        {"disk",
+         [](const Rect& a) {
              const DiskPicture p = LayOutDiskPicture(a);
              return std::vector<Rect>{p.drive.area, Covered(p.platter), Covered(p.spindle), Covered(p.light)};
          }},

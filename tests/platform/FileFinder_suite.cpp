@@ -15,8 +15,10 @@ namespace {
 class FileFinder_Search : public ::testing::Test {
 protected:
     FileFinder_Search() {
-        for (const char* name : {"English.lng", "Fran\xC3\xA7" "ais.lng", "NOTES.LNG", "readme.txt", "Deutsch.lng.bak",
-                                 "lng", "a.lng"})
+        for (const char* name : {"English.lng",
+                                 "Fran\xC3\xA7"
+                                 "ais.lng",
+                                 "NOTES.LNG", "readme.txt", "Deutsch.lng.bak", "lng", "a.lng"})
             folder.Put(folder.Path(name), "[MSG]\r\n");
         folder.MakeFolder(folder.Path("Archive.lng"));
     }
@@ -37,8 +39,16 @@ TEST_F(FileFinder_Search, PatternsMatchFileNamesOnly) {
         std::vector<std::string> names;
     };
     const Case cases[] = {
-        {"*.lng", {"English.lng", "Fran\xC3\xA7" "ais.lng", "NOTES.LNG", "a.lng"}},
-        {"*.LNG", {"English.lng", "Fran\xC3\xA7" "ais.lng", "NOTES.LNG", "a.lng"}},
+        {"*.lng",
+         {"English.lng",
+          "Fran\xC3\xA7"
+          "ais.lng",
+          "NOTES.LNG", "a.lng"}},
+        {"*.LNG",
+         {"English.lng",
+          "Fran\xC3\xA7"
+          "ais.lng",
+          "NOTES.LNG", "a.lng"}},
         {"?.lng", {"a.lng"}},
         {"E*", {"English.lng"}},
         {"*.txt", {"readme.txt"}},

@@ -24,9 +24,8 @@ protected:
         if (!program_) {
             program_ = std::make_unique<Program>(platform, loop, forms, dialogs);
             for (const auto& [kind, name] : {std::pair{WindowKind::Home, "Main"}, std::pair{WindowKind::Reboot, "End"}})
-                program_->RegisterWindow(kind, [this, name](Program&) {
-                    return std::make_unique<NotedForm>(name, notes);
-                });
+                program_->RegisterWindow(kind,
+                                         [this, name](Program&) { return std::make_unique<NotedForm>(name, notes); });
         }
         return *program_;
     }

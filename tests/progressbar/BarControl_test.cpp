@@ -28,8 +28,7 @@ std::string Difference(const PixelCanvas& a, const PixelCanvas& b) {
 // The design's bar at `value`, drawn on its own in a window of the design's
 // size or of the size given.
 struct ReferenceBar {
-    ReferenceBar(const BarDesign& design, std::int32_t value, Size size)
-        : host(size.width, size.height) {
+    ReferenceBar(const BarDesign& design, std::int32_t value, Size size) : host(size.width, size.height) {
         bar.LoadProperties(DesignPropertyBag(design));
         bar.SetValue(value);
     }
@@ -44,9 +43,8 @@ TEST(BarControl_Value, ReadsBackThroughTheBarsOwnConversion) {
         std::int32_t max, written, read;
     };
     const Case cases[] = {
-        {100, 0, 0}, {100, 42, 42}, {100, 100, 100}, {100, 150, 100},
-        {200, 3, 4},  // 1.5 % kept as 2, read back as 4
-        {200, 7, 8},  {50, 10, 10}, {50, 11, 11},    {50, 13, 13},
+        {100, 0, 0}, {100, 42, 42}, {100, 100, 100}, {100, 150, 100}, {200, 3, 4},  // 1.5 % kept as 2, read back as 4
+        {200, 7, 8}, {50, 10, 10},  {50, 11, 11},    {50, 13, 13},
     };
     for (const Case& c : cases) {
         FrmTest form;
@@ -93,8 +91,7 @@ TEST(BarControl_Design, GivesTheBarItsSizeAndItsLook) {
         EXPECT_EQ(bar.Position().height, twips.height) << design->instance;
         EXPECT_EQ(bar.Bar().Color(), design->color) << design->instance;
         EXPECT_EQ(bar.Bar().Scrolling(), design->scrolling) << design->instance;
-        EXPECT_EQ(Difference(bar.InMemory().Screen(), ReferenceBar(*design, 0).host.Screen()), "")
-            << design->instance;
+        EXPECT_EQ(Difference(bar.InMemory().Screen(), ReferenceBar(*design, 0).host.Screen()), "") << design->instance;
     }
 }
 

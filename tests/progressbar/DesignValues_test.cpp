@@ -20,8 +20,8 @@ TEST(DesignValues_Instances, SizesAtNinetySixDotsAnInchAndInTwips) {
         Size pixels;
     };
     const Case cases[] = {
-        {kBar1Design, {353, 25}},        {kBrivexPBar1Design, {345, 9}}, {kBrivexPBar2Design, {41, 49}},
-        {kBrivexPBar3Design, {49, 41}},  {kBrivexPBar4Design, {41, 49}}, {kPB1Design, {385, 9}},
+        {kBar1Design, {353, 25}},       {kBrivexPBar1Design, {345, 9}}, {kBrivexPBar2Design, {41, 49}},
+        {kBrivexPBar3Design, {49, 41}}, {kBrivexPBar4Design, {41, 49}}, {kPB1Design, {385, 9}},
         {kPB2Design, {385, 9}},
     };
     ASSERT_EQ(BarDesigns().size(), std::size(cases));

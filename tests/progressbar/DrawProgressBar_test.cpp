@@ -180,13 +180,13 @@ TEST(DrawXpFrame_Pixels, LinesOutlineAndHandSetCorners) {
         ColorRef colour;
     };
     const Expected pixels[] = {
-        {100, 0, kOutline},          {0, 12, kOutline},           {r - 1, 12, kOutline},      {100, b - 1, kOutline},
-        {100, 1, kFrameShade},       {1, 12, kFrameShade},        {100, 2, kFrameLight},      {2, 12, kFrameLight},
-        {100, b - 2, kFrameLight},   {r - 2, 12, kFrameLight},    {0, 0, kWhite},             {1, 1, 0x777777},
-        {2, 2, 0xBEBEBE},            {1, 0, 0xA7ABAC},            {0, 1, 0xA6ABAC},           {0, b - 3, 0x7D7E7F},
-        {1, b - 2, 0x777777},        {2, b - 1, 0x7D7E7F},        {r - 1, 0, kWhite},         {r - 2, 1, 0x686868},
-        {r - 1, 2, 0x7D7E7F},        {r - 1, b - 1, kWhite},      {r - 2, b - 2, 0x777777},   {r - 3, b - 1, 0x7D7E7F},
-        {r - 2, b - 1, 0xBEBEBE},    {r - 1, b - 2, 0xBEBEBE},
+        {100, 0, kOutline},        {0, 12, kOutline},        {r - 1, 12, kOutline},    {100, b - 1, kOutline},
+        {100, 1, kFrameShade},     {1, 12, kFrameShade},     {100, 2, kFrameLight},    {2, 12, kFrameLight},
+        {100, b - 2, kFrameLight}, {r - 2, 12, kFrameLight}, {0, 0, kWhite},           {1, 1, 0x777777},
+        {2, 2, 0xBEBEBE},          {1, 0, 0xA7ABAC},         {0, 1, 0xA6ABAC},         {0, b - 3, 0x7D7E7F},
+        {1, b - 2, 0x777777},      {2, b - 1, 0x7D7E7F},     {r - 1, 0, kWhite},       {r - 2, 1, 0x686868},
+        {r - 1, 2, 0x7D7E7F},      {r - 1, b - 1, kWhite},   {r - 2, b - 2, 0x777777}, {r - 3, b - 1, 0x7D7E7F},
+        {r - 2, b - 1, 0xBEBEBE},  {r - 1, b - 2, 0xBEBEBE},
     };
     for (const Expected& e : pixels) EXPECT_EQ(s.Pixel(e.x, e.y), e.colour) << e.x << "," << e.y;
 }
@@ -350,16 +350,16 @@ TEST(DrawProgressBar_Caption, DarkStyleTextIsSilverAndLightOverTheFill) {
     const ColorRef overFill = L(80);
     EXPECT_EQ(Caption(StyleDark, 42), (std::vector<TextCall>{{{164, 8, 188, 17}, "42 %", kSilver}}))
         << "the fill ends at 148, left of the text";
-    EXPECT_EQ(Caption(StyleDark, 50), (std::vector<TextCall>{{{164, 8, 188, 17}, "50 %", kSilver},
-                                                             {{164, 8, 176, 17}, "50 %", overFill}}))
+    EXPECT_EQ(Caption(StyleDark, 50),
+              (std::vector<TextCall>{{{164, 8, 188, 17}, "50 %", kSilver}, {{164, 8, 176, 17}, "50 %", overFill}}))
         << "the fill ends at 176.5, which goes to 176";
     EXPECT_EQ(Caption(StyleDark, 100), (std::vector<TextCall>{{{162, 8, 353, 17}, "100 %", overFill}}))
         << "past the text's end only the second tone is drawn";
 }
 
 TEST(DrawProgressBar_Caption, GlossyStyleTextIsBlackAndWhiteOverTheFill) {
-    EXPECT_EQ(Caption(StyleGlossy, 50), (std::vector<TextCall>{{{164, 8, 188, 17}, "50 %", kBlack},
-                                                               {{164, 8, 176, 17}, "50 %", kWhite}}));
+    EXPECT_EQ(Caption(StyleGlossy, 50),
+              (std::vector<TextCall>{{{164, 8, 188, 17}, "50 %", kBlack}, {{164, 8, 176, 17}, "50 %", kWhite}}));
     EXPECT_EQ(Caption(StyleGlossy, 60), (std::vector<TextCall>{{{164, 8, 212, 17}, "60 %", kWhite}}));
 }
 

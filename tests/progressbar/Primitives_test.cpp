@@ -15,7 +15,8 @@ Rect Painted(const PixelCanvas& canvas) {
     for (int y = 0; y < canvas.Height(); ++y)
         for (int x = 0; x < canvas.Width(); ++x)
             if (canvas.Pixel(x, y) != kPaper)
-                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
     return box.right == 0 ? Rect{} : box;
 }
 

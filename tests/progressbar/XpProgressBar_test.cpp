@@ -20,12 +20,11 @@ TEST(XpProgressBar_Value, ConvertsThroughMinAndMax) {
         std::int32_t min, max, written, stored, read;
     };
     const Case cases[] = {
-        {0, 100, 0, 0, 0},     {0, 100, 1, 1, 1},    {0, 100, 42, 42, 42}, {0, 100, 99, 99, 99},
-        {0, 100, 100, 100, 100},
-        {0, 200, 3, 2, 4},     // 1.5 goes to the even neighbour; 2 / 100 x 200 = 4
-        {0, 200, 5, 2, 4},     // 2.5 goes to 2 as well
-        {0, 200, 7, 4, 8},     // 3.5 goes to 4
-        {10, 100, 20, 30, 3},  // 20 + 10 stored; read back divided by Min
+        {0, 100, 0, 0, 0},       {0, 100, 1, 1, 1}, {0, 100, 42, 42, 42}, {0, 100, 99, 99, 99},
+        {0, 100, 100, 100, 100}, {0, 200, 3, 2, 4},  // 1.5 goes to the even neighbour; 2 / 100 x 200 = 4
+        {0, 200, 5, 2, 4},                           // 2.5 goes to 2 as well
+        {0, 200, 7, 4, 8},                           // 3.5 goes to 4
+        {10, 100, 20, 30, 3},                        // 20 + 10 stored; read back divided by Min
         {0, 100, -5, -5, -5},
     };
     for (const Case& c : cases) {
@@ -141,7 +140,7 @@ TEST(XpProgressBar_Persistence, SavesInOrderAndLeavesOutDefaults) {
     t.bar.SetShowText(true);
     t.bar.SetValue(60);
     EXPECT_EQ(Saved(t.bar).Names(), (std::vector<std::string>{"Font", "BrushStyle", "Color", "Image", "Max", "Min",
-                                                                "Orientation", "Scrolling", "ShowText", "Value"}));
+                                                              "Orientation", "Scrolling", "ShowText", "Value"}));
     EXPECT_EQ(StoredPercentage(t.bar), 31);
 }
 
@@ -163,10 +162,15 @@ TEST(XpProgressBar_Persistence, LoadTakesEveryStoredValue) {
     TestBar t(60, 20);
     auto font = std::make_shared<TextFont>(TextFont{"Arial", 8.25});
     auto picture = std::make_shared<Picture>();
-    t.bar.LoadProperties(MemoryPropertyBag{
-        {"Font", font}, {"BrushStyle", std::int32_t{5}}, {"Color", std::int32_t{0x0000FF}}, {"Image", picture},
-        {"Min", std::int32_t{2}}, {"Orientation", std::int32_t{1}}, {"Scrolling", std::int32_t{7}},
-        {"ShowText", true}, {"Value", std::int32_t{40}}});
+    t.bar.LoadProperties(MemoryPropertyBag{{"Font", font},
+                                           {"BrushStyle", std::int32_t{5}},
+                                           {"Color", std::int32_t{0x0000FF}},
+                                           {"Image", picture},
+                                           {"Min", std::int32_t{2}},
+                                           {"Orientation", std::int32_t{1}},
+                                           {"Scrolling", std::int32_t{7}},
+                                           {"ShowText", true},
+                                           {"Value", std::int32_t{40}}});
     EXPECT_EQ(t.bar.Font(), font);
     EXPECT_EQ(t.bar.Image(), picture);
     EXPECT_EQ(t.bar.Color(), 0x0000FFu);

@@ -47,12 +47,12 @@ TEST_F(ApplyWrites_List, UndoFileOfThePriorStateFirstThenEveryRowInOrderSilentOn
     EXPECT_TRUE(ApplyWrites(platform, kList, options));
 
     EXPECT_EQ(events, (std::vector<std::string>{"set MenuShowDelay", "set PageLock", "delete key Old", "set Count"}));
-    EXPECT_EQ(undoAtFirstWrite, (std::vector<std::string>{
-                                    "Windows Registry Editor Version 5.00\r\n\r\n"
-                                    "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n\"MenuShowDelay\"=\"400\"\r\n"
-                                    "\"PageLock\"=-\r\n\"Count\"=-\r\n\"Extra\"=-\r\n\r\n"
-                                    "[-HKEY_CURRENT_USER\\Software\\Old]\r\n\r\n"
-                                    "[HKEY_CURRENT_USER\\Software\\Old]\r\n\"Kept\"=\"x\"\r\n\r\n"}));
+    EXPECT_EQ(undoAtFirstWrite,
+              (std::vector<std::string>{"Windows Registry Editor Version 5.00\r\n\r\n"
+                                        "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n\"MenuShowDelay\"=\"400\"\r\n"
+                                        "\"PageLock\"=-\r\n\"Count\"=-\r\n\"Extra\"=-\r\n\r\n"
+                                        "[-HKEY_CURRENT_USER\\Software\\Old]\r\n\r\n"
+                                        "[HKEY_CURRENT_USER\\Software\\Old]\r\n\"Kept\"=\"x\"\r\n\r\n"}));
     EXPECT_EQ(registry.FindValue(HKCU, kDesktop, "MenuShowDelay")->bytes, (std::vector<std::uint8_t>{'0'}));
     EXPECT_EQ(registry.FindValue(HKCU, kDesktop, "PageLock")->bytes, Bytes(64));
     EXPECT_EQ(registry.FindValue(HKCU, kDesktop, "Count")->type, regtype::Dword);
@@ -86,7 +86,13 @@ TEST_F(ApplyWrites_List, ARowWhoseConditionFailsIsToldNotedInTheUndoFileAndLeftA
     using enum WriteCondition;
     using Stored = MemoryRegistry::StoredValue;
     const auto dword = [](std::uint32_t v) { return std::optional(Stored{regtype::Dword, Bytes(v)}); };
-    struct Case { WriteCondition condition; bool large; bool domain; std::optional<Stored> there; bool made; };
+    struct Case {
+        WriteCondition condition;
+        bool large;
+        bool domain;
+        std::optional<Stored> there;
+        bool made;
+    };
     const Case cases[] = {
         {LargeMemory, false, false, {}, false},
         {LargeMemory, true, true, {}, true},
@@ -121,8 +127,7 @@ TEST_F(ApplyWrites_List, ARowWhoseConditionFailsIsToldNotedInTheUndoFileAndLeftA
         EXPECT_EQ(told, c.made ? std::vector<std::string>{} : std::vector<std::string>{name}) << name;
         const std::string undo = UndoTexts().back();
         EXPECT_EQ(undo.find("\"" + name + "\"=") != std::string::npos, c.made) << undo;
-        EXPECT_EQ(undo.starts_with("Windows Registry Editor Version 5.00\r\n\r\n; kept " + name + "\r\n\r\n["),
-                  !c.made)
+        EXPECT_EQ(undo.starts_with("Windows Registry Editor Version 5.00\r\n\r\n; kept " + name + "\r\n\r\n["), !c.made)
             << undo;
     }
 }

@@ -20,14 +20,23 @@ std::string LineFor(const std::string& name, std::uint32_t type, const std::stri
 }
 
 TEST(RegFileWriter_Values, EachTypeIsWrittenAsTheRegistryEditorWritesIt) {
-    struct Case { std::string name; std::uint32_t type; std::string data; std::string line; };
+    struct Case {
+        std::string name;
+        std::uint32_t type;
+        std::string data;
+        std::string line;
+    };
     const Case cases[] = {
         {"HungAppTimeOut", 1, Z("5000"), R"("HungAppTimeOut"="5000")"},
         {"Plain", 1, "no terminator", R"("Plain"="no terminator")"},
         {"", 1, Z("default"), R"(@="default")"},
         {"Path", 1, Z("\"C:\\Prog\\a b.exe\""), R"("Path"="\"C:\\Prog\\a b.exe\"")"},
         {"Quote\"d\\", 1, Z(""), R"("Quote\"d\\"="")"},
-        {"Accent", 1, Z("Fran\xC3\xA7" "ais"), "\"Accent\"=\"Fran\xC3\xA7" "ais\""},
+        {"Accent", 1,
+         Z("Fran\xC3\xA7"
+           "ais"),
+         "\"Accent\"=\"Fran\xC3\xA7"
+         "ais\""},
         {"Empty", 1, "", R"("Empty"="")"},
         {"Start", 4, std::string("\x04\0\0\0", 4), R"("Start"=dword:00000004)"},
         {"Max", 4, "\xFF\xFF\xFF\xFF", R"("Max"=dword:ffffffff)"},
@@ -60,9 +69,7 @@ TEST(RegFileWriter_Values, LongHexadecimalLinesBreakAndGoOnIndented) {
         EXPECT_LE(lines[i].size(), 80u) << i;
         const bool last = i + 1 == lines.size();
         EXPECT_EQ(lines[i].back() == '\\', !last) << i;
-        if (i > 0) {
-            EXPECT_EQ(lines[i].substr(0, 2), "  ") << i;
-        }
+        if (i > 0) { EXPECT_EQ(lines[i].substr(0, 2), "  ") << i; }
         bytes += lines[i].substr(i == 0 ? std::string("\"Blob\"=hex:").size() : 2);
         if (!last) bytes.pop_back();
     }

@@ -14,7 +14,9 @@ protected:
     std::unique_ptr<RegistryHarness> harness = MakeRegistryHarness();
     Reg reg{harness->Api(), harness->Ansi()};
 
-    std::string Key(const std::string& sub = {}) const { return sub.empty() ? harness->Base() : harness->Base() + "\\" + sub; }
+    std::string Key(const std::string& sub = {}) const {
+        return sub.empty() ? harness->Base() : harness->Base() + "\\" + sub;
+    }
     static constexpr RegKey HKCU = regroot::CurrentUser;
 };
 
@@ -28,10 +30,20 @@ TEST_F(Reg_Write, IntoAMissingKeyCreatesNothingAndReturnsNormally) {
 }
 
 TEST_F(Reg_Write, DwordTextIsReadAsADecimalNumber) {
-    struct Case { RegistryData data; std::uint32_t stored; };
+    struct Case {
+        RegistryData data;
+        std::uint32_t stored;
+    };
     const Case cases[] = {
-        {"00000002", 2}, {"00000038", 38}, {"1", 1}, {"0", 0}, {"-1", 0xFFFFFFFFu},
-        {" 12 ", 12}, {"2147483647", 0x7FFFFFFFu}, {std::int32_t{-5}, 0xFFFFFFFBu}, {RegistryData(), 0},
+        {"00000002", 2},
+        {"00000038", 38},
+        {"1", 1},
+        {"0", 0},
+        {"-1", 0xFFFFFFFFu},
+        {" 12 ", 12},
+        {"2147483647", 0x7FFFFFFFu},
+        {std::int32_t{-5}, 0xFFFFFFFBu},
+        {RegistryData(), 0},
     };
     for (const Case& c : cases) {
         reg.WriteValue(HKCU, Key(), "Number", c.data, 4);
@@ -55,9 +67,7 @@ TEST_F(Reg_Write, TextIsStoredWithoutTerminator) {
     EXPECT_EQ(raw->type, 1u);
     ASSERT_GE(raw->bytes.size(), 1u);
     EXPECT_EQ(raw->bytes[0], '1');
-    if (harness->ReportsExactStringSize()) {
-        EXPECT_EQ(raw->bytes.size(), 1u);
-    }
+    if (harness->ReportsExactStringSize()) { EXPECT_EQ(raw->bytes.size(), 1u); }
 }
 
 TEST_F(Reg_Write, TextGoesInTheAnsiCodePage) {
@@ -120,7 +130,10 @@ TEST_F(Reg_Read, TextKeepsTheStoredTerminatorAsLastCharacter) {
 }
 
 TEST_F(Reg_Read, TextComesBackFromTheAnsiCodePage) {
-    harness->PutRaw(Key(), "Text", Text(std::string("Fran\xE7" "ais\0", 9)));
+    harness->PutRaw(Key(), "Text",
+                    Text(std::string("Fran\xE7"
+                                     "ais\0",
+                                     9)));
     EXPECT_EQ(reg.ReadValue(HKCU, Key(), "Text").Text(), std::string("Français\0", 10));
 }
 

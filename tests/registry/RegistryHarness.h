@@ -40,8 +40,9 @@ std::unique_ptr<RegistryHarness> MakeRegistryHarness();
 
 inline RawValue Text(const std::string& ansi) { return {1, std::vector<std::uint8_t>(ansi.begin(), ansi.end())}; }
 inline RawValue Dword(std::uint32_t v) {
-    return {4, {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
-                static_cast<std::uint8_t>(v >> 24)}};
+    return {4,
+            {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+             static_cast<std::uint8_t>(v >> 24)}};
 }
 
 }  // namespace brivex::testing

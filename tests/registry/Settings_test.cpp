@@ -33,10 +33,13 @@ TEST(Settings_NumericTest, OnlyNumbersCompareEqual) {
 }
 
 TEST(Settings_CheckBoxLoad, OnlyATextThatReadsAsOneTicks) {
-    struct Case { const char* text; int state; };
+    struct Case {
+        const char* text;
+        int state;
+    };
     const Case cases[] = {
-        {"1", 1}, {"0", 0}, {"1.4", 1}, {"0.5", 0}, {"1.5", 0}, {"2", 0}, {"-1", 0},
-        {"", 0}, {"on", 0}, {"99999", 0}, {"1e9", 0},
+        {"1", 1},  {"0", 0}, {"1.4", 1}, {"0.5", 0},   {"1.5", 0}, {"2", 0},
+        {"-1", 0}, {"", 0},  {"on", 0},  {"99999", 0}, {"1e9", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(CheckBoxValueFromSetting(c.text), c.state) << c.text;
 }

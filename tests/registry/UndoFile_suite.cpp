@@ -29,7 +29,9 @@ TEST_F(UndoFileSuite, EachValueIsRecordedAsItIsAndAMissingOneAsADeletion) {
     harness->PutRaw(Key(), "Start", Dword(2));
     harness->PutRaw(Key(), "Bytes", RawValue{3, {0x01, 0xFE}});
     harness->PutRaw(Key(), "Lines", RawValue{7, {'a', 0, 'b', 0, 0}});
-    harness->PutRaw(Key(), "Langue", Text("Fran\xE7" "ais"));  // ANSI ç
+    harness->PutRaw(Key(), "Langue",
+                    Text("Fran\xE7"
+                         "ais"));  // ANSI ç
     for (const char* name : {"Timeout", "Start", "Bytes", "Lines", "Langue", "Absent"})
         undo.RecordValue(HKCU, Key(), name);
 
@@ -38,7 +40,8 @@ TEST_F(UndoFileSuite, EachValueIsRecordedAsItIsAndAMissingOneAsADeletion) {
                                "\"Start\"=dword:00000002\r\n"
                                "\"Bytes\"=hex:01,fe\r\n"
                                "\"Lines\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
-                               "\"Langue\"=\"Fran\xC3\xA7" "ais\"\r\n"
+                               "\"Langue\"=\"Fran\xC3\xA7"
+                               "ais\"\r\n"
                                "\"Absent\"=-\r\n");
 }
 

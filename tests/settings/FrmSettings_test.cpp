@@ -38,8 +38,8 @@ struct Option {
     const char* entry;
 };
 const Option kOptions[] = {
-    {"Doc", "Doc"}, {"press", "Press"}, {"Ontop", "ontop"}, {"WinStart", "Winstart"}, {"Check2", "optistart"},
-    {"Check3", "optitweak"},
+    {"Doc", "Doc"},           {"press", "Press"},      {"Ontop", "ontop"},
+    {"WinStart", "Winstart"}, {"Check2", "optistart"}, {"Check3", "optitweak"},
 };
 
 class SettingsWindow : public AppFixture {
@@ -121,8 +121,7 @@ TEST_F(SettingsWindow_Load, ReadsInItsOrderTheSixBoxesBetweenTheTwoOntopReads) {
         if (e.rfind("read ", 0) == 0) reads.push_back(e);
     EXPECT_EQ(reads, (std::vector<std::string>{"read config/ontop", "read FILES/LNG", "read config/Doc",
                                                "read config/Press", "read config/ontop", "read config/Winstart",
-                                               "read config/optistart", "read config/optitweak",
-                                               "read config/ontop"}));
+                                               "read config/optistart", "read config/optitweak", "read config/ontop"}));
 }
 
 TEST_F(SettingsWindow_Load, EachBoxShowsItsOwnEntryWhateverTheLetterCase) {
@@ -188,7 +187,8 @@ TEST_F(SettingsWindow_Apply, EachTickedBoxIsStoredAsOneInItsOwnEntry) {
         FrmSettings& window = Open();
         for (std::size_t i = 0; i < std::size(kOptions); ++i)
             if (values[i] == '1' && Box(window, kOptions[i].box).Value() == 0) Box(window, kOptions[i].box).Click();
-            else if (values[i] == '0' && Box(window, kOptions[i].box).Value() == 1) Box(window, kOptions[i].box).Click();
+            else if (values[i] == '0' && Box(window, kOptions[i].box).Value() == 1)
+                Box(window, kOptions[i].box).Click();
         window.apply.Click();
         EXPECT_EQ(Saves(), SixSaved(values));
         for (std::size_t i = 0; i < std::size(kOptions); ++i)
@@ -249,7 +249,8 @@ TEST_F(SettingsWindow_Apply, TheLanguageStaysUnlessChangerIsTickedAndAFileChosen
         bool tick;
         const char* file;
     };
-    for (const Case c : {Case{"Changer ticked, no file", true, nullptr}, Case{"a file, Changer unticked", false, "Deutsch.lng"}}) {
+    for (const Case c :
+         {Case{"Changer ticked, no file", true, nullptr}, Case{"a file, Changer unticked", false, "Deutsch.lng"}}) {
         SCOPED_TRACE(c.what);
         settings.SaveSetting("Brivex Doziv", "FILES", "LNG", English());
         FrmSettings& window = Open();

@@ -19,9 +19,10 @@ const std::string kBlock =
     "----------------------------------------------------------\r\n";
 
 TEST(BiosReport_Text, TwoInstancesGiveTwoBlocksAfterOneHeader) {
-    ManagementInstance first = {{"Manufacturer", std::string("Acme")}, {"SMBIOSPresent", true},
-                                {"SMBIOSMajorVersion", std::int64_t{2}}, {"SMBIOSMinorVersion", std::int64_t{7}},
-                                {"Status", std::string("OK")}, {"CurrentLanguage", std::string("fr|FR|iso8859-1")}};
+    ManagementInstance first = {
+        {"Manufacturer", std::string("Acme")},   {"SMBIOSPresent", true},
+        {"SMBIOSMajorVersion", std::int64_t{2}}, {"SMBIOSMinorVersion", std::int64_t{7}},
+        {"Status", std::string("OK")},           {"CurrentLanguage", std::string("fr|FR|iso8859-1")}};
     ManagementInstance second = {{"SMBIOSPresent", false}};
     const std::string report = BiosReportText({first, second}, {}, French);
     EXPECT_EQ(report,
@@ -52,12 +53,11 @@ TEST(BiosReport_Text, LanguagesFromTheFirstEntryToTheLastSkippingBlankOnes) {
     const std::string report = BiosReportText({bios}, {}, French);
     const std::string rule = "----------------------------------------------------------\r\n";
     const std::size_t start = report.find(rule, report.find("mineure"));
-    EXPECT_EQ(report.substr(start),
-              rule +
-                  "BIOS Installable Languages\t : \t en \r\n"
-                  "BIOS Installable Languages\t : \tde\r\n"
-                  "BIOS Installable Languages\t : \tfr\r\n" +
-                  rule);
+    EXPECT_EQ(report.substr(start), rule +
+                                        "BIOS Installable Languages\t : \t en \r\n"
+                                        "BIOS Installable Languages\t : \tde\r\n"
+                                        "BIOS Installable Languages\t : \tfr\r\n" +
+                                        rule);
 }
 
 TEST(BiosReport_ReleaseDate, DayMonthNameAndYearOrNothing) {
@@ -101,7 +101,8 @@ TEST(BiosReport_Characteristics, CodesInArrayOrderFortyAnEmptyLineOthersNothing)
          {"ISA est supportée", "PCI est supportée", "Plug and Play est supportée", ""}},
         {{{{"BiosCharacteristics", std::vector<std::int64_t>{39, 0, -1, 3}}}},
          {"Smart Battery supported", "Réserver", "Caractéristiques du BIOS non supportées"}},
-        {{{{"BiosCharacteristics", std::vector<std::int64_t>{32}}}, {{"BiosCharacteristics", std::vector<std::int64_t>{11}}}},
+        {{{{"BiosCharacteristics", std::vector<std::int64_t>{32}}},
+          {{"BiosCharacteristics", std::vector<std::int64_t>{11}}}},
          {"ACPI supported", "BIOS est mis à jour (Flash)"}},
         // A BIOS without the property (Wine's) or with something else in it: an empty list.
         {{{}}, {}},

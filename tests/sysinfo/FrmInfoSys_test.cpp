@@ -91,7 +91,8 @@ TEST_F(InfoSys_Window, LoadFillsTheDrivePanelAfterTheTranslationSoNoDriveFactRea
     FrmInfoSys& window = Open();
     EXPECT_EQ(ReadIni(FrenchFile(), "FrmInfoSys", "Label43.Caption"), "<absent>");
     EXPECT_EQ(window.volumeName.Caption(), "System");
-    EXPECT_EQ(Visible(window), (std::vector<bool>{true, true, true, true, true})) << "all five at load, drives in front";
+    EXPECT_EQ(Visible(window), (std::vector<bool>{true, true, true, true, true}))
+        << "all five at load, drives in front";
     EXPECT_TRUE(window.memoryTimer.Enabled());
 }
 
@@ -189,7 +190,7 @@ struct MemoryCase {
     double totalPhysMB, freePhysMB, totalVirtualMB, freeVirtualMB, totalPageMB, freePageMB;
     const char *label32, *label33, *label34;
     int bar2;
-    const char *label25;
+    const char* label25;
     int pb1;
     const char* label26;
     int pb2;
@@ -198,10 +199,10 @@ struct MemoryCase {
 TEST_F(InfoSys_Rows, MemoryRefreshComputesAndFormatsEveryFigure) {
     const MemoryCase cases[] = {
         // 1023.6 + 1 rounds up to 1025; 87.456 % of virtual space free.
-        {',', 1023.6, 512.25, 100000, 87456, 2000, 1000, "1025 Mo", "512,7 Mo", "512,3 Mo", 50, "87,46 %", 87,
-         "50, %", 50},
-        {'.', 1023.6, 512.25, 100000, 87456, 2000, 1000, "1025 Mo", "512.7 Mo", "512.3 Mo", 50, "87.46 %", 87,
-         "50. %", 50},
+        {',', 1023.6, 512.25, 100000, 87456, 2000, 1000, "1025 Mo", "512,7 Mo", "512,3 Mo", 50, "87,46 %", 87, "50, %",
+         50},
+        {'.', 1023.6, 512.25, 100000, 87456, 2000, 1000, "1025 Mo", "512.7 Mo", "512.3 Mo", 50, "87.46 %", 87, "50. %",
+         50},
         // All free and none free: the separator alone shows 0 %.
         {',', 4095, 1000, 3000, 3000, 2000, 0, "4096 Mo", "3096 Mo", "1000,0 Mo", 24, "100, %", 100, ", %", 0},
         // 1536.7 + 1 is no tie: it rounds up to 1538, where cutting the fraction gives 1537.
@@ -250,9 +251,10 @@ TEST_F(InfoSys_Rows, MemoryReleaseAsksThenOpensTheDownloadPageOrReleasesSilently
     window.releaseMemory.Click();
     ASSERT_EQ(dialogs.Calls().size(), before + 1);
     const auto& question = dialogs.Calls().back();
-    EXPECT_EQ(question.text,
-              "Cette optmisation de la Ram est du niveau 1, vous pouvez télécharger 'Brivex Free' pour une "
-              "optimisation de niveau 4 avec optmisation de CPU.\r\rVoulez vous télécharger 'Brivex Free' maintenant ?");
+    EXPECT_EQ(
+        question.text,
+        "Cette optmisation de la Ram est du niveau 1, vous pouvez télécharger 'Brivex Free' pour une "
+        "optimisation de niveau 4 avec optmisation de CPU.\r\rVoulez vous télécharger 'Brivex Free' maintenant ?");
     EXPECT_EQ(question.flags, 68);
     EXPECT_EQ(question.title, "Velmora Xp V3.0");
     EXPECT_EQ(shell.log.back(), "open http://www.velmora-doziv.example/Download");
@@ -274,9 +276,13 @@ TEST_F(InfoSys_Drives, RowsTypeTextsAndGaugeFollowTheChosenDrive) {
         int gauge;
     };
     const Case cases[] = {
-        {5, 0, 0, "CDROM", 0},          {3, 400, 100, "Lecteur Fixe", 25},       {6, 800, 100, "Lecteur RAM", 12},
-        {2, 200, 27, "Lecteur Removable", 14}, {4, 1000, 1000, "Lecteur à distance", 100},
-        {0, 10, 5, "Lecteur unconnu", 50},    {1, 10, 5, "Lecteur unconnu", 50},
+        {5, 0, 0, "CDROM", 0},
+        {3, 400, 100, "Lecteur Fixe", 25},
+        {6, 800, 100, "Lecteur RAM", 12},
+        {2, 200, 27, "Lecteur Removable", 14},
+        {4, 1000, 1000, "Lecteur à distance", 100},
+        {0, 10, 5, "Lecteur unconnu", 50},
+        {1, 10, 5, "Lecteur unconnu", 50},
     };
     system.decimalSeparator = ',';
     FrmInfoSys& window = Open();
@@ -363,7 +369,8 @@ TEST_F(InfoSys_Bios, CharacteristicsListFollowsTheCodesOrderAndKeepsItsContentAc
     FrmInfoSys& window = Open();
     window.showBiosCharacteristics.Click();
     window.showBiosCharacteristics.Click();
-    const std::vector<std::string> expected = {"ISA est supportée", "PCI est supportée", "Plug and Play est supportée", ""};
+    const std::vector<std::string> expected = {"ISA est supportée", "PCI est supportée", "Plug and Play est supportée",
+                                               ""};
     EXPECT_EQ(window.biosCharacteristics.Items(), expected);
     EXPECT_TRUE(window.biosCharacteristics.Visible());
     EXPECT_FALSE(window.biosText.Visible());

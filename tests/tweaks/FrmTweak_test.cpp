@@ -221,9 +221,7 @@ TEST_F(TweakPanel_Animation, ThirteenTicksOfAQuarterSecondThenAllHidden) {
         EXPECT_EQ(panel.progressBar.Value(), tick * 8) << "not before the quarter second";
         loop.AdvanceBy(1);
         values.push_back(panel.progressBar.Value());
-        if (tick < 12) {
-            EXPECT_TRUE(panel.progressBar.Visible() && panel.progressText.Visible()) << tick;
-        }
+        if (tick < 12) { EXPECT_TRUE(panel.progressBar.Visible() && panel.progressText.Visible()) << tick; }
     }
     // The thirteenth tick writes 104; a bar may show no more than its full 100.
     ASSERT_EQ(values.size(), 13u);
@@ -306,7 +304,8 @@ TEST_F(TweakPanel_RestorePoint, NoBoxTickedStillMakesIt) {
 
 TEST_F(TweakPanel_RestorePoint, NeverUnlessOptitweakReadsOne) {
     for (const char* optitweak : {"<absent>", "0", "", "oui", "2"}) {
-        if (std::string(optitweak) != "<absent>") settings.SaveSetting("Brivex Doziv", "config", "optitweak", optitweak);
+        if (std::string(optitweak) != "<absent>")
+            settings.SaveSetting("Brivex Doziv", "config", "optitweak", optitweak);
         FrmTweak& panel = Open();
         panel.tickAll.Click();
         panel.switchOff.Click();

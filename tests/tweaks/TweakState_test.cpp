@@ -92,8 +92,8 @@ TEST(TweakState_OneValue, MissingKeyIsUnknown) {
 
 // Error reporting: six values where XP reads them, one where Vista and later do.
 TEST(TweakState_ErrorReporting, EveryValueOfAKeyThisWindowsHasMustHoldTheSameSide) {
-    const std::vector<std::string> names = {"AllOrNone",          "DoReport",           "IncludeKernelFaults",
-                                            "IncludeMicrosoftApps", "IncludeWindowsApps", "ShowUI"};
+    const std::vector<std::string> names = {
+        "AllOrNone", "DoReport", "IncludeKernelFaults", "IncludeMicrosoftApps", "IncludeWindowsApps", "ShowUI"};
     using Values = std::vector<MemoryRegistry::StoredValue>;  // in the order of `names`
     const Values off(6, Dword(0));
     const Values on(6, Dword(1));

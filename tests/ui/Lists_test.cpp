@@ -40,7 +40,8 @@ TEST(FileList_Path, ListsTheFolderWithThePatternAndAgainOnEverySet) {
     form.File1.SetPath("C:\\Brivex\\Lang");
     form.File1.SetPath("C:\\Brivex\\Lang");
     form.File1.SetPath("C:\\");
-    EXPECT_EQ(form.asked, (std::vector<std::string>{"C:\\Brivex\\Lang\\*.lng", "C:\\Brivex\\Lang\\*.lng", "C:\\*.lng"}));
+    EXPECT_EQ(form.asked,
+              (std::vector<std::string>{"C:\\Brivex\\Lang\\*.lng", "C:\\Brivex\\Lang\\*.lng", "C:\\*.lng"}));
     EXPECT_EQ(form.File1.Items(), (std::vector<std::string>{"English.lng", "Francais.lng"}));
     EXPECT_EQ(form.File1.ListIndex(), -1);
 }

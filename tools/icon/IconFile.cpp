@@ -29,7 +29,7 @@ std::string BitmapImage(const IconImage& image) {
     PutLittleEndian(out, 32, 2);  // bits a pixel
     PutLittleEndian(out, 0, 4);   // uncompressed
     PutLittleEndian(out, colourBytes + maskRowBytes * size, 4);
-    out.append(16, '\0');       // resolution and palette: none
+    out.append(16, '\0');  // resolution and palette: none
     for (int y = size - 1; y >= 0; --y)
         for (int x = 0; x < size; ++x) PutLittleEndian(out, image.pixels[static_cast<std::size_t>(y) * size + x], 4);
     for (int y = size - 1; y >= 0; --y) {

@@ -24,8 +24,8 @@ std::string Compressed(const std::string& data) {
     uLongf size = compressBound(data.size());
     std::string out(size, '\0');
     // With room for the largest outcome, running out of memory is the one way it can fail.
-    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
-                  data.size(), Z_BEST_COMPRESSION) != Z_OK)
+    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()), data.size(),
+                  Z_BEST_COMPRESSION) != Z_OK)
         throw std::bad_alloc();
     out.resize(size);
     return out;

@@ -40,8 +40,7 @@ void StagePicture(HDC dc, const RECT& area, int stage) {
     {
         Ink ink(dc, stage == kStages ? kGreen : kBlue, kNone);
         const Rect& f = dial.fill;
-        if (stage == kStages)
-            Ellipse(dc, f.left, f.top, f.right, f.bottom);
+        if (stage == kStages) Ellipse(dc, f.left, f.top, f.right, f.bottom);
         else
             Pie(dc, f.left, f.top, f.right, f.bottom, dial.sweepEnd.x, dial.sweepEnd.y, dial.sweepStart.x,
                 dial.sweepStart.y);
@@ -62,7 +61,7 @@ void RegisterProgramArt() {
     RegisterMarkArt();
     for (int stage = 0; stage <= kStages; ++stage)
         art::RegisterArt("stage." + std::to_string(stage),
-                        [stage](HDC dc, const RECT& area, int) { StagePicture(dc, area, stage); });
+                         [stage](HDC dc, const RECT& area, int) { StagePicture(dc, area, stage); });
     RegisterRebootArt();
     RegisterTweakArt();
     RegisterSettingsArt();

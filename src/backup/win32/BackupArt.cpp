@@ -17,8 +17,7 @@ using namespace art;
 void PaintBackupBackground(HDC dc, const RECT& area, int dpi) {
     const BackupBackground shapes = LayOutBackupBackground(area.right - area.left, area.bottom, dpi);
     DrawGround(dc, shapes.ground, L"System Backup");
-    for (const RoundBox& copy : shapes.copies)
-        Box(dc, copy, &copy == &shapes.copies.back() ? kGold : kPale, kNavy);
+    for (const RoundBox& copy : shapes.copies) Box(dc, copy, &copy == &shapes.copies.back() ? kGold : kPale, kNavy);
     Line(dc, shapes.label, kNavy, shapes.labelWidth);
 }
 

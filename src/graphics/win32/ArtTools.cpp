@@ -16,8 +16,12 @@ void FillSolid(HDC dc, const RECT& area, COLORREF color) {
 void Gradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
     // One call: the backdrops are drawn while the window is made, before anyone sees it.
     const auto vertex = [](LONG x, LONG y, COLORREF c) {
-        return TRIVERTEX{x, y, static_cast<COLOR16>(GetRValue(c) << 8), static_cast<COLOR16>(GetGValue(c) << 8),
-                         static_cast<COLOR16>(GetBValue(c) << 8), 0};
+        return TRIVERTEX{x,
+                         y,
+                         static_cast<COLOR16>(GetRValue(c) << 8),
+                         static_cast<COLOR16>(GetGValue(c) << 8),
+                         static_cast<COLOR16>(GetBValue(c) << 8),
+                         0};
     };
     TRIVERTEX corners[] = {vertex(area.left, area.top, top), vertex(area.right, area.bottom, bottom)};
     GRADIENT_RECT rect{0, 1};

@@ -23,7 +23,8 @@ HBITMAP PictureBitmap(HDC dc, const Picture& picture) {
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> bits;
     bits.reserve(picture.pixels.size());
-    for (const ColorRef colour : picture.pixels) bits.push_back(RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour)));
+    for (const ColorRef colour : picture.pixels)
+        bits.push_back(RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour)));
     return CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, bits.data(), &info, DIB_RGB_COLORS);
 }
 

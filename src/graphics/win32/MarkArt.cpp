@@ -17,7 +17,7 @@ constexpr int kCloseMarkPercent = 40;
 void DrawMark(HDC dc, const StrokedMark& mark, COLORREF color) {
     const LOGBRUSH ink{BS_SOLID, color, 0};
     GdiObject<HPEN> pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                                         static_cast<DWORD>(mark.penWidth), &ink, 0, nullptr));
+                                     static_cast<DWORD>(mark.penWidth), &ink, 0, nullptr));
     Selected in(dc, pen.Get());
     for (const std::vector<MarkPoint>& stroke : mark.strokes) {
         std::vector<POINT> points;

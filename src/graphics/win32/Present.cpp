@@ -18,9 +18,9 @@ void Present(const PixelCanvas& canvas, const Rect& block, HDC target, int x, in
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     const std::uint32_t* firstRow = canvas.Bits() + static_cast<std::size_t>(shown.top) * canvas.Width();
-    SetDIBitsToDevice(target, x + shown.left - block.left, y + shown.top - block.top,
-                      static_cast<DWORD>(shown.Width()), static_cast<DWORD>(shown.Height()), shown.left, 0, 0,
-                      static_cast<UINT>(shown.Height()), firstRow, &info, DIB_RGB_COLORS);
+    SetDIBitsToDevice(target, x + shown.left - block.left, y + shown.top - block.top, static_cast<DWORD>(shown.Width()),
+                      static_cast<DWORD>(shown.Height()), shown.left, 0, 0, static_cast<UINT>(shown.Height()), firstRow,
+                      &info, DIB_RGB_COLORS);
 }
 
 void Present(const PixelCanvas& canvas, HDC target, int x, int y) {

@@ -58,8 +58,7 @@ MemoryRegistry::KeyPtr MemoryRegistry::WalkFromRoot(RegKey root, const std::stri
     return it == roots_.end() ? nullptr : Walk(it->second, path, create);
 }
 
-long MemoryRegistry::OpenKey(RegKey root, const std::string& subKey, std::uint32_t, std::uint32_t access,
-                             RegKey& key) {
+long MemoryRegistry::OpenKey(RegKey root, const std::string& subKey, std::uint32_t, std::uint32_t access, RegKey& key) {
     lastOpenAccess_ = access;
     KeyPtr parent = Resolve(root);
     if (!parent) return handles_.count(root) ? kKeyDeleted : regstatus::InvalidHandle;

@@ -51,8 +51,8 @@ private:
     struct Key;
     using KeyPtr = std::shared_ptr<Key>;
     struct Key {
-        std::map<std::string, KeyPtr> subkeys;                                   // by upper-cased name
-        std::map<std::string, std::pair<std::string, StoredValue>> values;       // upper-cased → (name, value)
+        std::map<std::string, KeyPtr> subkeys;                              // by upper-cased name
+        std::map<std::string, std::pair<std::string, StoredValue>> values;  // upper-cased → (name, value)
         bool denied = false;
     };
 

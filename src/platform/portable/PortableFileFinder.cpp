@@ -59,11 +59,10 @@ std::vector<std::string> PortableFileFinder::FindFiles(const std::string& wildca
         std::string text(name.begin(), name.end());
         if (Matches(pattern, text)) names.push_back(std::move(text));
     }
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) {
-                  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                                      [](char x, char y) { return Lower(x) < Lower(y); });
-              });
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) { return Lower(x) < Lower(y); });
+    });
     return names;
 }
 

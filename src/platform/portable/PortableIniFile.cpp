@@ -55,9 +55,7 @@ std::string_view UpToNul(std::string_view text) { return text.substr(0, text.fin
 
 std::string ToAnsi(std::string_view text) { return Utf8ToCp1252(UpToNul(text)); }
 
-bool SameName(std::string_view stored, std::string_view asked) {
-    return Utf8EqualsIgnoreCase(UpToNul(stored), asked);
-}
+bool SameName(std::string_view stored, std::string_view asked) { return Utf8EqualsIgnoreCase(UpToNul(stored), asked); }
 
 // A header's name runs to the last "]" on its line; a line with none is an entry.
 std::optional<std::string_view> SectionHeader(std::string_view line) {
@@ -80,10 +78,8 @@ std::vector<Section> Parse(std::string_view text) {
         const std::string_view line = Trim(text.substr(0, end));
         text.remove_prefix(std::min(end + 1, text.size()));
         if (line.empty()) continue;
-        if (const auto header = SectionHeader(line))
-            sections.push_back({std::string(*header), {}});
-        else
-            sections.back().entries.push_back(ParseEntry(line));
+        if (const auto header = SectionHeader(line)) sections.push_back({std::string(*header), {}});
+        else sections.back().entries.push_back(ParseEntry(line));
     }
     return sections;
 }

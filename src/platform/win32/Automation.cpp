@@ -130,11 +130,17 @@ namespace {
 
 bool IsWholeNumber(VARTYPE type) {
     switch (type) {
-        case VT_I1: case VT_I2: case VT_I4: case VT_I8: case VT_INT:
-        case VT_UI1: case VT_UI2: case VT_UI4: case VT_UI8: case VT_UINT:
-            return true;
-        default:
-            return false;
+        case VT_I1:
+        case VT_I2:
+        case VT_I4:
+        case VT_I8:
+        case VT_INT:
+        case VT_UI1:
+        case VT_UI2:
+        case VT_UI4:
+        case VT_UI8:
+        case VT_UINT: return true;
+        default: return false;
     }
 }
 

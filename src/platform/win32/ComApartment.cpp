@@ -6,8 +6,8 @@
 namespace brivex {
 
 ComApartment::ComApartment(Model model)
-    : status_(CoInitializeEx(nullptr,
-                             model == Model::MultiThreaded ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED)) {}
+    : status_(
+          CoInitializeEx(nullptr, model == Model::MultiThreaded ? COINIT_MULTITHREADED : COINIT_APARTMENTTHREADED)) {}
 
 // S_FALSE (already initialised on this thread) still counts and must be balanced.
 ComApartment::~ComApartment() {

@@ -16,8 +16,8 @@ std::string SectionPath(std::string_view appName, std::string_view section) {
 
 }  // namespace
 
-std::string RegistrySettingsStore::GetSetting(std::string_view appName, std::string_view section,
-                                              std::string_view key, std::string_view defaultValue) {
+std::string RegistrySettingsStore::GetSetting(std::string_view appName, std::string_view section, std::string_view key,
+                                              std::string_view defaultValue) {
     const Win32AnsiCodec ansi;
     HKEY handle = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, ansi.ToAnsi(SectionPath(appName, section)).c_str(), 0, KEY_QUERY_VALUE,
@@ -28,8 +28,7 @@ std::string RegistrySettingsStore::GetSetting(std::string_view appName, std::str
     DWORD type = 0;
     DWORD size = 0;
     std::string result(defaultValue);
-    if (RegQueryValueExA(handle, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        type == REG_SZ) {
+    if (RegQueryValueExA(handle, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ) {
         std::vector<char> buffer(size + 1, '\0');
         if (RegQueryValueExA(handle, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) ==
             ERROR_SUCCESS)

@@ -13,8 +13,7 @@ ProfileString Win32IniFile::GetString(const std::string& section, const std::str
     return {std::move(buffer), count};
 }
 
-ProfileString Win32IniFile::GetSection(const std::string& section, std::uint32_t bufferSize,
-                                       const std::string& file) {
+ProfileString Win32IniFile::GetSection(const std::string& section, std::uint32_t bufferSize, const std::string& file) {
     if (bufferSize == 0) return {};
     std::string buffer(bufferSize, '\0');
     const DWORD count = GetPrivateProfileSectionA(section.c_str(), buffer.data(), bufferSize, file.c_str());

@@ -61,8 +61,8 @@ long Win32RegistryApi::EnumValue(RegKey key, std::uint32_t index, std::string& v
     DWORD nameLength = longestName + 1;
     DWORD valueType = 0;
     DWORD byteCount = largestData;
-    const LONG status = RegEnumValueA(ToHkey(key), index, name.data(), &nameLength, nullptr, &valueType,
-                                      data.data(), &byteCount);
+    const LONG status =
+        RegEnumValueA(ToHkey(key), index, name.data(), &nameLength, nullptr, &valueType, data.data(), &byteCount);
     if (status != ERROR_SUCCESS) return status;
     valueName = name.substr(0, nameLength);
     type = valueType;

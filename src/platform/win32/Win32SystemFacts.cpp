@@ -62,7 +62,7 @@ MemoryStatus Win32SystemFacts::Memory() {
     MEMORYSTATUSEX status = {};
     status.dwLength = sizeof status;
     if (!GlobalMemoryStatusEx(&status)) return {};
-    return {status.dwMemoryLoad,     status.ullTotalPhys,     status.ullAvailPhys,    status.ullTotalPageFile,
+    return {status.dwMemoryLoad,     status.ullTotalPhys,    status.ullAvailPhys,   status.ullTotalPageFile,
             status.ullAvailPageFile, status.ullTotalVirtual, status.ullAvailVirtual};
 }
 
@@ -75,7 +75,8 @@ char Win32SystemFacts::DecimalSeparator() {
 std::string Win32SystemFacts::MonthName(int month) {
     if (month < 1 || month > 12) return {};
     wchar_t name[80] = {};
-    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, static_cast<LCTYPE>(LOCALE_SMONTHNAME1 + month - 1), name, 80);
+    const int length =
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, static_cast<LCTYPE>(LOCALE_SMONTHNAME1 + month - 1), name, 80);
     if (length < 2) return {};
     return Narrow(std::wstring_view(name, static_cast<std::size_t>(length - 1)));
 }

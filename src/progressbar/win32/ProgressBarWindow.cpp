@@ -31,10 +31,10 @@ std::unique_ptr<ProgressBarWindow> ProgressBarWindow::Create(HWND parent, const 
     static const bool registered = RegisterWindowClass();
     if (!registered) return nullptr;
     std::unique_ptr<ProgressBarWindow> control(new ProgressBarWindow(bar, dpi));
-    HWND window = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
-                                  bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                  control.get());
+    HWND window =
+        CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top, bounds.right - bounds.left,
+                        bounds.bottom - bounds.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleW(nullptr), control.get());
     if (!window) return nullptr;
     return control;
 }
@@ -80,25 +80,19 @@ LRESULT ProgressBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             EndPaint(window_, &paint);
             return 0;
         }
-        case WM_PRINTCLIENT:
-            PrintClient(reinterpret_cast<HDC>(wParam));
-            return 0;
+        case WM_PRINTCLIENT: PrintClient(reinterpret_cast<HDC>(wParam)); return 0;
         case WM_ERASEBKGND:
             // Every redraw covers the whole client area; erasing first would flicker.
             return 1;
-        case WM_SIZE:
-            bar_->SetHdc();
-            return 0;
-        case PBM_GETPOS:
-            return bar_->Value();
+        case WM_SIZE: bar_->SetHdc(); return 0;
+        case PBM_GETPOS: return bar_->Value();
         case WM_NCDESTROY:
             if (&bar_->Host() == this) bar_->SetHost(*home_);
             ownSurface_.reset();
             SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
             window_ = nullptr;
             return 0;
-        default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+        default: return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 

@@ -34,9 +34,7 @@ void HeadlessLoop::Elapse(Millis duration) {
     wait_->overran = true;
 }
 
-void HeadlessLoop::DropInput() {
-    queue_.clear();
-}
+void HeadlessLoop::DropInput() { queue_.clear(); }
 
 void HeadlessLoop::FireLateTimers() {
     std::vector<TimerId> late;

@@ -35,7 +35,8 @@ void Backdrop::Resize(HDC reference, int width, int height) {
 }
 
 void Backdrop::CopyBehind(HDC target, const RECT& child) const {
-    if (dc_) BitBlt(target, 0, 0, child.right - child.left, child.bottom - child.top, dc_, child.left, child.top, SRCCOPY);
+    if (dc_)
+        BitBlt(target, 0, 0, child.right - child.left, child.bottom - child.top, dc_, child.left, child.top, SRCCOPY);
 }
 
 void Backdrop::Attach(HWND container, Backdrop* backdrop) {

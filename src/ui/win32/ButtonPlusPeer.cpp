@@ -86,8 +86,7 @@ LRESULT ButtonPlusPeer::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
             hover_ = false;
             Repaint();
             break;
-        case WM_ERASEBKGND:
-            return 1;  // the drawn face covers everything
+        case WM_ERASEBKGND: return 1;  // the drawn face covers everything
         case WM_GETDLGCODE: {
             // Enter presses the button that has the focus, as it does a system
             // push button; a drawn button must ask the dialog keys for it.
@@ -101,8 +100,7 @@ LRESULT ButtonPlusPeer::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        default:
-            break;
+        default: break;
     }
     return Pass(message, wParam, lParam);
 }

@@ -50,11 +50,10 @@ bool ControlWindow::Create(const wchar_t* windowClass, DWORD style, DWORD exStyl
     // Made in the model's state, so binding the peer has nothing left to send.
     if (control_.Visible()) style |= WS_VISIBLE;
     if (!control_.Enabled()) style |= WS_DISABLED;
-    HWND window = CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | style, site_.Pixels(b.left),
-                                  site_.Pixels(b.top), site_.Pixels(b.width), site_.Pixels(b.height),
-                                  site_.ParentFor(control_),
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(site_.IdFor(control_))),
-                                  GetModuleHandleW(nullptr), this);
+    HWND window = CreateWindowExW(
+        exStyle, windowClass, text.c_str(), WS_CHILD | style, site_.Pixels(b.left), site_.Pixels(b.top),
+        site_.Pixels(b.width), site_.Pixels(b.height), site_.ParentFor(control_),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(site_.IdFor(control_))), GetModuleHandleW(nullptr), this);
     if (!window) return false;
     Adopt(window);
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

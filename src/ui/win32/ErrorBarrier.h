@@ -27,9 +27,7 @@ bool RunGuarded(Handler&& handler) noexcept {
     try {
         handler();
         return true;
-    } catch (const std::exception& error) {
-        ReportError(error.what());
-    } catch (...) {
+    } catch (const std::exception& error) { ReportError(error.what()); } catch (...) {
         ReportError(runtimetexts::kUnexpectedError);
     }
     return false;

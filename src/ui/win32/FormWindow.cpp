@@ -299,8 +299,7 @@ LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam, LPAR
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
+        case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(window_, &paint);
@@ -337,12 +336,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (ControlWindow* peer = ControlWindow::Of(reinterpret_cast<HWND>(lParam)))
                 if (const auto brush = peer->Colors(reinterpret_cast<HDC>(wParam))) return *brush;
             break;
-        case kDpiChanged:
-            ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-            return 0;
-        case WM_NEXTDLGCTL:
-            MoveFocus(wParam, lParam);
-            return 0;
+        case kDpiChanged: ChangeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_NEXTDLGCTL: MoveFocus(wParam, lParam); return 0;
         case WM_SETCURSOR:
             if (form_.Pointer() == MousePointer::Hourglass || ThreadWait::InProgress()) {
                 SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
@@ -365,8 +360,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (HIWORD(wParam)) break;
             if (HWND focus = focus_ && IsChild(window_, focus_) ? focus_ : GetNextDlgTabItem(window_, nullptr, FALSE))
                 SetFocus(focus);
-            else
-                SetFocus(window_);
+            else SetFocus(window_);
             host_.Activated(form_);
             return 0;
         case WM_SIZE:
@@ -383,8 +377,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COPY:
             if (form_.OnCopy) form_.OnCopy();
             return 0;
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }

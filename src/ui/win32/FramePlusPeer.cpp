@@ -46,8 +46,7 @@ void FramePlusPeer::RebuildBackdrop() {
 
 LRESULT FramePlusPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
+        case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(Handle(), &paint);
@@ -66,16 +65,12 @@ LRESULT FramePlusPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            frame_.PressedOnBackground();
-            return 0;
+        case WM_MBUTTONDOWN: frame_.PressedOnBackground(); return 0;
         case WM_COMMAND:
         case WM_DRAWITEM:
         case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return SendMessageW(GetParent(Handle()), message, wParam, lParam);
-        default:
-            break;
+        case WM_CTLCOLORBTN: return SendMessageW(GetParent(Handle()), message, wParam, lParam);
+        default: break;
     }
     return ControlWindow::HandleMessage(message, wParam, lParam);
 }

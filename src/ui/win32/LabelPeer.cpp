@@ -29,11 +29,8 @@ LabelPeer::LabelPeer(Label& label, PeerSite& site) : PeerWindow(label, site), la
 
 LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            Paint();
-            return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: Paint(); return 0;
         case WM_SETTEXT: {
             const LRESULT result = ControlWindow::HandleMessage(message, wParam, lParam);
             Repaint();
@@ -44,20 +41,15 @@ LRESULT LabelPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetCapture(Handle());
             pressed_ = true;
             return 0;
-        case WM_LBUTTONUP:
-            Released(lParam);
-            return 0;
-        case WM_CAPTURECHANGED:
-            pressed_ = false;
-            return 0;
+        case WM_LBUTTONUP: Released(lParam); return 0;
+        case WM_CAPTURECHANGED: pressed_ = false; return 0;
         case WM_SETCURSOR:
             if (label_.OnClick && LOWORD(lParam) == HTCLIENT) {
                 SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
                 return TRUE;
             }
             break;
-        default:
-            break;
+        default: break;
     }
     return ControlWindow::HandleMessage(message, wParam, lParam);
 }

@@ -2,8 +2,7 @@
 
 namespace brivex::ui {
 
-OptionButtonPeer::OptionButtonPeer(OptionButton& option, PeerSite& site)
-    : PeerWindow(option, site), option_(option) {
+OptionButtonPeer::OptionButtonPeer(OptionButton& option, PeerSite& site) : PeerWindow(option, site), option_(option) {
     // The automatic kind, so the dialog keys choose the button the arrows move to.
     Create(L"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP | (option.StartsGroup() ? WS_GROUP : 0));
 }

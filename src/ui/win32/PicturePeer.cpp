@@ -35,8 +35,7 @@ void PicturePeer::SetVisible(bool visible) {
 
 LRESULT PicturePeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
+        case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(Handle(), &paint);
@@ -49,8 +48,7 @@ LRESULT PicturePeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EndPaint(Handle(), &paint);
             return 0;
         }
-        default:
-            break;
+        default: break;
     }
     return ControlWindow::HandleMessage(message, wParam, lParam);
 }

@@ -41,8 +41,7 @@ void TextBoxPeer::Command(int code) {
 // An edit box keeps the system's colours: its text is the user's to read.
 std::optional<LRESULT> TextBoxPeer::Colors(HDC) { return std::nullopt; }
 
-LRESULT CALLBACK TextBoxPeer::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR self) {
+LRESULT CALLBACK TextBoxPeer::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     LRESULT result = 0;
     RunGuarded([&] { result = reinterpret_cast<TextBoxPeer*>(self)->Subclassed(message, wParam, lParam); });
     return result;
@@ -74,8 +73,7 @@ LRESULT TextBoxPeer::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
             Reframe();
             return result;
         }
-        default:
-            break;
+        default: break;
     }
     return DefSubclassProc(Handle(), message, wParam, lParam);
 }

@@ -34,9 +34,7 @@ struct Aside {
     void Run() {
         try {
             work();
-        } catch (...) {
-            fault = std::current_exception();
-        }
+        } catch (...) { fault = std::current_exception(); }
         SetEvent(finished);
     }
 
@@ -50,9 +48,7 @@ bool StartOnItsOwnThread(const std::shared_ptr<Aside>& aside) {
     try {
         std::thread([aside] { aside->Run(); }).detach();
         return true;
-    } catch (const std::system_error&) {
-        return false;
-    }
+    } catch (const std::system_error&) { return false; }
 }
 
 bool HoldsSelection(HWND window) {
@@ -81,8 +77,8 @@ Win32Loop::Win32Loop() {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = kClassName;
     if (RegisterClassW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
-        window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
-                                  nullptr);
+        window_ =
+            CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
     if (!window_) {
         ReportError(runtimetexts::kNoMessageWindow);
         return;
@@ -161,10 +157,8 @@ bool Win32Loop::RunAside(std::function<void()> work, std::optional<Millis> limit
     {
         // In place before the work starts, and until the wait ends.
         const ThreadWait wait;
-        if (StartOnItsOwnThread(aside))
-            ended = WaitFor(aside->finished, limit);
-        else
-            aside->Run();  // no thread to be had: the work runs here, as it would without a wait
+        if (StartOnItsOwnThread(aside)) ended = WaitFor(aside->finished, limit);
+        else aside->Run();  // no thread to be had: the work runs here, as it would without a wait
     }
     if (quitDuringWait_) PostQuitMessage(static_cast<int>(*std::exchange(quitDuringWait_, std::nullopt)));
     if (ended && aside->fault) std::rethrow_exception(aside->fault);

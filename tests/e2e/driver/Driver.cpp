@@ -40,8 +40,8 @@ HWND FindChildByText(HWND parent, const std::wstring& text) {
 
 // Linux terminals read UTF-8, whatever the Windows console code page is.
 void PrintUtf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                         nullptr);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
@@ -82,23 +82,25 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 3) return 2;
     const std::wstring command = argv[1];
     const std::wstring title = argv[2];
-    const DWORD timeoutMs = argc > 3 && command != L"click" ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 20000;
+    const DWORD timeoutMs =
+        argc > 3 && command != L"click" ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 20000;
 
     if (command == L"open") {
         // The window shows before a first run's notices and is disabled while
         // its restore point is made: it is ready once it has stayed enabled,
         // with no notice over it, for a second.
         DWORD readySince = 0;
-        return WaitFor(timeoutMs, [&] {
-                   const bool answered = AnswerMessageBoxes();
-                   HWND window = FindVisible(title);
-                   if (answered || !window || !IsWindowEnabled(window)) {
-                       readySince = 0;
-                       return false;
-                   }
-                   if (!readySince) readySince = GetTickCount();
-                   return GetTickCount() - readySince >= 1000;
-               })
+        return WaitFor(timeoutMs,
+                       [&] {
+                           const bool answered = AnswerMessageBoxes();
+                           HWND window = FindVisible(title);
+                           if (answered || !window || !IsWindowEnabled(window)) {
+                               readySince = 0;
+                               return false;
+                           }
+                           if (!readySince) readySince = GetTickCount();
+                           return GetTickCount() - readySince >= 1000;
+                       })
                    ? 0
                    : 1;
     }

@@ -150,8 +150,9 @@ void ApplySettings(Program& program, HWND main, bool english, bool ticked, const
 void GoOnWithoutRestorePoint(Program& program) {
     const auto box = program.WaitForMessageBox(20000);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text, L"Aucun point de restauration n'a pu \u00eatre cr\u00e9\u00e9. "
-                         L"Appliquer quand m\u00eame les changements ?");
+    EXPECT_EQ(box->text,
+              L"Aucun point de restauration n'a pu \u00eatre cr\u00e9\u00e9. "
+              L"Appliquer quand m\u00eame les changements ?");
     AnswerMessageBox(*box, IDYES);
     ASSERT_TRUE(Poll(5000, [&] { return !program.CurrentMessageBox(); }));
 }

@@ -87,8 +87,8 @@ std::vector<std::wstring> Entries() {
     HKEY keys = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKeys, 0, KEY_READ, &keys) != ERROR_SUCCESS) return entries;
     wchar_t name[256];
-    for (DWORD i = 0, length = 256; RegEnumKeyExW(keys, i, name, &length, nullptr, nullptr, nullptr, nullptr) ==
-                                    ERROR_SUCCESS;
+    for (DWORD i = 0, length = 256;
+         RegEnumKeyExW(keys, i, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
          ++i, length = 256) {
         const std::wstring key = std::wstring(kUninstallKeys) + L"\\" + name;
         if (TextValue(HKEY_LOCAL_MACHINE, key.c_str(), L"DisplayName") == L"Brivex Doziv") entries.push_back(key);
@@ -202,7 +202,8 @@ TEST_P(Installers, InstallForEveryUserStartFromProgramFilesAndUninstallAllButThe
         EXPECT_GE(DwordValue(HKEY_LOCAL_MACHINE, Entries()[0].c_str(), L"EstimatedSize").value_or(0),
                   FileSize(InstalledExe()) / 1024)
             << "in kilobytes";
-        EXPECT_TRUE(IconPictures(Uninstaller()) == IconPictures(InstalledExe())) << "the uninstaller shows the program's icon";
+        EXPECT_TRUE(IconPictures(Uninstaller()) == IconPictures(InstalledExe()))
+            << "the uninstaller shows the program's icon";
     }
 
     ExpectStartsToMainWindow(InstalledExe());
@@ -213,7 +214,8 @@ TEST_P(Installers, InstallForEveryUserStartFromProgramFilesAndUninstallAllButThe
     WriteRunValue(Widen(RunValueData(std::string(folder.begin(), folder.end()))));
 
     Uninstall(package);
-    for (const std::wstring& file : installed) EXPECT_FALSE(FileExists(InstallFolder() + L"\\" + file)) << Printable(file);
+    for (const std::wstring& file : installed)
+        EXPECT_FALSE(FileExists(InstallFolder() + L"\\" + file)) << Printable(file);
     EXPECT_FALSE(FolderExists(InstallFolder()));
     EXPECT_FALSE(FileExists(Shortcut(package)));
     EXPECT_TRUE(Entries().empty());

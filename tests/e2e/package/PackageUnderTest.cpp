@@ -25,10 +25,8 @@ void CollectFiles(const std::wstring& root, const std::wstring& relative, std::v
     const std::wstring folder = relative.empty() ? root : root + L"\\" + relative;
     for (const std::wstring& name : EntriesOf(folder)) {
         const std::wstring path = relative.empty() ? name : relative + L"\\" + name;
-        if (FolderExists(root + L"\\" + path))
-            CollectFiles(root, path, files);
-        else
-            files.push_back(path);
+        if (FolderExists(root + L"\\" + path)) CollectFiles(root, path, files);
+        else files.push_back(path);
     }
 }
 

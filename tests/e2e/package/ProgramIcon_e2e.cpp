@@ -18,7 +18,8 @@ TEST(ProgramIcon, IsTheProgramsFirstIconAtEverySizeAndTheInstallers) {
     for (const auto& [size, picture] : pictures) {
         sizes.push_back(size);
         // Windows reads the largest as a PNG file and the others as bitmaps (a 40-byte header first).
-        EXPECT_TRUE(picture.substr(0, 4) == (size == 256 ? std::string("\x89PNG") : std::string("\x28\0\0\0", 4))) << size;
+        EXPECT_TRUE(picture.substr(0, 4) == (size == 256 ? std::string("\x89PNG") : std::string("\x28\0\0\0", 4)))
+            << size;
     }
     EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
     EXPECT_TRUE(IconPictures(SetupExe()) == pictures) << "the installer shows the program's icon";

@@ -176,8 +176,7 @@ std::optional<ProcessResources> Sample(e2e::Program& program, HWND main, const c
     if (r)
         std::printf("soak: %s: memory %lld KB; handles %lld; gdi %lld; user %lld\n", when, r->memoryKb, r->handles,
                     r->gdi, r->user);
-    else
-        std::printf("soak: %s: the program's process could not be read\n", when);
+    else std::printf("soak: %s: the program's process could not be read\n", when);
     std::fflush(stdout);
     return r;
 }
@@ -230,10 +229,8 @@ int Run(int cycles) {
     {
         e2e::Installation installation;
         e2e::Program program(installation.Exe());
-        if (HWND main = program.WaitForWindow(L"Velmora Xp", 60000))
-            status = Work(program, main, cycles);
-        else
-            std::printf("soak: the main window did not appear\n");
+        if (HWND main = program.WaitForWindow(L"Velmora Xp", 60000)) status = Work(program, main, cycles);
+        else std::printf("soak: the main window did not appear\n");
     }
     e2e::ClearSettings();
     std::fflush(stdout);

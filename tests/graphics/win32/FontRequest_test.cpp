@@ -36,13 +36,15 @@ TEST(FontRequest_Make, TheFontAskedForWithAFixedPitchForCourierFaces) {
         {"Tahoma", -11, FW_BOLD, false, false, false, L"Tahoma", false},
         {"Arial", -16, FW_NORMAL, true, true, true, L"Arial", false},
         {"Courier New", -13, FW_NORMAL, false, false, false, L"Courier New", true},
-        {"Fran\xC3\xA7" "aise Sans", -12, FW_NORMAL, false, false, false, L"Fran\u00e7aise Sans", false},
+        {"Fran\xC3\xA7"
+         "aise Sans",
+         -12, FW_NORMAL, false, false, false, L"Fran\u00e7aise Sans", false},
         // Cut to what LOGFONT holds.
-        {"FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", -12, FW_NORMAL, false, false, false, L"FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", false},
+        {"FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", -12, FW_NORMAL, false, false, false,
+         L"FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", false},
     };
     for (const Case& c : cases) {
-        const GdiObject<HFONT> font(
-            MakeFont({c.face, c.height, c.weight, c.italic, c.underline, c.strikethrough}));
+        const GdiObject<HFONT> font(MakeFont({c.face, c.height, c.weight, c.italic, c.underline, c.strikethrough}));
         ASSERT_TRUE(font) << c.face;
         LOGFONTW made = {};
         ASSERT_EQ(GetObjectW(font.Get(), sizeof made, &made), static_cast<int>(sizeof made));

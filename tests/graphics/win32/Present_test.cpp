@@ -43,9 +43,9 @@ TEST(Present_Pixels, EqualACopyBetweenSoftwareSurfacesWhateverTheBlock) {
         int x, y;
     };
     const Case cases[] = {
-        {{0, 0, 13, 9}, 0, 0},      {{0, 0, 13, 9}, 4, 3},     {{2, 1, 9, 7}, 5, 6},  {{-3, -2, 6, 5}, 1, 1},
-        {{8, 5, 30, 20}, 0, 0},     {{-4, -4, 40, 40}, 6, 2},  {{3, 3, 3, 8}, 0, 0},  {{20, 0, 25, 9}, 0, 0},
-        {{0, 0, 13, 9}, -5, -4},
+        {{0, 0, 13, 9}, 0, 0},  {{0, 0, 13, 9}, 4, 3},  {{2, 1, 9, 7}, 5, 6},
+        {{-3, -2, 6, 5}, 1, 1}, {{8, 5, 30, 20}, 0, 0}, {{-4, -4, 40, 40}, 6, 2},
+        {{3, 3, 3, 8}, 0, 0},   {{20, 0, 25, 9}, 0, 0}, {{0, 0, 13, 9}, -5, -4},
     };
     for (const Case& c : cases) {
         auto screen = DibCanvas::Create(24, 16, kDesignDpi);
@@ -56,9 +56,8 @@ TEST(Present_Pixels, EqualACopyBetweenSoftwareSurfacesWhateverTheBlock) {
         PixelCanvas expected(24, 16);
         expected.FillRect({0, 0, 24, 16}, kBackground);
         expected.CopyFrom(source, c.block.left, c.block.top, c.block.Width(), c.block.Height(), c.x, c.y);
-        EXPECT_EQ(Difference(expected, *screen), "")
-            << c.block.left << "," << c.block.top << "," << c.block.right << "," << c.block.bottom << " at " << c.x
-            << "," << c.y;
+        EXPECT_EQ(Difference(expected, *screen), "") << c.block.left << "," << c.block.top << "," << c.block.right
+                                                     << "," << c.block.bottom << " at " << c.x << "," << c.y;
     }
 }
 

@@ -65,7 +65,8 @@ TEST(Win32FileFinder_FindFiles, NamesOfMatchingFilesOnly) {
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found, (std::vector<std::string>{"English.lng", "Français.lng"}));
     EXPECT_TRUE(finder.FindFiles(Narrow(folder) + "\\missing\\*.lng").empty());
-    for (const wchar_t* name : {L"\\English.lng", L"\\Fran\u00e7ais.lng", L"\\notes.txt"}) DeleteFileW((folder + name).c_str());
+    for (const wchar_t* name : {L"\\English.lng", L"\\Fran\u00e7ais.lng", L"\\notes.txt"})
+        DeleteFileW((folder + name).c_str());
     RemoveDirectoryW((folder + L"\\sub.lng").c_str());
     RemoveDirectoryW(folder.c_str());
 }
@@ -76,12 +77,15 @@ TEST(Win32Shell_DeleteFiles, AFileInUseDoesNotStopTheOthers) {
     const std::wstring folder = std::wstring(temp) + L"brivex prefetch " + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(folder.c_str(), nullptr);
     const wchar_t* names[] = {L"\\A.pf", L"\\B.pf", L"\\C.pf", L"\\keep.txt"};
-    for (const wchar_t* name : names) CloseHandle(CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    for (const wchar_t* name : names)
+        CloseHandle(CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     HANDLE inUse = CreateFileW((folder + L"\\B.pf").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
 
     Win32Shell().DeleteFiles(Narrow(folder) + "\\*.pf");
-    const auto exists = [&](const wchar_t* name) { return GetFileAttributesW((folder + name).c_str()) != INVALID_FILE_ATTRIBUTES; };
+    const auto exists = [&](const wchar_t* name) {
+        return GetFileAttributesW((folder + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
     EXPECT_FALSE(exists(L"\\A.pf"));
     EXPECT_TRUE(exists(L"\\B.pf")) << "in use";
     EXPECT_FALSE(exists(L"\\C.pf")) << "deleted after the one that could not be";

@@ -29,7 +29,8 @@ TEST(Win32ProcessElevation, CommandLineStartsWithTheProgramAndCarriesItsArgument
 TEST(Win32ProcessElevation, RelaunchStartsThisProgramAgainWithTheArguments) {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring list = std::wstring(temp) + L"brivex relaunch " + std::to_wstring(GetCurrentProcessId()) + L".xml";
+    const std::wstring list =
+        std::wstring(temp) + L"brivex relaunch " + std::to_wstring(GetCurrentProcessId()) + L".xml";
     DeleteFileW(list.c_str());
 
     Win32ProcessElevation elevation;

@@ -19,8 +19,7 @@ std::vector<std::wstring>& Heard() {
 }
 
 LRESULT CALLBACK Listen(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETTINGCHANGE)
-        Heard().push_back(lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"<null>");
+    if (message == WM_SETTINGCHANGE) Heard().push_back(lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"<null>");
     return DefWindowProcW(window, message, wParam, lParam);
 }
 

@@ -79,8 +79,12 @@ protected:
 TEST_F(UndoFileImport, TheRegistryEditorPutsBackEveryValueAndKey) {
     const std::pair<const wchar_t*, WideValue> values[] = {
         {L"Timeout", Wide(REG_SZ, std::wstring_view(L"5000", 5))},
-        {L"Langue", Wide(REG_SZ, std::wstring_view(L"Fran\x00E7" L"ais \"x\" C:\\d", 18))},
-        {L"", Wide(REG_SZ, std::wstring_view(L"par d\x00E9" L"faut", 11))},
+        {L"Langue", Wide(REG_SZ, std::wstring_view(L"Fran\x00E7"
+                                                   L"ais \"x\" C:\\d",
+                                                   18))},
+        {L"", Wide(REG_SZ, std::wstring_view(L"par d\x00E9"
+                                             L"faut",
+                                             11))},
         {L"Start", Wide(REG_DWORD, std::wstring_view(L"\x0002\x0000", 2))},
         {L"Bytes", Wide(REG_BINARY, std::wstring_view(L"\xFE01\x0203", 2))},
         {L"Lines", Wide(REG_MULTI_SZ, std::wstring_view(L"a\0b\0", 5))},

@@ -13,8 +13,8 @@ class Win32RegistryHarness final : public RegistryHarness {
 public:
     Win32RegistryHarness() {
         static int counter = 0;
-        base_ = "Software\\Brivex Doziv Tests\\" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++counter);
+        base_ =
+            "Software\\Brivex Doziv Tests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
         CreateKey(base_);
     }
     ~Win32RegistryHarness() override { SHDeleteKeyA(HKEY_CURRENT_USER, codec_.ToAnsi(base_).c_str()); }

@@ -87,8 +87,8 @@ TEST_F(RestorePointService_UnderWine, MakeRestorePointIsFalseForEveryCallerAndPu
     ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition),
               ERROR_SUCCESS);
     const DWORD fourHours = 240;
-    RegSetValueExW(key, L"SystemRestorePointCreationFrequency", 0, REG_DWORD,
-                   reinterpret_cast<const BYTE*>(&fourHours), sizeof fourHours);
+    RegSetValueExW(key, L"SystemRestorePointCreationFrequency", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&fourHours),
+                   sizeof fourHours);
     Win32RegistryApi registry;
     EXPECT_FALSE(MakeRestorePoint(management, registry, "Velmora First", restorepointtype::ApplicationInstall));
     EXPECT_FALSE(MakeRestorePoint(management, registry, "Brivex Auto Optimisation ", restorepointtype::ModifySettings));
@@ -111,7 +111,7 @@ TEST(WmiManagementService_Worker, TheWaitingServiceReadsTheBiosOnAWorkerThread) 
     WmiManagementService wmi;
     ui::Win32Loop loop;
     const auto bios = WaitingManagementService(wmi, loop).ExecQuery(kBiosMoniker, "SELECT Manufacturer FROM Win32_BIOS",
-                                                                     {"Manufacturer"});
+                                                                    {"Manufacturer"});
     ASSERT_TRUE(bios) << std::hex << bios.Failure().status;
     ASSERT_EQ(bios.Value().size(), 1u);
     EXPECT_EQ(bios.Value()[0].at("Manufacturer"), ManagementValue{std::string("The Wine Project")});

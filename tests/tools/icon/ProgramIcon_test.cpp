@@ -47,8 +47,9 @@ std::vector<std::uint32_t> DecodePng(const std::string& png, int size) {
     const std::size_t rowBytes = 1 + 4 * static_cast<std::size_t>(size);
     std::string rows(rowBytes * size + 1, '\0');  // a byte to spare: more data than the picture must show
     uLongf length = rows.size();
-    EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(rows.data()), &length,
-                         reinterpret_cast<const Bytef*>(data.data()), data.size()), Z_OK);
+    EXPECT_EQ(uncompress(reinterpret_cast<Bytef*>(rows.data()), &length, reinterpret_cast<const Bytef*>(data.data()),
+                         data.size()),
+              Z_OK);
     EXPECT_EQ(length, rowBytes * size);
     std::vector<std::uint32_t> pixels;
     for (std::size_t row = 0; row < rowBytes * size; row += rowBytes) {

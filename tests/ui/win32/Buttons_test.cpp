@@ -61,9 +61,7 @@ struct ButtonsForm : Form {
 class ButtonsTest : public FormTest {
 protected:
     ButtonsTest() { host.Show(form); }
-    int Check(const Control& control) {
-        return static_cast<int>(SendMessageW(WindowOf(control), BM_GETCHECK, 0, 0));
-    }
+    int Check(const Control& control) { return static_cast<int>(SendMessageW(WindowOf(control), BM_GETCHECK, 0, 0)); }
     ButtonsForm form;
 };
 
@@ -74,7 +72,7 @@ TEST_F(ButtonsTest, EachIsANamedChildWindowOfItsContainer) {
         const Control* container;
     } cases[] = {
         {form.Command1, L"&Appliquer", nullptr}, {form.Check1, L"D\u00e9marrer avec Windows", nullptr},
-        {form.Frame1, L"Langue", nullptr},        {form.Option1, L"Fran\u00e7ais", &form.Frame1},
+        {form.Frame1, L"Langue", nullptr},       {form.Option1, L"Fran\u00e7ais", &form.Frame1},
         {form.Option4, L"Ailleurs", nullptr},
     };
     for (const auto& c : cases) {

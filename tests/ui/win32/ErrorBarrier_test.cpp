@@ -136,8 +136,8 @@ protected:
 TEST_F(RefusedWindowTest, AWindowThatCannotBeMadeIsRefusedWithAMessageAndNotLoaded) {
     host.Show(main);
     EXPECT_FALSE(host.Show(refused));
-    EXPECT_EQ(errors.texts,
-              std::vector<std::string>{"La fen\u00eatre \u00ab Brivex Tweaker \u00bb n'a pas pu \u00eatre cr\u00e9\u00e9e."});
+    EXPECT_EQ(errors.texts, std::vector<std::string>{
+                                "La fen\u00eatre \u00ab Brivex Tweaker \u00bb n'a pas pu \u00eatre cr\u00e9\u00e9e."});
     EXPECT_EQ(loads, 0);
     EXPECT_FALSE(refused.Loaded());
     EXPECT_EQ(WindowOf(refused), nullptr);

@@ -75,7 +75,8 @@ TEST_F(FormActivationTest, AMessageBoxClosedOverTheWindowDoesNotActivateIt) {
     const TimerId closer = loop.StartTimer(50, [&] {
         if (!closed) closed = CloseMessageBox();
     });
-    MessageBoxW(WindowOf(main), L"La cr\u00e9ation du point de restauration a \u00e9t\u00e9 effectu\u00e9e avec succ\u00e8s.",
+    MessageBoxW(WindowOf(main),
+                L"La cr\u00e9ation du point de restauration a \u00e9t\u00e9 effectu\u00e9e avec succ\u00e8s.",
                 L"Brivex Doziv", MB_OK | MB_ICONINFORMATION);
     loop.StopTimer(closer);
     Pump();

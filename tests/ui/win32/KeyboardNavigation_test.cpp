@@ -56,7 +56,7 @@ TEST_F(KeyboardTest, TheFirstControlHasTheFocusWhenTheWindowShows) {
 
 TEST_F(KeyboardTest, TabGoesThroughTheControlsInTheOrderTheyWereMadeAndWrapsRound) {
     // Of a group of option buttons Tab reaches the chosen one only.
-    const Control* order[] = {&form.Text1, &form.Check1,  &form.Option2, &form.List1,
+    const Control* order[] = {&form.Text1,    &form.Check1,   &form.Option2, &form.List1,
                               &form.Command1, &form.Command2, &form.Text1};
     SetFocus(WindowOf(form.Text1));
     for (std::size_t i = 1; i < std::size(order); ++i) {

@@ -73,8 +73,7 @@ TEST_F(MonitorDpiTest, EveryControlTakesItsDesignPlaceAndAFontMadeAtTheNewResolu
             const RECT place = PlaceInParent(WindowOf(*control));
             EXPECT_TRUE(EqualRect(&place, &expected)) << control->Name() << " at " << dpi;
             LOGFONTW font = {};
-            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(WindowOf(*control), WM_GETFONT, 0, 0)), sizeof font,
-                       &font);
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(WindowOf(*control), WM_GETFONT, 0, 0)), sizeof font, &font);
             EXPECT_EQ(font.lfHeight, FontHeight(control->Look().fontPoints, dpi)) << control->Name() << " at " << dpi;
             EXPECT_EQ(font.lfWeight, control->Look().bold ? FW_BOLD : FW_NORMAL) << control->Name() << " at " << dpi;
         }

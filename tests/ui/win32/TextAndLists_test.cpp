@@ -230,7 +230,8 @@ TEST_F(ListsTest, DriveListShowsTheMachinesDrivesAndTheUsersChoiceFiresChange) {
     form.Drive1.Fill(machine, "C:\\");
     HWND list = WindowOf(form.Drive1);
     EXPECT_EQ(ComboItems(list), Wide(machine));
-    const auto c = std::find_if(machine.begin(), machine.end(), [](const std::string& d) { return d.rfind("c:", 0) == 0; });
+    const auto c =
+        std::find_if(machine.begin(), machine.end(), [](const std::string& d) { return d.rfind("c:", 0) == 0; });
     ASSERT_NE(c, machine.end());
     EXPECT_EQ(TextOf(list), Widen(*c));
     EXPECT_EQ(form.driveChanges, 0);
