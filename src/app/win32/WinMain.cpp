@@ -51,7 +51,6 @@ BOOL WINAPI FinishTheRun(DWORD event) { return event == CTRL_C_EVENT || event ==
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     BecomeDpiAware();
     brivex::ui::Win32Dialogs dialogs{std::string(brivex::kAppTitle)};
-    brivex::ui::ReportErrorsThrough(&dialogs);
     brivex::Win32RegistryApi registry;
     brivex::Win32AnsiCodec ansi;
     brivex::RegistrySettingsStore settings;
@@ -80,6 +79,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return *exitCode;
     // The windows keep Windows' report of a crash, which someone sees.
     SetErrorMode(systemBoxes);
+    // Faults are told in a box from here on: a command, above, may have no one to answer it.
+    brivex::ui::ReportErrorsThrough(&dialogs);
 
     // A start at log-on with no window waiting for this account ends before the
     // elevation prompt (see app/LogOnStart.h).
