@@ -14,8 +14,9 @@ class Form;
 // a host says only what a form's window is made of. Show loads a form the
 // first time (its window is made, hidden, then its Load event runs), then
 // shows it, restored if it was minimised, and the host's window system
-// activates it; the first time, its Shown event runs then. Activate runs when the program's active form changes: at a
-// form's first showing and when the user comes back to it from another form.
+// activates it; the first time, its Shown event runs then. Activate runs when
+// the program's active form changes: at a form's first showing and when the
+// user comes back to it from another form.
 // Unload runs a form's Unload event and destroys its window; EndProgram
 // closes everything and stops the loop.
 //
