@@ -91,6 +91,12 @@ std::string AsShown(const std::string& text) {
     return first == std::string::npos ? std::string{} : text.substr(first, text.find('\0') - first);
 }
 
+// A control put in its container, at its place there.
+void PlaceAt(ui::Control& control, ui::Control& container, ui::Bounds bounds) {
+    control.PlaceIn(container);
+    control.SetPosition(bounds);
+}
+
 }  // namespace
 
 FrmInfoSys::FrmInfoSys(Program& program)
@@ -367,22 +373,18 @@ void FrmInfoSys::Layout() {
     // A caption beside a box or a list shares its row and its baseline.
     ui::Appearance besideBox = captionLook;
     besideBox.middle = true;
-    chooseDriveCaption.PlaceIn(drivesPanel);
-    chooseDriveCaption.SetPosition(look::DesignBounds(14, 34, 100, 24));
+    PlaceAt(chooseDriveCaption, drivesPanel, look::DesignBounds(14, 34, 100, 24));
     chooseDriveCaption.SetLook(besideBox);
-    driveList.PlaceIn(drivesPanel);
-    driveList.SetPosition(look::DesignBounds(170, 34, 200, 24));
+    PlaceAt(driveList, drivesPanel, look::DesignBounds(170, 34, 200, 24));
     ui::Label* driveValues[] = {&volumeName, &driveType, &fileSystem, &serialNumber, &totalSpace, &freeSpace};
     for (std::size_t i = 0; i < 6; ++i) {
         const int y = 80 + static_cast<int>(i) * 28;
         driveCaptions_[i]->SetPosition(look::DesignBounds(14, y, 150, 18));
         driveCaptions_[i]->SetLook(captionLook);
-        driveValues[i]->PlaceIn(drivesPanel);
-        driveValues[i]->SetPosition(look::DesignBounds(170, y, 270, 18));
+        PlaceAt(*driveValues[i], drivesPanel, look::DesignBounds(170, y, 270, 18));
         driveValues[i]->SetLook(valueLook);
     }
-    driveFreeGauge.PlaceIn(drivesPanel);
-    driveFreeGauge.SetPosition(look::DesignBounds(170, 260, 86, 72));
+    PlaceAt(driveFreeGauge, drivesPanel, look::DesignBounds(170, 260, 86, 72));
 
     // Windows and PC: eight rows each.
     for (std::size_t i = 0; i < kRowCount; ++i) {
@@ -416,41 +418,28 @@ void FrmInfoSys::Layout() {
         memoryCaptions_[i]->SetLook(captionLook);
         if (!memoryValues[i]) continue;
         memoryCaptions_[i]->SetPosition(look::DesignBounds(14, memoryTops[i], 190, 18));
-        memoryValues[i]->PlaceIn(memoryPanel);
-        memoryValues[i]->SetPosition(look::DesignBounds(204, memoryTops[i], 82, 18));
+        PlaceAt(*memoryValues[i], memoryPanel, look::DesignBounds(204, memoryTops[i], 82, 18));
         memoryValues[i]->SetLook(valueLook);
     }
-    gaugesFrame.PlaceIn(memoryPanel);
-    gaugesFrame.SetPosition(look::DesignBounds(290, 28, 156, 196));
+    PlaceAt(gaugesFrame, memoryPanel, look::DesignBounds(290, 28, 156, 196));
     gaugesFrame.SetLook(look::Text(8.25, true, look::kInk));
-    memoryCaptions_[3]->PlaceIn(gaugesFrame);
-    memoryCaptions_[3]->SetPosition(look::DesignBounds(6, 24, 68, 16));
-    memoryCaptions_[4]->PlaceIn(gaugesFrame);
-    memoryCaptions_[4]->SetPosition(look::DesignBounds(74, 24, 80, 16));
-    physicalFreeGauge.PlaceIn(gaugesFrame);
-    physicalFreeGauge.SetPosition(look::DesignBounds(8, 44, 60, 100));
-    physicalUsedGauge.PlaceIn(gaugesFrame);
-    physicalUsedGauge.SetPosition(look::DesignBounds(84, 44, 60, 100));
-    releaseMemory.PlaceIn(gaugesFrame);
-    releaseMemory.SetPosition(look::DesignBounds(8, 154, 136, 32));
+    PlaceAt(*memoryCaptions_[3], gaugesFrame, look::DesignBounds(6, 24, 68, 16));
+    PlaceAt(*memoryCaptions_[4], gaugesFrame, look::DesignBounds(74, 24, 80, 16));
+    PlaceAt(physicalFreeGauge, gaugesFrame, look::DesignBounds(8, 44, 60, 100));
+    PlaceAt(physicalUsedGauge, gaugesFrame, look::DesignBounds(84, 44, 60, 100));
+    PlaceAt(releaseMemory, gaugesFrame, look::DesignBounds(8, 154, 136, 32));
     releaseMemory.SetLook(look::Text(9, true, 0));
-    virtualFreeGauge.PlaceIn(memoryPanel);
-    virtualFreeGauge.SetPosition(look::DesignBounds(14, 258, 428, 16));
-    pagingFreeGauge.PlaceIn(memoryPanel);
-    pagingFreeGauge.SetPosition(look::DesignBounds(14, 312, 428, 16));
+    PlaceAt(virtualFreeGauge, memoryPanel, look::DesignBounds(14, 258, 428, 16));
+    PlaceAt(pagingFreeGauge, memoryPanel, look::DesignBounds(14, 312, 428, 16));
 
     // BIOS: two commands above the report or the list, which share one place.
-    showBiosReport.PlaceIn(biosPanel);
-    showBiosReport.SetPosition(look::DesignBounds(14, 32, 206, 32));
-    showBiosCharacteristics.PlaceIn(biosPanel);
-    showBiosCharacteristics.SetPosition(look::DesignBounds(236, 32, 206, 32));
+    PlaceAt(showBiosReport, biosPanel, look::DesignBounds(14, 32, 206, 32));
+    PlaceAt(showBiosCharacteristics, biosPanel, look::DesignBounds(236, 32, 206, 32));
     for (ui::ButtonPlus* button : {&showBiosReport, &showBiosCharacteristics}) button->SetLook(look::Text(9, true, 0));
-    biosText.PlaceIn(biosPanel);
-    biosText.SetPosition(look::DesignBounds(14, 76, 428, 306));
+    PlaceAt(biosText, biosPanel, look::DesignBounds(14, 76, 428, 306));
     biosText.SetMultiLine(true);
     biosText.SetReadOnly(true);
-    biosCharacteristics.PlaceIn(biosPanel);
-    biosCharacteristics.SetPosition(look::DesignBounds(14, 76, 428, 306));
+    PlaceAt(biosCharacteristics, biosPanel, look::DesignBounds(14, 76, 428, 306));
     biosHelp.SetVisible(false);
 }
 
